@@ -1,0 +1,41 @@
+#include "io/fault_injection.h"
+
+#include <array>
+
+namespace zorva::fault_injection {
+namespace {
+
+struct State {
+    std::array<int, 5> counts{};
+    int armedOp = -1;
+    int armedAt = 0;
+};
+
+State& GetState() {
+    static State state;
+    return state;
+}
+
+}  // namespace
+
+void FailNth(FileOp op, int n) {
+    auto& s = GetState();
+    s.counts = {};
+    s.armedOp = static_cast<int>(op);
+    s.armedAt = n;
+}
+
+void Disarm() { GetState().armedOp = -1; }
+
+int Count(FileOp op) { return GetState().counts[static_cast<int>(op)]; }
+
+void ResetCounts() { GetState().counts = {}; }
+
+bool ShouldFail(FileOp op) {
+    auto& s = GetState();
+    int index = static_cast<int>(op);
+    int seen = ++s.counts[index];
+    return s.armedOp == index && seen == s.armedAt;
+}
+
+}  // namespace zorva::fault_injection

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorva {
+
+// The outcome of a file operation: empty error means success. The error holds
+// the operation, the path and the system's reason, ready to show to the user.
+struct IoStatus {
+    std::string error;
+    bool ok() const { return error.empty(); }
+    static IoStatus Ok() { return {}; }
+};
+
+struct ReadResult {
+    std::string bytes;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+
+// Read-only means: the owner may not write the file.
+bool IsReadOnly(const std::string& path);
+IoStatus ClearReadOnly(const std::string& path);
+
+ReadResult ReadWholeFile(const std::string& path);
+
+// Writes to a temporary file in the same folder, flushes it to the disk and
+// renames it over the target, so the target is either its old or its whole new
+// version. On failure the temporary file is removed and the target is untouched.
+IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+IoStatus RenameFile(const std::string& from, const std::string& to);
+IoStatus RemoveFile(const std::string& path);
+IoStatus CopyFile(const std::string& from, const std::string& to);
+
+std::string DirectoryOf(const std::string& path);   // with its trailing '/'
+std::string FileNameOf(const std::string& path);
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+}  // namespace zorva

@@ -1,0 +1,47 @@
+#include "model/counters.h"
+
+#include "model/entity_table.h"
+
+namespace zorva {
+
+void Counters::CountRow(const EntityRow& row) {
+    const bool deleted = row.deleted == "D";
+    const bool active = row.deleted.empty();
+    if (row.IsVerified() && active) {
+        ++verifiedActive;
+        ++verifiedAll;
+    }
+    if (row.IsConfirmed() && !row.IsVerified() && active) {
+        ++toVerifyActive;
+        ++toVerifyAll;
+    }
+    if (row.IsConfirmed() && row.IsVerified() && deleted) ++verifiedAll;
+    if (row.IsConfirmed() && !row.IsVerified() && deleted) ++toVerifyAll;
+    if (row.confirmation == "QSL") ++qslCount;
+    if (row.confirmation == "LoTW") ++lotwCount;
+}
+
+Counters Counters::Of(const EntityTable& table) {
+    Counters c;
+    for (const auto& row : table.Rows()) c.CountRow(row);
+    return c;
+}
+
+std::string Counters::TotalText() const {
+    return "Razem:       " + std::to_string(verifiedActive + toVerifyActive) + "/" +
+           std::to_string(toVerifyAll + verifiedAll);
+}
+
+std::string Counters::VerifiedText() const {
+    return "Zweryfikowane:   " + std::to_string(verifiedActive) + "/" + std::to_string(verifiedAll);
+}
+
+std::string Counters::ToVerifyText() const {
+    return "Do weryfikacji:  " + std::to_string(toVerifyActive) + "/" + std::to_string(toVerifyAll);
+}
+
+std::string Counters::QslLotwText() const {
+    return "QSL/LoTW:  " + std::to_string(qslCount) + "/" + std::to_string(lotwCount);
+}
+
+}  // namespace zorva

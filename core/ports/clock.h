@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace zorva {
+
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual CivilDate Today() const = 0;
+    // Today in the user's short date format (the station file's first line).
+    virtual std::string TodayShort() const = 0;
+};
+
+// The system clock; the short format is day.month.year as Polish systems set it.
+class SystemClock : public Clock {
+public:
+    CivilDate Today() const override;
+    std::string TodayShort() const override;
+};
+
+// "rrrr-mm-dd".
+std::string IsoDate(const CivilDate& date);
+
+}  // namespace zorva
