@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+
+#include "station/station.h"
+
+namespace zorva {
+
+// The date field as it reads while nothing is typed: its two "-" are part of the text.
+inline constexpr const char* kEmptyDateField = "    -  -  ";
+inline constexpr size_t kCallFieldWidth = 15;
+inline constexpr size_t kDateFieldWidth = 10;
+
+inline constexpr const char* kVerifiedRowRefusal = "Nie można zmieniać zweryfikowanych danych!";
+
+enum class ConfirmationMethod { Qsl, Lotw };
+
+// Where the keyboard focus goes after "Zatwierdź" was refused.
+enum class EntryFocus { Unchanged, CallField, DateField };
+
+// What the dialog shows when it opens: the two fields, the method and the read-only panel.
+struct EntryForm {
+    std::string call;
+    std::string date;
+    ConfirmationMethod method = ConfirmationMethod::Qsl;
+    std::string adif;     // Label5
+    std::string deleted;  // Label6
+    std::string prefix;   // Label3
+    std::string name;     // Label4
+};
+
+struct EntryOutcome {
+    bool accepted = false;  // written; the dialog closes
+    EntryFocus focus = EntryFocus::Unchanged;
+};
+
+// The entry dialog's rules: the front end shows the form, forwards the
+// fields as they read and closes when a confirmation was accepted.
+class EntryDialog {
+  public:
+    explicit EntryDialog(Station& station);
+
+    // Opens for the grid's current row. False when there is no data row to
+    // edit or the row is verified (the refusal has been shown).
+    bool Open();
+
+    const EntryForm& Form() const { return form_; }
+    // The row was confirmed when the dialog opened.
+    bool WasConfirmed() const { return wasConfirmed_; }
+
+    // Any change of the date field's text after the dialog was filled.
+    void DateFieldChanged();
+
+    // "Zatwierdź": callField is the call field's text (15 characters, blanks
+    // where nothing was typed), dateField the date field's 10 characters.
+    EntryOutcome Accept(const std::string& callField, const std::string& dateField,
+                        ConfirmationMethod method);
+
+    // "Anuluj".
+    void Cancel();
+
+  private:
+    EntryFocus Refuse(const std::string& message, EntryFocus focus);
+    bool ValidateDate(const std::string& callField, const std::string& dateField,
+                      EntryFocus& focus);
+    void WriteGridRow(const std::string& call, const std::string& date, const std::string& method);
+    void WriteEntityRow(const std::string& call, const std::string& date,
+                        const std::string& method);
+    void UpdateCounters(const std::string& previousMethod, const std::string& call,
+                        const std::string& method);
+
+    Station& station_;
+    EntryForm form_;
+    bool wasConfirmed_ = false;
+    int row_ = 0;
+};
+
+}  // namespace zorva

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorva {
+
+// The entry dialog's fields as their edit masks would hold a typed text, for
+// front ends without masked fields (the command line).
+
+// Capitals as typed, padded with blanks to 15 characters; nothing when longer.
+std::optional<std::string> CallFieldFromTyped(std::string_view typed);
+
+// "rrrr-mm-dd" with digits or blanks ("_" reads as a blank) in the digit
+// positions; an empty text is the empty field. Nothing when the text does not
+// fit the mask.
+std::optional<std::string> DateFieldFromTyped(std::string_view typed);
+
+}  // namespace zorva

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scripted_prompter.h"
+#include "station/station.h"
+#include "temp_dir.h"
+
+namespace zorva::testing {
+
+inline EntityRow Entity(std::string adif, std::string deleted, std::string prefix,
+                        std::string call = "", std::string date = "", std::string method = "",
+                        std::string verified = "") {
+    std::string name = prefix + " land";
+    return {std::move(adif), std::move(deleted), std::move(prefix), std::move(name),
+            std::move(call), std::move(date),    std::move(method), std::move(verified)};
+}
+
+// A station of a few entities, shown in the view of all entities.
+class StationFixture : public ::testing::Test {
+  protected:
+    void Load(std::initializer_list<EntityRow> rows) {
+        for (const EntityRow& row : rows) station.table.Append(row);
+        station.counters = Counters::Of(station.table);
+        station.ApplyView(ViewMode::AllEntities);
+    }
+
+    // Makes the grid row of that entity the current one; its grid row number.
+    int Select(const std::string& adif) {
+        for (int r = 1; r <= station.grid.DataRowCount(); ++r) {
+            if (station.grid.DataRow(r).adif == adif) {
+                station.SelectRow(r);
+                return r;
+            }
+        }
+        ADD_FAILURE() << "no grid row for " << adif;
+        return 0;
+    }
+
+    const EntityRow& TableRow(const std::string& adif) const {
+        return station.table.Row(station.table.FindAdif(adif));
+    }
+    const EntityRow& GridRow(const std::string& adif) const {
+        for (const EntityRow& row : station.grid.rows) {
+            if (row.adif == adif) return row;
+        }
+        static const EntityRow none;
+        ADD_FAILURE() << "no grid row for " << adif;
+        return none;
+    }
+
+    // The counters still agree with a fresh count of the table.
+    void ExpectCountersMatchTable() const {
+        EXPECT_EQ(Counters::Of(station.table), station.counters);
+    }
+
+    TempDir dir;
+    ScriptedPrompter prompter;
+    FixedClock clock{{2026, 3, 7}};
+    Station station{prompter, clock, dir.Path()};
+};
+
+}  // namespace zorva::testing
