@@ -136,6 +136,21 @@ public:
     void SortGrid();
     void SelectRow(int row);
 
+    // --- grid input ---
+    // A mouse press on grid cell (row, col), -1 where it lies outside the cells;
+    // a press on a column title sorts by that column.
+    void PressGrid(int row, int col);
+    // A character key typed into the grid (Enter goes to PressGridEnter);
+    // true when the key is consumed and the grid must not see it.
+    bool TypeGridChar(char32_t ch);
+    void PressGridEscape();
+    // Enter: empties the typed prefix; true when the edit command may run.
+    bool PressGridEnter();
+    // The edit command needs a current data row and a last press off the title row.
+    bool CanEdit() const;
+    // Typed characters search prefixes only while the grid is sorted by prefix ascending.
+    bool PrefixSearchPossible() const;
+
 private:
     std::string programDir_;
 };

@@ -1,13 +1,73 @@
-// Provisional: fills the grid in table order. Replaced by the views work.
-#include "station/station.h"
+#include "station/views.h"
+
+#include "station/grid_sort.h"
 
 namespace zorva {
 
+const char* ViewLabel(ViewMode mode) {
+    switch (mode) {
+        case ViewMode::AllEntities: return "Wszystkie podmioty";
+        case ViewMode::AllButVerified: return "Bez zweryfikowanych";
+        case ViewMode::ToVerify: return "Do weryfikacji";
+        case ViewMode::Verified: return "Zweryfikowane";
+        case ViewMode::Confirmed: return "Potwierdzone (zwer. i do weryf.)";
+        case ViewMode::Unconfirmed: return "Niepotwierdzone";
+    }
+    return "";
+}
+
+const char* ViewMenuCaption(ViewMode mode) {
+    switch (mode) {
+        case ViewMode::AllEntities: return "Wszystkie podmioty";
+        case ViewMode::AllButVerified: return "Wszystkie podmioty bez zweryfikowanych";
+        case ViewMode::ToVerify: return "Podmioty do weryfikacji";
+        case ViewMode::Verified: return "Podmioty zweryfikowane";
+        case ViewMode::Confirmed: return "Podmioty potwierdzone (zweryf. i do weryf.)";
+        case ViewMode::Unconfirmed: return "Podmioty niepotwierdzone";
+    }
+    return "";
+}
+
+bool RowInView(const EntityRow& row, ViewMode mode, bool hideDeleted) {
+    if (hideDeleted && !row.deleted.empty()) return false;
+    switch (mode) {
+        case ViewMode::AllEntities: return true;
+        case ViewMode::AllButVerified: return row.verifiedDate.empty();
+        case ViewMode::ToVerify: return !row.call.empty() && row.verifiedDate.empty();
+        case ViewMode::Verified: return !row.verifiedDate.empty();
+        case ViewMode::Confirmed: return !row.call.empty();
+        case ViewMode::Unconfirmed: return row.call.empty();
+    }
+    return false;
+}
+
+std::vector<EntityRow> RowsInView(const EntityTable& table, ViewMode mode, bool hideDeleted) {
+    std::vector<EntityRow> shown;
+    for (const auto& row : table.Rows())
+        if (RowInView(row, mode, hideDeleted)) shown.push_back(row);
+    return shown;
+}
+
 void Station::ApplyView(ViewMode mode) {
     viewMode = mode;
-    grid.rows.clear();
-    for (const auto& row : table.Rows()) grid.rows.push_back(row);
-    grid.currentRow = grid.rows.empty() ? 0 : 1;
+    texts.label5 = ViewLabel(mode);
+    if (mode == ViewMode::AllEntities && !table.HasElements()) {
+        prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
+        return;
+    }
+    rememberedAdif = grid.CurrentAdif();
+    grid.rows = RowsInView(table, mode, hideDeleted);
+    grid.currentColumn = 1;
+    if (grid.rows.empty()) {
+        // An empty view keeps no rows at all, so nothing can be edited or found in it.
+        grid.currentRow = 0;
+        if (mode != ViewMode::AllEntities)
+            prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
+        return;
+    }
+    // An entity that left the view gives way to the first row of the sorted grid.
+    grid.currentRow = FindGridRow(grid, rememberedAdif);
+    SortGrid();
 }
 
 void Station::ReapplyView() { ApplyView(viewMode); }
@@ -16,8 +76,6 @@ void Station::ToggleHideDeleted() {
     hideDeleted = !hideDeleted;
     ReapplyView();
 }
-
-void Station::SortGrid() {}
 
 void Station::SelectRow(int row) { grid.currentRow = row; }
 

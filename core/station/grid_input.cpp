@@ -1,0 +1,92 @@
+#include "station/grid_input.h"
+
+#include <numeric>
+
+#include "station/grid_sort.h"
+#include "station/station.h"
+
+namespace zorva {
+namespace {
+
+constexpr int kPrefixColumn = 2;
+constexpr int kDeletedColumn = 1;
+constexpr int kWindowFrameWidth = 36;
+
+char UpperAscii(char32_t ch) {
+    if (ch >= U'a' && ch <= U'z') return static_cast<char>(ch - U'a' + U'A');
+    return static_cast<char>(ch);
+}
+
+// The first data row whose prefix is not less than the typed text in code
+// order, or the last data row when every prefix is less.
+int FirstRowFromPrefix(const Grid& grid, const std::string& typed) {
+    for (int r = 1; r <= grid.DataRowCount(); ++r)
+        if (grid.DataRow(r).prefix.compare(typed) >= 0) return r;
+    return grid.DataRowCount();
+}
+
+}  // namespace
+
+int WindowWidthForColumns(const std::array<int, 8>& columnWidths) {
+    return std::accumulate(columnWidths.begin(), columnWidths.end(), 0) + kWindowFrameWidth;
+}
+
+bool Station::PrefixSearchPossible() const { return sortColumn == kPrefixColumn && sortAscending; }
+
+void Station::PressGrid(int row, int col) {
+    lastMouseRow = row;
+    lastMouseCol = col;
+    const bool onTitle = row == 0 && col >= 0 && col < EntityRow::kFieldCount;
+    // The "D" column holds nothing to sort by while deleted entities are hidden.
+    if (!onTitle || (hideDeleted && col == kDeletedColumn)) return;
+
+    sortAscending = col == sortColumn ? !sortAscending : true;
+    texts.sortPanel = SortDirectionText(sortAscending);
+    sortColumn = col;
+    if (PrefixSearchPossible()) {
+        texts.label1Enabled = true;
+    } else {
+        texts.label3.clear();
+        texts.label1 = kPrefixPrompt;
+        typedPrefix.clear();
+        texts.label1Enabled = false;
+    }
+    if (!grid.rows.empty() && !grid.DataRow(1).adif.empty()) SortGrid();
+}
+
+bool Station::TypeGridChar(char32_t ch) {
+    if (table.Count() == 0) return true;
+    texts.label1 = typedPrefix.empty() ? kPrefixPrompt : kNextPrefixPrompt;
+    if (IsPrefixCharacter(ch) && PrefixSearchPossible()) {
+        if (grid.rows.empty()) return true;
+        typedPrefix += UpperAscii(ch);
+        texts.label1 = kNextPrefixPrompt;
+        SelectRow(FirstRowFromPrefix(grid, typedPrefix));
+        if (typedPrefix.size() > kMaxTypedPrefix) {
+            typedPrefix.clear();
+            texts.label1 = kPrefixPrompt;
+        }
+        texts.label3 = typedPrefix;
+        return true;
+    }
+    if (ch == kEscapeKey) {
+        typedPrefix.clear();
+        texts.label3.clear();
+        texts.label1 = kPrefixPrompt;
+        return true;
+    }
+    return false;
+}
+
+void Station::PressGridEscape() { TypeGridChar(kEscapeKey); }
+
+bool Station::PressGridEnter() {
+    typedPrefix.clear();
+    return CanEdit();
+}
+
+bool Station::CanEdit() const {
+    return lastMouseRow != 0 && grid.currentRow >= 1 && grid.currentRow <= grid.DataRowCount();
+}
+
+}  // namespace zorva

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scripted_prompter.h"
+#include "station/station.h"
+
+namespace zorva::testing {
+
+inline EntityRow Entity(std::string adif, std::string deleted, std::string prefix, std::string name,
+                        std::string call = "", std::string qsoDate = "", std::string confirmation = "",
+                        std::string verifiedDate = "") {
+    return {std::move(adif),  std::move(deleted), std::move(prefix),       std::move(name),
+            std::move(call),  std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
+}
+
+// A station with a table in memory, as a load leaves it, and a scripted prompter.
+class StationWithTable : public ::testing::Test {
+protected:
+    StationWithTable() : station(prompter, clock, "/nonexistent") {}
+    ~StationWithTable() override { EXPECT_TRUE(prompter.Done()); }
+
+    void Load(const std::vector<EntityRow>& rows) {
+        station.table.ResetToPlaceholder();
+        for (const auto& row : rows) station.table.Append(row);
+        station.counters = Counters::Of(station.table);
+    }
+
+    // The adif numbers of the grid's data rows, in grid order.
+    std::vector<std::string> GridAdifs() const {
+        std::vector<std::string> adifs;
+        for (const auto& row : station.grid.rows) adifs.push_back(row.adif);
+        return adifs;
+    }
+    std::vector<std::string> GridColumn(int column) const {
+        std::vector<std::string> texts;
+        for (const auto& row : station.grid.rows) texts.push_back(row.Field(column));
+        return texts;
+    }
+    std::string CurrentAdif() const { return station.grid.CurrentAdif(); }
+    // Makes the grid row holding the entity current, as a click or key would.
+    void Select(const std::string& adif) {
+        for (int r = 1; r <= station.grid.DataRowCount(); ++r)
+            if (station.grid.DataRow(r).adif == adif) station.SelectRow(r);
+        ASSERT_EQ(CurrentAdif(), adif);
+    }
+    void ExpectNothingToShow() {
+        prompter.ExpectBox({"Brak elementów do wyświetlenia!", "Informacja", Icon::Warning, Buttons::Ok, {}});
+    }
+
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    Station station;
+};
+
+}  // namespace zorva::testing

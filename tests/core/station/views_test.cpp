@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "station/views.h"
+#include "views_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+using Adifs = std::vector<std::string>;
+
+// One entity of every state, in adif order (the grid's default sort is prefix ascending,
+// and the prefixes follow the same order).
+std::vector<EntityRow> EveryState() {
+    return {
+        Entity("  1", "", "A1", "Unconfirmed"),
+        Entity("  2", "", "A2", "To verify", "SP1AAA", "2020-01-01", "QSL"),
+        Entity("  3", "", "A3", "Verified", "SP1BBB", "2020-01-02", "LoTW", "2021-05-05"),
+        Entity("  4", "D", "A4", "Deleted unconfirmed"),
+        Entity("  5", "D", "A5", "Deleted to verify", "SP1CCC", "2020-01-03", "QSL"),
+        Entity("  6", "D", "A6", "Deleted verified", "SP1DDD", "2020-01-04", "QSL", "2021-05-05"),
+        // Only a hand-made file holds a verification date without a call.
+        Entity("  7", "", "A7", "Verified without call", "", "", "", "2021-05-05"),
+    };
+}
+
+struct ViewCase {
+    ViewMode mode;
+    const char* label;
+    Adifs shown;
+    Adifs shownWithoutDeleted;
+};
+
+class EachView : public StationWithTable, public ::testing::WithParamInterface<ViewCase> {};
+
+TEST_P(EachView, ShowsTheRowsOfItsPredicateAndItsLabel) {
+    const ViewCase& c = GetParam();
+    Load(EveryState());
+    station.ApplyView(c.mode);
+    EXPECT_EQ(station.viewMode, c.mode);
+    EXPECT_EQ(station.texts.label5, c.label);
+    EXPECT_EQ(GridAdifs(), c.shown);
+
+    station.ToggleHideDeleted();
+    EXPECT_TRUE(station.hideDeleted);
+    EXPECT_EQ(station.viewMode, c.mode);
+    EXPECT_EQ(GridAdifs(), c.shownWithoutDeleted);
+}
+
+TEST_P(EachView, LeavesTheCountersAsTheyWere) {
+    Load(EveryState());
+    const Counters before = station.counters;
+    station.ApplyView(GetParam().mode);
+    station.ToggleHideDeleted();
+    station.PressGrid(0, 4);
+    EXPECT_EQ(station.counters, before);
+    EXPECT_EQ(station.counters, Counters::Of(station.table));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, EachView,
+    ::testing::Values(
+        ViewCase{ViewMode::AllEntities, "Wszystkie podmioty",
+                 {"  1", "  2", "  3", "  4", "  5", "  6", "  7"}, {"  1", "  2", "  3", "  7"}},
+        ViewCase{ViewMode::AllButVerified, "Bez zweryfikowanych", {"  1", "  2", "  4", "  5"}, {"  1", "  2"}},
+        ViewCase{ViewMode::ToVerify, "Do weryfikacji", {"  2", "  5"}, {"  2"}},
+        ViewCase{ViewMode::Verified, "Zweryfikowane", {"  3", "  6", "  7"}, {"  3", "  7"}},
+        ViewCase{ViewMode::Confirmed, "Potwierdzone (zwer. i do weryf.)", {"  2", "  3", "  5", "  6"},
+                 {"  2", "  3"}},
+        ViewCase{ViewMode::Unconfirmed, "Niepotwierdzone", {"  1", "  4", "  7"}, {"  1", "  7"}}));
+
+TEST(ViewPredicates, SplitTheShownRowsInTwoPairs) {
+    for (const auto& row : EveryState()) {
+        for (bool hide : {false, true}) {
+            const bool unverified = RowInView(row, ViewMode::AllButVerified, hide);
+            const bool verified = RowInView(row, ViewMode::Verified, hide);
+            const bool confirmed = RowInView(row, ViewMode::Confirmed, hide);
+            const bool unconfirmed = RowInView(row, ViewMode::Unconfirmed, hide);
+            const bool toVerify = RowInView(row, ViewMode::ToVerify, hide);
+            const int pieces = RowInView(row, ViewMode::AllEntities, hide) ? 1 : 0;
+            EXPECT_EQ(int(unverified) + int(verified), pieces) << row.adif;
+            EXPECT_EQ(int(confirmed) + int(unconfirmed), pieces) << row.adif;
+            EXPECT_EQ(toVerify, confirmed && !verified) << row.adif;
+        }
+    }
+}
+
+TEST(ViewPredicates, LookAtCallAndVerificationDateOnly) {
+    // A confirmation without a call, and a date without a call, confirm nothing.
+    const EntityRow odd = Entity("  9", "", "X", "Odd", "", "2020-01-01", "QSL");
+    EXPECT_TRUE(RowInView(odd, ViewMode::Unconfirmed, false));
+    EXPECT_FALSE(RowInView(odd, ViewMode::Confirmed, false));
+    EXPECT_FALSE(RowInView(odd, ViewMode::ToVerify, false));
+}
+
+TEST(ViewCaptions, NameTheMenuItems) {
+    EXPECT_STREQ(ViewMenuCaption(ViewMode::Confirmed), "Podmioty potwierdzone (zweryf. i do weryf.)");
+    EXPECT_STREQ(ViewMenuCaption(ViewMode::AllButVerified), "Wszystkie podmioty bez zweryfikowanych");
+}
+
+using ViewFill = StationWithTable;
+
+TEST_F(ViewFill, AllEntitiesWithNothingLoadedSaysSoAndLeavesTheGrid) {
+    station.grid.rows = {Entity("  1", "", "A", "Stale")};
+    station.grid.currentRow = 1;
+    ExpectNothingToShow();
+    station.ApplyView(ViewMode::AllEntities);
+    EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
+    EXPECT_EQ(station.texts.label5, "Wszystkie podmioty");
+    EXPECT_EQ(GridAdifs(), Adifs{"  1"});
+    EXPECT_EQ(station.grid.currentRow, 1);
+}
+
+TEST_F(ViewFill, AllEntitiesOfALoadedEmptyFileShowsOnlyTheHeader) {
+    Load({});
+    station.ApplyView(ViewMode::AllEntities);
+    EXPECT_TRUE(station.grid.rows.empty());
+    EXPECT_EQ(station.grid.RowCount(), 1);
+    EXPECT_EQ(station.grid.currentRow, 0);
+}
+
+TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
+    Load(EveryState());
+    station.ApplyView(ViewMode::AllEntities);
+    station.PressGrid(3, 2);
+    ASSERT_TRUE(station.CanEdit());
+
+    station.table.Row(2).call.clear();
+    station.table.Row(5).call.clear();
+    ExpectNothingToShow();
+    station.ApplyView(ViewMode::ToVerify);
+    EXPECT_EQ(station.texts.label5, "Do weryfikacji");
+    EXPECT_EQ(station.grid.RowCount(), 1);
+    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(CurrentAdif(), "");
+    EXPECT_FALSE(station.CanEdit());
+    EXPECT_FALSE(station.PressGridEnter());
+
+    EXPECT_TRUE(station.TypeGridChar(U'A'));
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.grid.currentRow, 0);
+}
+
+TEST_F(ViewFill, HiddenDeletedRowsCanEmptyAView) {
+    Load({Entity("  1", "D", "A", "Gone", "SP1A", "2020-01-01", "QSL")});
+    station.hideDeleted = true;
+    ExpectNothingToShow();
+    station.ApplyView(ViewMode::Confirmed);
+    EXPECT_TRUE(station.grid.rows.empty());
+    // The all-entities view shows an empty grid without a message.
+    station.ApplyView(ViewMode::AllEntities);
+    EXPECT_TRUE(station.grid.rows.empty());
+}
+
+TEST_F(ViewFill, KeepsTheCurrentEntityOrFallsBackToTheFirstRow) {
+    Load(EveryState());
+    station.ApplyView(ViewMode::AllEntities);
+    Select("  1");  // unconfirmed: not in the next view
+    station.ApplyView(ViewMode::ToVerify);
+    EXPECT_EQ(station.grid.currentRow, 1);
+    EXPECT_EQ(CurrentAdif(), "  2");
+
+    Select("  5");
+    station.ApplyView(ViewMode::AllEntities);
+    EXPECT_EQ(CurrentAdif(), "  5");
+    EXPECT_EQ(station.rememberedAdif, "  5");
+    EXPECT_EQ(station.grid.currentColumn, 1);
+}
+
+TEST_F(ViewFill, EndsSortedByTheCurrentSort) {
+    Load(EveryState());
+    station.sortColumn = 4;
+    station.sortAscending = false;
+    station.ApplyView(ViewMode::Confirmed);
+    EXPECT_EQ(GridColumn(4), (Adifs{"SP1DDD", "SP1CCC", "SP1BBB", "SP1AAA"}));
+}
+
+TEST_F(ViewFill, ShowsTheTableAsItNowStands) {
+    Load(EveryState());
+    station.ApplyView(ViewMode::ToVerify);
+    station.table.Row(1).call = "SP9ZZZ";
+    station.ReapplyView();
+    EXPECT_EQ(station.viewMode, ViewMode::ToVerify);
+    EXPECT_EQ(GridAdifs(), (Adifs{"  1", "  2", "  5"}));
+}
+
+TEST_F(ViewFill, TogglingHiddenDeletedTwiceGivesTheSameGrid) {
+    Load(EveryState());
+    station.sortColumn = 3;
+    station.ApplyView(ViewMode::AllEntities);
+    Select("  6");
+    const auto before = station.grid.rows;
+    station.ToggleHideDeleted();
+    EXPECT_EQ(station.grid.DataRowCount(), 4);
+    EXPECT_EQ(station.grid.currentRow, 1);  // the deleted entity left the grid
+    station.ToggleHideDeleted();
+    EXPECT_FALSE(station.hideDeleted);
+    EXPECT_EQ(station.grid.rows, before);
+}
+
+}  // namespace
+}  // namespace zorva::testing
