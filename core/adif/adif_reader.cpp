@@ -1,0 +1,316 @@
+#include "adif/adif_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zorva {
+namespace {
+
+constexpr size_t kOverlongHeadSize = 4096;
+
+struct FoldTable {
+    unsigned char lower[256];
+    constexpr FoldTable() : lower{} {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+};
+constexpr FoldTable kFold;
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(kFold.lower[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+AdifReader::AdifReader(ByteSource& source, std::vector<std::string> fieldNames, AdifLimits limits)
+    : source_(source), limits_(limits) {
+    limits_.chunkSize = std::max<size_t>(limits_.chunkSize, 1);
+    for (const auto& name : fieldNames) wanted_.push_back(Lower(name));
+    slots_.resize(wanted_.size());
+    capacity_ = limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16;
+    // Left uninitialised on purpose: only the pages that reading touches become resident.
+    buffer_.reset(new char[capacity_]);
+}
+
+AdifReader::~AdifReader() = default;
+
+AdifReader::Fill AdifReader::Refill() {
+    if (failed_) return Fill::Failed;
+    if (eof_) return Fill::End;
+    if (start_ > 0) {
+        const size_t shift = start_;
+        std::memmove(buffer_.get(), buffer_.get() + shift, end_ - shift);
+        end_ -= shift;
+        pos_ -= shift;
+        start_ = 0;
+        if (keeping_ && recordStart_ != kNoRecord) recordStart_ -= shift;
+    }
+    if (keeping_ && recordStart_ != kNoRecord && end_ - recordStart_ >= limits_.maxRecordSize)
+        return Fill::Full;
+    const size_t room = std::min(limits_.chunkSize, capacity_ - end_);
+    if (room == 0) return Fill::Full;
+    const long n = source_.Read(buffer_.get() + end_, room);
+    if (n < 0) {
+        failed_ = true;
+        readError_ = source_.Error();
+        return Fill::Failed;
+    }
+    if (n == 0) {
+        eof_ = true;
+        return Fill::End;
+    }
+    end_ += static_cast<size_t>(n);
+    bytesRead_ += static_cast<uint64_t>(n);
+    return Fill::Got;
+}
+
+AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
+    const char* b = buffer_.get();
+    const size_t furthest = lt + 1 + limits_.maxTagLength;
+    const size_t limit = std::min(end_, furthest);
+    // Running into the end of what is read only means "not yet known" while more may come.
+    const TagKind cutKind =
+        (limit == end_ && !eof_ && end_ < furthest) ? TagKind::Incomplete : TagKind::Stray;
+    Tag tag;
+    size_t i = lt + 1;
+    tag.nameBegin = i;
+    while (i < limit && b[i] != ':' && b[i] != '>' && b[i] != '<') ++i;
+    if (i == limit) {
+        tag.kind = cutKind;
+        return tag;
+    }
+    if (b[i] == '<') return tag;  // a lone '<' in the text
+    tag.nameLength = i - tag.nameBegin;
+    if (b[i] == '>') {
+        tag.kind = TagKind::Marker;
+        tag.after = i + 1;
+        return tag;
+    }
+    ++i;
+    bool sound = i < limit && IsDigit(b[i]);
+    size_t length = 0;
+    while (i < limit && IsDigit(b[i])) {
+        if (length <= limits_.maxRecordSize) length = length * 10 + static_cast<size_t>(b[i] - '0');
+        ++i;
+    }
+    if (length > limits_.maxRecordSize) sound = false;
+    if (i < limit && b[i] == ':') {
+        ++i;
+    } else if (i < limit && b[i] != '>') {
+        sound = false;
+    }
+    while (i < limit && b[i] != '>' && b[i] != '<') ++i;
+    if (i == limit) {
+        tag.kind = cutKind;
+        return tag;
+    }
+    if (b[i] == '<') return tag;
+    tag.kind = sound ? TagKind::Field : TagKind::BadLength;
+    tag.valueLength = length;
+    tag.after = i + 1;
+    return tag;
+}
+
+bool AdifReader::NameIs(const Tag& tag, std::string_view lowerName) const {
+    if (tag.nameLength != lowerName.size()) return false;
+    const auto* name = reinterpret_cast<const unsigned char*>(buffer_.get() + tag.nameBegin);
+    for (size_t i = 0; i < lowerName.size(); ++i)
+        if (kFold.lower[name[i]] != static_cast<unsigned char>(lowerName[i])) return false;
+    return true;
+}
+
+int AdifReader::WantedIndex(const Tag& tag) const {
+    for (size_t k = 0; k < wanted_.size(); ++k)
+        if (NameIs(tag, wanted_[k])) return static_cast<int>(k);
+    return -1;
+}
+
+bool AdifReader::SkipHeader() {
+    while (end_ - pos_ < 3 && !eof_) {
+        if (Refill() == Fill::Failed) return false;
+    }
+    if (end_ - pos_ >= 3 && std::memcmp(buffer_.get() + pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
+    if (pos_ == end_) return false;
+    if (buffer_[pos_] == '<') {
+        headerDone_ = true;
+        return true;
+    }
+    for (;;) {
+        const char* base = buffer_.get();
+        const void* hit = std::memchr(base + pos_, '<', end_ - pos_);
+        if (hit == nullptr) {
+            pos_ = end_;
+            start_ = pos_;
+            if (Refill() == Fill::Got) continue;
+            return false;
+        }
+        const size_t lt = static_cast<size_t>(static_cast<const char*>(hit) - base);
+        const Tag tag = ParseTag(lt);
+        switch (tag.kind) {
+            case TagKind::Incomplete:
+                start_ = pos_ = lt;
+                if (Refill() == Fill::Failed) return false;
+                break;
+            case TagKind::Stray:
+                pos_ = lt + 1;
+                break;
+            case TagKind::Marker:
+                pos_ = start_ = tag.after;
+                if (NameIs(tag, "eoh")) {
+                    headerDone_ = true;
+                    return true;
+                }
+                break;
+            case TagKind::BadLength:
+                pos_ = start_ = tag.after;
+                break;
+            case TagKind::Field:
+                if (tag.after + tag.valueLength > end_) {
+                    start_ = pos_ = lt;
+                    if (Refill() != Fill::Got) return false;
+                } else {
+                    pos_ = start_ = tag.after + tag.valueLength;
+                }
+                break;
+        }
+    }
+}
+
+void AdifReader::BeginRecord() {
+    start_ = pos_;
+    recordStart_ = kNoRecord;
+    recordEnd_ = 0;
+    sawField_ = false;
+    keeping_ = true;
+    overlongHead_.clear();
+    status_ = Status::Ok;
+    for (auto& slot : slots_) slot.present = false;
+}
+
+void AdifReader::KeepField(const Tag& tag) {
+    const int k = WantedIndex(tag);
+    if (k < 0 || slots_[static_cast<size_t>(k)].present) return;
+    slots_[static_cast<size_t>(k)] = {tag.after - recordStart_, tag.valueLength, true};
+}
+
+void AdifReader::GiveUpKeeping() {
+    const size_t headLength = std::min(kOverlongHeadSize, end_ - recordStart_);
+    overlongHead_.assign(buffer_.get() + recordStart_, headLength);
+    keeping_ = false;
+    status_ = Status::TooLong;
+    start_ = pos_;
+    for (auto& slot : slots_) slot.present = false;
+}
+
+bool AdifReader::FinishAtEnd() {
+    done_ = true;
+    if (failed_ || recordStart_ == kNoRecord) return false;
+    if (!sawField_ && status_ == Status::Ok) return false;  // only markers after the last record
+    if (status_ == Status::Ok) status_ = Status::Truncated;
+    recordEnd_ = end_;
+    return true;
+}
+
+bool AdifReader::Next() {
+    if (done_) return false;
+    if (!headerDone_ && !SkipHeader()) {
+        done_ = true;
+        return false;
+    }
+    BeginRecord();
+    for (;;) {
+        const char* base = buffer_.get();
+        const void* hit = pos_ < end_ ? std::memchr(base + pos_, '<', end_ - pos_) : nullptr;
+        if (hit == nullptr) {
+            pos_ = end_;
+            if (recordStart_ == kNoRecord || !keeping_) start_ = pos_;
+            const Fill fill = Refill();
+            if (fill == Fill::Got) continue;
+            if (fill == Fill::Full) {
+                GiveUpKeeping();
+                continue;
+            }
+            return FinishAtEnd();
+        }
+        const size_t lt = static_cast<size_t>(static_cast<const char*>(hit) - base);
+        const Tag tag = ParseTag(lt);
+        if (tag.kind == TagKind::Stray) {
+            pos_ = lt + 1;
+            continue;
+        }
+        if (tag.kind != TagKind::Incomplete && recordStart_ == kNoRecord)
+            recordStart_ = start_ = lt;
+        const bool valueComplete =
+            tag.kind != TagKind::Field || tag.after + tag.valueLength <= end_;
+        if (tag.kind == TagKind::Incomplete || !valueComplete) {
+            pos_ = lt;
+            if (recordStart_ == kNoRecord || !keeping_) start_ = lt;
+            const Fill fill = Refill();
+            if (fill == Fill::Got) continue;
+            if (fill == Fill::Full) {
+                GiveUpKeeping();
+                continue;
+            }
+            if (fill == Fill::End && tag.kind == TagKind::Incomplete) continue;  // now plain text
+            if (fill == Fill::End) sawField_ = true;
+            return FinishAtEnd();
+        }
+        switch (tag.kind) {
+            case TagKind::Marker:
+                pos_ = tag.after;
+                if (NameIs(tag, "eor")) {
+                    recordEnd_ = tag.after;
+                    return true;
+                }
+                // A header after all (written without leading text, or a second file appended).
+                if (NameIs(tag, "eoh")) BeginRecord();
+                break;
+            case TagKind::BadLength:
+                sawField_ = true;
+                if (status_ == Status::Ok) status_ = Status::BadLength;
+                pos_ = tag.after;
+                break;
+            case TagKind::Field:
+                sawField_ = true;
+                if (keeping_) KeepField(tag);
+                pos_ = tag.after + tag.valueLength;
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+std::optional<std::string_view> AdifReader::Field(size_t i) const {
+    if (i >= slots_.size() || !keeping_ || !slots_[i].present) return std::nullopt;
+    return std::string_view(buffer_.get() + recordStart_ + slots_[i].offset, slots_[i].length);
+}
+
+std::string_view AdifReader::Raw() const {
+    if (status_ == Status::TooLong) return overlongHead_;
+    if (recordStart_ == kNoRecord) return {};
+    return std::string_view(buffer_.get() + recordStart_, recordEnd_ - recordStart_);
+}
+
+std::string JoinLines(std::string_view raw) {
+    std::string out;
+    out.reserve(raw.size());
+    for (char c : raw)
+        if (c != '\r' && c != '\n') out.push_back(c);
+    return out;
+}
+
+std::string JoinLinesLower(std::string_view raw) {
+    std::string out = JoinLines(raw);
+    for (char& c : out) c = static_cast<char>(kFold.lower[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+}  // namespace zorva

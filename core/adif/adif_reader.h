@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "adif/byte_source.h"
+
+namespace zorva {
+
+// Bounds that keep memory flat whatever the file holds.
+struct AdifLimits {
+    size_t chunkSize = size_t{1} << 20;      // bytes asked of the source at a time
+    size_t maxRecordSize = size_t{4} << 20;  // longer records are reported, not kept
+    size_t maxTagLength = 4096;              // a '<' with no '>' within this is plain text
+};
+
+// Reads ADIF records one after another: <NAME:LENGTH> and <NAME:LENGTH:TYPE> fields with
+// names in any letter case, each value exactly LENGTH bytes (so it may hold '<', '>' or line
+// breaks). Text before the first <EOH> is the header, unless the data begins with '<'. A record
+// ends at <EOR>; tags without a length are markers and are passed over.
+class AdifReader {
+  public:
+    enum class Status {
+        Ok,
+        BadLength,  // a length that is not a number, or absurdly large
+        Truncated,  // the data ends inside the record
+        TooLong,    // longer than maxRecordSize; Raw() holds its beginning only
+    };
+
+    // fieldNames: the fields whose values the caller wants, in any letter case.
+    AdifReader(ByteSource& source, std::vector<std::string> fieldNames, AdifLimits limits = {});
+    ~AdifReader();
+    AdifReader(const AdifReader&) = delete;
+    AdifReader& operator=(const AdifReader&) = delete;
+
+    // Moves to the next record. False at the end of the data, or when the source failed
+    // (ReadError() then says why).
+    bool Next();
+
+    Status status() const { return status_; }
+    // The first value of the i-th wanted field in this record, or nothing when absent. Valid
+    // until the next call of Next().
+    std::optional<std::string_view> Field(size_t i) const;
+    // The record as read, from its first tag to the end of its <EOR> tag (or of the data).
+    std::string_view Raw() const;
+
+    uint64_t BytesRead() const { return bytesRead_; }
+    const std::string& ReadError() const { return readError_; }
+
+  private:
+    enum class Fill { Got, End, Failed, Full };
+    enum class TagKind { Incomplete, Stray, Marker, Field, BadLength };
+    struct Tag {
+        TagKind kind = TagKind::Stray;
+        size_t nameBegin = 0;
+        size_t nameLength = 0;
+        size_t valueLength = 0;
+        size_t after = 0;  // index just past '>'
+    };
+    struct Slot {
+        size_t offset = 0;  // from the record's start
+        size_t length = 0;
+        bool present = false;
+    };
+
+    Fill Refill();
+    Tag ParseTag(size_t lt) const;
+    bool NameIs(const Tag& tag, std::string_view lowerName) const;
+    int WantedIndex(const Tag& tag) const;
+    bool SkipHeader();
+    void BeginRecord();
+    void KeepField(const Tag& tag);
+    void GiveUpKeeping();
+    bool FinishAtEnd();
+
+    ByteSource& source_;
+    std::vector<std::string> wanted_;  // lower case
+    AdifLimits limits_;
+    size_t capacity_;
+    std::unique_ptr<char[]> buffer_;
+    size_t start_ = 0;  // first byte that must stay in the buffer
+    size_t pos_ = 0;    // where scanning goes on
+    size_t end_ = 0;    // end of the bytes read
+    bool eof_ = false;
+    bool failed_ = false;
+    bool done_ = false;
+    bool headerDone_ = false;
+    uint64_t bytesRead_ = 0;
+    std::string readError_;
+
+    static constexpr size_t kNoRecord = SIZE_MAX;
+    size_t recordStart_ = kNoRecord;
+    size_t recordEnd_ = 0;
+    bool sawField_ = false;
+    bool keeping_ = true;
+    std::string overlongHead_;
+    Status status_ = Status::Ok;
+    std::vector<Slot> slots_;
+};
+
+// The record's text with every CR and LF removed.
+std::string JoinLines(std::string_view raw);
+// The same with the ASCII letters in lower case.
+std::string JoinLinesLower(std::string_view raw);
+
+}  // namespace zorva

@@ -1,0 +1,242 @@
+#include "adif/adif_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorva {
+namespace {
+
+using Status = AdifReader::Status;
+
+struct ReadRecord {
+    Status status;
+    std::string raw;
+    std::vector<std::optional<std::string>> fields;
+    bool operator==(const ReadRecord&) const = default;
+};
+
+const std::vector<std::string> kNames = {"CALL", "QSL_RCVD", "DXCC"};
+
+std::vector<ReadRecord> ReadAll(std::string_view bytes, size_t piece = SIZE_MAX,
+                                AdifLimits limits = {}) {
+    MemoryByteSource source(bytes, piece);
+    AdifReader reader(source, kNames, limits);
+    std::vector<ReadRecord> records;
+    while (reader.Next()) {
+        ReadRecord r{reader.status(), std::string(reader.Raw()), {}};
+        for (size_t i = 0; i < kNames.size(); ++i) {
+            auto value = reader.Field(i);
+            r.fields.push_back(value ? std::optional<std::string>(std::string(*value))
+                                     : std::nullopt);
+        }
+        records.push_back(r);
+    }
+    EXPECT_EQ(reader.BytesRead(), bytes.size());
+    return records;
+}
+
+std::optional<std::string> None() {
+    return std::nullopt;
+}
+
+TEST(AdifReaderFields, NamesInAnyCaseWithOrWithoutTypeIndicator) {
+    auto records = ReadAll("<call:6>SP1ABC<Qsl_Rcvd:1:S>Y<DXCC:3:N>269<eor>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].status, Status::Ok);
+    EXPECT_EQ(records[0].fields, (std::vector<std::optional<std::string>>{"SP1ABC", "Y", "269"}));
+}
+
+TEST(AdifReaderFields, ValueIsExactlyLengthBytesWhateverItHolds) {
+    auto records = ReadAll("<CALL:14>A<b>\r\n<eor>xyz<DXCC:1>7 <EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields[0], "A<b>\r\n<eor>xyz");
+    EXPECT_EQ(records[0].fields[2], "7");
+}
+
+TEST(AdifReaderFields, FirstOccurrenceWinsAndLookalikeNamesDoNotMatch) {
+    auto records = ReadAll("<MY_DXCC:3>269<DXCC:3>291<DXCC:3>001<CALLSIGN:2>XX<EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields, (std::vector<std::optional<std::string>>{None(), None(), "291"}));
+}
+
+TEST(AdifReaderFields, ZeroLengthValueIsPresentAndEmpty) {
+    auto records = ReadAll("<CALL:0><QSL_RCVD:1>Y<EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields[0], "");
+}
+
+TEST(AdifReaderRecords, RawRecordRunsFromFirstTagToEorInclusive) {
+    auto records = ReadAll("<EOH>\r\n\r\n  <CALL:2>AB\r\n<eor>\r\n<CALL:2>CD<EoR>\r\n");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].raw, "<CALL:2>AB\r\n<eor>");
+    EXPECT_EQ(records[1].raw, "<CALL:2>CD<EoR>");
+}
+
+TEST(AdifReaderRecords, MarkersAreSkippedAndTrailingMarkerMakesNoRecord) {
+    auto records = ReadAll("<CALL:2>AB<APP_LoTW_MODEGROUP><eor>\r\n<APP_LoTW_EOF>\r\n");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields[0], "AB");
+    EXPECT_EQ(records[0].status, Status::Ok);
+}
+
+TEST(AdifReaderRecords, EmptyRecordIsReportedWithNoFields) {
+    auto records = ReadAll("<EOR><CALL:1>X<EOR>");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields[0], None());
+    EXPECT_EQ(records[1].fields[0], "X");
+}
+
+TEST(AdifReaderRecords, LoneAngleBracketsBetweenFieldsAreText) {
+    auto records = ReadAll("<CALL:2>AB a < b <QSL_RCVD:1>Y <x<DXCC:1>1<EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields, (std::vector<std::optional<std::string>>{"AB", "Y", "1"}));
+}
+
+TEST(AdifReaderHeader, EverythingBeforeFirstEohIsHeaderEvenOnOneLine) {
+    const std::vector<std::string> files = {
+        "Log export\r\n<PROGRAMID:5>Tests<EOH> \r\n<CALL:2>AB<EOR>\r\n",
+        "Log export <ADIF_VER:5>3.1.0 <eoh><CALL:2>AB<EOR>",
+        "Log <eoh><CALL:2>AB<EOR>\r\n",
+    };
+    for (const auto& file : files) {
+        auto records = ReadAll(file);
+        ASSERT_EQ(records.size(), 1u) << file;
+        EXPECT_EQ(records[0].fields[0], "AB") << file;
+    }
+}
+
+TEST(AdifReaderHeader, HeaderFieldValueHoldingEohDoesNotEndHeader) {
+    auto records = ReadAll("Hdr <NOTE:10><eoh><CALL<EOH><CALL:2>AB<EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].raw, "<CALL:2>AB<EOR>");
+}
+
+TEST(AdifReaderHeader, FileBeginningWithTagHasNoHeader) {
+    auto records = ReadAll("<CALL:2>AB<EOR><CALL:2>CD<EOR>");
+    EXPECT_EQ(records.size(), 2u);
+}
+
+TEST(AdifReaderHeader, EohLaterInTheDataStartsRecordsAfresh) {
+    auto records = ReadAll(
+        "<ADIF_VER:5>3.1.0<CALL:2>XX<EOH>\r\n<CALL:2>AB<EOR>\r\nSecond file<EOH><CALL:2>CD<EOR>");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].raw, "<CALL:2>AB<EOR>");
+    EXPECT_EQ(records[1].raw, "<CALL:2>CD<EOR>");
+}
+
+TEST(AdifReaderHeader, TextWithoutEohIsAllHeader) {
+    EXPECT_TRUE(ReadAll("Header only\r\n<CALL:2>AB<EOR>\r\n").empty());
+    EXPECT_TRUE(ReadAll("Header only\r\n<PROGRAMID:3>abc<EOH>\r\n").empty());
+    EXPECT_TRUE(ReadAll("").empty());
+}
+
+TEST(AdifReaderHeader, ByteOrderMarkBeforeFirstTagIsIgnored) {
+    EXPECT_EQ(ReadAll("\xEF\xBB\xBF<CALL:2>AB<EOR>").size(), 1u);
+}
+
+TEST(AdifReaderErrors, LengthThatIsNotANumberMarksRecordAndReadingGoesOn) {
+    for (const std::string bad :
+         {"<CALL:abc>", "<CALL:-5>", "<CALL:>", "<CALL:6x>", "<CALL:99999999999999999999999>"}) {
+        auto records = ReadAll("<QSL_RCVD:1>Y" + bad + "SP1ABC<DXCC:1>1<EOR><CALL:2>CD<EOR>");
+        ASSERT_EQ(records.size(), 2u) << bad;
+        EXPECT_EQ(records[0].status, Status::BadLength) << bad;
+        EXPECT_EQ(records[0].raw, "<QSL_RCVD:1>Y" + bad + "SP1ABC<DXCC:1>1<EOR>") << bad;
+        EXPECT_EQ(records[1].status, Status::Ok) << bad;
+        EXPECT_EQ(records[1].fields[0], "CD") << bad;
+    }
+}
+
+TEST(AdifReaderErrors, DataEndingInsideRecordIsTruncated) {
+    for (const std::string file : {"<CALL:2>AB<EOR><CALL:9>SP1", "<CALL:2>AB<EOR><CALL:3>SP1\r\n",
+                                   "<CALL:2>AB<EOR><CALL:3>SP1<QSL_RC"}) {
+        auto records = ReadAll(file);
+        ASSERT_EQ(records.size(), 2u) << file;
+        EXPECT_EQ(records[0].status, Status::Ok);
+        EXPECT_EQ(records[1].status, Status::Truncated) << file;
+        EXPECT_EQ(records[1].raw, file.substr(15)) << file;
+    }
+}
+
+TEST(AdifReaderErrors, AbsurdLengthNeverOverreadsOrHangs) {
+    auto records = ReadAll("<CALL:4194304>AB<EOR>");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].status, Status::Truncated);
+    EXPECT_EQ(records[0].raw, "<CALL:4194304>AB<EOR>");
+}
+
+TEST(AdifReaderErrors, OverlongRecordIsReportedByItsBeginningAndNextRecordIsRead) {
+    AdifLimits small{8, 64, 16};
+    std::string longValue(50, 'x');
+    std::string file =
+        "<CALL:2>AB<NOTES:50>" + longValue + "<COMMENT:50>" + longValue + "<EOR><CALL:2>CD<EOR>";
+    for (size_t piece : {size_t{1}, size_t{3}, size_t{100}}) {
+        auto records = ReadAll(file, piece, small);
+        ASSERT_EQ(records.size(), 2u) << piece;
+        EXPECT_EQ(records[0].status, Status::TooLong);
+        EXPECT_EQ(records[0].raw.substr(0, 10), "<CALL:2>AB");
+        EXPECT_EQ(records[0].fields[0], None());
+        EXPECT_EQ(records[1].status, Status::Ok);
+        EXPECT_EQ(records[1].fields[0], "CD");
+    }
+}
+
+TEST(AdifReaderStreaming, ResultDoesNotDependOnHowTheBytesArrive) {
+    const std::string file =
+        "Header <PROGRAMID:4>Test\r\n<EOH>\r\n"
+        "<CALL:6>SP1ABC <QSL_RCVD:1:S>Y\r\n<DXCC:3>269 <COMMENT:9>a<eor>\r\nb<EOR>\r\n"
+        "<call:4>DL1A<bad:x>ZZ<dxcc:2>23\r\n<eor>\r\n"
+        "<CALL:3>OK1<APP_X> < <QSL_RCVD:1>N<EOR>\r\n<APP_LoTW_EOF>\r\n<CALL:4>G4";
+    const auto whole = ReadAll(file);
+    ASSERT_EQ(whole.size(), 4u);
+    EXPECT_EQ(whole[0].fields, (std::vector<std::optional<std::string>>{"SP1ABC", "Y", "269"}));
+    EXPECT_EQ(whole[1].status, Status::BadLength);
+    EXPECT_EQ(whole[2].fields[1], "N");
+    EXPECT_EQ(whole[3].status, Status::Truncated);
+    for (size_t piece = 1; piece <= 40; ++piece)
+        EXPECT_EQ(ReadAll(file, piece, AdifLimits{piece, 1024, 64}), whole) << piece;
+}
+
+class FailingSource : public ByteSource {
+  public:
+    long Read(char* into, size_t size) override {
+        if (calls_++ > 0) return -1;
+        std::string first = "<CALL:2>AB<EOR><CALL:2>C";
+        size_t n = std::min(size, first.size());
+        first.copy(into, n);
+        return static_cast<long>(n);
+    }
+    const std::string& Error() const override { return error_; }
+
+  private:
+    int calls_ = 0;
+    std::string error_ = "Błąd odczytu pliku x:\nInput/output error";
+};
+
+TEST(AdifReaderErrors, FailedReadEndsReadingWithTheReason) {
+    FailingSource source;
+    AdifReader reader(source, kNames);
+    ASSERT_TRUE(reader.Next());
+    EXPECT_FALSE(reader.Next());
+    EXPECT_EQ(reader.ReadError(), "Błąd odczytu pliku x:\nInput/output error");
+    EXPECT_FALSE(reader.Next());
+}
+
+TEST(AdifReaderFile, MissingFileIsReportedWithReason) {
+    FileByteSource source("/nonexistent/dir/log.adi");
+    EXPECT_FALSE(source.IsOpen());
+    EXPECT_NE(source.Error().find("/nonexistent/dir/log.adi"), std::string::npos);
+}
+
+TEST(AdifJoinLines, RemovesLineBreaksAndLowersOnlyAsciiLetters) {
+    EXPECT_EQ(JoinLines("<CALL:2>AB\r\n<EOR>\n"), "<CALL:2>AB<EOR>");
+    EXPECT_EQ(JoinLinesLower("<CALL:3>\xA3"
+                             "AB\r\n<EOR>"),
+              "<call:3>\xA3"
+              "ab<eor>");
+}
+
+}  // namespace
+}  // namespace zorva
