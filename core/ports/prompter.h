@@ -5,7 +5,7 @@
 
 namespace zorva {
 
-enum class Icon { Error, Warning, Information };
+enum class Icon { Error, Warning, Information, Question };
 enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 

@@ -12,6 +12,7 @@ const char* Name(Icon icon) {
         case Icon::Error: return "Error";
         case Icon::Warning: return "Warning";
         case Icon::Information: return "Information";
+        case Icon::Question: return "Question";
     }
     return "?";
 }
