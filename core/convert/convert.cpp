@@ -1,0 +1,152 @@
+#include "convert/convert.h"
+
+#include "convert/old_station_file.h"
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "station/station.h"
+#include "text/columns.h"
+
+namespace zorva {
+namespace {
+
+constexpr size_t kFirstDataLine = 7;  // lines 4 to 7 of an old file are not read
+
+const char* const kNotRecognised =
+    "Plik nie został rozpoznany jako plik zawierający dane ZORVA_Rade.\n"
+    "Nie udało się go automatycznie przekonwertować do nowej wersji.\n\n"
+    "Proszę o kontakt z autorem programu w celu konwersji pliku.";
+const char* const kNotOriginal =
+    "Plik nie jest oryginalnym plikiem z poprzedniej wersji programu.\n"
+    "Nie da się go automatycznie przekonwertować do nowej wersji.";
+
+std::string WrongCountMessage() {
+    return std::string(kNotOriginal) +
+           "\n\nProszę o kontakt z autorem programu w celu konwersji pliku.";
+}
+
+std::string MismatchMessage(size_t position, std::string_view listKey, const std::string& fileKey) {
+    return std::string(kNotOriginal) + "\nOryginalna linia danych nr [" +
+           ToDecimal(static_cast<long long>(position)) + "] zawiera zapis:\n\n" +
+           std::string(listKey) + "\n\nnatomiast linia w pliku zawiera zapis:\n\n" + fileKey +
+           "\n\nProszę poprawić różnicę i spróbować ponownie.";
+}
+
+std::vector<std::string> NewFileHeader(const std::string& call, const std::string& todayShort) {
+    return {
+        "; " + ToUpperText(call) + "  " + todayShort,
+        ";Zestawienie służące do wyryfikacji osiągnięć w ZORVA.",
+        ";",
+        ";Nie nalezy bezposrednio dokonywac w nim zmian,",
+        ";a jedynie za pomocą programu ZORVA_RADE.EXE.",
+        ";Program ZORVA_Rade - przekonwertowano z pliku poprzedniej wersji programu",
+        std::string(81, '-'),
+    };
+}
+
+std::string StationLine(const EntityRow& row) {
+    return row.adif + "|" + (row.deleted.empty() ? " |" : "D|") + PadCut(row.prefix, 5) + "|" +
+           PadCut(row.name, 24) + "|" + PadCut(row.call, 15) + "|" + PadCut(row.qsoDate, 10) + "|" +
+           PadCut(row.confirmation, 4) + "|" + PadCut(row.verifiedDate, 10) + "|";
+}
+
+std::vector<std::string> DataLinesOf(const std::vector<std::string>& oldLines) {
+    std::vector<std::string> data;
+    for (size_t i = kFirstDataLine; i < oldLines.size(); ++i)
+        if (!Trim(oldLines[i]).empty()) data.push_back(oldLines[i]);
+    return data;
+}
+
+void Confirm(std::vector<EntityRow>& rows, const std::string& adif, const OldDataLine& data) {
+    for (EntityRow& row : rows) {
+        if (row.adif != adif) continue;
+        row.call = data.call;
+        row.qsoDate = data.qsoDate;
+        row.confirmation = "QSL";
+        row.verifiedDate = data.verifiedDate;
+    }
+}
+
+std::string LineOf(const std::vector<std::string>& lines, size_t index) {
+    return index < lines.size() ? lines[index] : std::string();
+}
+
+}  // namespace
+
+ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
+                               const ConversionTemplate& entities, const std::string& todayShort) {
+    const OldEntityList* list = RecogniseOldList(LineOf(oldLines, 2));
+    if (list == nullptr) return {{}, kNotRecognised};
+    std::vector<std::string> data = DataLinesOf(oldLines);
+    if (data.size() != list->Count()) return {{}, WrongCountMessage()};
+
+    std::vector<EntityRow> rows = entities.rows;
+    for (size_t position = 0; position < data.size(); ++position) {
+        OldDataLine line = ParseOldDataLine(data[position]);
+        if (!line.confirmed) continue;
+        if (line.key != list->keys[position])
+            return {{}, MismatchMessage(position, list->keys[position], line.key)};
+        Confirm(rows, PadLeft(ToDecimal(list->adifNumbers[position]), 3), line);
+    }
+
+    ConvertedLines result{NewFileHeader(OldFileCall(LineOf(oldLines, 0)), todayShort), {}};
+    for (const EntityRow& row : rows) result.lines.push_back(StationLine(row));
+    return result;
+}
+
+bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& entities,
+                           Prompter& prompter, const Clock& clock) {
+    if (path.empty()) {
+        ShowError(prompter, "Brak pliku do konwersji!");
+        return false;
+    }
+    if (!FileExists(path)) {
+        ShowError(prompter, "Plik \"" + path + "\" nie został znaleziony lub jest otwarty!");
+        return false;
+    }
+    // Without entities the new file would hold only its header.
+    if (entities.Empty()) {
+        ShowError(prompter, "Plik wzorcowy \"" + entities.path +
+                                "\" nie zawiera żadnego podmiotu.\nPlik " + path +
+                                " nie został przekonwertowany.");
+        return false;
+    }
+    TextLines old = ReadTextLines(path);
+    if (!old.ok()) {
+        ShowError(prompter, old.error);
+        return false;
+    }
+    ConvertedLines converted = ConvertOldLines(old.lines, entities, clock.TodayShort());
+    if (!converted.ok()) {
+        ShowError(prompter, converted.refusal);
+        return false;
+    }
+    EncodedText encoded = EncodeLines(converted.lines);
+    if (!encoded.ok()) {
+        ShowError(prompter, encoded.error);
+        return false;
+    }
+
+    // The old file stays in place until the new one replaces it whole, so a
+    // failure at any step leaves the old content where it was.
+    const std::string backup = path + "~";
+    if (IoStatus kept = CopyFile(path, backup); !kept.ok()) {
+        ShowError(prompter, kept.error + "\n\nNie udało się zachować kopii pliku pod nazwą " +
+                                backup + ".\nPlik nie został przekonwertowany.");
+        return false;
+    }
+    if (IoStatus written = WriteFileAtomic(path, encoded.bytes); !written.ok()) {
+        ShowError(prompter, written.error + "\n\nPlik nie został przekonwertowany; " +
+                                "jego dotychczasowa zawartość pozostała bez zmian.");
+        return false;
+    }
+    return true;
+}
+
+void ConvertOldFile(Station& station) {
+    ConversionTemplate entities = LoadConversionTemplate(station.ProgramDir(), station.prompter);
+    bool written =
+        ConvertOldStationFile(station.currentFileName, entities, station.prompter, station.clock);
+    station.conversionFailed = !written;
+}
+
+}  // namespace zorva

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "convert/conversion_template.h"
+#include "ports/clock.h"
+#include "ports/prompter.h"
+
+namespace zorva {
+
+class Station;
+
+// The new station file's lines made from an old file's lines, or the message
+// that refuses the old file.
+struct ConvertedLines {
+    std::vector<std::string> lines;
+    std::string refusal;
+    bool ok() const { return refusal.empty(); }
+};
+ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
+                               const ConversionTemplate& entities, const std::string& todayShort);
+
+// Converts the old station file at path in place, keeping the old file as
+// path + "~". Every refusal and failure is told through the prompter; true only
+// when the new file was written. The old content is never lost.
+bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& entities,
+                           Prompter& prompter, const Clock& clock);
+
+// For Station::convertOldFile: loads the template beside the program, converts
+// the station's current file and sets conversionFailed unless a new file was written.
+void ConvertOldFile(Station& station);
+
+}  // namespace zorva
