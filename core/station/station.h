@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/settings_file.h"
 #include "model/counters.h"
 #include "model/entity_table.h"
 #include "ports/clock.h"
@@ -128,6 +129,16 @@ public:
     void SetCurrentFileName(const std::string& path);
     void UpdateCaption();
     void ShowStatusCounters(unsigned panels = kAllPanels);
+    // The station file written whole to path: header, data lines, then the
+    // saved state; confirm shows "Dane zostały zapisane.". False (with the
+    // reason shown) when nothing was written.
+    bool WriteStationFile(const std::string& path, bool confirm = true);
+    void FinishStationSave(bool confirm = true);
+    // Runs after a load; false when the reference file is missing or unreadable.
+    bool ReconcileWithReference();
+    // The settings file's values applied at start-up, and gathered at close.
+    void ApplySettings(const Settings& settings);
+    Settings CurrentSettings(int windowWidth, int windowHeight) const;
 
     // --- views and grid ---
     void ApplyView(ViewMode mode);
@@ -154,5 +165,12 @@ public:
 private:
     std::string programDir_;
 };
+
+// The display form of a long path: middle folders give way to ".../" until the
+// text fits the limit (in characters) or no more than two "/" remain.
+std::string ShortenPath(const std::string& path, size_t limit);
+
+// Stable sort of the rows by prefix, comparing Windows-1250 character codes.
+void sortuj(EntityTable& table);
 
 }  // namespace zorva

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/entity_row.h"
+
+namespace zorva {
+
+inline constexpr const char* kReferenceFileName = "dxcc_adif.kvt";
+inline constexpr size_t kReferenceLineWidth = 37;
+
+// The 37-character line of an entity: adif right-aligned to 3, "D" or a blank,
+// prefix (5) and name (24), each followed by "|".
+std::string FormatReferenceLine(const EntityRow& row);
+
+// Columns 1 to 3 of a line, untrimmed: the key that ties it to a station row.
+std::string ReferenceKey(std::string_view line);
+
+// A line needs "|" at columns 4, 6, 12 and 37, as a station data line does.
+bool IsBadReferenceLine(std::string_view line);
+
+// adif (untrimmed), deleted, prefix and name of a line; the other fields stay empty.
+EntityRow ParseReferenceLine(std::string_view line);
+
+// A row shown as the first 36 columns of its reference line, for the messages
+// that compare the two.
+std::string ReferenceDataView(const EntityRow& row);
+
+// The lines of the reference file that hold at least one character, in file order.
+struct ReferenceList {
+    std::vector<std::string> lines;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+ReferenceList ReadReferenceList(const std::string& path);
+
+// The message that the reference file at path is missing; the program cannot
+// work without it.
+std::string MissingReferenceMessage(const std::string& path);
+
+}  // namespace zorva

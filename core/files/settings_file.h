@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "io/file_system.h"
+
+namespace zorva {
+
+inline constexpr const char* kSettingsFileName = "zorva_rade.ini";
+
+// The values of the settings file, each with its default for a missing key.
+// Colours are blue * 65536 + green * 256 + red.
+struct Settings {
+    // [Konfiguracja]
+    std::string call;  // Znak
+    std::string file;  // Plik
+    // [Tabela]
+    std::string fontName = "Arial";  // Czcionka
+    int fontSize = 10;               // Wielkosc czcionki
+    bool fontBold = false;           // Grubosc czcionki: "1" bold, anything else regular
+    int confirmedColour = 11195903;  // Kolor potwierdzonych
+    int verifiedColour = 12910532;   // Kolor zweryfikowanych
+    int deletedColour = 12632256;    // Kolor usunietych
+    int otherColour = 16777215;      // Kolor pozostalych
+    std::array<int, 8> columnWidths = {35, 12, 48, 167, 85, 147, 74, 68};
+    int rowHeight = 21;  // Wysokosc wierszy
+    // [Widok]
+    int windowHeight = 416;  // Wysokosc okna
+    int windowWidth = 666;   // Szerokosc okna
+    // [Wyswietlanie]: HideDeleted, then the five view check marks in reading order.
+    bool hideDeleted = false;     // Usuniete
+    bool viewAll = true;          // Wszystkie
+    bool viewAllButVerified = false;  // Wszystkie bez zweryfikowanych
+    bool viewToVerify = false;    // Do weryfikacji
+    bool viewConfirmed = false;   // Potwierdzone
+    bool viewVerified = false;    // Zweryfikowane
+
+    bool operator==(const Settings&) const = default;
+};
+
+// The keys of the eight column widths, column 0 first.
+inline constexpr std::array<const char*, 8> kColumnWidthKeys = {
+    "Szerokosc ADIF",  "Szerokosc Deleted",  "Szerokosc prefiksu", "Szerokosc nazwy",
+    "Szerokosc znaku", "Szerokosc daty QSO", "Szerokosc QSL",      "Szerokosc daty weryfikacji"};
+
+// Reads settings from INI text (UTF-8). A missing key, or text where a number
+// belongs, gives the default; of duplicate keys the first counts, as INI profile
+// readers take it.
+Settings ParseSettings(std::string_view text);
+
+// The INI text ("key=value" lines, LF ends) in the writing order.
+std::string FormatSettings(const Settings& settings);
+
+struct SettingsRead {
+    Settings settings;
+    std::string error;  // the file exists but could not be read
+    bool ok() const { return error.empty(); }
+};
+// Reads a Windows-1250 settings file; the file must exist.
+SettingsRead ReadSettingsFile(const std::string& path);
+
+// Writes the file as Windows-1250 with CR LF, through a temporary file.
+IoStatus WriteSettingsFile(const std::string& path, const Settings& settings);
+
+// A decimal integer with an optional sign, blanks around it allowed.
+std::optional<int> ParseInteger(std::string_view text);
+
+}  // namespace zorva

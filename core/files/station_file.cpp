@@ -1,0 +1,144 @@
+#include "files/station_file.h"
+
+#include <array>
+
+#include "text/columns.h"
+#include "text/cp1250.h"
+#include "text/utf8.h"
+
+namespace zorva {
+namespace {
+
+struct FieldLayout {
+    size_t firstColumn;  // 1-based
+    size_t width;
+};
+
+// prefix, name, call, qsoDate, confirmation, verifiedDate.
+constexpr std::array<FieldLayout, 6> kPaddedFields = {
+    {{7, 5}, {13, 24}, {38, 15}, {54, 10}, {65, 4}, {70, 10}}};
+
+bool HasSeparatorsAt(std::string_view line, std::initializer_list<size_t> columns) {
+    for (size_t column : columns)
+        if (ColumnAt(line, column) != "|") return false;
+    return true;
+}
+
+std::string TrimmedColumns(std::string_view line, const FieldLayout& field) {
+    return Trim(Columns(line, field.firstColumn - 1, field.width));
+}
+
+// Walks the lines of raw bytes without decoding them.
+class RawLines {
+public:
+    explicit RawLines(std::string_view bytes) : bytes_(bytes) {}
+
+    std::optional<std::string_view> Next() {
+        if (pos_ >= bytes_.size()) return std::nullopt;
+        size_t lf = bytes_.find('\n', pos_);
+        size_t end = lf == std::string_view::npos ? bytes_.size() : lf;
+        size_t contentEnd = (end > pos_ && bytes_[end - 1] == '\r') ? end - 1 : end;
+        std::string_view line = bytes_.substr(pos_, contentEnd - pos_);
+        pos_ = lf == std::string_view::npos ? bytes_.size() : lf + 1;
+        return line;
+    }
+
+private:
+    std::string_view bytes_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::string> StationHeaderLines(const std::string& call, const std::string& shortDate) {
+    return {
+        "; " + ToUpperText(call) + "  " + shortDate,
+        ";Zestawienie służące do wyryfikacji osiągnięć w ZORVA.",
+        ";",
+        ";Nie nalezy bezposrednio dokonywac w nim zmian,",
+        ";a jedynie za pomocą programu ZORVA_RADE.EXE.",
+        ";Program ZORVA_Rade: opracowanie i utrzymanie - zespół autorów programu.",
+        std::string(kStationLineWidth, '-'),
+    };
+}
+
+std::string FormatStationLine(const EntityRow& row) {
+    std::string line = row.adif + "|";
+    line += row.deleted.empty() ? " |" : "D|";
+    const std::array<const std::string*, 6> fields = {&row.prefix, &row.name,         &row.call,
+                                                      &row.qsoDate, &row.confirmation, &row.verifiedDate};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        line += PadCut(*fields[i], kPaddedFields[i].width);
+        line += '|';
+    }
+    return line;
+}
+
+bool IsBadStationLine(std::string_view line) { return !HasSeparatorsAt(line, {4, 6, 12, 37}); }
+
+bool IsPreviousVersionLine(std::string_view line) {
+    return HasSeparatorsAt(line, {2, 8, 33, 49, 60, 71});
+}
+
+bool IsBlankLine(std::string_view line) { return Trim(line).empty(); }
+
+EntityRow ParseStationLine(std::string_view line) {
+    EntityRow row;
+    row.adif = Columns(line, 0, 3);
+    row.deleted = Trim(Columns(line, 4, 1));
+    row.prefix = TrimmedColumns(line, kPaddedFields[0]);
+    row.name = TrimmedColumns(line, kPaddedFields[1]);
+    row.call = TrimmedColumns(line, kPaddedFields[2]);
+    row.qsoDate = TrimmedColumns(line, kPaddedFields[3]);
+    row.confirmation = TrimmedColumns(line, kPaddedFields[4]);
+    row.verifiedDate = TrimmedColumns(line, kPaddedFields[5]);
+    if (row.confirmation.empty() && !row.call.empty()) row.confirmation = "QSL";
+    return row;
+}
+
+std::string StationCallFromHeader(std::string_view firstLine) {
+    std::string rest = Trim(SubChars(firstLine, 1));
+    size_t blank = rest.find(' ');
+    if (blank == std::string::npos) return {};
+    return rest.substr(0, blank);
+}
+
+StationFileContents ParseStationFile(std::string_view bytes) {
+    StationFileContents contents;
+    RawLines lines(bytes);
+    if (auto first = lines.Next()) contents.call = StationCallFromHeader(DecodeCp1250(*first));
+    for (size_t skipped = 1; skipped < kStationHeaderLineCount; ++skipped)
+        if (!lines.Next()) return contents;
+    while (auto raw = lines.Next()) {
+        std::string line = DecodeCp1250(*raw);
+        if (IsBlankLine(line)) continue;
+        if (IsBadStationLine(line)) {
+            contents.badLine = std::move(line);
+            break;
+        }
+        contents.rows.push_back(ParseStationLine(line));
+    }
+    return contents;
+}
+
+std::string QuotableLine(std::string_view line, size_t maxChars) {
+    std::string out;
+    size_t pos = 0;
+    size_t count = 0;
+    while (pos < line.size()) {
+        if (count == maxChars) {
+            out += "…";
+            break;
+        }
+        size_t start = pos;
+        auto cp = NextCodePoint(line, pos);
+        if (!cp || *cp < 0x20 || (*cp >= 0x7F && *cp < 0xA0))
+            out += "�";
+        else
+            out.append(line.substr(start, pos - start));
+        ++count;
+    }
+    return out;
+}
+
+}  // namespace zorva

@@ -1,0 +1,104 @@
+// Reading the open station file into the table, with its failure paths.
+#include "files/station_file.h"
+#include "io/file_system.h"
+#include "station/call_prompt.h"
+#include "station/station.h"
+#include "text/columns.h"
+
+namespace zorva {
+namespace {
+
+// A partial table must never be saved over the file it came from, so a failed
+// load forgets the file name as well.
+void ForgetFailedLoad(Station& s) {
+    s.ClearModified();
+    s.stationCall.clear();
+    s.SetCurrentFileName("");
+}
+
+void SettleStationCall(Station& s) {
+    if (!s.stationCall.empty()) return;
+    if (s.table.HighestIndex() > 2) s.stationCall = AskStationCall(s.prompter).value_or("");
+    if (!s.stationCall.empty()) {
+        s.stationCall = ToUpperText(s.stationCall);
+        s.MarkModified();
+    }
+    s.UpdateCaption();
+}
+
+void Load(Station& s, bool mayConvert);
+
+// Offers the conversion of a file of the previous version; true when the file
+// was converted and loaded again.
+bool ConvertedAndReloaded(Station& s) {
+    Answer answer = AskWarning(s.prompter,
+                               "Plik " + s.currentFileName + "\n" + "pochodzi z poprzedniej wersji programu." +
+                                   "\n" + "Czy przekonwertować plik do nowej wersji?",
+                               Buttons::YesNo);
+    if (answer != Answer::Yes) {
+        ShowError(s.prompter,
+                  "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
+                  "Dopiero po konwersji wczytaj plik.");
+        return false;
+    }
+    s.conversionFailed = false;
+    if (s.convertOldFile)
+        s.convertOldFile(s);
+    else
+        s.conversionFailed = true;
+    if (s.conversionFailed) return false;
+    Load(s, false);
+    return true;
+}
+
+void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
+    if (mayConvert && IsPreviousVersionLine(line)) {
+        if (ConvertedAndReloaded(s)) return;
+    } else {
+        ShowError(s.prompter, "Błąd w pliku " + s.currentFileName + "\n" + "w linii:" + "\n" + "\n" +
+                                  QuotableLine(line) + "\n" + "\n" +
+                                  "Popraw tą linię w pliku i spróbuj ponownie.");
+    }
+    ForgetFailedLoad(s);
+}
+
+void Load(Station& s, bool mayConvert) {
+    if (!FileExists(s.currentFileName)) {
+        if (!s.currentFileName.empty())
+            ShowError(s.prompter, "Plik danych \n" + s.currentFileName + "\n" + "nie został znaleziony!");
+        s.texts.fileNamePanel.clear();
+        SettleStationCall(s);
+        return;
+    }
+    ReadResult raw = ReadWholeFile(s.currentFileName);
+    s.counters = {};
+    s.table.ResetToPlaceholder();
+    s.grid.rows.clear();
+    s.grid.currentRow = 0;
+    if (!raw.ok()) {
+        ShowError(s.prompter, raw.error);
+        ForgetFailedLoad(s);
+        return;
+    }
+    StationFileContents contents = ParseStationFile(raw.bytes);
+    s.stationCall = contents.call;
+    for (auto& row : contents.rows) {
+        s.counters.CountRow(row);
+        s.table.Append(std::move(row));
+    }
+    s.grid.rows = s.table.Rows();
+    if (contents.badLine) {
+        HandleBadLine(s, *contents.badLine, mayConvert);
+        return;
+    }
+    s.ShowStatusCounters(kAllPanels);
+    if (!s.ReconcileWithReference()) return;
+    s.ReapplyView();
+    SettleStationCall(s);
+}
+
+}  // namespace
+
+void Station::LoadStationFile() { Load(*this, true); }
+
+}  // namespace zorva

@@ -1,0 +1,117 @@
+// "Nowy": a new station built from the reference file.
+#include "files/reference_file.h"
+#include "files/station_file.h"
+#include "io/text_file.h"
+#include "station/call_prompt.h"
+#include "station/station.h"
+
+namespace zorva {
+namespace {
+
+// What "Nowy" changes before the user has committed to the new station.
+struct OpenStationNames {
+    std::string call, caption, fileName, hint, panel;
+
+    static OpenStationNames Of(const Station& s) {
+        return {s.stationCall, s.texts.caption, s.currentFileName, s.texts.fileHint, s.texts.fileNamePanel};
+    }
+    void RestoreTo(Station& s) const {
+        s.stationCall = call;
+        s.texts.caption = caption;
+        s.currentFileName = fileName;
+        s.texts.fileHint = hint;
+        s.texts.fileNamePanel = panel;
+    }
+};
+
+std::string ExistingFileQuestion(const std::string& call) {
+    return "Plik dla " + call + " już istnieje. Wybierz:" + "\n" + "\n" +
+           "TAK    - jeśli chcesz otworzyć ten plik" + "\n" + "NIE     - jeśli chcesz utworzyć nowy plik" + "\n" +
+           "Anuluj - jeśli chcesz powrócić do programu." + "\n" + "\n" + "Uwaga: wybór NIE może spowodować " +
+           "\n" + "utratę poprzednich danych z pliku!";
+}
+
+void ForgetStationWithoutReference(Station& s) {
+    ShowError(s.prompter, MissingReferenceMessage(s.ReferencePath()));
+    s.stationCall.clear();
+    s.currentFileName.clear();
+    s.texts.fileHint = "Brak wybranego pliku!";
+    s.texts.fileNamePanel.clear();
+    s.texts.label1.clear();
+    s.texts.label3.clear();
+    s.typedPrefix.clear();
+    s.ClearModified();
+    s.printMode = PrintMode::Complete;
+    s.EnableFileCommands(false);
+}
+
+void ShowTableInFileOrder(Station& s) {
+    s.grid.rows = s.table.Rows();
+    s.grid.currentRow = s.grid.rows.empty() ? 0 : 1;
+}
+
+void FillFromReference(Station& s) {
+    TextLines reference = ReadTextLines(s.ReferencePath());
+    if (!reference.ok()) {
+        ShowError(s.prompter, reference.error);
+        return;
+    }
+    s.table.ResetToPlaceholder();
+    for (const auto& line : reference.lines) {
+        if (line.empty()) continue;
+        if (IsBadReferenceLine(line)) {
+            ShowTableInFileOrder(s);
+            ShowError(s.prompter, "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) + "\n" + "\n" +
+                                      "Popraw tą linię w pliku i spróbuj ponownie.");
+            return;
+        }
+        s.table.Append(ParseReferenceLine(line));
+    }
+    ShowTableInFileOrder(s);
+    s.EnableFileCommands(true);
+    s.texts.label1 = kPrefixPrompt;
+    s.MarkModified();
+}
+
+}  // namespace
+
+void Station::New() {
+    if (modified && table.HighestIndex() > 2) {
+        Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+        if (answer != Answer::Yes && answer != Answer::No) return;
+        if (answer == Answer::Yes) {
+            if (!Save()) return;
+            ClearModified();
+            texts.fileNamePanel.clear();
+        }
+    }
+    // Until the new station is settled, the open table keeps its call and file.
+    const OpenStationNames before = OpenStationNames::Of(*this);
+    auto call = AskStationCall(prompter);
+    if (!call || call->empty()) return;
+    stationCall = *call;
+    UpdateCaption();
+    SetCurrentFileName(ProgramFile(StationFileNameForCall(stationCall)));
+    if (FileExists(currentFileName)) {
+        Answer answer = AskWarning(prompter, ExistingFileQuestion(stationCall), Buttons::YesNoCancel);
+        if (answer == Answer::Yes) {
+            LoadStationFile();
+            texts.label1 = kPrefixPrompt;
+            EnableFileCommands(true);
+            return;
+        }
+        if (answer != Answer::No) {
+            before.RestoreTo(*this);
+            return;
+        }
+    }
+    counters = {};
+    ShowStatusCounters(kAllPanels);
+    if (!FileExists(ReferencePath())) {
+        ForgetStationWithoutReference(*this);
+        return;
+    }
+    FillFromReference(*this);
+}
+
+}  // namespace zorva

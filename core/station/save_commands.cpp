@@ -1,0 +1,91 @@
+// "Zapisz", "Zapisz jako.." and Ctrl+S: the station file is written whole or not at all.
+#include "files/station_file.h"
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "station/station.h"
+
+namespace zorva {
+namespace {
+
+enum class ReadOnlyOutcome { Write, SaveElsewhere, Stop };
+
+// The read-only question for a file about to be written over.
+ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
+    if (!FileExists(path) || !IsReadOnly(path)) return ReadOnlyOutcome::Write;
+    const std::string question = "Plik " + path + " przeznaczony jest " + "\n" +
+                                 "tylko  do  odczytu  (Read Only)!" + "\n" + "\n" + "Czy zapisać pomimo tego?";
+    Answer answer = s.prompter.Show({question, "Błąd", Icon::Error, Buttons::YesNoCancel, {}});
+    if (answer == Answer::No) return ReadOnlyOutcome::SaveElsewhere;
+    if (answer != Answer::Yes) return ReadOnlyOutcome::Stop;
+    IoStatus cleared = ClearReadOnly(path);
+    if (!cleared.ok()) {
+        ShowError(s.prompter, cleared.error);
+        return ReadOnlyOutcome::Stop;
+    }
+    return ReadOnlyOutcome::Write;
+}
+
+bool SaveToCurrentFile(Station& s, bool confirm) {
+    if (s.currentFileName.empty()) return s.SaveAs();
+    switch (ResolveReadOnly(s, s.currentFileName)) {
+        case ReadOnlyOutcome::Write: return s.WriteStationFile(s.currentFileName, confirm);
+        case ReadOnlyOutcome::SaveElsewhere: return s.SaveAs();
+        case ReadOnlyOutcome::Stop: break;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Station::WriteStationFile(const std::string& path, bool confirm) {
+    std::vector<std::string> lines = StationHeaderLines(stationCall, clock.TodayShort());
+    lines.reserve(lines.size() + table.Rows().size());
+    for (const auto& row : table.Rows()) lines.push_back(FormatStationLine(row));
+    IoStatus written = WriteTextLines(path, lines);
+    if (!written.ok()) {
+        ShowError(prompter, written.error);
+        return false;
+    }
+    FinishStationSave(confirm);
+    return true;
+}
+
+void Station::FinishStationSave(bool confirm) {
+    ClearModified();
+    if (confirm) ShowInformation(prompter, "Dane zostały zapisane.");
+}
+
+bool Station::Save() { return SaveToCurrentFile(*this, true); }
+
+bool Station::SaveFromGrid() { return SaveToCurrentFile(*this, false); }
+
+bool Station::SaveAs() {
+    // The name changes only with a written file, so that a later "Zapisz" never
+    // writes over a file the user declined to replace.
+    const std::string previousName = currentFileName;
+    const std::string previousHint = texts.fileHint;
+    const std::string previousPanel = texts.fileNamePanel;
+    for (;;) {
+        auto chosen = prompter.ChooseSaveFile({kFileFilter, currentFileName, ""});
+        if (!chosen) break;
+        std::string name = *chosen;
+        if (name.find('.') == std::string::npos) name += ".txt";
+        SetCurrentFileName(name);
+        if (FileExists(name)) {
+            Answer replace = AskWarning(prompter, "Plik o tej nazwie już istnieje!\nZastąpić go?", Buttons::YesNoCancel);
+            if (replace == Answer::No) continue;
+            if (replace != Answer::Yes) break;
+            ReadOnlyOutcome outcome = ResolveReadOnly(*this, name);
+            if (outcome == ReadOnlyOutcome::SaveElsewhere) continue;
+            if (outcome == ReadOnlyOutcome::Stop) break;
+        }
+        if (WriteStationFile(name, true)) return true;
+        break;
+    }
+    currentFileName = previousName;
+    texts.fileHint = previousHint;
+    texts.fileNamePanel = previousPanel;
+    return false;
+}
+
+}  // namespace zorva

@@ -1,0 +1,116 @@
+// Start-up and closing of the main window, with the settings file.
+#include "files/reference_file.h"
+#include "files/settings_file.h"
+#include "io/file_system.h"
+#include "station/station.h"
+
+namespace zorva {
+namespace {
+
+// The view check marks form a radio group: a later mark set in reading order wins.
+ViewMode ViewOf(const Settings& s) {
+    if (s.viewVerified) return ViewMode::Verified;
+    if (s.viewConfirmed) return ViewMode::Confirmed;
+    if (s.viewToVerify) return ViewMode::ToVerify;
+    if (s.viewAllButVerified) return ViewMode::AllButVerified;
+    if (s.viewAll) return ViewMode::AllEntities;
+    return ViewMode::Unconfirmed;
+}
+
+void ResetWindowState(Station& s) {
+    s.counters = {};
+    s.sortAscending = true;
+    s.sortColumn = 2;
+    s.texts.sortPanel = "  Rosnąco";
+    s.texts.label3.clear();
+    s.typedPrefix.clear();
+    s.ClearModified();
+    s.printMode = PrintMode::Complete;
+    s.texts.label1.clear();
+    s.EnableFileCommands(false);
+    s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0", ""};
+    const Appearance defaults;
+    s.appearance.confirmedColour = defaults.confirmedColour;
+    s.appearance.verifiedColour = defaults.verifiedColour;
+    s.appearance.deletedColour = defaults.deletedColour;
+    s.appearance.otherColour = defaults.otherColour;
+}
+
+}  // namespace
+
+void Station::ApplySettings(const Settings& s) {
+    stationCall = s.call;
+    UpdateCaption();
+    SetCurrentFileName(s.file);
+    appearance.fontName = s.fontName;
+    appearance.fontSize = s.fontSize;
+    appearance.fontBold = s.fontBold;
+    appearance.confirmedColour = s.confirmedColour;
+    appearance.verifiedColour = s.verifiedColour;
+    appearance.deletedColour = s.deletedColour;
+    appearance.otherColour = s.otherColour;
+    appearance.columnWidths = s.columnWidths;
+    appearance.rowHeight = s.rowHeight;
+    appearance.windowHeight = s.windowHeight;
+    appearance.windowWidth = s.windowWidth;
+    hideDeleted = s.hideDeleted;
+    viewMode = ViewOf(s);
+}
+
+Settings Station::CurrentSettings(int windowWidth, int windowHeight) const {
+    Settings s;
+    s.call = stationCall;
+    s.file = currentFileName;
+    s.windowHeight = windowHeight;
+    s.windowWidth = windowWidth;
+    s.columnWidths = appearance.columnWidths;
+    s.rowHeight = appearance.rowHeight;
+    s.fontName = appearance.fontName;
+    s.fontSize = appearance.fontSize;
+    s.fontBold = appearance.fontBold;
+    s.confirmedColour = appearance.confirmedColour;
+    s.verifiedColour = appearance.verifiedColour;
+    s.deletedColour = appearance.deletedColour;
+    s.otherColour = appearance.otherColour;
+    s.hideDeleted = hideDeleted;
+    s.viewAll = viewMode == ViewMode::AllEntities;
+    s.viewAllButVerified = viewMode == ViewMode::AllButVerified;
+    s.viewToVerify = viewMode == ViewMode::ToVerify;
+    s.viewConfirmed = viewMode == ViewMode::Confirmed;
+    s.viewVerified = viewMode == ViewMode::Verified;
+    return s;
+}
+
+bool Station::FormCreate() {
+    if (!FileExists(ReferencePath())) {
+        ShowError(prompter, MissingReferenceMessage(ReferencePath()));
+        return false;
+    }
+    ResetWindowState(*this);
+    if (FileExists(SettingsPath())) {
+        SettingsRead read = ReadSettingsFile(SettingsPath());
+        if (read.ok())
+            ApplySettings(read.settings);
+        else
+            ShowError(prompter, read.error);
+    }
+    LoadStationFile();
+    if (table.HighestIndex() > 1) {
+        EnableFileCommands(true);
+        texts.fileNamePanel = ShortenPath(currentFileName, 75);
+        texts.label1 = kPrefixPrompt;
+    }
+    return true;
+}
+
+bool Station::FormCloseQuery(int windowWidth, int windowHeight) {
+    IoStatus written = WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
+    if (!written.ok()) ShowError(prompter, written.error);
+    if (!modified) return true;
+    Answer answer = AskWarning(prompter, "Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+    if (answer == Answer::No) return true;
+    // With Yes the window closes only when the data were saved.
+    return answer == Answer::Yes && Save();
+}
+
+}  // namespace zorva
