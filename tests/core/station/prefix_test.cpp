@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "station/grid_input.h"
+#include "views_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+constexpr const char* kPrompt = "Wprowadź prefiks szukanego podmiotu";
+constexpr const char* kNext = "ESC - szukanie następnego podmiotu";
+
+class PrefixSearch : public StationWithTable {
+protected:
+    void SetUp() override {
+        Load({Entity("  1", "", "1A", "Sovereign Military Order"), Entity("  2", "", "OD", "Lebanon"),
+              Entity("  3", "", "OE", "Austria"), Entity("  4", "", "OH0", "Aland Islands"),
+              Entity("  5", "", "OJ0", "Market Reef"), Entity("  6", "", "OK", "Czech Republic"),
+              Entity("  7", "", "ZS", "South Africa")});
+        station.ApplyView(ViewMode::AllEntities);
+    }
+    void Type(const std::string& ascii) {
+        for (char c : ascii) EXPECT_TRUE(station.TypeGridChar(static_cast<char32_t>(c))) << c;
+    }
+};
+
+TEST_F(PrefixSearch, SelectsTheFirstPrefixThatIsNotLessThanTheTypedOne) {
+    Type("O");
+    EXPECT_EQ(CurrentAdif(), "  2");
+    Type("H");
+    EXPECT_EQ(station.typedPrefix, "OH");
+    EXPECT_EQ(CurrentAdif(), "  4");
+    EXPECT_EQ(station.texts.label3, "OH");
+    EXPECT_EQ(station.texts.label1, kNext);
+}
+
+TEST_F(PrefixSearch, WithoutSuchPrefixGoesToTheNextOneInCodeOrder) {
+    Type("OG");
+    EXPECT_EQ(CurrentAdif(), "  4");
+    station.PressGridEscape();
+    Type("OJ1");
+    EXPECT_EQ(CurrentAdif(), "  6");
+}
+
+TEST_F(PrefixSearch, BeyondEveryPrefixGoesToTheLastRowAndTheFirstRowCanBeReached) {
+    Type("ZZ");
+    EXPECT_EQ(station.grid.currentRow, 7);
+    station.PressGridEscape();
+    Type("1");
+    EXPECT_EQ(station.grid.currentRow, 1);
+}
+
+TEST_F(PrefixSearch, TakesSmallLettersAsCapitals) {
+    Type("oh");
+    EXPECT_EQ(station.typedPrefix, "OH");
+    EXPECT_EQ(CurrentAdif(), "  4");
+}
+
+TEST_F(PrefixSearch, LeavesCharactersOutsideZeroToSmallZToTheGrid) {
+    Type("O");
+    for (char32_t ch : {U'/', U'-', U' ', U'{', U'ó', U'Ł'}) {
+        EXPECT_FALSE(station.TypeGridChar(ch)) << static_cast<unsigned>(ch);
+        EXPECT_EQ(station.typedPrefix, "O");
+    }
+    // The signs between the capitals and the small letters do take part.
+    EXPECT_TRUE(station.TypeGridChar(U'_'));
+    EXPECT_EQ(station.typedPrefix, "O_");
+}
+
+TEST_F(PrefixSearch, TheFifthCharacterStillMovesAndThenStartsAfresh) {
+    Type("OJ0A");
+    EXPECT_EQ(station.typedPrefix, "OJ0A");
+    EXPECT_EQ(CurrentAdif(), "  6");
+    Type("B");
+    EXPECT_EQ(CurrentAdif(), "  6");
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.texts.label1, kPrompt);
+    Type("Z");
+    EXPECT_EQ(CurrentAdif(), "  7");
+}
+
+TEST_F(PrefixSearch, EscapeForgetsTheTypedPrefix) {
+    Type("OK");
+    station.PressGridEscape();
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.texts.label1, kPrompt);
+    EXPECT_EQ(CurrentAdif(), "  6");
+}
+
+TEST_F(PrefixSearch, WorksOnlyWhileSortedByPrefixAscending) {
+    station.PressGrid(0, 3);
+    const int row = station.grid.currentRow;
+    EXPECT_FALSE(station.TypeGridChar(U'O'));
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.grid.currentRow, row);
+    EXPECT_FALSE(station.texts.label1Enabled);
+
+    station.PressGrid(0, 2);
+    station.PressGrid(0, 2);  // prefix descending
+    EXPECT_FALSE(station.TypeGridChar(U'O'));
+}
+
+TEST_F(PrefixSearch, DoesNothingWithoutEntities) {
+    Load({});
+    station.ApplyView(ViewMode::AllEntities);
+    EXPECT_TRUE(station.TypeGridChar(U'O'));
+    EXPECT_TRUE(station.TypeGridChar(U'/'));
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.grid.currentRow, 0);
+}
+
+TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADataRow) {
+    Type("OE");
+    EXPECT_FALSE(station.PressGridEnter());
+    EXPECT_EQ(station.typedPrefix, "");
+
+    station.PressGrid(0, 2);
+    station.PressGrid(0, 2);
+    EXPECT_FALSE(station.PressGridEnter());
+
+    station.PressGrid(3, 1);
+    station.SelectRow(5);  // moved by the keyboard afterwards
+    EXPECT_TRUE(station.PressGridEnter());
+    EXPECT_TRUE(station.CanEdit());
+}
+
+TEST(WindowWidth, IsTheSumOfTheColumnsAndTheFrame) {
+    EXPECT_EQ(WindowWidthForColumns({35, 12, 48, 167, 85, 147, 74, 68}), 672);
+    EXPECT_EQ(WindowWidthForColumns({0, 0, 0, 0, 0, 0, 0, 0}), 36);
+}
+
+}  // namespace
+}  // namespace zorva::testing

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "station/entity_search.h"
+#include "views_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+using Outcome = EntitySearch::Outcome;
+
+class NameSearch : public StationWithTable {
+protected:
+    void SetUp() override {
+        Load({Entity("  1", "", "KH5", "Palmyra Islands"), Entity("  2", "", "VP2E", "Anguilla"),
+              Entity("  3", "", "OH0", "Aland ISLANDS", "OH0X"), Entity("  4", "", "TF", "Iceland"),
+              Entity("  5", "", "YL", "Łotwa"), Entity("  6", "", "ZL9", "Auckland & Campbell Isl.")});
+        station.ApplyView(ViewMode::AllEntities);
+    }
+    void ExpectFinished() { prompter.ExpectBox({"Szukanie zakończone!", "Informacja", Icon::Information, Buttons::Ok, {}}); }
+    void ExpectNotFound() {
+        prompter.ExpectBox({"Nie znaleziono podmiotu!", "Informacja", Icon::Information, Buttons::Ok, {}});
+    }
+    EntitySearch search{station};
+};
+
+TEST_F(NameSearch, FindsEveryMatchInGridOrderThenReportsTheEndAndStartsAgain) {
+    search.Open();
+    search.SetText("isl");
+    // Grid order is prefix order: KH5, OH0, TF, VP2E, YL, ZL9.
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(CurrentAdif(), "  1");
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(CurrentAdif(), "  3");
+    EXPECT_EQ(search.LastFoundRow(), 2);
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(CurrentAdif(), "  6");
+    EXPECT_TRUE(search.SearchFound());
+
+    ExpectFinished();
+    EXPECT_EQ(search.Find(), Outcome::Finished);
+    EXPECT_FALSE(search.SearchFound());
+    EXPECT_EQ(search.LastFoundRow(), 0);
+    EXPECT_TRUE(search.NewSearch());
+    EXPECT_EQ(CurrentAdif(), "  6");
+
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(CurrentAdif(), "  1");
+}
+
+TEST_F(NameSearch, ReportsNothingFoundWhenNothingMatchedSinceOpening) {
+    search.Open();
+    search.SetText("xyz");
+    ExpectNotFound();
+    EXPECT_EQ(search.Find(), Outcome::NotFound);
+    EXPECT_TRUE(search.NewSearch());
+}
+
+TEST_F(NameSearch, ANewTextAfterAMatchFirstReportsTheEnd) {
+    search.Open();
+    search.SetText("land");
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    search.SetText("xyz");
+    ExpectFinished();
+    EXPECT_EQ(search.Find(), Outcome::Finished);
+    ExpectNotFound();
+    EXPECT_EQ(search.Find(), Outcome::NotFound);
+}
+
+TEST_F(NameSearch, AMatchInTheLastRowComesWithoutAMessage) {
+    search.Open();
+    search.SetText("campbell");
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(station.grid.currentRow, station.grid.DataRowCount());
+    ExpectFinished();
+    EXPECT_EQ(search.Find(), Outcome::Finished);
+}
+
+TEST_F(NameSearch, FoldsOnlyTheLettersAToZ) {
+    EXPECT_TRUE(NameContains("Aland ISLANDS", "islands"));
+    EXPECT_TRUE(NameContains("Łotwa", "Łot"));
+    EXPECT_FALSE(NameContains("Łotwa", "łot"));
+    EXPECT_FALSE(NameContains("Żółw", "ŻÓŁW"));
+    EXPECT_TRUE(NameContains("Auckland & Campbell", "D & c"));
+}
+
+TEST_F(NameSearch, WarnsWhenNotEveryEntityIsShownAndSearchesOnlyTheShownRows) {
+    station.ApplyView(ViewMode::Confirmed);
+    prompter.ExpectBox({"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
+                        "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
+                        "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
+    search.Open();
+    search.SetText("isl");
+    EXPECT_EQ(search.Find(), Outcome::Found);
+    EXPECT_EQ(CurrentAdif(), "  3");
+    ExpectFinished();
+    EXPECT_EQ(search.Find(), Outcome::Finished);
+}
+
+TEST_F(NameSearch, ContinuesInTheGridAsItNowStands) {
+    search.Open();
+    search.SetText("isl");
+    search.Find();
+    search.Find();
+    search.Find();
+    ASSERT_EQ(search.LastFoundRow(), 6);
+    ExpectNothingToShow();
+    station.table.Row(3).call.clear();
+    station.ApplyView(ViewMode::Confirmed);  // no row left: the grid shrinks below the last match
+    ExpectFinished();
+    EXPECT_EQ(search.Find(), Outcome::Finished);
+    EXPECT_EQ(station.grid.currentRow, 0);
+}
+
+TEST_F(NameSearch, EmptyTextDoesNothing) {
+    search.Open();
+    EXPECT_EQ(search.Find(), Outcome::Nothing);
+    EXPECT_TRUE(search.NewSearch());
+}
+
+TEST_F(NameSearch, TextFieldKeysAndButtons) {
+    search.Open();
+    station.typedPrefix = "OH";
+    search.SetText("isl");
+    EXPECT_EQ(search.PressEnter(), Outcome::Found);
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_FALSE(search.NewSearch());
+
+    station.typedPrefix = "OH";
+    EXPECT_FALSE(search.PressEscape());
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(search.Text(), "");
+    EXPECT_TRUE(search.NewSearch());
+    EXPECT_TRUE(search.PressEscape());
+
+    search.SetText("land");
+    search.Find();
+    search.Clear();
+    EXPECT_EQ(search.Text(), "");
+    EXPECT_TRUE(search.NewSearch());
+}
+
+}  // namespace
+}  // namespace zorva::testing

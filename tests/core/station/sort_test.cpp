@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "station/grid_sort.h"
+#include "text/columns.h"
+#include "views_fixture.h"
+
+namespace zorva::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::vector<std::string> Column(const std::vector<EntityRow>& rows, int column) {
+    std::vector<std::string> texts;
+    for (const auto& row : rows) texts.push_back(row.Field(column));
+    return texts;
+}
+
+// Rows whose key column holds the given texts, numbered in the order given.
+std::vector<EntityRow> RowsWithKeys(int column, const Texts& keys) {
+    std::vector<EntityRow> rows;
+    int n = 1;
+    for (const auto& key : keys) {
+        EntityRow row = Entity(PadLeft(std::to_string(n++), 3), "", "P", "N");
+        row.Field(column) = key;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+Texts SortedKeys(int column, const Texts& keys, bool ascending = true) {
+    auto rows = RowsWithKeys(column, keys);
+    SortRows(rows, column, ascending);
+    return Column(rows, column);
+}
+
+TEST(SortRows, ByAdifIsNumericBecauseTheBlanksComeFirst) {
+    std::vector<EntityRow> rows = {Entity("100", "", "A", "a"), Entity("  7", "", "B", "b"),
+                                   Entity(" 12", "", "C", "c"), Entity("  1", "", "D", "d")};
+    SortRows(rows, 0, true);
+    EXPECT_EQ(Column(rows, 0), (Texts{"  1", "  7", " 12", "100"}));
+}
+
+TEST(SortRows, PutsBlanksAndSignsBeforeDigitsAndDigitsBeforeLetters) {
+    EXPECT_EQ(SortedKeys(3, {"Z", "a", "9", "-", "0", " x", "Ą"}), (Texts{" x", "-", "0", "9", "a", "Ą", "Z"}));
+}
+
+TEST(SortRows, IgnoresLetterCaseAndLetsTiesFallInAdifOrder) {
+    std::vector<EntityRow> rows = {Entity(" 30", "", "oh", "x"), Entity("  4", "", "OH", "x"),
+                                   Entity("200", "", "Oh", "x"), Entity(" 10", "", "OH0", "x"),
+                                   Entity("  5", "", "O", "x")};
+    SortRows(rows, 2, true);
+    EXPECT_EQ(Column(rows, 0), (Texts{"  5", "  4", " 30", "200", " 10"}));
+}
+
+TEST(SortRows, FollowsThePolishAlphabet) {
+    EXPECT_EQ(SortedKeys(3, {"Żółw", "Zair", "Łotwa", "Malta", "Litwa", "Źrebię", "ąb", "Azory", "Bonaire", "Ćma",
+                             "Czad", "Oman", "Ósma", "Śląsk", "Szwecja", "Nauru", "Ńa", "Egipt", "Ęa"}),
+              (Texts{"Azory", "ąb", "Bonaire", "Czad", "Ćma", "Egipt", "Ęa", "Litwa", "Łotwa", "Malta", "Nauru",
+                     "Ńa", "Oman", "Ósma", "Szwecja", "Śląsk", "Zair", "Źrebię", "Żółw"}));
+}
+
+TEST(SortRows, PutsEmptyKeysFirstAndDatesInTimeOrder) {
+    EXPECT_EQ(SortedKeys(5, {"2021-03-01", "", "1999-12-31", "2021-02-28", "", "2021-03-10"}),
+              (Texts{"", "", "1999-12-31", "2021-02-28", "2021-03-01", "2021-03-10"}));
+}
+
+TEST(SortRows, DescendingIsTheExactReverseTiesIncluded) {
+    const Texts keys = {"QSL", "", "LoTW", "QSL", "", "lotw", "QSL"};
+    auto ascending = RowsWithKeys(6, keys);
+    auto descending = ascending;
+    SortRows(ascending, 6, true);
+    SortRows(descending, 6, false);
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_EQ(descending, ascending);
+}
+
+TEST(SortRows, DescendingByCallPutsUnconfirmedLastInFallingAdifOrder) {
+    std::vector<EntityRow> rows = {Entity("  1", "", "A", "a"), Entity("  2", "", "B", "b", "SP1A"),
+                                   Entity(" 15", "", "C", "c"), Entity("  3", "", "D", "d", "DL1X"),
+                                   Entity("  9", "", "E", "e")};
+    SortRows(rows, 4, false);
+    EXPECT_EQ(Column(rows, 0), (Texts{"  2", "  3", " 15", "  9", "  1"}));
+}
+
+TEST(SortRows, KeepsEveryRowWhole) {
+    std::vector<EntityRow> rows = {Entity(" 12", "D", "Z", "Zeta", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+                                   Entity("  1", "", "A", "Alfa")};
+    const auto before = rows;
+    SortRows(rows, 2, true);
+    EXPECT_EQ(rows[0], before[1]);
+    EXPECT_EQ(rows[1], before[0]);
+}
+
+TEST(SortDirectionTexts, CarryTwoLeadingBlanks) {
+    EXPECT_STREQ(SortDirectionText(true), "  Rosnąco");
+    EXPECT_STREQ(SortDirectionText(false), "  Malejąco");
+}
+
+class TitlePress : public StationWithTable {
+protected:
+    void SetUp() override {
+        Load({Entity("  1", "", "ZA", "Yemen", "SP1A"), Entity("  2", "D", "CE", "Chile"),
+              Entity("  3", "", "OH", "Finland", "", "", "", ""), Entity("  4", "", "DL", "Germany", "DJ1X")});
+        station.ApplyView(ViewMode::AllEntities);
+    }
+};
+
+TEST_F(TitlePress, StartsByPrefixAscendingSoTheFirstPrefixClickDescends) {
+    EXPECT_EQ(GridColumn(2), (Texts{"CE", "DL", "OH", "ZA"}));
+    station.PressGrid(0, 2);
+    EXPECT_FALSE(station.sortAscending);
+    EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
+    EXPECT_EQ(GridColumn(2), (Texts{"ZA", "OH", "DL", "CE"}));
+    station.PressGrid(0, 2);
+    EXPECT_TRUE(station.sortAscending);
+    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
+}
+
+TEST_F(TitlePress, AnotherColumnSortsAscendingAndRepeatedClicksAlternate) {
+    station.PressGrid(0, 2);
+    station.PressGrid(0, 3);
+    EXPECT_EQ(station.sortColumn, 3);
+    EXPECT_TRUE(station.sortAscending);
+    EXPECT_EQ(GridColumn(3), (Texts{"Chile", "Finland", "Germany", "Yemen"}));
+    station.PressGrid(0, 3);
+    EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
+    EXPECT_EQ(GridColumn(3), (Texts{"Yemen", "Germany", "Finland", "Chile"}));
+    station.PressGrid(0, 3);
+    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
+}
+
+TEST_F(TitlePress, KeepsTheCurrentEntitySelected) {
+    Select("  3");
+    station.PressGrid(0, 3);
+    EXPECT_EQ(CurrentAdif(), "  3");
+    EXPECT_EQ(station.grid.currentRow, 2);
+    EXPECT_EQ(station.rememberedAdif, "  3");
+}
+
+TEST_F(TitlePress, OfTheDeletedColumnDoesNotSortWhileDeletedAreHidden) {
+    station.ToggleHideDeleted();
+    station.PressGrid(0, 1);
+    EXPECT_EQ(station.sortColumn, 2);
+    EXPECT_EQ(station.lastMouseRow, 0);
+    EXPECT_EQ(station.lastMouseCol, 1);
+    station.ToggleHideDeleted();
+    station.PressGrid(0, 1);
+    EXPECT_EQ(station.sortColumn, 1);
+    EXPECT_EQ(GridColumn(1), (Texts{"", "", "", "D"}));
+}
+
+TEST_F(TitlePress, OutsideEveryColumnOrOnADataRowNeverSorts) {
+    station.PressGrid(0, -1);
+    station.PressGrid(0, 8);
+    station.PressGrid(2, 4);
+    station.PressGrid(-1, -1);
+    EXPECT_EQ(station.sortColumn, 2);
+    EXPECT_TRUE(station.sortAscending);
+    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
+    EXPECT_EQ(station.lastMouseRow, -1);
+    EXPECT_EQ(station.lastMouseCol, -1);
+}
+
+TEST_F(TitlePress, AwayFromPrefixAscendingEndsThePrefixSearch) {
+    station.TypeGridChar(U'O');
+    ASSERT_EQ(station.typedPrefix, "O");
+    station.PressGrid(0, 4);
+    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.texts.label1, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_FALSE(station.texts.label1Enabled);
+    station.PressGrid(0, 2);
+    EXPECT_TRUE(station.texts.label1Enabled);
+}
+
+TEST_F(TitlePress, OnAnEmptyGridChangesTheSortWithoutSorting) {
+    Load({});
+    station.ApplyView(ViewMode::AllEntities);
+    station.PressGrid(0, 5);
+    EXPECT_EQ(station.sortColumn, 5);
+    EXPECT_TRUE(station.grid.rows.empty());
+    EXPECT_EQ(station.grid.currentRow, 0);
+}
+
+}  // namespace
+}  // namespace zorva::testing
