@@ -1,6 +1,7 @@
 #include "editor/editor_line.h"
 
 #include "text/columns.h"
+#include "text/cp1250.h"
 
 namespace zorva {
 
@@ -25,8 +26,17 @@ std::string BuildEditorLine(const std::string& key, bool deleted, const std::str
     return key + "|" + (deleted ? "D|" : " |") + PadCut(prefix, 5) + "|" + PadCut(name, 24) + "|";
 }
 
+namespace {
+
+// The file holds Windows-1250, so its character codes decide the order.
+std::string PrefixKey(const std::string& prefix) {
+    return EncodeCp1250(prefix).value_or(prefix);
+}
+
+}  // namespace
+
 bool PrefixGreater(const std::string& a, const std::string& b) {
-    return b < a;
+    return PrefixKey(b) < PrefixKey(a);
 }
 
 size_t PrefixPlace(const std::vector<std::string>& lines, const std::string& prefix) {

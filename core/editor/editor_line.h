@@ -17,8 +17,8 @@ std::string LineName(const std::string& line);    // trimmed
 std::string BuildEditorLine(const std::string& key, bool deleted, const std::string& prefix,
                             const std::string& name);
 
-// Prefixes compare by character code, case-sensitively, a leading part of a
-// text being the smaller: "3D2" < "3D2/C" < "3DA".
+// Prefixes compare by Windows-1250 character code, case-sensitively, a leading
+// part of a text being the smaller: "3D2" < "3D2/C" < "3DA".
 bool PrefixGreater(const std::string& a, const std::string& b);
 
 // The index before which a line with this prefix belongs: the first line whose

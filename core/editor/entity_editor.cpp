@@ -5,6 +5,7 @@
 
 #include "editor/editor_line.h"
 #include "editor/reference_rewrite.h"
+#include "files/reference_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "text/columns.h"
@@ -15,13 +16,6 @@ namespace {
 
 constexpr const char* kChooseEntity = "Wybierz podmiot DXCC do aktualizacji!";
 constexpr const char* kTaken = "Podmiot o takim numerze już istnieje w bazie!";
-
-// The stable re-sort of the table by prefix: rows with equal prefixes keep their order.
-void SortByPrefix(EntityTable& table) {
-    std::stable_sort(
-        table.Rows().begin(), table.Rows().end(),
-        [](const EntityRow& a, const EntityRow& b) { return PrefixGreater(b.prefix, a.prefix); });
-}
 
 std::string Cut(const std::string& text, size_t characters) {
     return SubChars(text, 0, characters);
@@ -40,18 +34,13 @@ int FindExactNumber(const std::vector<std::string>& lines, const std::string& nu
 
 }  // namespace
 
-std::string MissingReferenceText(const std::string& path) {
-    return "Plik wzorcowy \"" + path + "\" nie został znaleziony!\n" +
-           "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.";
-}
-
 EntityEditor::EntityEditor(Station& station) : station_(station) {}
 
 bool EntityEditor::Open() {
     lines_.clear();
     const std::string path = station_.ReferencePath();
     if (!FileExists(path)) {
-        ShowError(station_.prompter, MissingReferenceText(path));
+        ShowError(station_.prompter, MissingReferenceMessage(path));
         return false;
     }
     TextLines read = ReadTextLines(path);
@@ -263,7 +252,7 @@ void EntityEditor::CarryIntoTable(const std::string& key, const std::string& pre
     row.name = name;
     if (row.prefix != prefix) {
         row.prefix = prefix;
-        SortByPrefix(table);
+        sortuj(table);
     }
 }
 

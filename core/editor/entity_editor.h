@@ -74,7 +74,4 @@ class EntityEditor {
     EditorField focus_ = EditorField::None;
 };
 
-// "Plik wzorcowy "..." nie został znaleziony!" and where it must lie.
-std::string MissingReferenceText(const std::string& path);
-
 }  // namespace zorva

@@ -32,6 +32,9 @@ TEST(EditorLine, PrefixesCompareByCharacterCodeWithLeadingPartSmaller) {
     EXPECT_TRUE(PrefixGreater("3DA", "3D2/C"));
     EXPECT_FALSE(PrefixGreater("3D2", "3D2"));
     EXPECT_TRUE(PrefixGreater("a", "Z"));  // case-sensitive: lower case after upper case
+    // Windows-1250 codes, as the file holds them: "ą" is 0xB9, "ł" 0xB3 (in UTF-8 the other way
+    // round).
+    EXPECT_TRUE(PrefixGreater("ą", "ł"));
 }
 
 TEST(EditorLine, PlaceIsBeforeTheFirstGreaterPrefixWithoutSortingTheRest) {
