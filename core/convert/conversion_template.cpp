@@ -50,10 +50,11 @@ ConversionTemplate LoadConversionTemplate(const std::string& programDir, Prompte
         if (Trim(line).empty()) continue;
         if (!HasSeparators(line)) {
             ShowError(prompter, FaultyLineMessage(line));
-            break;
+            return result;
         }
         result.rows.push_back(TemplateRow(line));
     }
+    result.readWhole = true;
     return result;
 }
 

@@ -15,6 +15,7 @@ inline constexpr const char* kConversionTemplateName = "dxcc_adif_backup.kvt";
 struct ConversionTemplate {
     std::string path;  // the template file it was read from
     std::vector<EntityRow> rows;
+    bool readWhole = false;  // read to its end without a message
 
     bool Empty() const { return rows.empty(); }
 };

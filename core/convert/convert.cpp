@@ -1,6 +1,7 @@
 #include "convert/convert.h"
 
 #include "convert/old_station_file.h"
+#include "files/station_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "station/station.h"
@@ -31,22 +32,11 @@ std::string MismatchMessage(size_t position, std::string_view listKey, const std
            "\n\nProszę poprawić różnicę i spróbować ponownie.";
 }
 
+// The station file's own header, closed by one hyphen more than the main window writes.
 std::vector<std::string> NewFileHeader(const std::string& call, const std::string& todayShort) {
-    return {
-        "; " + ToUpperText(call) + "  " + todayShort,
-        ";Zestawienie służące do wyryfikacji osiągnięć w ZORVA.",
-        ";",
-        ";Nie nalezy bezposrednio dokonywac w nim zmian,",
-        ";a jedynie za pomocą programu ZORVA_RADE.EXE.",
-        ";Program ZORVA_Rade - przekonwertowano z pliku poprzedniej wersji programu",
-        std::string(81, '-'),
-    };
-}
-
-std::string StationLine(const EntityRow& row) {
-    return row.adif + "|" + (row.deleted.empty() ? " |" : "D|") + PadCut(row.prefix, 5) + "|" +
-           PadCut(row.name, 24) + "|" + PadCut(row.call, 15) + "|" + PadCut(row.qsoDate, 10) + "|" +
-           PadCut(row.confirmation, 4) + "|" + PadCut(row.verifiedDate, 10) + "|";
+    std::vector<std::string> header = StationHeaderLines(call, todayShort);
+    header.back() = std::string(kStationLineWidth + 1, '-');
+    return header;
 }
 
 std::vector<std::string> DataLinesOf(const std::vector<std::string>& oldLines) {
@@ -89,7 +79,7 @@ ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
     }
 
     ConvertedLines result{NewFileHeader(OldFileCall(LineOf(oldLines, 0)), todayShort), {}};
-    for (const EntityRow& row : rows) result.lines.push_back(StationLine(row));
+    for (const EntityRow& row : rows) result.lines.push_back(FormatStationLine(row));
     return result;
 }
 

@@ -259,11 +259,44 @@ TEST_F(ConvertTest, StationHookClearsOrSetsConversionFailed) {
     EXPECT_TRUE(prompter.Done());
 }
 
+TEST_F(ConvertTest, StationLoadsTheConvertedFileAfterYes) {
+    const std::string reference = CrLf({
+        "246| |1A0  |Military Order of Malta |",
+        "247| |1S   |Spratly Is.             |",
+        "  4| |3B6  |Agalega & St. Brandon   |",
+        "  1| |VE   |Canada                  |",
+    });
+    dir.Write("dxcc_adif.kvt", reference);
+    dir.Write("dxcc_adif_backup.kvt", reference);
+    WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}}}));
+    Station station(prompter, clock, dir.Path());
+    station.convertOldFile = ConvertOldFile;
+    station.SetCurrentFileName(OldPath());
+    prompter.ExpectBox({"Plik " + OldPath() + "\npochodzi z poprzedniej wersji programu.\n" +
+                            "Czy przekonwertować plik do nowej wersji?",
+                        "Ostrzeżenie",
+                        Icon::Warning,
+                        Buttons::YesNo,
+                        {}},
+                       Answer::Yes);
+    station.LoadStationFile();
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_FALSE(station.conversionFailed);
+    EXPECT_EQ(station.stationCall, "SP9ABC");
+    ASSERT_EQ(station.table.Count(), 4);
+    const EntityRow& agalega = station.table.Row(station.table.FindAdif("  4"));
+    EXPECT_EQ(agalega.call, "SP9XYZ");
+    EXPECT_EQ(agalega.qsoDate, "2003-05-17");
+    EXPECT_EQ(agalega.confirmation, "QSL");
+    EXPECT_EQ(agalega.verifiedDate, "2004-01-20");
+}
+
 // --- the template ---
 
 TEST_F(ConvertTest, TemplateRowsKeepTheAdifAsWrittenAndTrimTheRest) {
     ConversionTemplate entities = Template();
     EXPECT_EQ(entities.path, dir.File("dxcc_adif_backup.kvt"));
+    EXPECT_TRUE(entities.readWhole);
     ASSERT_EQ(entities.rows.size(), 5u);
     EntityRow malta = entities.rows[3];
     EXPECT_EQ(malta.adif, "246");
@@ -285,6 +318,7 @@ TEST_F(ConvertTest, FaultyTemplateLineKeepsTheRowsBeforeIt) {
     ConversionTemplate entities = Template();
     ASSERT_EQ(entities.rows.size(), 1u);
     EXPECT_EQ(entities.rows[0].adif, "  4");
+    EXPECT_FALSE(entities.readWhole);
 }
 
 }  // namespace
