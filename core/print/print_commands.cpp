@@ -1,0 +1,84 @@
+#include "print/print_commands.h"
+
+#include <optional>
+#include <string>
+
+#include "print/normal_list.h"
+#include "print/page_document.h"
+#include "print/report_heading.h"
+#include "print/simplified_list.h"
+#include "print/verification_report.h"
+#include "text/columns.h"
+
+namespace zorva {
+
+namespace {
+
+// The print mode holds for one command only.
+class CompleteModeAfterwards {
+  public:
+    explicit CompleteModeAfterwards(Station& station) : station_(station) {}
+    ~CompleteModeAfterwards() { station_.printMode = PrintMode::Complete; }
+
+  private:
+    Station& station_;
+};
+
+enum class OnLandscape { Warn, Stop };
+
+// The common opening: the print dialog, the orientation check and the call
+// prompt. Nothing when the command ends there.
+std::optional<std::string> OpenPrint(Station& station, PageSink* printer, OnLandscape onLandscape,
+                                     const std::string& offeredCall) {
+    if (printer == nullptr) return std::nullopt;
+    if (printer->GetOrientation() == Orientation::Landscape) {
+        ShowError(station.prompter, kPortraitRequired);
+        if (onLandscape == OnLandscape::Stop) return std::nullopt;
+    }
+    std::optional<std::string> call =
+        station.prompter.Input(kPrintCallCaption, kPrintCallPrompt, offeredCall);
+    if (!call || Trim(*call).empty()) return std::nullopt;
+    return Trim(*call);
+}
+
+ReportHeading HeadingFor(const Station& station, const std::string& titleCall) {
+    return MakeHeading(titleCall, station.stationCall, station.clock.TodayShort(),
+                       station.counters);
+}
+
+void Send(Station& station, const Document& document, PageSink& printer) {
+    EmitDocument(document, printer);
+    station.printMode = PrintMode::Complete;
+    ShowInformation(station.prompter, kSentToPrinter, "Komunikat");
+}
+
+}  // namespace
+
+void PrintNormalList(Station& station, const ChoosePrinter& choosePrinter) {
+    CompleteModeAfterwards reset(station);
+    PageSink* printer = choosePrinter();
+    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
+    if (!call) return;
+    Send(station, ComposeNormalList(station.table, station.printMode, HeadingFor(station, *call)),
+         *printer);
+}
+
+void PrintSimplifiedList(Station& station, const ChoosePrinter& choosePrinter) {
+    CompleteModeAfterwards reset(station);
+    PageSink* printer = choosePrinter();
+    auto call = OpenPrint(station, printer, OnLandscape::Stop, "");
+    if (!call) return;
+    Send(station,
+         ComposeSimplifiedList(station.table, station.printMode, HeadingFor(station, *call)),
+         *printer);
+}
+
+void PrintVerificationReport(Station& station, const ChoosePrinter& choosePrinter) {
+    CompleteModeAfterwards reset(station);
+    PageSink* printer = choosePrinter();
+    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
+    if (!call) return;
+    Send(station, ComposeVerificationReport(station.table, HeadingFor(station, *call)), *printer);
+}
+
+}  // namespace zorva

@@ -1,0 +1,137 @@
+#include "print/print_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "recording_page_sink.h"
+#include "report_fixtures.h"
+#include "scripted_prompter.h"
+
+namespace zorva {
+namespace {
+
+using testing::CountStartingWith;
+using testing::FixedClock;
+using testing::RecordingPageSink;
+using testing::Row;
+using testing::ScriptedPrompter;
+
+const MessageBox kSent{
+    "Dane zostały wysłane do drukarki!", "Komunikat", Icon::Information, Buttons::Ok, {}};
+
+class PrintCommands : public ::testing::Test {
+  protected:
+    PrintCommands() : station(prompter, clock, "/tmp") {
+        station.stationCall = "SP1ABC";
+        station.table.Append(Row(1, "T5", "Somalia", "T5X", "2020-01-02", "QSL"));
+        station.table.Append(Row(2, "SP", "Poland", "SP9A", "2019-03-04", "LoTW", "2021-05-06"));
+        station.counters = Counters::Of(station.table);
+    }
+
+    ChoosePrinter Printer() {
+        return [this] { return &sink; };
+    }
+    static ChoosePrinter Cancelled() {
+        return [] { return nullptr; };
+    }
+    void ExpectCall(const std::string& offered, std::optional<std::string> answer) {
+        prompter.ExpectInput("Identyfikacja stacji",
+                             "Podaj znak stacji, której dotyczy wydruk:", offered, answer);
+    }
+
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    Station station;
+    RecordingPageSink sink;
+};
+
+TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
+    ExpectCall("SP1ABC", "sp9xyz");
+    prompter.ExpectBox(kSent);
+    PrintNormalList(station, Printer());
+    EXPECT_TRUE(prompter.Done());
+    ASSERT_TRUE(sink.Finished());
+    ASSERT_EQ(1u, sink.Pages().size());
+    const Page& page = sink.Pages()[0];
+    EXPECT_EQ("SP9XYZ", page[1].text);
+    EXPECT_EQ("Data: 08.12.2026", page[2].text);
+    EXPECT_EQ("Stan zweryfikowanych: 1/1", page[3].text);
+    EXPECT_EQ("Stan do zweryfikowania: 1/1", page[4].text);
+    EXPECT_EQ("SP1ABC", station.stationCall);  // the typed call is for the title only
+}
+
+TEST_F(PrintCommands, CancelledPrintDialogEndsTheCommandAndTheModeIsCompleteAgain) {
+    station.printMode = PrintMode::Verified;
+    PrintNormalList(station, Cancelled());
+    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    station.printMode = PrintMode::ToVerify;
+    PrintSimplifiedList(station, Cancelled());
+    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    PrintVerificationReport(station, Cancelled());
+    EXPECT_TRUE(prompter.Done());
+}
+
+TEST_F(PrintCommands, CancelOrAnEmptyCallEndsEveryPrintWithoutPrinting) {
+    station.printMode = PrintMode::Verified;
+    ExpectCall("SP1ABC", std::nullopt);
+    PrintNormalList(station, Printer());
+    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    ExpectCall("", "");
+    PrintSimplifiedList(station, Printer());
+    ExpectCall("SP1ABC", "  ");
+    PrintVerificationReport(station, Printer());
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_TRUE(sink.Calls().empty());
+}
+
+TEST_F(PrintCommands, LandscapeWarnsThenTheNormalListAndTheReportPrintButTheSimplifiedListStops) {
+    RecordingPageSink landscape(Orientation::Landscape);
+    ChoosePrinter choose = [&] { return &landscape; };
+    prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
+    PrintSimplifiedList(station, choose);
+    EXPECT_TRUE(landscape.Calls().empty());
+
+    prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
+    ExpectCall("SP1ABC", "SP1ABC");
+    prompter.ExpectBox(kSent);
+    PrintNormalList(station, choose);
+    EXPECT_TRUE(landscape.Finished());
+
+    RecordingPageSink again(Orientation::Landscape);
+    prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
+    ExpectCall("SP1ABC", "SP1ABC");
+    prompter.ExpectBox(kSent);
+    PrintVerificationReport(station, [&] { return &again; });
+    EXPECT_TRUE(again.Finished());
+    EXPECT_TRUE(prompter.Done());
+}
+
+TEST_F(PrintCommands, TheModeHoldsForOnePrintOnly) {
+    station.printMode = PrintMode::ToVerify;
+    ExpectCall("", "SP1ABC");
+    prompter.ExpectBox(kSent);
+    PrintSimplifiedList(station, Printer());
+    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    EXPECT_EQ(0, CountStartingWith(sink.Pages()[0], "Stan zweryfikowanych"));
+
+    RecordingPageSink next;
+    ExpectCall("", "SP1ABC");
+    prompter.ExpectBox(kSent);
+    PrintSimplifiedList(station, [&] { return &next; });
+    EXPECT_EQ(1, CountStartingWith(next.Pages()[0], "Stan zweryfikowanych"));
+    EXPECT_TRUE(prompter.Done());
+}
+
+TEST_F(PrintCommands, VerificationReportListsTheWaitingEntityUnderTheTypedTitle) {
+    ExpectCall("SP1ABC", "SP9XYZ");
+    prompter.ExpectBox(kSent);
+    PrintVerificationReport(station, Printer());
+    ASSERT_TRUE(sink.Finished());
+    const Page& page = sink.Pages()[0];
+    EXPECT_EQ(1, CountStartingWith(page, "|  1|  1| |T5"));
+    EXPECT_EQ(0, CountStartingWith(page, "|  2|"));
+    EXPECT_EQ(" Zestawienie: SP1ABC   08.12.2026   Strona 1", page.back().text);
+    EXPECT_TRUE(prompter.Done());
+}
+
+}  // namespace
+}  // namespace zorva
