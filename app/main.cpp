@@ -1,0 +1,39 @@
+// The program block: the application, its windows in their order, the message loop.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "Unit8.h"
+#include "ports/clock.h"
+#include "program_directory.h"
+#include "qt_prompter.h"
+#include "wysokosc_wierszy.h"
+#include "zorva_user.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("zorva_rade");
+    QApplication::setApplicationDisplayName("ZORVA_Rade");
+
+    // The standard buttons and dialogs speak Polish, as the program does.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Polish, QLocale::Poland), "qtbase", "_",
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslations);
+    }
+
+    const std::string programDir = zorva::ProgramDirectory();
+    zorva::QtPrompter prompter;
+    prompter.SetStartDirectory(programDir);
+    zorva::SystemClock clock;
+
+    zorva::TForm1 form1(prompter, clock, programDir);
+    prompter.SetParentWidget(&form1);
+    if (!form1.FormCreate()) return 0;
+    form1.Form3 = new zorva::TForm3(form1);
+    form1.Fwysokosc_wierszy = new zorva::TFwysokosc_wierszy(form1);
+
+    form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,143 @@
+#include "Unit6.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <sstream>
+#include <vector>
+
+#include "io/file_system.h"
+#include "jpeg_picture.h"
+
+#ifndef ZORVA_PROGRAM_VERSION
+#error "the build passes the project version as ZORVA_PROGRAM_VERSION"
+#endif
+
+namespace zorva {
+namespace {
+
+constexpr int kClientWidth = 256;
+constexpr int kClientHeight = 247;
+constexpr int kTextLeft = 98;
+constexpr int kTextWidth = kClientWidth - kTextLeft - 4;
+
+}  // namespace
+
+std::string VersionLine(const std::string& version) {
+    std::vector<std::string> numbers;
+    std::istringstream parts(version);
+    std::string part;
+    while (numbers.size() < 3 && std::getline(parts, part, '.')) numbers.push_back(part);
+    std::string line = "Wersja ";
+    for (size_t i = 0; i < numbers.size(); ++i) line += (i ? "." : "") + numbers[i];
+    return line;
+}
+
+std::string ProgramVersion() { return ZORVA_PROGRAM_VERSION; }
+
+TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      openUrl(DesktopUrlOpener()),
+      startProgram([](const QString& program) { return QProcess::startDetached(program, {}); }),
+      systemTools({"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor"}),
+      prompter_(prompter),
+      programDir_(std::move(programDir)) {
+    setObjectName("Form5");
+    setWindowTitle("Informacja o programie");
+    setModal(true);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName("Image1");
+    Image1_->setGeometry(8, 8, 81, 209);
+    Image1_->setScaledContents(true);
+    const QImage picture = DecodeJpegFile(JoinPath(programDir_, "about.jpg"));
+    if (!picture.isNull()) Image1_->setPixmap(QPixmap::fromImage(picture));
+
+    AddLabel("Label1", QString::fromUtf8("Program do zarządzania"), 10);
+    AddLabel("Label2", QString::fromUtf8("listą potwierdzonych  "), 27);
+    AddLabel("Label3", QString::fromUtf8("podmiotów DXCC."), 44);
+    Label4_ = AddLabel("Label4", "Wersja 7.01", 70);
+    Label4_->setStyleSheet("color: blue;");
+    AddLabel("Label5", QString::fromUtf8("Autor: zespół ZORVA_Rade, ") + kAuthorCall, 98);
+    Label6_ = AddLink("Label6", kAuthorEmail, QString::fromUtf8("Wyślij maila do autora"), 122);
+    Label7_ = AddLink("Label7", kAuthorHomePage, QString("Strona domowa ") + kAuthorCall, 140);
+
+    Button1_ = new QPushButton("Informacje o systemie", this);
+    Button1_->setObjectName("Button1");
+    Button1_->setGeometry(kTextLeft, 176, kTextWidth, 27);
+    Button2_ = new QPushButton(QString::fromUtf8("Powrót"), this);
+    Button2_->setObjectName("Button2");
+    Button2_->setGeometry(kTextLeft, 210, kTextWidth, 27);
+    Button2_->setDefault(true);
+    connect(Button1_, &QPushButton::clicked, this, &TForm5::Button1Click);
+    connect(Button2_, &QPushButton::clicked, this, &TForm5::Button2Click);
+}
+
+QLabel* TForm5::AddLabel(const char* name, const QString& text, int y, bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    label->setGeometry(kTextLeft, y, kTextWidth, 17);
+    return label;
+}
+
+QLabel* TForm5::AddLink(const char* name, const QString& text, const QString& hint, int y) {
+    QLabel* link = AddLabel(name, text, y);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    link->setToolTip(hint);
+    link->setCursor(Qt::PointingHandCursor);
+    link->installEventFilter(this);
+    return link;
+}
+
+void TForm5::Run() {
+    if (parentWidget()) move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    exec();
+}
+
+void TForm5::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TForm5::FormActivate() {
+    Label4_->setText(QString::fromStdString(VersionLine(ProgramVersion())));
+    Button2_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label6_) Label6Click();
+        if (watched == Label7_) Label7Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm5::Label6Click() { openUrl(QUrl(QString("mailto:") + kAuthorEmail)); }
+
+void TForm5::Label7Click() { openUrl(QUrl(kAuthorHomePage)); }
+
+void TForm5::Button1Click() {
+    for (const QString& tool : systemTools) {
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty()) continue;
+        if (!startProgram(program))
+            ShowError(prompter_, "Nie można uruchomić programu " + program.toStdString() + ".");
+        return;
+    }
+    ShowInformation(prompter_, "Brak programu pokazującego informacje o systemie.");
+}
+
+void TForm5::Button2Click() { accept(); }
+
+}  // namespace zorva

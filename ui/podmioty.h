@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+
+#include "editor/entity_editor.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zorva {
+
+class TForm1;
+
+// "Zarządzanie bazą podmiotów": the lines of dxcc_adif.kvt beside the entity
+// fields. Handlers forward to the EntityEditor and then show its state.
+class TFPodmioty : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFPodmioty(TForm1& mainWindow);
+
+    // Loads the list and shows the window modally; nothing when the file is missing.
+    void Run();
+
+    const EntityEditor& editor() const { return editor_; }
+    QListWidget* ListBox1() const { return ListBox1_; }
+    QLineEdit* Edit1() const { return Edit1_; }  // ADIF number
+    QLineEdit* Edit2() const { return Edit2_; }  // prefix
+    QLineEdit* Edit3() const { return Edit3_; }  // name
+    QCheckBox* CheckBox1() const { return CheckBox1_; }
+    QLabel* Label1() const { return Label1_; }  // "ADIF"
+    QLabel* Label5() const { return Label5_; }  // the counter
+    QPushButton* Button1() const { return Button1_; }
+    QPushButton* Button2() const { return Button2_; }
+    QPushButton* Button3() const { return Button3_; }
+    QPushButton* Button4() const { return Button4_; }
+
+public slots:
+    void ListBox1Click();
+    void Button1Click();  // "Szukaj wg ADIF"
+    void Button2Click();  // "Nowy podmiot"
+    void Button3Click();  // "Zapisz zmiany"
+    void Button4Click();  // "Powrót"
+    void Edit1Exit();
+    void Edit1Change(const QString& text);
+    void Edit2Change(const QString& text);
+    void Edit3Change(const QString& text);
+    void CheckBox1Click(bool checked);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildList();
+    void BuildFields();
+    void BuildButtons();
+    // Shows the editor's list, selection, fields and counter, then its focus request.
+    void ShowState();
+    void ShowSelection();
+    void ShowFields();
+    void ApplyFocus();
+    void AfterSave();
+
+    TForm1& main_;
+    EntityEditor editor_;
+    QListWidget* ListBox1_ = nullptr;
+    QGroupBox* GroupBox1_ = nullptr;
+    QLineEdit* Edit1_ = nullptr;
+    QLineEdit* Edit2_ = nullptr;
+    QLineEdit* Edit3_ = nullptr;
+    QCheckBox* CheckBox1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QPushButton* Button1_ = nullptr;
+    QPushButton* Button2_ = nullptr;
+    QPushButton* Button3_ = nullptr;
+    QPushButton* Button4_ = nullptr;
+    // Set while the window fills its own controls, so their signals are not the user's.
+    bool filling_ = false;
+};
+
+}  // namespace zorva
