@@ -111,6 +111,21 @@ TEST_F(NameSearch, ContinuesInTheGridAsItNowStands) {
     EXPECT_EQ(station.grid.currentRow, 0);
 }
 
+TEST_F(NameSearch, AnEmptyViewHasNothingToSelect) {
+    for (int i = 1; i <= station.table.Count(); ++i) station.table.Row(i).call.clear();
+    ExpectNothingToShow();
+    station.ApplyView(ViewMode::Confirmed);
+    prompter.ExpectBox({"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
+                        "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
+                        "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
+    search.Open();
+    search.SetText("a");
+    ExpectNotFound();
+    EXPECT_EQ(search.Find(), Outcome::NotFound);
+    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(search.LastFoundRow(), 0);
+}
+
 TEST_F(NameSearch, EmptyTextDoesNothing) {
     search.Open();
     EXPECT_EQ(search.Find(), Outcome::Nothing);
