@@ -1,0 +1,228 @@
+#include "import/adif_import.h"
+
+#include "adif/adif_reader.h"
+#include "import/append_session.h"
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "text/columns.h"
+#include "text/cp1250.h"
+
+namespace zorva {
+namespace {
+
+enum FieldIndex : size_t { kCall, kQslRcvd, kLotwQslRcvd, kDxcc, kQsoDate };
+const std::vector<std::string> kWantedFields = {"CALL", "QSL_RCVD", "LOTW_QSL_RCVD", "DXCC",
+                                                "QSO_DATE"};
+
+constexpr const char* kExtractTitle = "ADIF file created by ZORVA-Rade";
+constexpr const char* kExtractCredit = "Autor: zespół programu ZORVA-Rade";
+
+bool HasText(std::optional<std::string_view> value) {
+    return value && value->find_first_not_of(" \t") != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string ImportInfoText() {
+    const std::string first =
+        "Import danych z pliku ADIF:\n\nZ dowolnego logu należy wyeksportować dane w formacie "
+        "ADIF. "
+        "Najlepiej, jeśli można wyeksportować dane dotyczące łączności zgłoszonych do weryfikacji "
+        "w "
+        "ZORVA. Jeśli używany program nie ma możliwości takiego filtrowania, można wyeksportować "
+        "cały log.\nPodczas importu danych do programu ZORVA-RADE zostanie wtedy dodana do listy "
+        "pierwsza potwierdzona łączność ze stacją z danego podmiotu.";
+    const std::string second =
+        "Nie będą to dane zgodne z tym, co zostało zgłoszone dotychczas do ZORVA, ale nie ma to "
+        "większego znaczenia - program weryfikujący stwierdza jedynie potwierdzenie danego "
+        "podmiotu, bez analizowania znaku stacji i daty QSO.";
+    const std::string third =
+        "Natomiast ważne jest, aby wszystkie dane zgadzały się w stosunku do nowych potwierdzeń, "
+        "które mają być dopiero zweryfikowane.";
+    return first + second + "\n" + third;
+}
+
+AdifImport::AdifImport(Station& station) : station_(station) {}
+AdifImport::~AdifImport() = default;
+
+void AdifImport::SetExtractQsl(bool checked) {
+    controls.extractQsl = checked;
+    if (checked) controls.extractLotw = false;
+}
+
+void AdifImport::SetExtractLotw(bool checked) {
+    controls.extractLotw = checked;
+    if (checked) controls.extractQsl = false;
+}
+
+bool AdifImport::BeginSeries() {
+    if (station_.table.Count() == 0) {
+        station_.New();
+        // Without a station there is nothing to fill.
+        if (station_.table.Count() == 0) return false;
+    }
+    progressVisible = false;
+    importedRecords_.assign(static_cast<size_t>(station_.table.Count()) + 1, std::string());
+    IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
+    if (!created.ok()) {
+        ShowError(station_.prompter, created.error);
+        return false;
+    }
+    return true;
+}
+
+void AdifImport::ChooseFile() {
+    auto chosen = station_.prompter.ChooseOpenFile({kAdifFileFilter, "", ""});
+    if (chosen) controls.fileName = *chosen;
+}
+
+void AdifImport::ShowInfo() {
+    ShowInformation(station_.prompter, ImportInfoText());
+}
+
+void AdifImport::BuildEntityIndex() {
+    rowOfEntity_.fill(0);
+    for (int i = station_.table.Count(); i >= 1; --i) {
+        const std::string& adif = station_.table.Row(i).adif;
+        const int number = ParseEntityNumber(adif);
+        if (number > 0 && PadLeft(ToDecimal(number), 3) == adif) rowOfEntity_[number] = i;
+    }
+}
+
+RunEnd AdifImport::Import(const ImportProgress& progress) {
+    Prompter& prompter = station_.prompter;
+    const std::string path = controls.fileName;
+    if (path.empty()) {
+        ShowError(prompter, "Wybierz plik z danymi!");
+        return RunEnd::Refused;
+    }
+    if (!FileExists(path)) {
+        ShowError(prompter, "Plik \"" + path + "\" nie został znaleziony!");
+        return RunEnd::Refused;
+    }
+    FileByteSource source(path);
+    if (!source.IsOpen()) {
+        ShowError(prompter, source.Error());
+        return RunEnd::Failed;
+    }
+    const size_t slots = static_cast<size_t>(station_.table.Count()) + 1;
+    if (importedRecords_.size() < slots) importedRecords_.resize(slots);
+    BuildEntityIndex();
+    writeError_.clear();
+
+    AppendSession errors(ErrorFilePath());
+    progressVisible = true;
+    if (progress) progress(0, source.Size());
+    AdifReader reader(source, kWantedFields);
+    const ReadEnd end = ReadRecords(reader, errors, progress, source.Size());
+    // Error lines of the records read before a failure stay, as the rows they changed do.
+    const IoStatus committed = errors.Commit();
+    progressVisible = false;
+    std::string failure = end == ReadEnd::Failed ? writeError_ : std::string();
+    if (failure.empty() && !committed.ok()) failure = committed.error;
+    if (!failure.empty()) {
+        ShowError(prompter, failure);
+        return RunEnd::Failed;
+    }
+
+    const Answer answer = prompter.Show({kImportContinueQuestion, "Kontynuacja importu",
+                                         Icon::Question, Buttons::YesNo, Answer::No});
+    if (answer == Answer::Yes) return RunEnd::NextFile;
+    if ((controls.extractQsl || controls.extractLotw) && !WriteExtract()) return RunEnd::Failed;
+    FinishSeries(errors.Appended());
+    return RunEnd::Finished;
+}
+
+AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& errors,
+                                            const ImportProgress& progress, uint64_t total) {
+    uint64_t reported = 0;
+    while (reader.Next()) {
+        if (!Evaluate(reader, errors)) return ReadEnd::Failed;
+        if (progress && reader.BytesRead() != reported) {
+            reported = reader.BytesRead();
+            progress(reported, total);
+        }
+    }
+    if (!reader.ReadError().empty()) {
+        writeError_ = reader.ReadError();
+        return ReadEnd::Failed;
+    }
+    if (progress && reader.BytesRead() != reported) progress(reader.BytesRead(), total);
+    return ReadEnd::Done;
+}
+
+bool AdifImport::Evaluate(const AdifReader& reader, AppendSession& errors) {
+    if (reader.status() != AdifReader::Status::Ok) return WriteError(reader.Raw(), errors);
+    const bool qsl = IsYes(reader.Field(kQslRcvd));
+    const bool lotw = IsYes(reader.Field(kLotwQslRcvd));
+    if (!qsl && !lotw) return true;
+    const int row = rowOfEntity_[static_cast<size_t>(ParseEntityNumber(reader.Field(kDxcc)))];
+    // A row given a confirmation without a call would count as unconfirmed.
+    if (row == 0 || !HasText(reader.Field(kCall))) return WriteError(reader.Raw(), errors);
+    Apply(row, reader, qsl, lotw);
+    return true;
+}
+
+bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
+    IoStatus status = errors.Append(JoinLinesLower(raw) + "\r\n");
+    if (!status.ok()) writeError_ = status.error;
+    return status.ok();
+}
+
+void AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw) {
+    EntityRow& entity = station_.table.Row(row);
+    const auto fill = [&](std::string confirmation) {
+        entity.call = ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall))));
+        entity.qsoDate = FormatQsoDate(reader.Field(kQsoDate));
+        entity.confirmation = std::move(confirmation);
+        importedRecords_[static_cast<size_t>(row)] = JoinLines(reader.Raw());
+        station_.MarkEdited();
+    };
+    const ImportSource source = controls.source;
+    const ImportPriority priority = controls.priority;
+    if (entity.call.empty()) {
+        fill(NewEntryConfirmation(source, priority, qsl, lotw));
+        if (!entity.IsDeleted()) ++station_.counters.toVerifyActive;
+        ++station_.counters.toVerifyAll;
+        station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
+        return;
+    }
+    if (auto replaced = ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw))
+        fill(std::move(*replaced));
+    station_.ShowStatusCounters(kPanelQslLotw);
+}
+
+bool AdifImport::WriteExtract() {
+    const ExtractKind kind = controls.extractQsl ? ExtractKind::Qsl : ExtractKind::Lotw;
+    const std::string method = kind == ExtractKind::Qsl ? "QSL" : "LoTW";
+    std::string bytes =
+        std::string(kExtractTitle) + "\r\n" + *EncodeCp1250(kExtractCredit) + "\r\n<EOH>\r\n";
+    for (int i = 1; i <= station_.table.Count(); ++i) {
+        const EntityRow& entity = station_.table.Row(i);
+        if (entity.confirmation != method) continue;
+        if (entity.IsDeleted() && !controls.includeDeleted) continue;
+        if (static_cast<size_t>(i) < importedRecords_.size())
+            bytes += importedRecords_[static_cast<size_t>(i)];
+        bytes += "\r\n";
+    }
+    const IoStatus written = WriteFileAtomic(ExtractPath(controls.fileName, kind), bytes);
+    if (!written.ok()) ShowError(station_.prompter, written.error);
+    return written.ok();
+}
+
+void AdifImport::FinishSeries(bool errorsWritten) {
+    progressVisible = false;
+    Counters& counters = station_.counters;
+    counters.qslCount = 0;
+    counters.lotwCount = 0;
+    for (const EntityRow& entity : station_.table.Rows()) {
+        if (entity.confirmation == "QSL") ++counters.qslCount;
+        if (entity.confirmation == "LoTW") ++counters.lotwCount;
+    }
+    station_.ShowStatusCounters(kPanelQslLotw);
+    ShowInformation(station_.prompter, errorsWritten ? kImportDoneWithErrors : kImportDone,
+                    "Komunikat");
+    station_.ApplyView(ViewMode::AllEntities);
+}
+
+}  // namespace zorva

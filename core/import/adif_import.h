@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "import/import_rules.h"
+#include "station/station.h"
+
+namespace zorva {
+
+class AdifReader;
+class AppendSession;
+
+inline constexpr const char* kImportWindowCaption = "Importowanie danych z pliku ADIF";
+inline constexpr const char* kAdifFileFilter = "Pliki ADIF |*.ADI|Wszystkie pliki|*.*";
+inline constexpr const char* kImportErrorFileName = "bledy_dxcc.txt";
+inline constexpr const char* kImportErrorFileTitle =
+    "Błędy związane z niewłaściwym numerem podmiotu DXCC lub jego brakiem:";
+inline constexpr const char* kImportContinueQuestion =
+    "Dane z pliku zostały zaimportowane.\nCzy chcesz zaimportować dane z kolejnego pliku ?";
+inline constexpr const char* kImportDone = "Dane zostały zaimportowane.";
+inline constexpr const char* kImportDoneWithErrors =
+    "Dane zostały zaimportowane.\n\nRekordy nie zawierające informacji o podmiocie DXCC\nlub o "
+    "niezidentyfikowanym numerze podmiotu zostały\nzapisane w pliku BLEDY_DXCC.TXT.";
+std::string ImportInfoText();
+
+// The import window's controls; they keep their values for the whole program run.
+struct ImportControls {
+    std::string fileName;                     // Edit1
+    ImportSource source = ImportSource::Log;  // RadioButton1 "Log" / RadioButton2 "LoTW"
+    ImportPriority priority =
+        ImportPriority::Qsl;      // RadioButton4 "Log (QSL)" / RadioButton3 "LoTW"
+    bool extractQsl = false;      // CheckBox1
+    bool extractLotw = false;     // CheckBox2
+    bool includeDeleted = false;  // CheckBox3
+};
+
+// Bytes read so far and the file's size, while a run reads.
+using ImportProgress = std::function<void(uint64_t bytesRead, uint64_t totalBytes)>;
+
+enum class RunEnd {
+    Refused,   // no file name or no such file: nothing was read
+    Failed,    // a file error stopped the run (reported); the window stays open
+    NextFile,  // another file was asked for: the window stays open
+    Finished,  // the series is complete: the window closes
+};
+
+// The import series of the main window's "Import danych" and the runs of the import
+// window's "Importuj". The station's table, counters, texts and view change in place.
+class AdifImport {
+  public:
+    explicit AdifImport(Station& station);
+    ~AdifImport();
+
+    ImportControls controls;
+    bool progressVisible = false;
+
+    // The two extract boxes exclude each other: checking one unchecks the other.
+    void SetExtractQsl(bool checked);
+    void SetExtractLotw(bool checked);
+
+    // "Import danych": "Nowy" first on an empty table, then a fresh series and error file.
+    // False when the import window must not open.
+    bool BeginSeries();
+    // "Wybierz".
+    void ChooseFile();
+    // "Info".
+    void ShowInfo();
+    // "Importuj" with the file of controls.fileName.
+    RunEnd Import(const ImportProgress& progress = {});
+
+    // Per table index (0 unused): the record, lines joined, that last filled the row in this
+    // series.
+    const std::vector<std::string>& ImportedRecords() const { return importedRecords_; }
+    std::string ErrorFilePath() const { return station_.ProgramFile(kImportErrorFileName); }
+
+  private:
+    enum class ReadEnd { Done, Failed };
+    ReadEnd ReadRecords(AdifReader& reader, AppendSession& errors, const ImportProgress& progress,
+                        uint64_t total);
+    bool Evaluate(const AdifReader& reader, AppendSession& errors);
+    void Apply(int row, const AdifReader& reader, bool qsl, bool lotw);
+    bool WriteError(std::string_view raw, AppendSession& errors);
+    void BuildEntityIndex();
+    bool WriteExtract();
+    void FinishSeries(bool errorsWritten);
+
+    Station& station_;
+    std::vector<std::string> importedRecords_;
+    std::array<int, 1000> rowOfEntity_{};
+    std::string writeError_;
+};
+
+}  // namespace zorva

@@ -1,0 +1,74 @@
+#include "import/import_rules.h"
+
+#include "text/columns.h"
+#include "text/cp1250.h"
+
+namespace zorva {
+namespace {
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        if (c != lower[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int ParseEntityNumber(std::optional<std::string_view> value) {
+    if (!value) return 0;
+    std::string_view digits = *value;
+    while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+    while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
+    if (digits.empty()) return 0;
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        number = number * 10 + (c - '0');
+        if (number > 999) return 0;  // no entity has such a number; never cut it to three digits
+    }
+    return number;
+}
+
+std::string FormatQsoDate(std::optional<std::string_view> value) {
+    if (!value || value->empty()) return {};
+    std::string date = DecodeCp1250(*value);
+    return Columns(date, 0, 4) + "-" + Columns(date, 4, 2) + "-" + Columns(date, 6, 2);
+}
+
+std::string NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+                                 bool lotwReceived) {
+    if (source == ImportSource::Lotw) return "LoTW";
+    if (priority == ImportPriority::Qsl) return qslReceived ? "QSL" : "LoTW";
+    return lotwReceived ? "LoTW" : "QSL";
+}
+
+std::optional<std::string> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+                                                   std::string_view rowConfirmation,
+                                                   bool qslReceived, bool lotwReceived) {
+    const bool rowQsl = EqualsIgnoringCase(rowConfirmation, "qsl");
+    const bool rowLotw = EqualsIgnoringCase(rowConfirmation, "lotw");
+    if (source == ImportSource::Log && priority == ImportPriority::Qsl) {
+        if (rowLotw && qslReceived) return "QSL";
+    } else if (source == ImportSource::Log) {
+        if (rowQsl && lotwReceived) return "LoTW";
+    } else if (priority == ImportPriority::Lotw) {
+        if (rowQsl) return "LoTW";
+    }
+    return std::nullopt;
+}
+
+std::string ExtractPath(const std::string& inputPath, ExtractKind kind) {
+    const size_t slash = inputPath.find_last_of('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = inputPath.find_last_of('.');
+    // A dot that opens the name (a hidden file) is no extension.
+    const bool hasExtension = dot != std::string::npos && dot > nameStart;
+    const std::string stem = hasExtension ? inputPath.substr(0, dot) : inputPath;
+    return stem + (kind == ExtractKind::Qsl ? "_qsl.adi" : "_lotw.adi");
+}
+
+}  // namespace zorva

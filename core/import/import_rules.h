@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorva {
+
+enum class ImportSource { Log, Lotw };
+enum class ImportPriority { Qsl, Lotw };
+enum class ExtractKind { Qsl, Lotw };
+
+// A QSL_RCVD or LOTW_QSL_RCVD value confirms when it begins with "y" in either case.
+inline bool IsYes(std::optional<std::string_view> flag) {
+    return flag && !flag->empty() && ((*flag)[0] == 'y' || (*flag)[0] == 'Y');
+}
+
+// The DXCC value as an entity number 1..999, or 0 when it is missing or not one.
+int ParseEntityNumber(std::optional<std::string_view> value);
+
+// YYYYMMDD as "rrrr-mm-dd"; a missing or empty value gives an empty date.
+std::string FormatQsoDate(std::optional<std::string_view> value);
+
+// The method written into an empty row.
+std::string NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+                                 bool lotwReceived);
+
+// The method that replaces a filled row's confirmation, or nothing when the row stays.
+std::optional<std::string> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+                                                   std::string_view rowConfirmation,
+                                                   bool qslReceived, bool lotwReceived);
+
+// The input path without its extension, then "_qsl.adi" or "_lotw.adi".
+std::string ExtractPath(const std::string& inputPath, ExtractKind kind);
+
+}  // namespace zorva
