@@ -1,0 +1,103 @@
+#include "lists/list_commands.h"
+
+#include <optional>
+#include <string_view>
+
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "text/columns.h"
+
+namespace zorva {
+
+namespace {
+
+enum class Replace { Yes, AskAgain, Stop };
+
+Replace AskReplace(Station& station, const std::string& path) {
+    if (!FileExists(path)) return Replace::Yes;
+    switch (AskWarning(station.prompter, kReplaceQuestion, Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            return Replace::Yes;
+        case Answer::No:
+            return Replace::AskAgain;
+        default:
+            return Replace::Stop;
+    }
+}
+
+std::optional<std::string> ChooseFile(Station& station, const std::string& presetName) {
+    auto chosen = station.prompter.ChooseSaveFile({kFileFilter, presetName, ""});
+    if (!chosen) return std::nullopt;
+    return WithTxtWhenNoDot(*chosen);
+}
+
+bool Write(Station& station, const std::string& path, const std::vector<std::string>& lines) {
+    IoStatus status = WriteTextLines(path, lines);
+    if (!status.ok()) ShowError(station.prompter, status.error);
+    return status.ok();
+}
+
+std::string SafeForFileName(std::string text) {
+    constexpr std::string_view kUnfit = "/\\:*?\"<>|";
+    for (char& c : text)
+        if (kUnfit.find(c) != std::string_view::npos) c = '-';
+    return text;
+}
+
+}  // namespace
+
+std::string WithTxtWhenNoDot(const std::string& path) {
+    return path.find('.') == std::string::npos ? path + ".txt" : path;
+}
+
+std::string VerificationListName(const std::string& call, const std::string& shortDate) {
+    return SafeForFileName(call) + "_" + SafeForFileName(shortDate) + ".txt";
+}
+
+std::string ConfirmationListName(const std::string& stationFileName, ConfirmationKind kind) {
+    std::string name = stationFileName;
+    if (size_t at = name.find(".txt"); at != std::string::npos) name.erase(at, 4);
+    return name + (kind == ConfirmationKind::Qsl ? "_qsl.txt" : "_lotw.txt");
+}
+
+void SaveVerifiedList(Station& station) {
+    std::optional<std::string> path;
+    for (;;) {
+        path = ChooseFile(station, "");
+        if (!path) return;
+        Replace replace = AskReplace(station, *path);
+        if (replace == Replace::Stop) return;
+        if (replace == Replace::Yes) break;
+    }
+    const auto lines =
+        VerifiedListLines(station.table, station.stationCall, station.clock.TodayShort());
+    if (Write(station, *path, lines)) ShowInformation(station.prompter, "Dane zostały zapisane.");
+}
+
+void SaveVerificationList(Station& station) {
+    std::optional<std::string> path;
+    std::string call;
+    for (;;) {
+        auto answer =
+            station.prompter.Input(kListCallCaption, kListCallPrompt, station.stationCall);
+        if (!answer || Trim(*answer).empty()) return;
+        call = ToLowerText(Trim(*answer));
+        path = ChooseFile(station, VerificationListName(call, station.clock.TodayShort()));
+        if (!path) return;
+        Replace replace = AskReplace(station, *path);
+        if (replace == Replace::Stop) return;
+        if (replace == Replace::Yes) break;
+    }
+    const auto lines =
+        VerificationListLines(station.table, call, station.clock.TodayShort(), station.counters);
+    if (Write(station, *path, lines))
+        ShowInformation(station.prompter, "Dane zostały zapisane!", "Komunikat");
+}
+
+void SaveConfirmationList(Station& station, ConfirmationKind kind) {
+    auto path = ChooseFile(station, ConfirmationListName(station.currentFileName, kind));
+    if (!path) return;
+    Write(station, *path, ConfirmationListLines(station.table, kind));
+}
+
+}  // namespace zorva
