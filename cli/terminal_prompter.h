@@ -1,0 +1,60 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "ports/prompter.h"
+
+namespace zorva::cli {
+
+// Thrown when a question must be answered and nobody can answer it.
+struct QuestionNotAsked : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class Answering { Ask, AlwaysYes, AlwaysNo };
+
+// Message boxes become paragraphs on the terminal: errors ("Błąd") on standard
+// error, the rest on standard output. Questions are answered by --yes/--no, or
+// asked when standard input is a terminal.
+class TerminalPrompter : public Prompter {
+public:
+    TerminalPrompter(std::ostream& out, std::ostream& err, Answering answering, bool interactive);
+
+    Answer Show(const MessageBox& box) override;
+    std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                     const std::string& offered) override;
+    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
+
+    // What commands give in place of the dialogs: typed texts and chosen files, in order.
+    void QueueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+    void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // A command may answer a particular question itself (say, "--replace").
+    void SetOverride(std::function<std::optional<Answer>(const MessageBox&)> override) {
+        override_ = std::move(override);
+    }
+
+    int ErrorCount() const { return errors_; }
+
+private:
+    void Print(std::ostream& stream, bool& first, const std::string& text);
+    Answer AskOnTerminal(const MessageBox& box);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    Answering answering_;
+    bool interactive_;
+    bool firstOut_ = true;
+    bool firstErr_ = true;
+    int errors_ = 0;
+    std::deque<std::optional<std::string>> inputs_;
+    std::deque<std::optional<std::string>> files_;
+    std::function<std::optional<Answer>(const MessageBox&)> override_;
+};
+
+}  // namespace zorva::cli
