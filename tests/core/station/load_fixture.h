@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,15 @@
 #include "scripted_prompter.h"
 #include "station/station.h"
 #include "temp_dir.h"
+
+namespace zorva {
+// Readable rows in failure messages.
+inline void PrintTo(const EntityRow& row, std::ostream* out) {
+    *out << "[";
+    for (int i = 0; i < EntityRow::kFieldCount; ++i) *out << (i ? "|" : "") << row.Field(i);
+    *out << "]";
+}
+}  // namespace zorva
 
 namespace zorva::station_files_test {
 
