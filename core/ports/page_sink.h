@@ -24,6 +24,8 @@ public:
     virtual void NewPage() = 0;
     virtual void EndDocument() = 0;
     virtual void Text(int x, int y, const PageFont& font, const std::string& text) = 0;
+    // After the document has ended: why the printer or file did not take it, or empty.
+    virtual std::string Error() const { return {}; }
 };
 
 }  // namespace zorva

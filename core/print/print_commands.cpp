@@ -49,6 +49,10 @@ ReportHeading HeadingFor(const Station& station, const std::string& titleCall) {
 void Send(Station& station, const Document& document, PageSink& printer) {
     EmitDocument(document, printer);
     station.printMode = PrintMode::Complete;
+    if (const std::string error = printer.Error(); !error.empty()) {
+        ShowError(station.prompter, error);
+        return;
+    }
     ShowInformation(station.prompter, kSentToPrinter, "Komunikat");
 }
 

@@ -133,5 +133,15 @@ TEST_F(PrintCommands, VerificationReportListsTheWaitingEntityUnderTheTypedTitle)
     EXPECT_TRUE(prompter.Done());
 }
 
+TEST_F(PrintCommands, APrinterThatRefusesTheDocumentIsReportedNotAnnouncedAsSent) {
+    sink.FailWith("Nie można zapisać pliku /brak/raport.pdf");
+    station.printMode = PrintMode::Verified;
+    ExpectCall("SP1ABC", "SP1ABC");
+    prompter.ExpectError("Nie można zapisać pliku /brak/raport.pdf");
+    PrintNormalList(station, Printer());
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(PrintMode::Complete, station.printMode);
+}
+
 }  // namespace
 }  // namespace zorva

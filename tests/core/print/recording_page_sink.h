@@ -21,6 +21,9 @@ class RecordingPageSink : public PageSink {
     void NewPage() override;
     void EndDocument() override;
     void Text(int x, int y, const PageFont& font, const std::string& text) override;
+    std::string Error() const override { return error_; }
+    // The printer refuses the document with this reason.
+    void FailWith(std::string error) { error_ = std::move(error); }
 
     // "begin", "page", "end" and "text" in the order they came.
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -33,6 +36,7 @@ class RecordingPageSink : public PageSink {
     std::vector<Page> pages_;
     bool begun_ = false;
     bool ended_ = false;
+    std::string error_;
 };
 
 }  // namespace zorva::testing
