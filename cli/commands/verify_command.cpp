@@ -1,0 +1,38 @@
+#include "command.h"
+#include "entry/verification.h"
+#include "station/station.h"
+
+namespace zorva::cli {
+namespace {
+
+int RunVerify(Context& ctx, const Args& args) {
+    auto station = LoadStation(ctx, args.positional[0]);
+    if (!station) return kFailed;
+    // Running the command is the answer to the program's warning question.
+    ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
+        if (box.text == kVerificationQuestion) return Answer::Yes;
+        return std::nullopt;
+    });
+    const std::optional<std::string> offered = StartVerification(*station);
+    ctx.prompter.SetOverride(nullptr);
+    if (!offered) return kFailed;
+    const std::string date = args.Has("--date") ? args.Value("--date") : *offered;
+    if (!VerifyConfirmedRows(*station, date)) return kFailed;
+    return SaveStation(ctx, *station) ? kDone : kFailed;
+}
+
+const bool registered = RegisterCommand({
+    "verify",
+    "FILE [--date TEXT]",
+    "\"Weryfikacja danych\": stamps one verification date into every confirmed entity that is not\n"
+    "verified yet (deleted entities included) and saves the file. The text is stored padded or "
+    "cut\n"
+    "to 10 characters; an empty one is refused.",
+    1,
+    1,
+    {{"--date", true, "the verification date (default: today as rrrr-mm-dd)"}},
+    RunVerify,
+});
+
+}  // namespace
+}  // namespace zorva::cli
