@@ -1,0 +1,103 @@
+#include "io/fault_injection.h"
+#include "load_fixture.h"
+
+namespace zorva::station_files_test {
+namespace {
+
+const FileChoice kOpenChoice{"Pliki tekstowe |*.TXT|Wszystkie pliki|*.*", "", ""};
+
+class Opening : public StationFiles {
+protected:
+    // An open, modified station of three entities.
+    void OpenModifiedStation() {
+        WriteStation("old.txt", "SP1OLD", SmallStation());
+        Load("old.txt");
+        station.table.Row(3).call = "SP9X";
+        station.MarkEdited();
+    }
+};
+
+TEST_F(Opening, LoadsTheChosenFileAndEnablesTheFileCommands) {
+    WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
+    prompter.ExpectOpenFile(kOpenChoice, dir.File("sp5abc.txt"));
+    station.Open();
+    EXPECT_EQ(station.currentFileName, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.texts.fileHint, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.texts.fileNamePanel, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.table.Rows(), SmallStation());
+    EXPECT_TRUE(station.texts.fileCommandsEnabled);
+}
+
+TEST_F(Opening, DismissedDialogStillEnablesTheFileCommands) {
+    prompter.ExpectOpenFile(kOpenChoice, std::nullopt);
+    station.Open();
+    EXPECT_TRUE(station.texts.fileCommandsEnabled);
+    EXPECT_EQ(station.currentFileName, "");
+}
+
+TEST_F(Opening, MissingChosenFileIsNamedAndNothingIsEnabled) {
+    prompter.ExpectOpenFile(kOpenChoice, dir.File("nie ma.txt"))
+        .ExpectError("Plik \"" + dir.File("nie ma.txt") + "\" nie został znaleziony!");
+    station.Open();
+    EXPECT_EQ(station.currentFileName, dir.File("nie ma.txt"));
+    EXPECT_FALSE(station.texts.fileCommandsEnabled);
+}
+
+TEST_F(Opening, StopAtABadLineStillEnablesTheFileCommands) {
+    dir.Write("bad.txt", Encoded({";", ";", ";", ";", ";", ";", ";", "zła linia"}));
+    prompter.ExpectOpenFile(kOpenChoice, dir.File("bad.txt"))
+        .ExpectError("Błąd w pliku " + dir.File("bad.txt") +
+                     "\nw linii:\n\nzła linia\n\nPopraw tą linię w pliku i spróbuj ponownie.");
+    station.Open();
+    EXPECT_TRUE(station.texts.fileCommandsEnabled);
+    EXPECT_EQ(station.currentFileName, "");
+}
+
+TEST_F(Opening, UnsavedDataAnsweredCancelStopsTheCommand) {
+    OpenModifiedStation();
+    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Cancel);
+    station.Open();
+    EXPECT_EQ(station.currentFileName, dir.File("old.txt"));
+    EXPECT_TRUE(station.modified);
+}
+
+TEST_F(Opening, UnsavedDataAnsweredYesSavesThenOpens) {
+    OpenModifiedStation();
+    WriteStation("new.txt", "SP2NEW", SmallStation());
+    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Yes)
+        .ExpectBox(Info(kSaved))
+        .ExpectOpenFile(kOpenChoice, dir.File("new.txt"));
+    station.Open();
+    EXPECT_NE(dir.Read("old.txt").find("SP9X"), std::string::npos);
+    EXPECT_EQ(station.stationCall, "SP2NEW");
+}
+
+TEST_F(Opening, FailedSaveAfterYesKeepsTheUnsavedDataOpen) {
+    OpenModifiedStation();
+    fault_injection::FailNth(FileOp::Rename, 1);
+    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Yes)
+        .ExpectError("Nie można zapisać pliku " + dir.File("old.txt") + ":\nInput/output error");
+    station.Open();
+    fault_injection::Disarm();
+    EXPECT_EQ(station.table.Row(3).call, "SP9X");
+    EXPECT_TRUE(station.modified);
+    EXPECT_EQ(station.currentFileName, dir.File("old.txt"));
+}
+
+TEST_F(Opening, UnsavedDataAnsweredNoGoesOnWithoutSaving) {
+    OpenModifiedStation();
+    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::No)
+        .ExpectOpenFile(kOpenChoice, std::nullopt);
+    station.Open();
+    EXPECT_EQ(dir.Read("old.txt").find("SP9X"), std::string::npos);
+}
+
+TEST_F(Opening, SmallModifiedTablesAreNotAskedAbout) {
+    station.table.Append(Row("  1", "", "VE", "Canada"));
+    station.MarkModified();
+    prompter.ExpectOpenFile(kOpenChoice, std::nullopt);
+    station.Open();
+}
+
+}  // namespace
+}  // namespace zorva::station_files_test
