@@ -99,5 +99,27 @@ TEST_F(Opening, SmallModifiedTablesAreNotAskedAbout) {
     station.Open();
 }
 
+TEST(ShortenPath, MiddleFoldersGiveWayRoundByRound) {
+    EXPECT_EQ(ShortenPath("C:/aa/bb/cc/dd/ee/f.txt", 22), "C:/aa/bb/.../ee/f.txt");
+    EXPECT_EQ(ShortenPath("C:/aa/bb/cc/dd/ee/f.txt", 20), "C:/aa/.../ee/f.txt");
+    EXPECT_EQ(ShortenPath("C:/a/b/c/d/e/f.txt", 17), "C:/a/.../e/f.txt");
+    EXPECT_EQ(ShortenPath("/home/operator/radio/logi/2026/dxcc/stacje/sp5abc.txt", 40),
+              "/home/operator/.../stacje/sp5abc.txt");
+}
+
+TEST(ShortenPath, ShortPathsAndPathsWithFewFoldersStay) {
+    const std::string fits = "/aa/" + std::string(65, 'x') + "/b.txt";
+    ASSERT_EQ(fits.size(), 75u);
+    EXPECT_EQ(ShortenPath(fits, 75), fits);
+    EXPECT_EQ(ShortenPath(fits, 74), "/.../b.txt");
+    EXPECT_EQ(ShortenPath("/" + std::string(200, 'x') + "/y.txt", 75), "/" + std::string(200, 'x') + "/y.txt");
+    EXPECT_EQ(ShortenPath("", 75), "");
+}
+
+TEST(ShortenPath, CountsCharactersNotBytes) {
+    const std::string path = "/dom/" + std::string(30, 'a') + "/łódź/żółć/" + std::string(30, 'b') + ".txt";
+    EXPECT_EQ(ShortenPath(path, 80), path);
+}
+
 }  // namespace
 }  // namespace zorva::station_files_test
