@@ -14,9 +14,10 @@ namespace {
 using namespace zorva;
 
 class SilentPrompter : public Prompter {
-public:
+  public:
     Answer Show(const MessageBox&) override { return Answer::Ok; }
-    std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> Input(const std::string&, const std::string&,
+                                     const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> ChooseOpenFile(const FileChoice&) override { return std::nullopt; }
@@ -25,7 +26,7 @@ public:
 
 constexpr int kEntities = 402;
 const char* const kNames[] = {"Łotwa", "Aland Islands", "Żółta Wyspa", "Sierra Leone", "Ósma Rafa",
-                              "Chile", "Śląsk", "Market Reef", "Ćwierć", "Zanzibar"};
+                              "Chile", "Śląsk",         "Market Reef", "Ćwierć",       "Zanzibar"};
 
 EntityTable MakeTable() {
     EntityTable table;
@@ -39,7 +40,8 @@ EntityTable MakeTable() {
         row.name = std::string(kNames[i % 10]) + " " + std::to_string(i);
         if (i % 3 != 0) {
             row.call = "SP" + std::to_string(i % 9) + "ABC";
-            row.qsoDate = "20" + std::to_string(10 + i % 15) + "-0" + std::to_string(1 + i % 9) + "-15";
+            row.qsoDate =
+                "20" + std::to_string(10 + i % 15) + "-0" + std::to_string(1 + i % 9) + "-15";
             row.confirmation = i % 2 ? "QSL" : "LoTW";
         }
         if (i % 4 == 0 && !row.call.empty()) row.verifiedDate = "2024-03-01";

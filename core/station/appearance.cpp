@@ -7,9 +7,13 @@
 
 namespace zorva {
 
-int ColourOf(Rgb rgb) { return rgb.blue * 65536 + rgb.green * 256 + rgb.red; }
+int ColourOf(Rgb rgb) {
+    return rgb.blue * 65536 + rgb.green * 256 + rgb.red;
+}
 
-Rgb RgbOf(int colour) { return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF}; }
+Rgb RgbOf(int colour) {
+    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
+}
 
 int RowBackground(const EntityRow& row, const Appearance& appearance) {
     if (!row.verifiedDate.empty()) return appearance.verifiedColour;
@@ -21,11 +25,14 @@ int RowBackground(const EntityRow& row, const Appearance& appearance) {
 CellPaint PaintCell(const Station& station, int row, int column) {
     if (row == 0) return {std::nullopt, column == station.sortColumn ? kRed : kBlack};
     if (row == station.grid.currentRow) return {kBlue, kWhite};
-    if (row < 1 || row > station.grid.DataRowCount()) return {station.appearance.otherColour, kBlack};
+    if (row < 1 || row > station.grid.DataRowCount())
+        return {station.appearance.otherColour, kBlack};
     return {RowBackground(station.grid.DataRow(row), station.appearance), kBlack};
 }
 
-int ClampRowHeight(int height) { return std::clamp(height, kMinRowHeight, kMaxRowHeight); }
+int ClampRowHeight(int height) {
+    return std::clamp(height, kMinRowHeight, kMaxRowHeight);
+}
 
 int RowHeightFromText(const std::string& text) {
     const std::string trimmed = Trim(text);
@@ -36,12 +43,16 @@ int RowHeightFromText(const std::string& text) {
     return ClampRowHeight(value);
 }
 
-int StepRowHeight(int height, int steps) { return ClampRowHeight(height + steps); }
+int StepRowHeight(int height, int steps) {
+    return ClampRowHeight(height + steps);
+}
 
 std::string FontWeightKey(bool bold, bool italic, bool underline, bool strikeOut) {
     return bold && !italic && !underline && !strikeOut ? "1" : "0";
 }
 
-bool FontBoldFromKey(const std::string& value) { return value == "1"; }
+bool FontBoldFromKey(const std::string& value) {
+    return value == "1";
+}
 
 }  // namespace zorva

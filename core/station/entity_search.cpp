@@ -5,7 +5,9 @@
 namespace zorva {
 namespace {
 
-char FoldAsciiCapital(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAsciiCapital(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 constexpr int kNameColumn = 3;
 
@@ -19,7 +21,8 @@ bool NameContains(const std::string& name, const std::string& text) {
 
 void EntitySearch::Open() {
     if (station_.viewMode != ViewMode::AllEntities)
-        station_.prompter.Show({kSearchOnlyShownWarning, "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
+        station_.prompter.Show(
+            {kSearchOnlyShownWarning, "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
     newSearch_ = true;
     searchFound_ = false;
     lastFoundRow_ = 0;

@@ -24,7 +24,7 @@ bool NameContains(const std::string& name, const std::string& text);
 // row, in grid order, whose entity name holds the text. The dialog is modeless,
 // so every action reads the grid as it stands when it runs.
 class EntitySearch {
-public:
+  public:
     enum class Outcome { Nothing, Found, Finished, NotFound };
 
     explicit EntitySearch(Station& station) : station_(station) {}
@@ -48,7 +48,7 @@ public:
     bool SearchFound() const { return searchFound_; }
     int LastFoundRow() const { return lastFoundRow_; }
 
-private:
+  private:
     Station& station_;
     std::string text_;
     bool newSearch_ = true;

@@ -31,7 +31,9 @@ int WindowWidthForColumns(const std::array<int, 8>& columnWidths) {
     return std::accumulate(columnWidths.begin(), columnWidths.end(), 0) + kWindowFrameWidth;
 }
 
-bool Station::PrefixSearchPossible() const { return sortColumn == kPrefixColumn && sortAscending; }
+bool Station::PrefixSearchPossible() const {
+    return sortColumn == kPrefixColumn && sortAscending;
+}
 
 void Station::PressGrid(int row, int col) {
     lastMouseRow = row;
@@ -78,7 +80,9 @@ bool Station::TypeGridChar(char32_t ch) {
     return false;
 }
 
-void Station::PressGridEscape() { TypeGridChar(kEscapeKey); }
+void Station::PressGridEscape() {
+    TypeGridChar(kEscapeKey);
+}
 
 bool Station::PressGridEnter() {
     typedPrefix.clear();

@@ -16,12 +16,15 @@ namespace {
 // case is left out by comparing no finer than accents.
 std::unique_ptr<icu::Collator> MakePolishCollator() {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(icu::Locale("pl", "PL"), status));
-    if (U_FAILURE(status)) throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
+    std::unique_ptr<icu::Collator> collator(
+        icu::Collator::createInstance(icu::Locale("pl", "PL"), status));
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
     collator->setStrength(icu::Collator::SECONDARY);
     collator->setAttribute(UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, status);
     collator->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_OFF, status);
-    if (U_FAILURE(status)) throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
     return collator;
 }
 
@@ -52,7 +55,9 @@ std::string SortKey(const icu::Collator& collator, const std::string& utf8) {
 
 }  // namespace
 
-const char* SortDirectionText(bool ascending) { return ascending ? kAscendingText : kDescendingText; }
+const char* SortDirectionText(bool ascending) {
+    return ascending ? kAscendingText : kDescendingText;
+}
 
 void SortRows(std::vector<EntityRow>& rows, int column, bool ascending) {
     if (column < 0 || column >= EntityRow::kFieldCount) return;
@@ -63,7 +68,8 @@ void SortRows(std::vector<EntityRow>& rows, int column, bool ascending) {
 
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return keys[a] < keys[b]; });
     if (!ascending) std::reverse(order.begin(), order.end());
 
     std::vector<EntityRow> sorted;

@@ -6,24 +6,36 @@ namespace zorva {
 
 const char* ViewLabel(ViewMode mode) {
     switch (mode) {
-        case ViewMode::AllEntities: return "Wszystkie podmioty";
-        case ViewMode::AllButVerified: return "Bez zweryfikowanych";
-        case ViewMode::ToVerify: return "Do weryfikacji";
-        case ViewMode::Verified: return "Zweryfikowane";
-        case ViewMode::Confirmed: return "Potwierdzone (zwer. i do weryf.)";
-        case ViewMode::Unconfirmed: return "Niepotwierdzone";
+        case ViewMode::AllEntities:
+            return "Wszystkie podmioty";
+        case ViewMode::AllButVerified:
+            return "Bez zweryfikowanych";
+        case ViewMode::ToVerify:
+            return "Do weryfikacji";
+        case ViewMode::Verified:
+            return "Zweryfikowane";
+        case ViewMode::Confirmed:
+            return "Potwierdzone (zwer. i do weryf.)";
+        case ViewMode::Unconfirmed:
+            return "Niepotwierdzone";
     }
     return "";
 }
 
 const char* ViewMenuCaption(ViewMode mode) {
     switch (mode) {
-        case ViewMode::AllEntities: return "Wszystkie podmioty";
-        case ViewMode::AllButVerified: return "Wszystkie podmioty bez zweryfikowanych";
-        case ViewMode::ToVerify: return "Podmioty do weryfikacji";
-        case ViewMode::Verified: return "Podmioty zweryfikowane";
-        case ViewMode::Confirmed: return "Podmioty potwierdzone (zweryf. i do weryf.)";
-        case ViewMode::Unconfirmed: return "Podmioty niepotwierdzone";
+        case ViewMode::AllEntities:
+            return "Wszystkie podmioty";
+        case ViewMode::AllButVerified:
+            return "Wszystkie podmioty bez zweryfikowanych";
+        case ViewMode::ToVerify:
+            return "Podmioty do weryfikacji";
+        case ViewMode::Verified:
+            return "Podmioty zweryfikowane";
+        case ViewMode::Confirmed:
+            return "Podmioty potwierdzone (zweryf. i do weryf.)";
+        case ViewMode::Unconfirmed:
+            return "Podmioty niepotwierdzone";
     }
     return "";
 }
@@ -31,12 +43,18 @@ const char* ViewMenuCaption(ViewMode mode) {
 bool RowInView(const EntityRow& row, ViewMode mode, bool hideDeleted) {
     if (hideDeleted && !row.deleted.empty()) return false;
     switch (mode) {
-        case ViewMode::AllEntities: return true;
-        case ViewMode::AllButVerified: return row.verifiedDate.empty();
-        case ViewMode::ToVerify: return !row.call.empty() && row.verifiedDate.empty();
-        case ViewMode::Verified: return !row.verifiedDate.empty();
-        case ViewMode::Confirmed: return !row.call.empty();
-        case ViewMode::Unconfirmed: return row.call.empty();
+        case ViewMode::AllEntities:
+            return true;
+        case ViewMode::AllButVerified:
+            return row.verifiedDate.empty();
+        case ViewMode::ToVerify:
+            return !row.call.empty() && row.verifiedDate.empty();
+        case ViewMode::Verified:
+            return !row.verifiedDate.empty();
+        case ViewMode::Confirmed:
+            return !row.call.empty();
+        case ViewMode::Unconfirmed:
+            return row.call.empty();
     }
     return false;
 }
@@ -70,13 +88,17 @@ void Station::ApplyView(ViewMode mode) {
     SortGrid();
 }
 
-void Station::ReapplyView() { ApplyView(viewMode); }
+void Station::ReapplyView() {
+    ApplyView(viewMode);
+}
 
 void Station::ToggleHideDeleted() {
     hideDeleted = !hideDeleted;
     ReapplyView();
 }
 
-void Station::SelectRow(int row) { grid.currentRow = row; }
+void Station::SelectRow(int row) {
+    grid.currentRow = row;
+}
 
 }  // namespace zorva

@@ -1,6 +1,7 @@
+#include "station/appearance.h"
+
 #include <gtest/gtest.h>
 
-#include "station/appearance.h"
 #include "views_fixture.h"
 
 namespace zorva::testing {
@@ -13,11 +14,15 @@ constexpr int kOther = 16777215;
 
 TEST(RowBackground, FirstMatchWinsVerifiedConfirmedDeletedOther) {
     const Appearance colours;
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"), colours), kVerified);
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL"), colours), kConfirmed);
+    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+                            colours),
+              kVerified);
+    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL"), colours),
+              kConfirmed);
     EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a"), colours), kDeleted);
     EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a"), colours), kOther);
-    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a", "", "", "", "2021-01-01"), colours), kVerified);
+    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a", "", "", "", "2021-01-01"), colours),
+              kVerified);
     // A confirmation kind alone, without a call, confirms nothing.
     EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a", "", "", "QSL"), colours), kOther);
 }
@@ -47,7 +52,8 @@ TEST_F(CellPainting, TitlesOnButtonFaceWithTheSortTitleInRed) {
 }
 
 TEST_F(CellPainting, TheCurrentRowIsWhiteOnBlueWhateverItsState) {
-    Load({Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"), Entity("  2", "D", "B", "b")});
+    Load({Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+          Entity("  2", "D", "B", "b")});
     station.ApplyView(ViewMode::AllEntities);
     station.appearance.verifiedColour = kBlue;
     EXPECT_EQ(station.grid.currentRow, 1);

@@ -10,12 +10,12 @@ constexpr const char* kPrompt = "Wprowadź prefiks szukanego podmiotu";
 constexpr const char* kNext = "ESC - szukanie następnego podmiotu";
 
 class PrefixSearch : public StationWithTable {
-protected:
+  protected:
     void SetUp() override {
-        Load({Entity("  1", "", "1A", "Sovereign Military Order"), Entity("  2", "", "OD", "Lebanon"),
-              Entity("  3", "", "OE", "Austria"), Entity("  4", "", "OH0", "Aland Islands"),
-              Entity("  5", "", "OJ0", "Market Reef"), Entity("  6", "", "OK", "Czech Republic"),
-              Entity("  7", "", "ZS", "South Africa")});
+        Load({Entity("  1", "", "1A", "Sovereign Military Order"),
+              Entity("  2", "", "OD", "Lebanon"), Entity("  3", "", "OE", "Austria"),
+              Entity("  4", "", "OH0", "Aland Islands"), Entity("  5", "", "OJ0", "Market Reef"),
+              Entity("  6", "", "OK", "Czech Republic"), Entity("  7", "", "ZS", "South Africa")});
         station.ApplyView(ViewMode::AllEntities);
     }
     void Type(const std::string& ascii) {

@@ -9,16 +9,21 @@ namespace {
 using Outcome = EntitySearch::Outcome;
 
 class NameSearch : public StationWithTable {
-protected:
+  protected:
     void SetUp() override {
         Load({Entity("  1", "", "KH5", "Palmyra Islands"), Entity("  2", "", "VP2E", "Anguilla"),
               Entity("  3", "", "OH0", "Aland ISLANDS", "OH0X"), Entity("  4", "", "TF", "Iceland"),
-              Entity("  5", "", "YL", "Łotwa"), Entity("  6", "", "ZL9", "Auckland & Campbell Isl.")});
+              Entity("  5", "", "YL", "Łotwa"),
+              Entity("  6", "", "ZL9", "Auckland & Campbell Isl.")});
         station.ApplyView(ViewMode::AllEntities);
     }
-    void ExpectFinished() { prompter.ExpectBox({"Szukanie zakończone!", "Informacja", Icon::Information, Buttons::Ok, {}}); }
+    void ExpectFinished() {
+        prompter.ExpectBox(
+            {"Szukanie zakończone!", "Informacja", Icon::Information, Buttons::Ok, {}});
+    }
     void ExpectNotFound() {
-        prompter.ExpectBox({"Nie znaleziono podmiotu!", "Informacja", Icon::Information, Buttons::Ok, {}});
+        prompter.ExpectBox(
+            {"Nie znaleziono podmiotu!", "Informacja", Icon::Information, Buttons::Ok, {}});
     }
     EntitySearch search{station};
 };
@@ -85,9 +90,13 @@ TEST_F(NameSearch, FoldsOnlyTheLettersAToZ) {
 
 TEST_F(NameSearch, WarnsWhenNotEveryEntityIsShownAndSearchesOnlyTheShownRows) {
     station.ApplyView(ViewMode::Confirmed);
-    prompter.ExpectBox({"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
-                        "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
-                        "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
+    prompter.ExpectBox(
+        {"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
+         "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
+         "Ostrzeżenie",
+         Icon::Warning,
+         Buttons::Ok,
+         {}});
     search.Open();
     search.SetText("isl");
     EXPECT_EQ(search.Find(), Outcome::Found);
@@ -115,9 +124,13 @@ TEST_F(NameSearch, AnEmptyViewHasNothingToSelect) {
     for (int i = 1; i <= station.table.Count(); ++i) station.table.Row(i).call.clear();
     ExpectNothingToShow();
     station.ApplyView(ViewMode::Confirmed);
-    prompter.ExpectBox({"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
-                        "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
-                        "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
+    prompter.ExpectBox(
+        {"Szukanie odbywa się tylko w wyświetlanych podmiotach.\n"
+         "Nie jest ustawione wyświetlanie wszystkich podmiotów !",
+         "Ostrzeżenie",
+         Icon::Warning,
+         Buttons::Ok,
+         {}});
     search.Open();
     search.SetText("a");
     ExpectNotFound();

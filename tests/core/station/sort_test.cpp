@@ -43,7 +43,8 @@ TEST(SortRows, ByAdifIsNumericBecauseTheBlanksComeFirst) {
 }
 
 TEST(SortRows, PutsBlanksAndSignsBeforeDigitsAndDigitsBeforeLetters) {
-    EXPECT_EQ(SortedKeys(3, {"Z", "a", "9", "-", "0", " x", "Ą"}), (Texts{" x", "-", "0", "9", "a", "Ą", "Z"}));
+    EXPECT_EQ(SortedKeys(3, {"Z", "a", "9", "-", "0", " x", "Ą"}),
+              (Texts{" x", "-", "0", "9", "a", "Ą", "Z"}));
 }
 
 TEST(SortRows, IgnoresLetterCaseAndLetsTiesFallInAdifOrder) {
@@ -55,10 +56,12 @@ TEST(SortRows, IgnoresLetterCaseAndLetsTiesFallInAdifOrder) {
 }
 
 TEST(SortRows, FollowsThePolishAlphabet) {
-    EXPECT_EQ(SortedKeys(3, {"Żółw", "Zair", "Łotwa", "Malta", "Litwa", "Źrebię", "ąb", "Azory", "Bonaire", "Ćma",
-                             "Czad", "Oman", "Ósma", "Śląsk", "Szwecja", "Nauru", "Ńa", "Egipt", "Ęa"}),
-              (Texts{"Azory", "ąb", "Bonaire", "Czad", "Ćma", "Egipt", "Ęa", "Litwa", "Łotwa", "Malta", "Nauru",
-                     "Ńa", "Oman", "Ósma", "Szwecja", "Śląsk", "Zair", "Źrebię", "Żółw"}));
+    EXPECT_EQ(
+        SortedKeys(
+            3, {"Żółw", "Zair", "Łotwa", "Malta", "Litwa", "Źrebię", "ąb", "Azory", "Bonaire",
+                "Ćma", "Czad", "Oman", "Ósma", "Śląsk", "Szwecja", "Nauru", "Ńa", "Egipt", "Ęa"}),
+        (Texts{"Azory", "ąb", "Bonaire", "Czad", "Ćma", "Egipt", "Ęa", "Litwa", "Łotwa", "Malta",
+               "Nauru", "Ńa", "Oman", "Ósma", "Szwecja", "Śląsk", "Zair", "Źrebię", "Żółw"}));
 }
 
 TEST(SortRows, PutsEmptyKeysFirstAndDatesInTimeOrder) {
@@ -85,8 +88,9 @@ TEST(SortRows, DescendingByCallPutsUnconfirmedLastInFallingAdifOrder) {
 }
 
 TEST(SortRows, KeepsEveryRowWhole) {
-    std::vector<EntityRow> rows = {Entity(" 12", "D", "Z", "Zeta", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
-                                   Entity("  1", "", "A", "Alfa")};
+    std::vector<EntityRow> rows = {
+        Entity(" 12", "D", "Z", "Zeta", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+        Entity("  1", "", "A", "Alfa")};
     const auto before = rows;
     SortRows(rows, 2, true);
     EXPECT_EQ(rows[0], before[1]);
@@ -99,10 +103,11 @@ TEST(SortDirectionTexts, CarryTwoLeadingBlanks) {
 }
 
 class TitlePress : public StationWithTable {
-protected:
+  protected:
     void SetUp() override {
         Load({Entity("  1", "", "ZA", "Yemen", "SP1A"), Entity("  2", "D", "CE", "Chile"),
-              Entity("  3", "", "OH", "Finland", "", "", "", ""), Entity("  4", "", "DL", "Germany", "DJ1X")});
+              Entity("  3", "", "OH", "Finland", "", "", "", ""),
+              Entity("  4", "", "DL", "Germany", "DJ1X")});
         station.ApplyView(ViewMode::AllEntities);
     }
 };

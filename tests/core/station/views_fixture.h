@@ -11,15 +11,15 @@
 namespace zorva::testing {
 
 inline EntityRow Entity(std::string adif, std::string deleted, std::string prefix, std::string name,
-                        std::string call = "", std::string qsoDate = "", std::string confirmation = "",
-                        std::string verifiedDate = "") {
-    return {std::move(adif),  std::move(deleted), std::move(prefix),       std::move(name),
-            std::move(call),  std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
+                        std::string call = "", std::string qsoDate = "",
+                        std::string confirmation = "", std::string verifiedDate = "") {
+    return {std::move(adif), std::move(deleted), std::move(prefix),       std::move(name),
+            std::move(call), std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
 }
 
 // A station with a table in memory, as a load leaves it, and a scripted prompter.
 class StationWithTable : public ::testing::Test {
-protected:
+  protected:
     StationWithTable() : station(prompter, clock, "/nonexistent") {}
     ~StationWithTable() override { EXPECT_TRUE(prompter.Done()); }
 
@@ -48,7 +48,8 @@ protected:
         ASSERT_EQ(CurrentAdif(), adif);
     }
     void ExpectNothingToShow() {
-        prompter.ExpectBox({"Brak elementów do wyświetlenia!", "Informacja", Icon::Warning, Buttons::Ok, {}});
+        prompter.ExpectBox(
+            {"Brak elementów do wyświetlenia!", "Informacja", Icon::Warning, Buttons::Ok, {}});
     }
 
     ScriptedPrompter prompter;

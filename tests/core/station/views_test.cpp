@@ -1,8 +1,9 @@
+#include "station/views.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "station/views.h"
 #include "views_fixture.h"
 
 namespace zorva::testing {
@@ -61,12 +62,19 @@ TEST_P(EachView, LeavesTheCountersAsTheyWere) {
 INSTANTIATE_TEST_SUITE_P(
     Views, EachView,
     ::testing::Values(
-        ViewCase{ViewMode::AllEntities, "Wszystkie podmioty",
-                 {"  1", "  2", "  3", "  4", "  5", "  6", "  7"}, {"  1", "  2", "  3", "  7"}},
-        ViewCase{ViewMode::AllButVerified, "Bez zweryfikowanych", {"  1", "  2", "  4", "  5"}, {"  1", "  2"}},
+        ViewCase{ViewMode::AllEntities,
+                 "Wszystkie podmioty",
+                 {"  1", "  2", "  3", "  4", "  5", "  6", "  7"},
+                 {"  1", "  2", "  3", "  7"}},
+        ViewCase{ViewMode::AllButVerified,
+                 "Bez zweryfikowanych",
+                 {"  1", "  2", "  4", "  5"},
+                 {"  1", "  2"}},
         ViewCase{ViewMode::ToVerify, "Do weryfikacji", {"  2", "  5"}, {"  2"}},
         ViewCase{ViewMode::Verified, "Zweryfikowane", {"  3", "  6", "  7"}, {"  3", "  7"}},
-        ViewCase{ViewMode::Confirmed, "Potwierdzone (zwer. i do weryf.)", {"  2", "  3", "  5", "  6"},
+        ViewCase{ViewMode::Confirmed,
+                 "Potwierdzone (zwer. i do weryf.)",
+                 {"  2", "  3", "  5", "  6"},
                  {"  2", "  3"}},
         ViewCase{ViewMode::Unconfirmed, "Niepotwierdzone", {"  1", "  4", "  7"}, {"  1", "  7"}}));
 
@@ -95,8 +103,10 @@ TEST(ViewPredicates, LookAtCallAndVerificationDateOnly) {
 }
 
 TEST(ViewCaptions, NameTheMenuItems) {
-    EXPECT_STREQ(ViewMenuCaption(ViewMode::Confirmed), "Podmioty potwierdzone (zweryf. i do weryf.)");
-    EXPECT_STREQ(ViewMenuCaption(ViewMode::AllButVerified), "Wszystkie podmioty bez zweryfikowanych");
+    EXPECT_STREQ(ViewMenuCaption(ViewMode::Confirmed),
+                 "Podmioty potwierdzone (zweryf. i do weryf.)");
+    EXPECT_STREQ(ViewMenuCaption(ViewMode::AllButVerified),
+                 "Wszystkie podmioty bez zweryfikowanych");
 }
 
 using ViewFill = StationWithTable;
