@@ -1,6 +1,7 @@
 #include "adif/adif_reader.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace zorva {
@@ -17,6 +18,39 @@ struct FoldTable {
 };
 constexpr FoldTable kFold;
 
+// The bytes that end a tag's name or type: ':' '>' '<'.
+struct StopTable {
+    bool stop[256];
+    constexpr StopTable() : stop{} { stop[':'] = stop['>'] = stop['<'] = true; }
+};
+constexpr StopTable kStop;
+
+bool IsStop(char c) {
+    return kStop.stop[static_cast<unsigned char>(c)];
+}
+
+// The index of the first ':' '>' or '<' from i on, or limit; eight bytes at a time while they last.
+size_t SkipName(const char* b, size_t i, size_t limit) {
+    static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    while (i + 8 <= limit) {
+        uint64_t word;
+        std::memcpy(&word, b + i, 8);
+        const uint64_t hits = zeroBytes(word ^ (kOnes * ':')) | zeroBytes(word ^ (kOnes * '>')) |
+                              zeroBytes(word ^ (kOnes * '<'));
+        if (hits != 0) return i + static_cast<size_t>(std::countr_zero(hits) / 8);
+        i += 8;
+    }
+    while (i < limit && !IsStop(b[i])) ++i;
+    return i;
+}
+
+size_t LookupRow(size_t length, unsigned char last) {
+    return (length & 31) * 64 + (kFold.lower[last] & 63);
+}
+
 std::string Lower(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(kFold.lower[static_cast<unsigned char>(c)]);
@@ -27,6 +61,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Fields mostly follow each other within a few bytes: look there before calling memchr.
+const void* FindTagStart(const char* base, size_t from, size_t end) {
+    const size_t near = std::min(end, from + 4);
+    for (size_t i = from; i < near; ++i)
+        if (base[i] == '<') return base + i;
+    return near < end ? std::memchr(base + near, '<', end - near) : nullptr;
+}
+
 }  // namespace
 
 AdifReader::AdifReader(ByteSource& source, std::vector<std::string> fieldNames, AdifLimits limits)
@@ -34,6 +76,18 @@ AdifReader::AdifReader(ByteSource& source, std::vector<std::string> fieldNames, 
     limits_.chunkSize = std::max<size_t>(limits_.chunkSize, 1);
     for (const auto& name : fieldNames) wanted_.push_back(Lower(name));
     slots_.resize(wanted_.size());
+    // Names are looked up by length and last letter; the few that share both are compared in turn.
+    candidates_.assign(32 * 64, {kNoCandidate, kNoCandidate, kNoCandidate, kNoCandidate});
+    for (size_t k = 0; k < wanted_.size() && k < kNoCandidate; ++k) {
+        if (wanted_[k].empty()) continue;
+        auto& row = candidates_[LookupRow(wanted_[k].size(), wanted_[k].back())];
+        auto free = std::find(row.begin(), row.end(), kNoCandidate);
+        if (free == row.end())
+            linearLookup_ = true;
+        else
+            *free = static_cast<uint8_t>(k);
+    }
+    if (wanted_.size() >= kNoCandidate) linearLookup_ = true;
     capacity_ = limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16;
     // Left uninitialised on purpose: only the pages that reading touches become resident.
     buffer_.reset(new char[capacity_]);
@@ -81,7 +135,7 @@ AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
     Tag tag;
     size_t i = lt + 1;
     tag.nameBegin = i;
-    while (i < limit && b[i] != ':' && b[i] != '>' && b[i] != '<') ++i;
+    i = SkipName(b, i, limit);
     if (i == limit) {
         tag.kind = cutKind;
         return tag;
@@ -127,8 +181,17 @@ bool AdifReader::NameIs(const Tag& tag, std::string_view lowerName) const {
 }
 
 int AdifReader::WantedIndex(const Tag& tag) const {
-    for (size_t k = 0; k < wanted_.size(); ++k)
-        if (NameIs(tag, wanted_[k])) return static_cast<int>(k);
+    if (linearLookup_) {
+        for (size_t k = 0; k < wanted_.size(); ++k)
+            if (NameIs(tag, wanted_[k])) return static_cast<int>(k);
+        return -1;
+    }
+    if (tag.nameLength == 0) return -1;
+    const auto last = static_cast<unsigned char>(buffer_[tag.nameBegin + tag.nameLength - 1]);
+    for (uint8_t k : candidates_[LookupRow(tag.nameLength, last)]) {
+        if (k == kNoCandidate) break;
+        if (NameIs(tag, wanted_[k])) return k;
+    }
     return -1;
 }
 
@@ -227,7 +290,7 @@ bool AdifReader::Next() {
     BeginRecord();
     for (;;) {
         const char* base = buffer_.get();
-        const void* hit = pos_ < end_ ? std::memchr(base + pos_, '<', end_ - pos_) : nullptr;
+        const void* hit = FindTagStart(base, pos_, end_);
         if (hit == nullptr) {
             pos_ = end_;
             if (recordStart_ == kNoRecord || !keeping_) start_ = pos_;

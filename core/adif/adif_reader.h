@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,7 +14,7 @@ namespace zorva {
 
 // Bounds that keep memory flat whatever the file holds.
 struct AdifLimits {
-    size_t chunkSize = size_t{1} << 20;      // bytes asked of the source at a time
+    size_t chunkSize = size_t{1} << 17;      // bytes asked of the source at a time: cache-sized
     size_t maxRecordSize = size_t{4} << 20;  // longer records are reported, not kept
     size_t maxTagLength = 4096;              // a '<' with no '>' within this is plain text
 };
@@ -100,6 +101,9 @@ class AdifReader {
     std::string overlongHead_;
     Status status_ = Status::Ok;
     std::vector<Slot> slots_;
+    static constexpr uint8_t kNoCandidate = 0xFF;
+    std::vector<std::array<uint8_t, 4>> candidates_;
+    bool linearLookup_ = false;
 };
 
 // The record's text with every CR and LF removed.

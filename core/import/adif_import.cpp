@@ -109,6 +109,7 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
     if (importedRecords_.size() < slots) importedRecords_.resize(slots);
     BuildEntityIndex();
     writeError_.clear();
+    filledRowSeen_ = false;
 
     AppendSession errors(ErrorFilePath());
     progressVisible = true;
@@ -148,6 +149,7 @@ AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& e
         return ReadEnd::Failed;
     }
     if (progress && reader.BytesRead() != reported) progress(reader.BytesRead(), total);
+    if (filledRowSeen_) station_.ShowStatusCounters(kPanelQslLotw);
     return ReadEnd::Done;
 }
 
@@ -189,7 +191,8 @@ void AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw) {
     }
     if (auto replaced = ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw))
         fill(std::move(*replaced));
-    station_.ShowStatusCounters(kPanelQslLotw);
+    // The panel shows counts that change only at the series' end; it is written once a run.
+    filledRowSeen_ = true;
 }
 
 bool AdifImport::WriteExtract() {

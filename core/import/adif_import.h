@@ -92,6 +92,7 @@ class AdifImport {
     std::vector<std::string> importedRecords_;
     std::array<int, 1000> rowOfEntity_{};
     std::string writeError_;
+    bool filledRowSeen_ = false;
 };
 
 }  // namespace zorva

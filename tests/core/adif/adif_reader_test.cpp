@@ -240,3 +240,17 @@ TEST(AdifJoinLines, RemovesLineBreaksAndLowersOnlyAsciiLetters) {
 
 }  // namespace
 }  // namespace zorva
+
+namespace zorva {
+namespace {
+
+TEST(AdifReaderFields, ManyWantedNamesAlikeInLengthAndLastLetterAreAllFound) {
+    const std::vector<std::string> names = {"AX", "BX", "CX", "DX", "EX", "FX", "long_name_x"};
+    MemoryByteSource source("<fx:1>6<ax:1>1<EX:1>5<Cx:1>3<bx:1>2<dX:1>4<LONG_NAME_X:1>7<eor>");
+    AdifReader reader(source, names);
+    ASSERT_TRUE(reader.Next());
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(reader.Field(i), std::to_string(i + 1));
+}
+
+}  // namespace
+}  // namespace zorva
