@@ -1,0 +1,52 @@
+#include <ostream>
+
+#include "command.h"
+#include "convert/convert.h"
+#include "files/station_file.h"
+#include "io/file_system.h"
+#include "station/station.h"
+
+namespace zorva::cli {
+namespace {
+
+bool IsPreviousVersionFile(const std::string& path) {
+    ReadResult raw = ReadWholeFile(path);
+    if (!raw.ok()) return false;
+    StationFileContents contents = ParseStationFile(raw.bytes);
+    return contents.badLine && IsPreviousVersionLine(*contents.badLine);
+}
+
+// Loads the file as the desktop program does: its question about the previous
+// version, answered Yes, converts it and reads it again.
+int RunConvert(Context& ctx, const Args& args) {
+    const std::string path = AbsolutePath(args.positional[0]);
+    if (!FileExists(path)) {
+        ShowError(ctx.prompter, "Plik \"" + path + "\" nie został znaleziony lub jest otwarty!");
+        return kFailed;
+    }
+    if (!IsPreviousVersionFile(path)) {
+        ShowError(ctx.prompter,
+                  "Plik " + path +
+                      "\nnie pochodzi z poprzedniej wersji programu i nie wymaga konwersji.");
+        return kFailed;
+    }
+    auto station = LoadStation(ctx, path, [](Station& s) { s.convertOldFile = ConvertOldFile; });
+    if (!station || station->conversionFailed) return kFailed;
+    ctx.out << path << "\n";
+    return kDone;
+}
+
+const bool registered = RegisterCommand({
+    "convert",
+    "FILE",
+    "Converts a station file of the previous version in place, keeping FILE~ as its backup, after\n"
+    "the desktop program's question (answer it with --yes). The new file holds the entities of\n"
+    "dxcc_adif_backup.kvt in the program directory. Prints the path of the converted file.",
+    1,
+    1,
+    {},
+    RunConvert,
+});
+
+}  // namespace
+}  // namespace zorva::cli
