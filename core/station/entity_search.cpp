@@ -29,7 +29,8 @@ void EntitySearch::Open() {
 }
 
 EntitySearch::Outcome EntitySearch::Find() {
-    if (text_.empty()) return Outcome::Nothing;
+    // An empty view has nothing to search, not even a row to say "not found" of.
+    if (text_.empty() || station_.grid.DataRowCount() == 0) return Outcome::Nothing;
     searchFound_ = false;
     int r = newSearch_ ? 0 : lastFoundRow_;
     newSearch_ = false;

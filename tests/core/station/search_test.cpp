@@ -114,9 +114,8 @@ TEST_F(NameSearch, ContinuesInTheGridAsItNowStands) {
     ASSERT_EQ(search.LastFoundRow(), 6);
     ExpectNothingToShow();
     station.table.Row(3).call.clear();
-    station.ApplyView(ViewMode::Confirmed);  // no row left: the grid shrinks below the last match
-    ExpectFinished();
-    EXPECT_EQ(search.Find(), Outcome::Finished);
+    station.ApplyView(ViewMode::Confirmed);  // no row left: nothing to search, nothing said
+    EXPECT_EQ(search.Find(), Outcome::Nothing);
     EXPECT_EQ(station.grid.currentRow, 0);
 }
 
@@ -133,8 +132,7 @@ TEST_F(NameSearch, AnEmptyViewHasNothingToSelect) {
          {}});
     search.Open();
     search.SetText("a");
-    ExpectNotFound();
-    EXPECT_EQ(search.Find(), Outcome::NotFound);
+    EXPECT_EQ(search.Find(), Outcome::Nothing);
     EXPECT_EQ(station.grid.currentRow, 0);
     EXPECT_EQ(search.LastFoundRow(), 0);
 }
