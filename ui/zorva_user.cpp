@@ -195,6 +195,7 @@ void TForm1::BuildMenus() {
 
     gridPopup_ = new QMenu(this);
     gridPopup_->setObjectName("PopupMenu1");
+    items_["PopupMenu1"] = gridPopup_->menuAction();
     AddItem(gridPopup_, "Wysoko1", "Wysokość wierszy", &TForm1::Wysoko1Click);
 }
 
@@ -414,8 +415,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         return zorva1KeyDown(key) || zorva1KeyPress(key);
     }
-    if (watched == zorva1_->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (mouse && watched == zorva1_->viewport()) {
         switch (event->type()) {
             case QEvent::MouseButtonPress: {
                 const QPoint at = mouse->position().toPoint();
@@ -433,8 +434,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             default: break;
         }
     }
-    if (watched == titles->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse && watched == titles->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             const int x = mouse->position().toPoint().x();
             const int column = titles->logicalIndexAt(x);

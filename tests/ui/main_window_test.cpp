@@ -1,0 +1,241 @@
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "ui_fixture.h"
+
+using namespace zorva;
+using namespace zorva::ui_test;
+
+namespace {
+
+QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* a : actions) captions << (a->isSeparator() ? "-" : a->text());
+    return captions;
+}
+
+QStringList MenuCaptions(TForm1& form, const char* menu) {
+    return Captions(form.MenuItem(menu)->menu()->actions());
+}
+
+const char* const kFileCommands[] = {"Szukanie1",   "Zapisz1",      "Zapiszjako1",
+                                     "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
+                                     "Drukowanie1", "Edycja1",      "ImportujzDX4WIN1",
+                                     "Weryfikacja1", "Widok1"};
+const char* const kAlwaysEnabled[] = {"Nowy1",     "Otwrz1",      "ZapiszQSL",  "ZapiszLoTW",
+                                      "Zarzdzaniebazpodmiotw1", "Koniec1", "Ustawienia1",
+                                      "Kolory1",   "Czcionka1",   "Pomoc1",     "Plikpomocy1",
+                                      "Oprogramie1"};
+
+// Three confirmed entities, one of them deleted and verified, and one LoTW to verify.
+const std::vector<Entity> kConfirmations = {
+    {"SP", "SP5ABC", "2020-01-02", "QSL", "2021-03-04"},
+    {"DL", "DL1XX", "2022-05-06", "LoTW", ""},
+    {"1B", "1B1AA", "1990-01-01", "QSL", "1991-02-02"},
+    {"OH", "OH2BH", "2023-07-08", "QSL", ""},
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartShowsAnEmptyGridWithFileCommandsDisabled();
+    void menuBarHoldsEveryItemInOrder();
+    void settingsReopenTheLastStationWithItsLook();
+    void settingsNamingAMissingFileKeepFileCommandsDisabled();
+    void missingReferenceFileEndsTheProgram();
+    void closingWithUnsavedDataAsksAndCancelKeepsTheWindow();
+    void closingUnchangedWritesTheSettingsAndCloses();
+    void windowWidthFollowsTheColumns();
+};
+
+void MainWindowTest::firstStartShowsAnEmptyGridWithFileCommandsDisabled() {
+    Program program;
+    TForm1& form = program.Start();
+    QVERIFY(program.started);
+    QCOMPARE(form.windowTitle(), QString("Zestawienie Podmiotów DXCC"));
+    QCOMPARE(program.GridRows(), 0);
+    for (int c = 0; c < 8; ++c) {
+        QCOMPARE(form.GridModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString::fromUtf8(kColumnTitles[static_cast<size_t>(c)]));
+    }
+    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       0/0"));
+    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   0/0"));
+    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  0/0"));
+    QCOMPARE(program.Panel("StatusBar1", 3), QString());
+    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Rosnąco"));
+    for (const char* item : kFileCommands) QVERIFY2(!program.Enabled(item), item);
+    for (const char* item : kAlwaysEnabled) QVERIFY2(program.Enabled(item), item);
+    QVERIFY(form.MenuItem("Wszystkiepodmioty1")->isChecked());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::menuBarHoldsEveryItemInOrder() {
+    Program program;
+    TForm1& form = program.Start();
+    QCOMPARE(Captions(form.menuBar()->actions()),
+             QStringList({"Plik", "Widok", "Drukowanie", "Import danych", "Weryfikacja", "Edycja",
+                          "Szu&kanie", "Ustawienia", "Pomoc"}));
+    QCOMPARE(MenuCaptions(form, "Plik1"),
+             QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
+                          "Zapisz jako..", "Zapisz listę podmiotów zweryfik.",
+                          "Zapisz listę podmiotów potw. QSL", "Zapisz listę podmiotów potw. LoTW",
+                          "-", "Zarządzanie bazą podmiotów", "-", "&Koniec"}));
+    QCOMPARE(MenuCaptions(form, "Widok1"),
+             QStringList({"Wszystkie podmioty", "Wszystkie podmioty bez zweryfikowanych",
+                          "Podmioty do weryfikacji", "Podmioty zweryfikowane",
+                          "Podmioty potwierdzone (zweryf. i do weryf.)", "Podmioty niepotwierdzone",
+                          "-", "Nie wyświetlaj podmiotów usuniętych"}));
+    QCOMPARE(MenuCaptions(form, "Drukowanie1"),
+             QStringList({"Normalne..", "Uproszczone..", "Konfiguracja drukarki"}));
+    QCOMPARE(MenuCaptions(form, "Normalne1"),
+             QStringList({"Kompletna lista", "Lista podmiotów zweryfikowanych"}));
+    QCOMPARE(MenuCaptions(form, "Uproszczone1"),
+             QStringList({"Kompletna lista", "Lista podmiotów zweryfikowanych",
+                          "Lista podmiotów do weryfikacji"}));
+    QCOMPARE(MenuCaptions(form, "Weryfikacja1"),
+             QStringList({"Zapisz listę podmiotów do weryfikacji",
+                          "Drukuj listę podmiotów do weryfikacji", "-", "Weryfikacja danych"}));
+    QCOMPARE(MenuCaptions(form, "Ustawienia1"), QStringList({"Kolory", "Czcionka"}));
+    QCOMPARE(MenuCaptions(form, "Kolory1"),
+             QStringList({"Kolor tła dla podmiotów potwierdzonych", "Kolor tła dla podmiotów usuniętych",
+                          "Kolor tła dla podmiotów zweryfikowanych",
+                          "Kolor tła dla podmiotów pozostałych"}));
+    QCOMPARE(MenuCaptions(form, "Pomoc1"), QStringList({"Plik pomocy", "O programie.."}));
+    QCOMPARE(MenuCaptions(form, "PopupMenu1"), QStringList({"Wysokość wierszy"}));
+    // The six views are one radio group; hiding deleted entities stands apart.
+    form.MenuItem("Podmiotyzweryfikowane1")->setChecked(true);
+    QVERIFY(!form.MenuItem("Wszystkiepodmioty1")->isChecked());
+    QVERIFY(form.MenuItem("bez_deleted_1")->isCheckable());
+    QVERIFY(!form.MenuItem("bez_deleted_1")->actionGroup());
+}
+
+void MainWindowTest::settingsReopenTheLastStationWithItsLook() {
+    Program program;
+    Settings settings;
+    settings.call = "SP5ABC";
+    settings.file = program.WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
+    settings.columnWidths = {40, 14, 50, 170, 90, 100, 60, 80};
+    settings.rowHeight = 30;
+    settings.windowHeight = 500;
+    settings.viewAll = true;
+    settings.viewVerified = true;
+    program.WriteSettings(settings);
+
+    TForm1& form = program.Start();
+    QVERIFY(program.started);
+    QCOMPARE(form.windowTitle(), QString("Zestawienie Podmiotów DXCC dla stacji SP5ABC"));
+    for (const char* item : kFileCommands) QVERIFY2(program.Enabled(item), item);
+    // The last view key read wins.
+    QVERIFY(form.MenuItem("Podmiotyzweryfikowane1")->isChecked());
+    QCOMPARE(form.findChild<QLabel*>("Label5")->text(), QString("Zweryfikowane"));
+    QCOMPARE(program.GridRows(), 2);
+    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       3/4"));
+    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   1/2"));
+    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  2/2"));
+    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/1"));
+    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->toolTip(), QString::fromStdString(settings.file));
+    QCOMPARE(form.findChild<QLabel*>("Label1")->text(), QString("Wprowadź prefiks szukanego podmiotu"));
+
+    const QHeaderView* titles = form.Grid()->horizontalHeader();
+    int sum = 0;
+    for (int c = 0; c < 8; ++c) {
+        QCOMPARE(titles->sectionSize(c), settings.columnWidths[static_cast<size_t>(c)]);
+        sum += settings.columnWidths[static_cast<size_t>(c)];
+    }
+    QCOMPARE(form.Grid()->verticalHeader()->defaultSectionSize(), 30);
+    QCOMPARE(form.width(), sum + 36);
+    QCOMPARE(form.height(), 500);
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::settingsNamingAMissingFileKeepFileCommandsDisabled() {
+    Program program;
+    Settings settings;
+    settings.file = program.dir.File("gone.txt");
+    program.WriteSettings(settings);
+    program.prompter.ExpectError("Plik danych \n" + settings.file + "\nnie został znaleziony!");
+    TForm1& form = program.Start();
+    QVERIFY(program.started);
+    QCOMPARE(program.GridRows(), 0);
+    for (const char* item : kFileCommands) QVERIFY2(!program.Enabled(item), item);
+    QCOMPARE(form.windowTitle(), QString("Zestawienie Podmiotów DXCC"));
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::missingReferenceFileEndsTheProgram() {
+    Program program;
+    RemoveFile(program.dir.File("dxcc_adif.kvt"));
+    program.prompter.ExpectError(MissingReferenceMessage(program.dir.File("dxcc_adif.kvt")));
+    program.Start();
+    QVERIFY(!program.started);
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::closingWithUnsavedDataAsksAndCancelKeepsTheWindow() {
+    Program program;
+    Settings settings;
+    settings.call = "SP5ABC";
+    settings.file = program.WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
+    program.WriteSettings(settings);
+    TForm1& form = program.Start();
+    form.show();
+    form.station().MarkModified();
+    form.Refresh();
+    QCOMPARE(program.Panel("StatusBar2", 1), QString("Modyfikacja"));
+    RemoveFile(program.dir.File("zorva_rade.ini"));
+
+    program.prompter.ExpectBox(Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel),
+                               Answer::Cancel);
+    form.MenuItem("Koniec1")->trigger();
+    QVERIFY(form.isVisible());
+    // The settings were written before the question.
+    QVERIFY(program.dir.Exists("zorva_rade.ini"));
+    QVERIFY(program.DialoguesAsScripted());
+
+    program.prompter.ExpectBox(Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel),
+                               Answer::No);
+    QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::closingUnchangedWritesTheSettingsAndCloses() {
+    Program program;
+    TForm1& form = program.Start();
+    form.show();
+    QVERIFY(form.close());
+    const SettingsRead written = ReadSettingsFile(program.dir.File("zorva_rade.ini"));
+    QVERIFY(written.ok());
+    QCOMPARE(written.settings.windowHeight, form.height());
+    QCOMPARE(written.settings.windowWidth, form.width());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void MainWindowTest::windowWidthFollowsTheColumns() {
+    Program program;
+    TForm1& form = program.Start();
+    form.show();
+    QCOMPARE(form.width(), 35 + 12 + 48 + 167 + 85 + 147 + 74 + 68 + 36);
+    form.resize(1000, 300);
+    QCOMPARE(form.width(), 35 + 12 + 48 + 167 + 85 + 147 + 74 + 68 + 36);
+    form.resize(form.width(), 100);
+    QVERIFY(form.height() >= 260);
+
+    // Widening a column with the mouse moves the window's edge on release.
+    form.Grid()->horizontalHeader()->resizeSection(3, 267);
+    QCOMPARE(form.station().appearance.columnWidths[3], 267);
+    QTest::mouseRelease(form.Grid()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                        QPoint(5, 5));
+    QCOMPARE(form.width(), 35 + 12 + 48 + 267 + 85 + 147 + 74 + 68 + 36);
+    const int quarter = form.width() / 4;
+    QCOMPARE(form.findChild<PanelBar*>("StatusBar1")->PanelWidth(0), quarter);
+    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(0), 3 * quarter);
+    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(2), form.width() / 8);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

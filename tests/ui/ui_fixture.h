@@ -1,0 +1,108 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QTableView>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "entity_grid_model.h"
+#include "files/reference_file.h"
+#include "files/settings_file.h"
+#include "files/station_file.h"
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "panel_bar.h"
+#include "scripted_prompter.h"
+#include "temp_dir.h"
+#include "zorva_user.h"
+
+namespace zorva::ui_test {
+
+using zorva::testing::FixedClock;
+using zorva::testing::ScriptedPrompter;
+using zorva::testing::TempDir;
+
+// The scripted prompter reports a wrong or unexpected box through GoogleTest,
+// which records it even outside a GoogleTest test.
+inline int PrompterFailures() {
+    const auto& result = ::testing::UnitTest::GetInstance()->ad_hoc_test_result();
+    int failures = 0;
+    for (int i = 0; i < result.total_part_count(); ++i) failures += result.GetTestPartResult(i).failed();
+    return failures;
+}
+
+// The shipped entity list with a few confirmations, as a station file holds it.
+struct Entity {
+    std::string prefix;
+    std::string call, qsoDate, confirmation, verifiedDate;
+};
+
+// A program directory holding the shipped reference file, and the main window over it.
+class Program {
+public:
+    Program() {
+        const ReadResult reference = ReadWholeFile(std::string(ZORVA_DATA_DIR) + "/dxcc_adif.kvt");
+        dir.Write("dxcc_adif.kvt", reference.bytes);
+        failuresBefore = PrompterFailures();
+    }
+
+    // Writes a station file of every shipped entity, with the given confirmations.
+    std::string WriteStation(const std::string& name, const std::string& call,
+                             const std::vector<Entity>& confirmed) {
+        const ReferenceList reference = ReadReferenceList(dir.File("dxcc_adif.kvt"));
+        std::vector<std::string> lines = StationHeaderLines(call, "08.12.2026");
+        for (const std::string& line : reference.lines) {
+            EntityRow row = ParseReferenceLine(line);
+            for (const Entity& e : confirmed) {
+                if (e.prefix != row.prefix) continue;
+                row.call = e.call;
+                row.qsoDate = e.qsoDate;
+                row.confirmation = e.confirmation;
+                row.verifiedDate = e.verifiedDate;
+            }
+            lines.push_back(FormatStationLine(row));
+        }
+        WriteTextLines(dir.File(name), lines);
+        return dir.File(name);
+    }
+
+    void WriteSettings(const Settings& settings) {
+        WriteSettingsFile(dir.File("zorva_rade.ini"), settings);
+    }
+
+    TForm1& Start() {
+        form = std::make_unique<TForm1>(prompter, clock, dir.Path());
+        started = form->FormCreate();
+        return *form;
+    }
+
+    // Every scripted box came, and none came that was not scripted.
+    bool DialoguesAsScripted() const { return prompter.Done() && PrompterFailures() == failuresBefore; }
+
+    QString Panel(const char* bar, int panel) const {
+        return form->findChild<PanelBar*>(bar)->Text(panel);
+    }
+    bool Enabled(const char* item) const { return form->MenuItem(item)->isEnabled(); }
+    int GridRows() const { return form->GridModel()->rowCount(); }
+    QString Cell(int gridRow, int column) const {
+        return form->GridModel()->index(gridRow - 1, column).data().toString();
+    }
+    int CurrentRow() const { return form->station().grid.currentRow; }
+
+    TempDir dir;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    std::unique_ptr<TForm1> form;
+    bool started = false;
+    int failuresBefore = 0;
+};
+
+inline MessageBox Warning(const std::string& text, Buttons buttons) {
+    return {text, "Ostrzeżenie", Icon::Warning, buttons, {}};
+}
+
+}  // namespace zorva::ui_test
