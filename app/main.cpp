@@ -5,6 +5,8 @@
 #include <QTranslator>
 
 #include "Unit8.h"
+#include "convert/convert.h"
+#include "konwersja.h"
 #include "ports/clock.h"
 #include "program_directory.h"
 #include "qt_prompter.h"
@@ -30,9 +32,12 @@ int main(int argc, char* argv[]) {
 
     zorva::TForm1 form1(prompter, clock, programDir);
     prompter.SetParentWidget(&form1);
+    form1.station().convertOldFile = zorva::ConvertOldFile;
     if (!form1.FormCreate()) return 0;
     form1.Form3 = new zorva::TForm3(form1);
     form1.Fwysokosc_wierszy = new zorva::TFwysokosc_wierszy(form1);
+    // Never shown; creating it checks the conversion template, as every start does.
+    new zorva::TFkonwersja(form1.station(), argc > 1 ? argv[1] : "", &form1);
 
     form1.show();
     return QApplication::exec();

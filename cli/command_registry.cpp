@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "command.h"
+#include "convert/convert.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -34,6 +35,7 @@ std::string AbsolutePath(const std::string& path) {
 std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,
                                      const std::function<void(Station&)>& prepare) {
     auto station = std::make_unique<Station>(ctx.prompter, ctx.clock, ctx.home);
+    station->convertOldFile = ConvertOldFile;
     if (prepare) prepare(*station);
     int errorsBefore = ctx.prompter.ErrorCount();
     station->SetCurrentFileName(AbsolutePath(file));
