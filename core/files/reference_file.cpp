@@ -6,11 +6,13 @@
 namespace zorva {
 
 std::string FormatReferenceLine(const EntityRow& row) {
-    return PadLeft(row.adif, 3) + "|" + (row.deleted.empty() ? " " : "D") + "|" + PadCut(row.prefix, 5) +
-           "|" + PadCut(row.name, 24) + "|";
+    return PadLeft(row.adif, 3) + "|" + (row.deleted.empty() ? " " : "D") + "|" +
+           PadCut(row.prefix, 5) + "|" + PadCut(row.name, 24) + "|";
 }
 
-std::string ReferenceKey(std::string_view line) { return Columns(line, 0, 3); }
+std::string ReferenceKey(std::string_view line) {
+    return Columns(line, 0, 3);
+}
 
 bool IsBadReferenceLine(std::string_view line) {
     return ColumnAt(line, 4) != "|" || ColumnAt(line, 6) != "|" || ColumnAt(line, 12) != "|" ||

@@ -19,7 +19,7 @@ constexpr const char* kDisplay = "Wyswietlanie";
 
 // Multi-key so that the first of duplicate keys can be told from the others.
 class IniReader {
-public:
+  public:
     explicit IniReader(std::string_view text) : ini_(true, true, false) {
         // SimpleIni stops at a NUL byte; stray ones must not hide the rest of the file.
         std::string clean(text);
@@ -48,12 +48,12 @@ public:
             if (auto number = ParseInteger(*value)) target = *number != 0;
     }
 
-private:
+  private:
     CSimpleIniA ini_;
 };
 
 class IniWriter {
-public:
+  public:
     IniWriter() : ini_(true, false, false) { ini_.SetSpaces(false); }
 
     void Text(const char* section, const char* key, const std::string& value) {
@@ -62,7 +62,9 @@ public:
     void Int(const char* section, const char* key, int value) {
         Text(section, key, std::to_string(value));
     }
-    void Flag(const char* section, const char* key, bool value) { Int(section, key, value ? 1 : 0); }
+    void Flag(const char* section, const char* key, bool value) {
+        Int(section, key, value ? 1 : 0);
+    }
 
     std::string Result() const {
         std::string out;
@@ -70,7 +72,7 @@ public:
         return out;
     }
 
-private:
+  private:
     CSimpleIniA ini_;
 };
 
@@ -82,7 +84,8 @@ std::optional<int> ParseInteger(std::string_view text) {
     if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') digits.remove_prefix(1);
     int value = 0;
     auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
     return value;
 }
 
@@ -118,7 +121,8 @@ std::string FormatSettings(const Settings& s) {
     ini.Text(kConfiguration, "Plik", s.file);
     ini.Int(kWindow, "Wysokosc okna", s.windowHeight);
     ini.Int(kWindow, "Szerokosc okna", s.windowWidth);
-    for (size_t i = 0; i < kColumnWidthKeys.size(); ++i) ini.Int(kTable, kColumnWidthKeys[i], s.columnWidths[i]);
+    for (size_t i = 0; i < kColumnWidthKeys.size(); ++i)
+        ini.Int(kTable, kColumnWidthKeys[i], s.columnWidths[i]);
     ini.Int(kTable, "Wysokosc wierszy", s.rowHeight);
     ini.Text(kTable, "Czcionka", s.fontName);
     ini.Int(kTable, "Wielkosc czcionki", s.fontSize);

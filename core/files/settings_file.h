@@ -31,12 +31,12 @@ struct Settings {
     int windowHeight = 416;  // Wysokosc okna
     int windowWidth = 666;   // Szerokosc okna
     // [Wyswietlanie]: HideDeleted, then the five view check marks in reading order.
-    bool hideDeleted = false;     // Usuniete
-    bool viewAll = true;          // Wszystkie
+    bool hideDeleted = false;         // Usuniete
+    bool viewAll = true;              // Wszystkie
     bool viewAllButVerified = false;  // Wszystkie bez zweryfikowanych
-    bool viewToVerify = false;    // Do weryfikacji
-    bool viewConfirmed = false;   // Potwierdzone
-    bool viewVerified = false;    // Zweryfikowane
+    bool viewToVerify = false;        // Do weryfikacji
+    bool viewConfirmed = false;       // Potwierdzone
+    bool viewVerified = false;        // Zweryfikowane
 
     bool operator==(const Settings&) const = default;
 };

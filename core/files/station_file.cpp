@@ -24,13 +24,34 @@ bool HasSeparatorsAt(std::string_view line, std::initializer_list<size_t> column
     return true;
 }
 
-std::string TrimmedColumns(std::string_view line, const FieldLayout& field) {
-    return Trim(Columns(line, field.firstColumn - 1, field.width));
-}
+// Lines are almost always plain ASCII, where characters are bytes and the
+// columns can be cut without walking the UTF-8.
+class LineColumns {
+  public:
+    explicit LineColumns(std::string_view line) : line_(line), ascii_(IsAscii(line)) {}
+
+    std::string Get(size_t first, size_t count) const {
+        if (!ascii_) return Columns(line_, first, count);
+        if (first >= line_.size()) return {};
+        return std::string(line_.substr(first, count));
+    }
+    std::string Trimmed(const FieldLayout& field) const {
+        return Trim(Get(field.firstColumn - 1, field.width));
+    }
+
+  private:
+    static bool IsAscii(std::string_view text) {
+        for (unsigned char c : text)
+            if (c >= 0x80) return false;
+        return true;
+    }
+    std::string_view line_;
+    bool ascii_;
+};
 
 // Walks the lines of raw bytes without decoding them.
 class RawLines {
-public:
+  public:
     explicit RawLines(std::string_view bytes) : bytes_(bytes) {}
 
     std::optional<std::string_view> Next() {
@@ -43,7 +64,7 @@ public:
         return line;
     }
 
-private:
+  private:
     std::string_view bytes_;
     size_t pos_ = 0;
 };
@@ -65,8 +86,8 @@ std::vector<std::string> StationHeaderLines(const std::string& call, const std::
 std::string FormatStationLine(const EntityRow& row) {
     std::string line = row.adif + "|";
     line += row.deleted.empty() ? " |" : "D|";
-    const std::array<const std::string*, 6> fields = {&row.prefix, &row.name,         &row.call,
-                                                      &row.qsoDate, &row.confirmation, &row.verifiedDate};
+    const std::array<const std::string*, 6> fields = {
+        &row.prefix, &row.name, &row.call, &row.qsoDate, &row.confirmation, &row.verifiedDate};
     for (size_t i = 0; i < fields.size(); ++i) {
         line += PadCut(*fields[i], kPaddedFields[i].width);
         line += '|';
@@ -74,24 +95,29 @@ std::string FormatStationLine(const EntityRow& row) {
     return line;
 }
 
-bool IsBadStationLine(std::string_view line) { return !HasSeparatorsAt(line, {4, 6, 12, 37}); }
+bool IsBadStationLine(std::string_view line) {
+    return !HasSeparatorsAt(line, {4, 6, 12, 37});
+}
 
 bool IsPreviousVersionLine(std::string_view line) {
     return HasSeparatorsAt(line, {2, 8, 33, 49, 60, 71});
 }
 
-bool IsBlankLine(std::string_view line) { return Trim(line).empty(); }
+bool IsBlankLine(std::string_view line) {
+    return Trim(line).empty();
+}
 
 EntityRow ParseStationLine(std::string_view line) {
+    const LineColumns columns(line);
     EntityRow row;
-    row.adif = Columns(line, 0, 3);
-    row.deleted = Trim(Columns(line, 4, 1));
-    row.prefix = TrimmedColumns(line, kPaddedFields[0]);
-    row.name = TrimmedColumns(line, kPaddedFields[1]);
-    row.call = TrimmedColumns(line, kPaddedFields[2]);
-    row.qsoDate = TrimmedColumns(line, kPaddedFields[3]);
-    row.confirmation = TrimmedColumns(line, kPaddedFields[4]);
-    row.verifiedDate = TrimmedColumns(line, kPaddedFields[5]);
+    row.adif = columns.Get(0, 3);
+    row.deleted = Trim(columns.Get(4, 1));
+    row.prefix = columns.Trimmed(kPaddedFields[0]);
+    row.name = columns.Trimmed(kPaddedFields[1]);
+    row.call = columns.Trimmed(kPaddedFields[2]);
+    row.qsoDate = columns.Trimmed(kPaddedFields[3]);
+    row.confirmation = columns.Trimmed(kPaddedFields[4]);
+    row.verifiedDate = columns.Trimmed(kPaddedFields[5]);
     if (row.confirmation.empty() && !row.call.empty()) row.confirmation = "QSL";
     return row;
 }

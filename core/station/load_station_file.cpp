@@ -31,10 +31,11 @@ void Load(Station& s, bool mayConvert);
 // Offers the conversion of a file of the previous version; true when the file
 // was converted and loaded again.
 bool ConvertedAndReloaded(Station& s) {
-    Answer answer = AskWarning(s.prompter,
-                               "Plik " + s.currentFileName + "\n" + "pochodzi z poprzedniej wersji programu." +
-                                   "\n" + "Czy przekonwertować plik do nowej wersji?",
-                               Buttons::YesNo);
+    Answer answer =
+        AskWarning(s.prompter,
+                   "Plik " + s.currentFileName + "\n" + "pochodzi z poprzedniej wersji programu." +
+                       "\n" + "Czy przekonwertować plik do nowej wersji?",
+                   Buttons::YesNo);
     if (answer != Answer::Yes) {
         ShowError(s.prompter,
                   "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
@@ -55,8 +56,8 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
     if (mayConvert && IsPreviousVersionLine(line)) {
         if (ConvertedAndReloaded(s)) return;
     } else {
-        ShowError(s.prompter, "Błąd w pliku " + s.currentFileName + "\n" + "w linii:" + "\n" + "\n" +
-                                  QuotableLine(line) + "\n" + "\n" +
+        ShowError(s.prompter, "Błąd w pliku " + s.currentFileName + "\n" + "w linii:" + "\n" +
+                                  "\n" + QuotableLine(line) + "\n" + "\n" +
                                   "Popraw tą linię w pliku i spróbuj ponownie.");
     }
     ForgetFailedLoad(s);
@@ -65,7 +66,8 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
 void Load(Station& s, bool mayConvert) {
     if (!FileExists(s.currentFileName)) {
         if (!s.currentFileName.empty())
-            ShowError(s.prompter, "Plik danych \n" + s.currentFileName + "\n" + "nie został znaleziony!");
+            ShowError(s.prompter,
+                      "Plik danych \n" + s.currentFileName + "\n" + "nie został znaleziony!");
         s.texts.fileNamePanel.clear();
         SettleStationCall(s);
         return;
@@ -99,6 +101,8 @@ void Load(Station& s, bool mayConvert) {
 
 }  // namespace
 
-void Station::LoadStationFile() { Load(*this, true); }
+void Station::LoadStationFile() {
+    Load(*this, true);
+}
 
 }  // namespace zorva

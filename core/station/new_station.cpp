@@ -13,7 +13,8 @@ struct OpenStationNames {
     std::string call, caption, fileName, hint, panel;
 
     static OpenStationNames Of(const Station& s) {
-        return {s.stationCall, s.texts.caption, s.currentFileName, s.texts.fileHint, s.texts.fileNamePanel};
+        return {s.stationCall, s.texts.caption, s.currentFileName, s.texts.fileHint,
+                s.texts.fileNamePanel};
     }
     void RestoreTo(Station& s) const {
         s.stationCall = call;
@@ -26,9 +27,10 @@ struct OpenStationNames {
 
 std::string ExistingFileQuestion(const std::string& call) {
     return "Plik dla " + call + " już istnieje. Wybierz:" + "\n" + "\n" +
-           "TAK    - jeśli chcesz otworzyć ten plik" + "\n" + "NIE     - jeśli chcesz utworzyć nowy plik" + "\n" +
-           "Anuluj - jeśli chcesz powrócić do programu." + "\n" + "\n" + "Uwaga: wybór NIE może spowodować " +
-           "\n" + "utratę poprzednich danych z pliku!";
+           "TAK    - jeśli chcesz otworzyć ten plik" + "\n" +
+           "NIE     - jeśli chcesz utworzyć nowy plik" + "\n" +
+           "Anuluj - jeśli chcesz powrócić do programu." + "\n" + "\n" +
+           "Uwaga: wybór NIE może spowodować " + "\n" + "utratę poprzednich danych z pliku!";
 }
 
 void ForgetStationWithoutReference(Station& s) {
@@ -61,8 +63,8 @@ void FillFromReference(Station& s) {
         if (line.empty()) continue;
         if (IsBadReferenceLine(line)) {
             ShowTableInFileOrder(s);
-            ShowError(s.prompter, "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) + "\n" + "\n" +
-                                      "Popraw tą linię w pliku i spróbuj ponownie.");
+            ShowError(s.prompter, "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) +
+                                      "\n" + "\n" + "Popraw tą linię w pliku i spróbuj ponownie.");
             return;
         }
         s.table.Append(ParseReferenceLine(line));
@@ -77,7 +79,8 @@ void FillFromReference(Station& s) {
 
 void Station::New() {
     if (modified && table.HighestIndex() > 2) {
-        Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+        Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
+                                   Buttons::YesNoCancel);
         if (answer != Answer::Yes && answer != Answer::No) return;
         if (answer == Answer::Yes) {
             if (!Save()) return;
@@ -93,7 +96,8 @@ void Station::New() {
     UpdateCaption();
     SetCurrentFileName(ProgramFile(StationFileNameForCall(stationCall)));
     if (FileExists(currentFileName)) {
-        Answer answer = AskWarning(prompter, ExistingFileQuestion(stationCall), Buttons::YesNoCancel);
+        Answer answer =
+            AskWarning(prompter, ExistingFileQuestion(stationCall), Buttons::YesNoCancel);
         if (answer == Answer::Yes) {
             LoadStationFile();
             texts.label1 = kPrefixPrompt;

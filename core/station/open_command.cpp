@@ -6,7 +6,8 @@ namespace zorva {
 
 void Station::Open() {
     if (modified && table.HighestIndex() > 2) {
-        Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+        Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
+                                   Buttons::YesNoCancel);
         if (answer != Answer::Yes && answer != Answer::No) return;
         // Unsaved data are left behind only when the user said so.
         if (answer == Answer::Yes && !Save()) return;

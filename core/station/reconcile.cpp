@@ -1,6 +1,7 @@
 // Bringing the entity columns of a freshly read table in line with the
 // reference file, one question for every difference.
 #include <algorithm>
+#include <unordered_map>
 
 #include "files/reference_file.h"
 #include "files/station_file.h"
@@ -15,20 +16,24 @@ namespace {
 constexpr const char* kMismatchCaption = "Niezgodność danych";
 
 // Prefixes compare by their Windows-1250 character codes, as the file holds them.
-std::string PrefixKey(const std::string& prefix) { return EncodeCp1250(prefix).value_or(prefix); }
+std::string PrefixKey(const std::string& prefix) {
+    return EncodeCp1250(prefix).value_or(prefix);
+}
 
 Answer AskMismatch(Prompter& prompter, const std::string& text) {
     return prompter.Show({text, kMismatchCaption, Icon::Warning, Buttons::YesNo, {}});
 }
 
-void OfferDifference(Station& s, int index, const std::string& line, const EntityRow& reference) {
+bool OfferDifference(Station& s, int index, const std::string& line, const EntityRow& reference) {
     EntityRow& row = s.table.Row(index);
-    if (row.deleted == reference.deleted && row.prefix == reference.prefix && row.name == reference.name)
-        return;
-    const std::string question = "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " +
-                                 QuotableLine(Columns(line, 0, 36)) + "\n" + "dane     : " +
-                                 ReferenceDataView(row) + "\n" + "\n" + "Czy zaktualizować dane ?";
-    if (AskMismatch(s.prompter, question) != Answer::Yes) return;
+    if (row.deleted == reference.deleted && row.prefix == reference.prefix &&
+        row.name == reference.name)
+        return false;
+    const std::string question =
+        "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " +
+        QuotableLine(Columns(line, 0, 36)) + "\n" + "dane     : " + ReferenceDataView(row) + "\n" +
+        "\n" + "Czy zaktualizować dane ?";
+    if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
     row.deleted = reference.deleted;
     row.name = reference.name;
     if (row.prefix != reference.prefix) {
@@ -36,18 +41,21 @@ void OfferDifference(Station& s, int index, const std::string& line, const Entit
         sortuj(s.table);
     }
     s.MarkModified();
+    return true;
 }
 
-void OfferMissingEntity(Station& s, const std::string& line, const EntityRow& reference) {
-    const std::string question = "W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                                 QuotableLine(line) + "\n" + "\n" + "Czy zaktualizować dane?";
-    if (AskMismatch(s.prompter, question) != Answer::Yes) return;
+bool OfferMissingEntity(Station& s, const std::string& line, const EntityRow& reference) {
+    const std::string question =
+        "W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
+        QuotableLine(line) + "\n" + "\n" + "Czy zaktualizować dane?";
+    if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
     const std::string key = PrefixKey(reference.prefix);
     const auto& rows = s.table.Rows();
     auto greater = std::find_if(rows.begin(), rows.end(),
                                 [&](const EntityRow& row) { return PrefixKey(row.prefix) > key; });
     s.table.Insert(static_cast<int>(greater - rows.begin()) + 1, reference);
     s.MarkModified();
+    return true;
 }
 
 }  // namespace
@@ -66,6 +74,33 @@ void sortuj(EntityTable& table) {
     rows = std::move(sorted);
 }
 
+namespace {
+
+// The first row of every adif, rebuilt whenever an accepted change moves rows.
+class AdifIndex {
+  public:
+    explicit AdifIndex(const EntityTable& table) : table_(table) {}
+
+    int Find(const std::string& adif) {
+        if (stale_) Rebuild();
+        auto found = firstRow_.find(adif);
+        return found == firstRow_.end() ? 0 : found->second;
+    }
+    void Invalidate() { stale_ = true; }
+
+  private:
+    void Rebuild() {
+        firstRow_.clear();
+        for (int i = 1; i <= table_.Count(); ++i) firstRow_.emplace(table_.Row(i).adif, i);
+        stale_ = false;
+    }
+    const EntityTable& table_;
+    std::unordered_map<std::string, int> firstRow_;
+    bool stale_ = true;
+};
+
+}  // namespace
+
 bool Station::ReconcileWithReference() {
     const std::string path = ReferencePath();
     if (!FileExists(path)) {
@@ -77,13 +112,13 @@ bool Station::ReconcileWithReference() {
         ShowError(prompter, reference.error);
         return false;
     }
+    AdifIndex index(table);
     for (const auto& line : reference.lines) {
         EntityRow entity = ParseReferenceLine(line);
-        int index = table.FindAdif(entity.adif);
-        if (index > 0)
-            OfferDifference(*this, index, line, entity);
-        else
-            OfferMissingEntity(*this, line, entity);
+        const int row = index.Find(entity.adif);
+        const bool changed = row > 0 ? OfferDifference(*this, row, line, entity)
+                                     : OfferMissingEntity(*this, line, entity);
+        if (changed) index.Invalidate();
     }
     return true;
 }

@@ -13,7 +13,8 @@ enum class ReadOnlyOutcome { Write, SaveElsewhere, Stop };
 ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
     if (!FileExists(path) || !IsReadOnly(path)) return ReadOnlyOutcome::Write;
     const std::string question = "Plik " + path + " przeznaczony jest " + "\n" +
-                                 "tylko  do  odczytu  (Read Only)!" + "\n" + "\n" + "Czy zapisać pomimo tego?";
+                                 "tylko  do  odczytu  (Read Only)!" + "\n" + "\n" +
+                                 "Czy zapisać pomimo tego?";
     Answer answer = s.prompter.Show({question, "Błąd", Icon::Error, Buttons::YesNoCancel, {}});
     if (answer == Answer::No) return ReadOnlyOutcome::SaveElsewhere;
     if (answer != Answer::Yes) return ReadOnlyOutcome::Stop;
@@ -28,9 +29,12 @@ ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
 bool SaveToCurrentFile(Station& s, bool confirm) {
     if (s.currentFileName.empty()) return s.SaveAs();
     switch (ResolveReadOnly(s, s.currentFileName)) {
-        case ReadOnlyOutcome::Write: return s.WriteStationFile(s.currentFileName, confirm);
-        case ReadOnlyOutcome::SaveElsewhere: return s.SaveAs();
-        case ReadOnlyOutcome::Stop: break;
+        case ReadOnlyOutcome::Write:
+            return s.WriteStationFile(s.currentFileName, confirm);
+        case ReadOnlyOutcome::SaveElsewhere:
+            return s.SaveAs();
+        case ReadOnlyOutcome::Stop:
+            break;
     }
     return false;
 }
@@ -55,9 +59,13 @@ void Station::FinishStationSave(bool confirm) {
     if (confirm) ShowInformation(prompter, "Dane zostały zapisane.");
 }
 
-bool Station::Save() { return SaveToCurrentFile(*this, true); }
+bool Station::Save() {
+    return SaveToCurrentFile(*this, true);
+}
 
-bool Station::SaveFromGrid() { return SaveToCurrentFile(*this, false); }
+bool Station::SaveFromGrid() {
+    return SaveToCurrentFile(*this, false);
+}
 
 bool Station::SaveAs() {
     // The name changes only with a written file, so that a later "Zapisz" never
@@ -72,7 +80,8 @@ bool Station::SaveAs() {
         if (name.find('.') == std::string::npos) name += ".txt";
         SetCurrentFileName(name);
         if (FileExists(name)) {
-            Answer replace = AskWarning(prompter, "Plik o tej nazwie już istnieje!\nZastąpić go?", Buttons::YesNoCancel);
+            Answer replace = AskWarning(prompter, "Plik o tej nazwie już istnieje!\nZastąpić go?",
+                                        Buttons::YesNoCancel);
             if (replace == Answer::No) continue;
             if (replace != Answer::Yes) break;
             ReadOnlyOutcome outcome = ResolveReadOnly(*this, name);

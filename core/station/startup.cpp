@@ -28,7 +28,8 @@ void ResetWindowState(Station& s) {
     s.printMode = PrintMode::Complete;
     s.texts.label1.clear();
     s.EnableFileCommands(false);
-    s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0", ""};
+    s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0",
+                             ""};
     const Appearance defaults;
     s.appearance.confirmedColour = defaults.confirmedColour;
     s.appearance.verifiedColour = defaults.verifiedColour;
@@ -104,10 +105,12 @@ bool Station::FormCreate() {
 }
 
 bool Station::FormCloseQuery(int windowWidth, int windowHeight) {
-    IoStatus written = WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
+    IoStatus written =
+        WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
     if (!written.ok()) ShowError(prompter, written.error);
     if (!modified) return true;
-    Answer answer = AskWarning(prompter, "Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+    Answer answer =
+        AskWarning(prompter, "Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
     if (answer == Answer::No) return true;
     // With Yes the window closes only when the data were saved.
     return answer == Answer::Yes && Save();

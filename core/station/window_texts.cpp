@@ -20,7 +20,9 @@ void Station::ClearModified() {
     texts.modifiedPanel.clear();
 }
 
-void Station::EnableFileCommands(bool on) { texts.fileCommandsEnabled = on; }
+void Station::EnableFileCommands(bool on) {
+    texts.fileCommandsEnabled = on;
+}
 
 void Station::SetCurrentFileName(const std::string& path) {
     currentFileName = path;

@@ -38,8 +38,10 @@ TEST(ReferenceLine, BadLineLacksASeparator) {
 }
 
 TEST(ReferenceDataView, ShowsDOnlyForExactlyD) {
-    EXPECT_EQ(ReferenceDataView({"246", "D", "1A0", "Malta"}), "246|D|1A0  |Malta                   ");
-    EXPECT_EQ(ReferenceDataView({"246", "x", "1A0", "Malta"}), "246| |1A0  |Malta                   ");
+    EXPECT_EQ(ReferenceDataView({"246", "D", "1A0", "Malta"}),
+              "246|D|1A0  |Malta                   ");
+    EXPECT_EQ(ReferenceDataView({"246", "x", "1A0", "Malta"}),
+              "246| |1A0  |Malta                   ");
 }
 
 TEST(ReferenceList, TakesEveryNonEmptyLineIncludingBlankOnes) {
@@ -47,7 +49,8 @@ TEST(ReferenceList, TakesEveryNonEmptyLineIncludingBlankOnes) {
     dir.Write("ref.kvt", CrLf({"  1| |VE   |Canada                  |", "", "   ", "bad"}));
     ReferenceList list = ReadReferenceList(dir.File("ref.kvt"));
     ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.lines, (std::vector<std::string>{"  1| |VE   |Canada                  |", "   ", "bad"}));
+    EXPECT_EQ(list.lines,
+              (std::vector<std::string>{"  1| |VE   |Canada                  |", "   ", "bad"}));
     EXPECT_FALSE(ReadReferenceList(dir.File("missing.kvt")).ok());
 }
 

@@ -10,7 +10,9 @@ namespace {
 
 using testing::TempDir;
 
-TEST(Settings, EmptyTextGivesEveryDefault) { EXPECT_EQ(ParseSettings(""), Settings{}); }
+TEST(Settings, EmptyTextGivesEveryDefault) {
+    EXPECT_EQ(ParseSettings(""), Settings{});
+}
 
 TEST(Settings, ReadsEveryKeyOfEverySection) {
     Settings s = ParseSettings(
@@ -20,7 +22,8 @@ TEST(Settings, ReadsEveryKeyOfEverySection) {
         "Szerokosc znaku=5\nSzerokosc daty QSO=6\nSzerokosc QSL=7\nSzerokosc daty weryfikacji=8\n"
         "Wysokosc wierszy=30\nCzcionka=Courier New\nWielkosc czcionki=12\nGrubosc czcionki=1\n"
         "Kolor potwierdzonych=1\nKolor zweryfikowanych=2\nKolor usunietych=3\nKolor pozostalych=4\n"
-        "[Wyswietlanie]\nUsuniete=1\nWszystkie=0\nWszystkie bez zweryfikowanych=0\nDo weryfikacji=1\n"
+        "[Wyswietlanie]\nUsuniete=1\nWszystkie=0\nWszystkie bez zweryfikowanych=0\nDo "
+        "weryfikacji=1\n"
         "Potwierdzone=0\nZweryfikowane=0\n");
     EXPECT_EQ(s.call, "SP5ABC");
     EXPECT_EQ(s.file, "/home/op/sp5abc.txt");
@@ -42,7 +45,8 @@ TEST(Settings, ReadsEveryKeyOfEverySection) {
 
 TEST(Settings, TextWhereANumberBelongsGivesTheDefault) {
     Settings s = ParseSettings(
-        "[Tabela]\nSzerokosc ADIF=abc\nSzerokosc nazwy=12px\nWielkosc czcionki=\nKolor pozostalych=99999999999\n"
+        "[Tabela]\nSzerokosc ADIF=abc\nSzerokosc nazwy=12px\nWielkosc czcionki=\nKolor "
+        "pozostalych=99999999999\n"
         "Wysokosc wierszy= 25 \nSzerokosc znaku=-4\n[Wyswietlanie]\nWszystkie=tak\nUsuniete=7\n");
     EXPECT_EQ(s.columnWidths[0], 35);
     EXPECT_EQ(s.columnWidths[3], 167);
@@ -62,7 +66,8 @@ TEST(Settings, FontIsBoldOnlyForExactlyOne) {
 }
 
 TEST(Settings, FirstOfDuplicateKeysCountsAndSectionsMayRepeat) {
-    Settings s = ParseSettings("[Konfiguracja]\nZnak=SP1A\nZnak=SP2B\n[Tabela]\n[Konfiguracja]\nPlik=x.txt\n");
+    Settings s = ParseSettings(
+        "[Konfiguracja]\nZnak=SP1A\nZnak=SP2B\n[Tabela]\n[Konfiguracja]\nPlik=x.txt\n");
     EXPECT_EQ(s.call, "SP1A");
     EXPECT_EQ(s.file, "x.txt");
 }
@@ -81,11 +86,13 @@ TEST(Settings, WrittenAsKeyValueLinesInTheWritingOrder) {
     s.viewAll = false;
     s.viewVerified = true;
     std::string text = FormatSettings(s);
-    EXPECT_NE(text.find("[Konfiguracja]\nZnak=SP5ABC\nPlik=/home/op/Łódź/sp5abc.txt\n"), std::string::npos);
-    EXPECT_NE(text.find("[Widok]\nWysokosc okna=416\nSzerokosc okna=666\n"), std::string::npos);
-    EXPECT_NE(text.find("Szerokosc daty weryfikacji=68\nWysokosc wierszy=21\nCzcionka=Arial\n"
-                        "Wielkosc czcionki=10\nGrubosc czcionki=1\nKolor potwierdzonych=11195903\n"),
+    EXPECT_NE(text.find("[Konfiguracja]\nZnak=SP5ABC\nPlik=/home/op/Łódź/sp5abc.txt\n"),
               std::string::npos);
+    EXPECT_NE(text.find("[Widok]\nWysokosc okna=416\nSzerokosc okna=666\n"), std::string::npos);
+    EXPECT_NE(
+        text.find("Szerokosc daty weryfikacji=68\nWysokosc wierszy=21\nCzcionka=Arial\n"
+                  "Wielkosc czcionki=10\nGrubosc czcionki=1\nKolor potwierdzonych=11195903\n"),
+        std::string::npos);
     EXPECT_NE(text.find("[Wyswietlanie]\nUsuniete=0\nWszystkie=0\nWszystkie bez zweryfikowanych=0\n"
                         "Do weryfikacji=0\nPotwierdzone=0\nZweryfikowane=1\n"),
               std::string::npos);

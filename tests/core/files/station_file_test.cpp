@@ -7,8 +7,9 @@
 namespace zorva {
 namespace {
 
-EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name, std::string call = "",
-              std::string date = "", std::string confirmation = "", std::string verified = "") {
+EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name,
+              std::string call = "", std::string date = "", std::string confirmation = "",
+              std::string verified = "") {
     return {adif, deleted, prefix, name, call, date, confirmation, verified};
 }
 
@@ -16,7 +17,8 @@ const std::string kConfirmedLine =
     "230| |DL   |Federal Republic of Germ|DL1ABC         |2021-03-04|LoTW|2022-01-02|";
 
 TEST(StationLine, IsEightyCharactersWithEveryFieldPaddedOrCut) {
-    EntityRow row = Row("230", "", "DL", "Federal Republic of Germany", "DL1ABC", "2021-03-04", "LoTW", "2022-01-02");
+    EntityRow row = Row("230", "", "DL", "Federal Republic of Germany", "DL1ABC", "2021-03-04",
+                        "LoTW", "2022-01-02");
     EXPECT_EQ(FormatStationLine(row), kConfirmedLine);
     EXPECT_EQ(FormatStationLine(row).size(), 80u);
 }
@@ -31,24 +33,30 @@ TEST(StationLine, AnyDeletedFlagIsWrittenAsD) {
 }
 
 TEST(StationLine, WidthsCountCharactersNotBytes) {
-    std::string line = FormatStationLine(Row("269", "", "SP", "Polska Łódź Żółć Gęś Ąę Ćń ponad miarę"));
+    std::string line =
+        FormatStationLine(Row("269", "", "SP", "Polska Łódź Żółć Gęś Ąę Ćń ponad miarę"));
     EXPECT_EQ(CharCount(line), 80u);
     EXPECT_EQ(ParseStationLine(line).name, "Polska Łódź Żółć Gęś Ąę");  // cut to 24, then trimmed
 }
 
 TEST(StationLine, ParsesTrimmedFieldsAndKeepsAdifAsItStands) {
     EntityRow row = ParseStationLine(kConfirmedLine);
-    EXPECT_EQ(row, Row("230", "", "DL", "Federal Republic of Germ", "DL1ABC", "2021-03-04", "LoTW", "2022-01-02"));
+    EXPECT_EQ(row, Row("230", "", "DL", "Federal Republic of Germ", "DL1ABC", "2021-03-04", "LoTW",
+                       "2022-01-02"));
     EXPECT_EQ(ParseStationLine("  1| |VE   |Canada                  |").adif, "  1");
 }
 
 TEST(StationLine, CallWithoutConfirmationReadsAsQsl) {
-    EXPECT_EQ(ParseStationLine("  1| |VE   |Canada                  |VE3XX          |2020-01-01|    |          |")
-                  .confirmation,
-              "QSL");
-    EXPECT_EQ(ParseStationLine("  1| |VE   |Canada                  |               |2020-01-01|    |          |")
-                  .confirmation,
-              "");
+    EXPECT_EQ(
+        ParseStationLine(
+            "  1| |VE   |Canada                  |VE3XX          |2020-01-01|    |          |")
+            .confirmation,
+        "QSL");
+    EXPECT_EQ(
+        ParseStationLine(
+            "  1| |VE   |Canada                  |               |2020-01-01|    |          |")
+            .confirmation,
+        "");
 }
 
 TEST(StationLine, LineStoppingAfterColumn79ReadsLikeAFullLine) {
@@ -107,7 +115,8 @@ std::string Header() {
 TEST(StationFileParse, SkipsBlankLinesAndStopsAtTheFirstBadLine) {
     const std::string a = "  1| |VE   |Canada                  |";
     const std::string b = "230| |DL   |Germany                 |";
-    auto contents = ParseStationFile(Header() + a + "\r\n   \r\n\r\n" + b + "\r\nbroken\r\n" + a + "\r\n");
+    auto contents =
+        ParseStationFile(Header() + a + "\r\n   \r\n\r\n" + b + "\r\nbroken\r\n" + a + "\r\n");
     EXPECT_EQ(contents.call, "SP5ABC");
     ASSERT_EQ(contents.rows.size(), 2u);
     EXPECT_EQ(contents.rows[1].prefix, "DL");
@@ -133,15 +142,23 @@ TEST(StationFileParse, ShortAndEmptyFilesGiveNoRows) {
 }
 
 TEST(StationFileParse, StrayBytesDoNotCrashAndAreKeptInTheRow) {
-    std::string line = "  1| |VE   |Can\x01" "ada\xA5\x81" + std::string(15, ' ') + "|";
-    auto contents = ParseStationFile(Header() + line + "\r\n" + std::string("\0\x1f\xff", 3) + "\r\n");
+    std::string line =
+        "  1| |VE   |Can\x01"
+        "ada\xA5\x81" +
+        std::string(15, ' ') + "|";
+    auto contents =
+        ParseStationFile(Header() + line + "\r\n" + std::string("\0\x1f\xff", 3) + "\r\n");
     ASSERT_EQ(contents.rows.size(), 1u);
-    EXPECT_EQ(contents.rows[0].name, "Can\x01" "adaĄ\xC2\x81");
+    EXPECT_EQ(contents.rows[0].name,
+              "Can\x01"
+              "adaĄ\xC2\x81");
     ASSERT_TRUE(contents.badLine);
 }
 
 TEST(QuotableLine, CutsLongLinesAndShowsControlCharacters) {
-    EXPECT_EQ(QuotableLine("ab\x01" "c"), "ab�c");
+    EXPECT_EQ(QuotableLine("ab\x01"
+                           "c"),
+              "ab�c");
     EXPECT_EQ(QuotableLine(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
     EXPECT_EQ(QuotableLine(kConfirmedLine), kConfirmedLine);
 }

@@ -31,8 +31,8 @@ using zorva::testing::TempDir;
 inline EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name,
                      std::string call = "", std::string qsoDate = "", std::string confirmation = "",
                      std::string verifiedDate = "") {
-    return {std::move(adif),  std::move(deleted), std::move(prefix),       std::move(name),
-            std::move(call),  std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
+    return {std::move(adif), std::move(deleted), std::move(prefix),       std::move(name),
+            std::move(call), std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
 }
 
 // A small entity list in prefix order, as the reference file holds it.
@@ -45,7 +45,8 @@ inline std::vector<std::string> SmallReference() {
 inline std::vector<EntityRow> SmallStation() {
     return {Row(" 24", "D", "3Y/B", "Bouvet", "3Y0C", "2001-01-01", "QSL", "2002-02-02"),
             Row("230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW", ""),
-            Row("269", "", "SP", "Poland"), Row("  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01")};
+            Row("269", "", "SP", "Poland"),
+            Row("  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01")};
 }
 
 inline std::string Encoded(const std::vector<std::string>& lines) {
@@ -71,16 +72,20 @@ inline MessageBox Mismatch(const std::string& text) {
 }
 
 inline constexpr const char* kSaved = "Dane zostały zapisane.";
-inline constexpr const char* kUnsavedBeforeLeaving = "Dotychczasowe dane nie zostały zapisane!\nZapisać?";
+inline constexpr const char* kUnsavedBeforeLeaving =
+    "Dotychczasowe dane nie zostały zapisane!\nZapisać?";
 
 // A program directory with a reference file, a station and a scripted prompter.
 class StationFiles : public ::testing::Test {
-protected:
+  protected:
     StationFiles() : station(prompter, clock, dir.Path()) { WriteReference(SmallReference()); }
     ~StationFiles() override { EXPECT_TRUE(prompter.Done()); }
 
-    void WriteReference(const std::vector<std::string>& lines) { dir.Write("dxcc_adif.kvt", Encoded(lines)); }
-    void WriteStation(const std::string& name, const std::string& call, const std::vector<EntityRow>& rows) {
+    void WriteReference(const std::vector<std::string>& lines) {
+        dir.Write("dxcc_adif.kvt", Encoded(lines));
+    }
+    void WriteStation(const std::string& name, const std::string& call,
+                      const std::vector<EntityRow>& rows) {
         dir.Write(name, StationBytes(call, rows));
     }
     // Loads a file of the program directory as start-up or "Otwórz" would.

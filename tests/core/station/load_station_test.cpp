@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "io/fault_injection.h"
-
 #include "io/file_system.h"
 #include "load_fixture.h"
 
@@ -18,8 +17,8 @@ TEST_F(Loading, ReadsRowsCallAndCountersThenShowsTheView) {
     EXPECT_EQ(station.stationCall, "SP5ABC");
     EXPECT_EQ(station.table.Rows(), SmallStation());
     EXPECT_EQ(station.texts.counterPanels,
-              (std::array<std::string, 4>{"Razem:       2/3", "Zweryfikowane:   1/2", "Do weryfikacji:  1/1",
-                                          "QSL/LoTW:  2/1"}));
+              (std::array<std::string, 4>{"Razem:       2/3", "Zweryfikowane:   1/2",
+                                          "Do weryfikacji:  1/1", "QSL/LoTW:  2/1"}));
     EXPECT_EQ(station.grid.DataRowCount(), 4);
     EXPECT_FALSE(station.modified);
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
@@ -45,9 +44,10 @@ TEST_F(Loading, NoFileNameShowsNothing) {
 TEST_F(Loading, HeaderOnlyFileGivesAnEmptyTableAndZeroCounters) {
     WriteStation("empty.txt", "SP5ABC", {});
     for (const auto& line : SmallReference())
-        prompter.ExpectBox(Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                                    line + "\n\nCzy zaktualizować dane?"),
-                           Answer::No);
+        prompter.ExpectBox(
+            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
+                     line + "\n\nCzy zaktualizować dane?"),
+            Answer::No);
     Load("empty.txt");
     EXPECT_EQ(station.table.HighestIndex(), 0);
     EXPECT_EQ(station.texts.counterPanels[0], "Razem:       0/0");
@@ -63,8 +63,9 @@ TEST_F(Loading, BadLineKeepsEarlierRowsAndForgetsTheFileName) {
     dir.Write("bad.txt", Encoded(lines));
     station.texts.counterPanels = {"a", "b", "c", "d"};
     station.MarkModified();
-    prompter.ExpectError("Błąd w pliku " + dir.File("bad.txt") +
-                         "\nw linii:\n\n230| |DL   |Germany\n\nPopraw tą linię w pliku i spróbuj ponownie.");
+    prompter.ExpectError(
+        "Błąd w pliku " + dir.File("bad.txt") +
+        "\nw linii:\n\n230| |DL   |Germany\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     Load("bad.txt");
     EXPECT_EQ(TableAdifs(), std::vector<std::string>{" 24"});
     EXPECT_FALSE(station.modified);
@@ -83,17 +84,20 @@ std::string PreviousVersionLine() {
 }
 
 std::string ConversionQuestion(const std::string& path) {
-    return "Plik " + path + "\npochodzi z poprzedniej wersji programu.\nCzy przekonwertować plik do nowej wersji?";
+    return "Plik " + path +
+           "\npochodzi z poprzedniej wersji programu.\nCzy przekonwertować plik do nowej wersji?";
 }
 
 TEST_F(Loading, PreviousVersionAnsweredNoNamesTheConversionProgram) {
     dir.Write("old.txt", Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
     prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::No)
-        .ExpectError("Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
-                     "Dopiero po konwersji wczytaj plik.");
+        .ExpectError(
+            "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
+            "Dopiero po konwersji wczytaj plik.");
     Load("old.txt");
     EXPECT_EQ(station.currentFileName, "");
-    EXPECT_EQ(dir.Read("old.txt"), Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
+    EXPECT_EQ(dir.Read("old.txt"),
+              Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
 }
 
 TEST_F(Loading, PreviousVersionConvertedIsReadAgain) {
@@ -105,7 +109,8 @@ TEST_F(Loading, PreviousVersionConvertedIsReadAgain) {
         EXPECT_EQ(s.currentFileName, dir.File("old.txt"));
     };
     station.conversionFailed = true;
-    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::Yes);
+    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo),
+                       Answer::Yes);
     Load("old.txt");
     EXPECT_EQ(conversions, 1);
     EXPECT_FALSE(station.conversionFailed);
@@ -115,13 +120,15 @@ TEST_F(Loading, PreviousVersionConvertedIsReadAgain) {
 
 TEST_F(Loading, FailedOrUnavailableConversionReloadsNothing) {
     dir.Write("old.txt", Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
-    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::Yes);
+    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo),
+                       Answer::Yes);
     Load("old.txt");
     EXPECT_TRUE(station.conversionFailed);
     EXPECT_EQ(station.currentFileName, "");
 
     station.convertOldFile = [](Station& s) { s.conversionFailed = true; };
-    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::Yes);
+    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo),
+                       Answer::Yes);
     Load("old.txt");
     EXPECT_EQ(station.table.Count(), 0);
     EXPECT_EQ(station.currentFileName, "");
@@ -130,9 +137,10 @@ TEST_F(Loading, FailedOrUnavailableConversionReloadsNothing) {
 TEST_F(Loading, ConversionThatLeavesTheOldLayoutIsNotOfferedTwice) {
     dir.Write("old.txt", Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
     station.convertOldFile = [](Station&) {};
-    prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::Yes)
-        .ExpectError("Błąd w pliku " + dir.File("old.txt") + "\nw linii:\n\n" + PreviousVersionLine() +
-                     "\n\nPopraw tą linię w pliku i spróbuj ponownie.");
+    prompter
+        .ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo), Answer::Yes)
+        .ExpectError("Błąd w pliku " + dir.File("old.txt") + "\nw linii:\n\n" +
+                     PreviousVersionLine() + "\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     Load("old.txt");
 }
 
@@ -149,8 +157,9 @@ TEST_F(Loading, MissingCallIsAskedForWithMoreThanTwoRows) {
 TEST_F(Loading, CallThatCannotBeWrittenIsRefusedAndAskedAgain) {
     WriteStation("nocall.txt", "", SmallStation());
     prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "SP5☃")
-        .ExpectError("Symbolu \"☃\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
-                     "Podaj znak stacji bez tego symbolu.")
+        .ExpectError(
+            "Symbolu \"☃\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
+            "Podaj znak stacji bez tego symbolu.")
         .ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "sp5€");
     Load("nocall.txt");
     EXPECT_EQ(station.stationCall, "SP5€");
@@ -171,7 +180,8 @@ TEST_F(Loading, MissingReferenceStopsBeforeTheViewAndTheCallPrompt) {
     RemoveFile(dir.File("dxcc_adif.kvt"));
     station.texts.label5 = "unchanged";
     prompter.ExpectError("Plik wzorcowy \"" + dir.File("dxcc_adif.kvt") +
-                         "\" nie został znaleziony!\nMusi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
+                         "\" nie został znaleziony!\nMusi on znajdować się w tym samym katalogu, "
+                         "co i ZORVA_RADE.EXE.");
     Load("nocall.txt");
     EXPECT_EQ(station.table.Count(), 4);
     EXPECT_EQ(station.texts.counterPanels[0], "Razem:       2/3");
@@ -208,11 +218,16 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
             longest = std::max(longest, box.text.size());
             return Answer::Ok;
         }
-        std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+        std::optional<std::string> Input(const std::string&, const std::string&,
+                                         const std::string&) override {
             return std::nullopt;
         }
-        std::optional<std::string> ChooseOpenFile(const FileChoice&) override { return std::nullopt; }
-        std::optional<std::string> ChooseSaveFile(const FileChoice&) override { return std::nullopt; }
+        std::optional<std::string> ChooseOpenFile(const FileChoice&) override {
+            return std::nullopt;
+        }
+        std::optional<std::string> ChooseSaveFile(const FileChoice&) override {
+            return std::nullopt;
+        }
     } counting;
     Station junkStation(counting, clock, dir.Path());
     junkStation.SetCurrentFileName(dir.File("junk.txt"));
@@ -226,9 +241,10 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
 TEST_F(Loading, EmptyFileLoadsNothingAndAsksNothing) {
     dir.Write("empty.txt", "");
     for (const auto& line : SmallReference())
-        prompter.ExpectBox(Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                                    line + "\n\nCzy zaktualizować dane?"),
-                           Answer::No);
+        prompter.ExpectBox(
+            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
+                     line + "\n\nCzy zaktualizować dane?"),
+            Answer::No);
     Load("empty.txt");
     EXPECT_EQ(station.table.Count(), 0);
     EXPECT_EQ(station.stationCall, "");

@@ -1,6 +1,6 @@
+#include "files/reference_file.h"
 #include "io/fault_injection.h"
 #include "io/file_system.h"
-#include "files/reference_file.h"
 #include "load_fixture.h"
 
 namespace zorva::station_files_test {
@@ -8,13 +8,15 @@ namespace {
 
 std::string ExistingFileQuestion(const std::string& call) {
     return "Plik dla " + call +
-           " już istnieje. Wybierz:\n\nTAK    - jeśli chcesz otworzyć ten plik\nNIE     - jeśli chcesz utworzyć "
-           "nowy plik\nAnuluj - jeśli chcesz powrócić do programu.\n\nUwaga: wybór NIE może spowodować \nutratę "
+           " już istnieje. Wybierz:\n\nTAK    - jeśli chcesz otworzyć ten plik\nNIE     - jeśli "
+           "chcesz utworzyć "
+           "nowy plik\nAnuluj - jeśli chcesz powrócić do programu.\n\nUwaga: wybór NIE może "
+           "spowodować \nutratę "
            "poprzednich danych z pliku!";
 }
 
 class NewStation : public StationFiles {
-protected:
+  protected:
     void ExpectCall(std::optional<std::string> answer) {
         prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", std::move(answer));
     }
@@ -67,8 +69,9 @@ TEST_F(NewStation, PortableCallKeepsTheFileInTheProgramFolder) {
 
 TEST_F(NewStation, CallOutsideTheCodePageIsRefused) {
     ExpectCall("SP5Я");
-    prompter.ExpectError("Symbolu \"Я\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
-                         "Podaj znak stacji bez tego symbolu.");
+    prompter.ExpectError(
+        "Symbolu \"Я\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
+        "Podaj znak stacji bez tego symbolu.");
     ExpectCall(std::nullopt);
     station.New();
     EXPECT_EQ(station.stationCall, "");
@@ -98,7 +101,8 @@ TEST_F(NewStation, ExistingFileAnsweredCancelRestoresTheOpenStation) {
     OpenStation();
     WriteStation("sp5abc.txt", "SP5ABC", {});
     ExpectCall("sp5abc");
-    prompter.ExpectBox(Warning(ExistingFileQuestion("sp5abc"), Buttons::YesNoCancel), Answer::Cancel);
+    prompter.ExpectBox(Warning(ExistingFileQuestion("sp5abc"), Buttons::YesNoCancel),
+                       Answer::Cancel);
     station.New();
     EXPECT_EQ(station.stationCall, "SP1OLD");
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
@@ -137,8 +141,9 @@ TEST_F(NewStation, BadReferenceLineKeepsTheRowsBeforeIt) {
     reference.insert(reference.begin() + 3, "269| |SP   |Poland");
     WriteReference(reference);
     ExpectCall("SP5ABC");
-    prompter.ExpectError("Błąd w pliku DXCC_ADIF.KVT w linii:\n\n269| |SP   |Poland\n\n"
-                         "Popraw tą linię w pliku i spróbuj ponownie.");
+    prompter.ExpectError(
+        "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n269| |SP   |Poland\n\n"
+        "Popraw tą linię w pliku i spróbuj ponownie.");
     station.New();
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230"}));
     EXPECT_EQ(station.grid.DataRowCount(), 2);
@@ -150,7 +155,8 @@ TEST_F(NewStation, UnsavedDataAnsweredYesAreSavedFirst) {
     OpenStation();
     station.table.Row(3).call = "SP9X";
     station.MarkEdited();
-    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Yes).ExpectBox(Info(kSaved));
+    prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Yes)
+        .ExpectBox(Info(kSaved));
     ExpectCall(std::nullopt);
     station.New();
     EXPECT_NE(dir.Read("sp1old.txt").find("SP9X"), std::string::npos);

@@ -7,7 +7,7 @@ namespace {
 const FileChoice kOpenChoice{"Pliki tekstowe |*.TXT|Wszystkie pliki|*.*", "", ""};
 
 class Opening : public StationFiles {
-protected:
+  protected:
     // An open, modified station of three entities.
     void OpenModifiedStation() {
         WriteStation("old.txt", "SP1OLD", SmallStation());
@@ -112,12 +112,14 @@ TEST(ShortenPath, ShortPathsAndPathsWithFewFoldersStay) {
     ASSERT_EQ(fits.size(), 75u);
     EXPECT_EQ(ShortenPath(fits, 75), fits);
     EXPECT_EQ(ShortenPath(fits, 74), "/.../b.txt");
-    EXPECT_EQ(ShortenPath("/" + std::string(200, 'x') + "/y.txt", 75), "/" + std::string(200, 'x') + "/y.txt");
+    EXPECT_EQ(ShortenPath("/" + std::string(200, 'x') + "/y.txt", 75),
+              "/" + std::string(200, 'x') + "/y.txt");
     EXPECT_EQ(ShortenPath("", 75), "");
 }
 
 TEST(ShortenPath, CountsCharactersNotBytes) {
-    const std::string path = "/dom/" + std::string(30, 'a') + "/łódź/żółć/" + std::string(30, 'b') + ".txt";
+    const std::string path =
+        "/dom/" + std::string(30, 'a') + "/łódź/żółć/" + std::string(30, 'b') + ".txt";
     EXPECT_EQ(ShortenPath(path, 80), path);
 }
 

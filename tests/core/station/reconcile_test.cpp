@@ -7,8 +7,8 @@ namespace {
 using Reconciling = StationFiles;
 
 std::string DifferenceQuestion(const std::string& referenceColumns, const std::string& dataView) {
-    return "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " + referenceColumns +
-           "\ndane     : " + dataView + "\n\nCzy zaktualizować dane ?";
+    return "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " +
+           referenceColumns + "\ndane     : " + dataView + "\n\nCzy zaktualizować dane ?";
 }
 
 std::string MissingQuestion(const std::string& line) {
@@ -31,7 +31,8 @@ TEST_F(Reconciling, NewNameAcceptedChangesNameOnlyAndMarksModified) {
                                                    "230| |DL   |Germany                 ")),
                        Answer::Yes);
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(2), Row("230", "", "DL", "Fed. Rep. of Germany", "DL1ABC", "2021-03-04", "LoTW", ""));
+    EXPECT_EQ(station.table.Row(2),
+              Row("230", "", "DL", "Fed. Rep. of Germany", "DL1ABC", "2021-03-04", "LoTW", ""));
     EXPECT_TRUE(station.modified);
     EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
 }
@@ -41,8 +42,8 @@ TEST_F(Reconciling, DeclinedDifferenceStaysAndIsAskedAgainNextTime) {
     reference[2] = "269|D|SP   |poland                  |";  // letter case and the flag both count
     WriteReference(reference);
     WriteStation("s.txt", "SP5ABC", SmallStation());
-    const MessageBox question =
-        Mismatch(DifferenceQuestion("269|D|SP   |poland                  ", "269| |SP   |Poland                  "));
+    const MessageBox question = Mismatch(DifferenceQuestion(
+        "269|D|SP   |poland                  ", "269| |SP   |Poland                  "));
     prompter.ExpectBox(question, Answer::No).ExpectBox(question, Answer::Yes);
     Load("s.txt");
     EXPECT_EQ(station.table.Row(3).name, "Poland");
@@ -98,7 +99,8 @@ TEST_F(Reconciling, DeclinedMissingEntityLeavesTheTable) {
 
 TEST_F(Reconciling, EmptyTableTakesAcceptedEntitiesInReferenceOrder) {
     WriteStation("s.txt", "SP5ABC", {});
-    for (const auto& line : SmallReference()) prompter.ExpectBox(Mismatch(MissingQuestion(line)), Answer::Yes);
+    for (const auto& line : SmallReference())
+        prompter.ExpectBox(Mismatch(MissingQuestion(line)), Answer::Yes);
     Load("s.txt");
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230", "269", "  1"}));
 }
@@ -132,8 +134,13 @@ TEST_F(Reconciling, MalformedReferenceLineIsLookedUpByItsFirstThreeCharacters) {
 
 TEST(Sortuj, StableByCharacterCodesOfTheWindows1250Page) {
     EntityTable table;
-    for (auto [adif, prefix] : std::vector<std::pair<std::string, std::string>>{
-             {"  1", "SP"}, {"  2", "DL"}, {"  3", "Ś"}, {"  4", "SP"}, {"  5", "D"}, {"  6", "dl"}, {"  7", "Ą"}})
+    for (auto [adif, prefix] : std::vector<std::pair<std::string, std::string>>{{"  1", "SP"},
+                                                                                {"  2", "DL"},
+                                                                                {"  3", "Ś"},
+                                                                                {"  4", "SP"},
+                                                                                {"  5", "D"},
+                                                                                {"  6", "dl"},
+                                                                                {"  7", "Ą"}})
         table.Append(Row(adif, "", prefix, "n"));
     sortuj(table);
     std::vector<std::string> adifs;

@@ -9,24 +9,30 @@ namespace {
 
 const FileChoice kSaveChoice{"Pliki tekstowe |*.TXT|Wszystkie pliki|*.*", "", ""};
 
-FileChoice SaveChoice(const std::string& preset) { return {kSaveChoice.filter, preset, ""}; }
+FileChoice SaveChoice(const std::string& preset) {
+    return {kSaveChoice.filter, preset, ""};
+}
 
 std::string ReadOnlyQuestion(const std::string& path) {
-    return "Plik " + path + " przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać pomimo tego?";
+    return "Plik " + path +
+           " przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać pomimo tego?";
 }
 MessageBox ReadOnlyBox(const std::string& path) {
     return {ReadOnlyQuestion(path), "Błąd", Icon::Error, Buttons::YesNoCancel, {}};
 }
-const MessageBox kReplaceBox = Warning("Plik o tej nazwie już istnieje!\nZastąpić go?", Buttons::YesNoCancel);
+const MessageBox kReplaceBox =
+    Warning("Plik o tej nazwie już istnieje!\nZastąpić go?", Buttons::YesNoCancel);
 
 class Saving : public StationFiles {
-protected:
+  protected:
     Saving() {
         for (const auto& row : SmallStation()) station.table.Append(row);
         station.stationCall = "sp5abc";
         station.MarkModified();
     }
-    void MakeReadOnly(const std::string& name) { ASSERT_EQ(::chmod(dir.File(name).c_str(), 0444), 0); }
+    void MakeReadOnly(const std::string& name) {
+        ASSERT_EQ(::chmod(dir.File(name).c_str(), 0444), 0);
+    }
 };
 
 TEST_F(Saving, WritesHeaderAndRowsInTableOrderAndConfirms) {
@@ -95,7 +101,8 @@ TEST_F(Saving, WriteErrorIsReportedAndKeepsTheOldFileAndModified) {
     dir.Write("s.txt", "old");
     station.SetCurrentFileName(dir.File("s.txt"));
     fault_injection::FailNth(FileOp::Flush, 1);
-    prompter.ExpectError("Błąd zapisu na dysk pliku " + dir.File("s.txt") + ":\nInput/output error");
+    prompter.ExpectError("Błąd zapisu na dysk pliku " + dir.File("s.txt") +
+                         ":\nInput/output error");
     EXPECT_FALSE(station.Save());
     fault_injection::Disarm();
     EXPECT_EQ(dir.Read("s.txt"), "old");
@@ -107,8 +114,9 @@ TEST_F(Saving, CharacterOutsideTheCodePageIsRefusedBeforeWriting) {
     dir.Write("s.txt", "old");
     station.SetCurrentFileName(dir.File("s.txt"));
     station.table.Row(2).call = "DL1☃";
-    prompter.ExpectError("Znak \"☃\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" +
-                         FormatStationLine(station.table.Row(2)));
+    prompter.ExpectError(
+        "Znak \"☃\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" +
+        FormatStationLine(station.table.Row(2)));
     EXPECT_FALSE(station.Save());
     EXPECT_EQ(dir.Read("s.txt"), "old");
     EXPECT_TRUE(station.modified);
@@ -141,7 +149,8 @@ TEST_F(Saving, SaveAsOverAnExistingFileAsksFirst) {
 TEST_F(Saving, DeclinedReplacementKeepsThePreviousFileName) {
     dir.Write("other.txt", "another station");
     station.SetCurrentFileName(dir.File("s.txt"));
-    prompter.ExpectSaveFile(SaveChoice(dir.File("s.txt")), dir.File("other.txt")).ExpectBox(kReplaceBox, Answer::Cancel);
+    prompter.ExpectSaveFile(SaveChoice(dir.File("s.txt")), dir.File("other.txt"))
+        .ExpectBox(kReplaceBox, Answer::Cancel);
     EXPECT_FALSE(station.SaveAs());
     EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
     EXPECT_EQ(station.texts.fileHint, dir.File("s.txt"));
@@ -206,7 +215,8 @@ TEST_F(Saving, CtrlSOnAReadOnlyFileAsksTheSameQuestion) {
 }
 
 TEST_F(StationFiles, SavedFileLoadsAndSavesAgainByteForByte) {
-    dir.Write("dxcc_adif.kvt", ReadWholeFile(std::string(ZORVA_SOURCE_DIR) + "/data/dxcc_adif.kvt").bytes);
+    dir.Write("dxcc_adif.kvt",
+              ReadWholeFile(std::string(ZORVA_SOURCE_DIR) + "/data/dxcc_adif.kvt").bytes);
     prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "sp9żółw");
     station.New();
     ASSERT_EQ(station.table.Count(), 402);
@@ -235,7 +245,8 @@ TEST_F(StationFiles, SavedFileLoadsAndSavesAgainByteForByte) {
 
 TEST_F(StationFiles, BytesOutsideTheCodePageSurviveALoadAndASave) {
     std::string bytes = StationBytes("SP5ABC", SmallStation());
-    const std::string odd = "777| |X\x81   |Odd \x98\x90 name             |               |          |    |          |";
+    const std::string odd =
+        "777| |X\x81   |Odd \x98\x90 name             |               |          |    |          |";
     bytes += odd + "\r\n";
     dir.Write("odd.txt", bytes);
     Load("odd.txt");

@@ -10,7 +10,7 @@ namespace zorva::station_files_test {
 namespace {
 
 class Startup : public StationFiles {
-protected:
+  protected:
     void WriteSettings(const std::string& text) { dir.Write("zorva_rade.ini", text); }
     std::string SettingsFor(const std::string& file, const std::string& extra = "") {
         return "[Konfiguracja]\r\nZnak=SP5ABC\r\nPlik=" + dir.File(file) + "\r\n" + extra;
@@ -27,7 +27,8 @@ TEST_F(Startup, FirstStartWithoutSettingsShowsAnEmptyWindow) {
     EXPECT_TRUE(station.FormCreate());
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
     EXPECT_EQ(station.texts.counterPanels,
-              (std::array<std::string, 4>{"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0", ""}));
+              (std::array<std::string, 4>{"Razem:       0/0", "Zweryfikowane:   0/0",
+                                          "Do weryfikacji:  0/0", ""}));
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
     EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
     EXPECT_EQ(station.texts.label1, "");
@@ -39,10 +40,12 @@ TEST_F(Startup, FirstStartWithoutSettingsShowsAnEmptyWindow) {
 
 TEST_F(Startup, SettingsReopenTheLastFileAndRestoreTheWindow) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
-    WriteSettings(SettingsFor("sp5abc.txt",
-                              "[Tabela]\r\nSzerokosc nazwy=200\r\nCzcionka=Courier New\r\nWielkosc czcionki=9\r\n"
-                              "Kolor usunietych=255\r\nWysokosc wierszy=18\r\n[Widok]\r\nWysokosc okna=500\r\n"
-                              "Szerokosc okna=800\r\n[Wyswietlanie]\r\nUsuniete=1\r\nWszystkie=0\r\nDo weryfikacji=1\r\n"));
+    WriteSettings(SettingsFor(
+        "sp5abc.txt",
+        "[Tabela]\r\nSzerokosc nazwy=200\r\nCzcionka=Courier New\r\nWielkosc czcionki=9\r\n"
+        "Kolor usunietych=255\r\nWysokosc wierszy=18\r\n[Widok]\r\nWysokosc okna=500\r\n"
+        "Szerokosc okna=800\r\n[Wyswietlanie]\r\nUsuniete=1\r\nWszystkie=0\r\nDo "
+        "weryfikacji=1\r\n"));
     EXPECT_TRUE(station.FormCreate());
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
     EXPECT_EQ(station.table.Rows(), SmallStation());
@@ -87,9 +90,10 @@ TEST_F(Startup, OneEntityLoadsButLeavesTheFileCommandsOff) {
     WriteReference({SmallReference()[0], SmallReference()[1]});
     WriteStation("one.txt", "SP5ABC", {SmallStation()[0]});
     WriteSettings(SettingsFor("one.txt"));
-    prompter.ExpectBox(Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                                SmallReference()[1] + "\n\nCzy zaktualizować dane?"),
-                       Answer::No);
+    prompter.ExpectBox(
+        Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
+                 SmallReference()[1] + "\n\nCzy zaktualizować dane?"),
+        Answer::No);
     station.FormCreate();
     EXPECT_EQ(station.table.Count(), 1);
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
@@ -103,8 +107,9 @@ TEST_F(Startup, OneEntityLoadsButLeavesTheFileCommandsOff) {
 }
 
 TEST_F(Startup, SettingsWithJunkGiveDefaultsAndNoMessage) {
-    WriteSettings(std::string("[Tabela]\r\nSzerokosc ADIF=szeroka\r\nSzerokosc ADIF=50\r\n\x01\x02\xff\r\n"
-                              "Grubosc czcionki=tak\r\n[Konfiguracja\r\nZnak"));
+    WriteSettings(
+        std::string("[Tabela]\r\nSzerokosc ADIF=szeroka\r\nSzerokosc ADIF=50\r\n\x01\x02\xff\r\n"
+                    "Grubosc czcionki=tak\r\n[Konfiguracja\r\nZnak"));
     EXPECT_TRUE(station.FormCreate());
     EXPECT_EQ(station.appearance.columnWidths[0], 35);
     EXPECT_FALSE(station.appearance.fontBold);
@@ -114,14 +119,15 @@ TEST_F(Startup, SettingsWithJunkGiveDefaultsAndNoMessage) {
 TEST_F(Startup, UnreadableSettingsAreReportedAndDefaultsApply) {
     WriteSettings("[Konfiguracja]\r\nZnak=SP5ABC\r\n");
     fault_injection::FailNth(FileOp::Open, 1);
-    prompter.ExpectError("Nie można otworzyć pliku " + dir.File("zorva_rade.ini") + ":\nInput/output error");
+    prompter.ExpectError("Nie można otworzyć pliku " + dir.File("zorva_rade.ini") +
+                         ":\nInput/output error");
     EXPECT_TRUE(station.FormCreate());
     fault_injection::Disarm();
     EXPECT_EQ(station.stationCall, "");
 }
 
 class Closing : public Startup {
-protected:
+  protected:
     void StartWithModifiedStation() {
         WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
         WriteSettings(SettingsFor("sp5abc.txt"));
@@ -129,7 +135,8 @@ protected:
         station.table.Row(3).call = "SP9X";
         station.MarkEdited();
     }
-    const MessageBox kQuestion = Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
+    const MessageBox kQuestion =
+        Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
 };
 
 TEST_F(Closing, WritesEverySettingAndAsksNothingWhenUnmodified) {
@@ -192,8 +199,12 @@ TEST_F(Closing, YesWithAFailedSaveKeepsTheProgramOpen) {
     ASSERT_EQ(::chmod(dir.File("sp5abc.txt").c_str(), 0444), 0);
     prompter.ExpectBox(kQuestion, Answer::Yes)
         .ExpectBox({"Plik " + dir.File("sp5abc.txt") +
-                        " przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać pomimo tego?",
-                    "Błąd", Icon::Error, Buttons::YesNoCancel, {}},
+                        " przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać "
+                        "pomimo tego?",
+                    "Błąd",
+                    Icon::Error,
+                    Buttons::YesNoCancel,
+                    {}},
                    Answer::Cancel);
     EXPECT_FALSE(station.FormCloseQuery(666, 416));
     EXPECT_TRUE(station.modified);
@@ -208,7 +219,8 @@ TEST_F(Closing, NoClosesWithoutSaving) {
 
 TEST_F(Closing, SettingsWriteErrorIsReportedAndClosingGoesOn) {
     fault_injection::FailNth(FileOp::Rename, 1);
-    prompter.ExpectError("Nie można zapisać pliku " + dir.File("zorva_rade.ini") + ":\nInput/output error");
+    prompter.ExpectError("Nie można zapisać pliku " + dir.File("zorva_rade.ini") +
+                         ":\nInput/output error");
     EXPECT_TRUE(station.FormCloseQuery(666, 416));
     fault_injection::Disarm();
     EXPECT_FALSE(dir.Exists("zorva_rade.ini"));
