@@ -60,44 +60,47 @@ std::string ConfirmationListName(const std::string& stationFileName, Confirmatio
     return name + (kind == ConfirmationKind::Qsl ? "_qsl.txt" : "_lotw.txt");
 }
 
-void SaveVerifiedList(Station& station) {
+bool SaveVerifiedList(Station& station) {
     std::optional<std::string> path;
     for (;;) {
         path = ChooseFile(station, "");
-        if (!path) return;
+        if (!path) return false;
         Replace replace = AskReplace(station, *path);
-        if (replace == Replace::Stop) return;
+        if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
     const auto lines =
         VerifiedListLines(station.table, station.stationCall, station.clock.TodayShort());
-    if (Write(station, *path, lines)) ShowInformation(station.prompter, "Dane zostały zapisane.");
+    if (!Write(station, *path, lines)) return false;
+    ShowInformation(station.prompter, "Dane zostały zapisane.");
+    return true;
 }
 
-void SaveVerificationList(Station& station) {
+bool SaveVerificationList(Station& station) {
     std::optional<std::string> path;
     std::string call;
     for (;;) {
         auto answer =
             station.prompter.Input(kListCallCaption, kListCallPrompt, station.stationCall);
-        if (!answer || Trim(*answer).empty()) return;
+        if (!answer || Trim(*answer).empty()) return false;
         call = ToLowerText(Trim(*answer));
         path = ChooseFile(station, VerificationListName(call, station.clock.TodayShort()));
-        if (!path) return;
+        if (!path) return false;
         Replace replace = AskReplace(station, *path);
-        if (replace == Replace::Stop) return;
+        if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
     const auto lines =
         VerificationListLines(station.table, call, station.clock.TodayShort(), station.counters);
-    if (Write(station, *path, lines))
-        ShowInformation(station.prompter, "Dane zostały zapisane!", "Komunikat");
+    if (!Write(station, *path, lines)) return false;
+    ShowInformation(station.prompter, "Dane zostały zapisane!", "Komunikat");
+    return true;
 }
 
-void SaveConfirmationList(Station& station, ConfirmationKind kind) {
+bool SaveConfirmationList(Station& station, ConfirmationKind kind) {
     auto path = ChooseFile(station, ConfirmationListName(station.currentFileName, kind));
-    if (!path) return;
-    Write(station, *path, ConfirmationListLines(station.table, kind));
+    if (!path) return false;
+    return Write(station, *path, ConfirmationListLines(station.table, kind));
 }
 
 }  // namespace zorva

@@ -12,15 +12,16 @@ inline constexpr const char* kListCallCaption = "Identyfikacja stacji";
 inline constexpr const char* kListCallPrompt = "Podaj znak stacji, której zapisywany plik:";
 
 // The list commands of the "Plik" and "Weryfikacja" menus. Each asks for the
-// file through the save dialog and writes the whole list or nothing.
+// file through the save dialog and writes the whole list or nothing; true when
+// the list was written.
 
 // "Zapisz listę podmiotów zweryfik.": Modified stays as it was, since the
 // station file itself is not written.
-void SaveVerifiedList(Station& station);
+bool SaveVerifiedList(Station& station);
 // "Zapisz listę podmiotów do weryfikacji".
-void SaveVerificationList(Station& station);
+bool SaveVerificationList(Station& station);
 // "Zapisz listę podmiotów potw. QSL" and "... potw. LoTW": no question, no message.
-void SaveConfirmationList(Station& station, ConfirmationKind kind);
+bool SaveConfirmationList(Station& station, ConfirmationKind kind);
 
 // A chosen name without any dot, the folders included, gets ".txt".
 std::string WithTxtWhenNoDot(const std::string& path);

@@ -183,7 +183,7 @@ TEST_F(ListCommands, NoToReplacingAsksForAnotherFileAndCancelLeavesTheOldOne) {
     ExpectReplace(Answer::No);
     prompter.ExpectSaveFile(Choice(""), dir.File("stara.txt"));
     ExpectReplace(Answer::Cancel);
-    SaveVerifiedList(station);
+    EXPECT_FALSE(SaveVerifiedList(station));
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ("old", dir.Read("stara.txt"));
 
@@ -263,7 +263,7 @@ TEST_F(ListCommands, AFailedWriteIsReportedWithItsReason) {
     ASSERT_FALSE(reason.empty());
     prompter.ExpectSaveFile(Choice(""), target);
     prompter.ExpectError(reason);
-    SaveVerifiedList(station);
+    EXPECT_FALSE(SaveVerifiedList(station));
     EXPECT_TRUE(prompter.Done());
 }
 
