@@ -200,6 +200,10 @@ bool AdifReader::SkipHeader() {
         if (Refill() == Fill::Failed) return false;
     }
     if (end_ - pos_ >= 3 && std::memcmp(buffer_.get() + pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
+    // A source may hand out the mark alone; the data after it is still to come.
+    while (pos_ == end_ && !eof_) {
+        if (Refill() == Fill::Failed) return false;
+    }
     if (pos_ == end_) return false;
     if (buffer_[pos_] == '<') {
         headerDone_ = true;

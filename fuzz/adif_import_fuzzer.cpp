@@ -1,0 +1,54 @@
+// A whole import run over a log of any bytes, with the import window's
+// controls and the answers taken from the input.
+#include "fixtures.h"
+#include "fuzz_support.h"
+#include "import/adif_import.h"
+#include "model/counters.h"
+#include "station/station.h"
+
+using namespace zorva;
+using namespace zorva::fuzz;
+
+namespace {
+
+EntityRow Entity(const char* adif, const char* prefix, const char* deleted = "") {
+    return {adif, deleted, prefix, std::string("Entity ") + prefix, "", "", "", ""};
+}
+
+void FillStation(Station& station) {
+    for (const auto& row : {Entity("  1", "VE"), Entity(" 21", "EA6"), Entity("230", "DL"),
+                            Entity("269", "SP", "D"), Entity("291", "K"), Entity("522", "Z6")})
+        station.table.Append(row);
+    station.table.Row(3).call = "DL1AA";
+    station.table.Row(3).qsoDate = "2001-02-03";
+    station.table.Row(3).confirmation = "QSL";
+    station.counters = Counters::Of(station.table);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    SplitInput input = SplitAnswers(data, size);
+    WriteScratch("log.adi", input.body);
+
+    const uint32_t bits = input.answers;
+    BitPrompter prompter(bits >> 8);
+    FixedFuzzClock clock;
+    Station station(prompter, clock, ScratchDir());
+    FillStation(station);
+    AdifImport import(station);
+    if (!import.BeginSeries()) return 0;
+    import.controls.fileName = ScratchFile("log.adi");
+    import.controls.source = bits & 1 ? ImportSource::Lotw : ImportSource::Log;
+    import.controls.priority = bits & 2 ? ImportPriority::Lotw : ImportPriority::Qsl;
+    import.SetExtractQsl(bits & 4);
+    import.SetExtractLotw(bits & 8);
+    import.controls.includeDeleted = bits & 16;
+    const RunEnd end = import.Import();
+
+    Require(station.table.Count() == 6, "an import changed the number of entities");
+    // The QSL and LoTW counts follow the table once the series is over.
+    if (end == RunEnd::Finished)
+        Require(Counters::Of(station.table) == station.counters, "counters out of step with the table");
+    return 0;
+}
