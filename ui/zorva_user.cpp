@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "Unit4.h"
 #include "Unit6.h"
 #include "Unit8.h"
 #include "entity_grid_model.h"
@@ -23,9 +24,11 @@
 #include "help_file.h"
 #include "panel_bar.h"
 #include "podmioty.h"
+#include "entry/verification.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
 #include "station/views.h"
+#include "wprowadzanie_danych.h"
 #include "wysokosc_wierszy.h"
 
 namespace zorva {
@@ -574,12 +577,21 @@ void TForm1::Konfiguracjadrukarki1Click() {}
 void TForm1::ImportujzDX4WIN1Click() {}
 void TForm1::Zapiszlistdoweryfikacji1Click() {}
 void TForm1::Listapodmiotwdoweryfikacji1Click() {}
-void TForm1::Weryfikacjadanych1Click() {}
+void TForm1::Weryfikacjadanych1Click() {
+    const std::optional<std::string> today = StartVerification(station_);
+    if (!today) return;
+    repaint();
+    if (!Form4) Form4 = new TForm4(*this);
+    Form4->Run(*today);
+}
 
 // --- Edycja, Szukanie ---
 
 void TForm1::zorva1DblClick() {
     if (!station_.CanEdit()) return;
+    TForm2 dialog(*this);
+    dialog.Run();
+    Refresh();
 }
 
 void TForm1::Szukanie1Click() {

@@ -21,6 +21,7 @@ namespace zorva {
 class EntityGridModel;
 class PanelBar;
 class TForm3;
+class TForm4;
 class TForm5;
 class TFPodmioty;
 class TFwysokosc_wierszy;
@@ -44,6 +45,7 @@ public:
 
     // The program's other windows, created by the program block in its order.
     TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;  // made at the first "Weryfikacja danych", then kept
     TFwysokosc_wierszy* Fwysokosc_wierszy = nullptr;
     TForm5* Form5 = nullptr;
     TFPodmioty* FPodmioty = nullptr;

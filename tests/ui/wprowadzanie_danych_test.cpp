@@ -1,0 +1,330 @@
+#include "wprowadzanie_danych.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "Unit4.h"
+#include "entry/verification.h"
+#include "ui_fixture.h"
+
+using namespace zorva;
+using namespace zorva::ui_test;
+
+namespace {
+
+const std::vector<Entity> kConfirmations = {
+    {"SP", "SP5ABC", "2020-01-02", "QSL", "2021-03-04"},
+    {"OH", "OH2BH", "2023-07-08", "QSL", ""},
+    {"DL/D", "Y21AA", "1989-11-09", "LoTW", ""},
+};
+
+const MessageBox kVerificationBox{kVerificationQuestion, "Ostrzeżenie", Icon::Warning,
+                                  Buttons::YesNo, Answer::No};
+
+// The station above opened in the view of all entities.
+TForm1& StartStation(Program& program) {
+    Settings settings;
+    settings.call = "SP9XYZ";
+    settings.file = program.WriteStation("sp9xyz.txt", "SP9XYZ", kConfirmations);
+    program.WriteSettings(settings);
+    TForm1& form = program.Start();
+    form.show();
+    return form;
+}
+
+int GridRowOf(const TForm1& form, const std::string& prefix) {
+    const zorva::Grid& grid = form.station().grid;
+    for (int r = 1; r <= grid.DataRowCount(); ++r) {
+        if (grid.DataRow(r).prefix == prefix) return r;
+    }
+    return 0;
+}
+
+const EntityRow& TableRow(const TForm1& form, const std::string& adif) {
+    return form.station().table.Row(form.station().table.FindAdif(adif));
+}
+
+// A press and release on a data row of the grid, as the user clicks it. The
+// row is made current first, so that the grid shows it where the click lands.
+void ClickRow(TForm1& form, int gridRow) {
+    QTableView* grid = form.Grid();
+    form.station().SelectRow(gridRow);
+    form.Refresh();
+    const QRect cell = grid->visualRect(form.GridModel()->index(gridRow - 1, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// Runs `drive` on the entry dialog once its modal loop has started.
+void WhenEntryDialogOpens(const std::function<void(TForm2&)>& drive, bool* ran) {
+    QTimer::singleShot(0, [drive, ran] {
+        auto* dialog = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        *ran = true;
+        drive(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+}
+
+}  // namespace
+
+class EntryDialogWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void keyboardEntryConfirmsTheClickedRow();
+    void dialogShowsItsDesignAndTheRow();
+    void tabOrderFollowsTheFields();
+    void refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate();
+    void escapeInTheCallFieldCancels();
+    void doubleClickOnQslConfirmsAndEmptyCallRemoves();
+    void dateFieldEditMarksTheDataModified();
+    void verifiedRowIsRefusedBeforeTheDialogShows();
+    void verificationRunsThroughTheDateDialog();
+    void blankVerificationDateKeepsTheDateDialogOpen();
+};
+
+void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
+    Program program;
+    TForm1& form = StartStation(program);
+    const int row = GridRowOf(form, "F");
+    QVERIFY(row > 0);
+    ClickRow(form, row);
+    QCOMPARE(program.CurrentRow(), row);
+
+    bool ran = false;
+    WhenEntryDialogOpens(
+        [](TForm2& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Wprowadzanie danych"));
+            QTest::keyClicks(dialog.MaskEdit2(), "f5xyz");
+            QTest::keyClick(dialog.MaskEdit2(), Qt::Key_Return);
+            QCOMPARE(dialog.focusWidget(), dialog.MaskEdit1());
+            QTest::keyClicks(dialog.MaskEdit1(), "20240517");
+            QTest::keyClick(dialog.MaskEdit1(), Qt::Key_Return);
+            QCOMPARE(dialog.focusWidget(), dialog.RadioButton1());
+            QTest::keyClick(dialog.RadioButton1(), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+        },
+        &ran);
+    QTest::keyClick(form.Grid(), Qt::Key_Return);
+    QVERIFY(ran);
+
+    QCOMPARE(program.Cell(row, 4), QString("F5XYZ"));
+    QCOMPARE(program.Cell(row, 5), QString("2024-05-17"));
+    QCOMPARE(program.Cell(row, 6), QString("QSL"));
+    const EntityRow& entity = TableRow(form, "227");
+    QCOMPARE(entity.call, std::string("F5XYZ"));
+    QCOMPARE(entity.qsoDate, std::string("2024-05-17"));
+    QCOMPARE(entity.confirmation, std::string("QSL"));
+    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       3/4"));
+    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  2/3"));
+    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/1"));
+    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QVERIFY(form.station().modified);
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
+    Program program;
+    TForm1& form = StartStation(program);
+    form.station().SelectRow(GridRowOf(form, "DL/D"));
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    QVERIFY(dialog.WasConfirmed());
+    QCOMPARE(dialog.Label(1)->text(), QString("Znak"));
+    QCOMPARE(dialog.Label(2)->text(), QString("Data (rrrr-mm-dd)"));
+    QCOMPARE(dialog.Label(5)->text(), QString(" 81"));
+    QCOMPARE(dialog.Label(6)->text(), QString("D"));
+    QCOMPARE(dialog.Label(3)->text(), QString("DL/D"));
+    QCOMPARE(dialog.Label(4)->text(), QString("Germany"));
+    QCOMPARE(dialog.findChild<QGroupBox*>("GroupBox1")->title(), QString("Sposób potwierdzenia"));
+    QCOMPARE(dialog.Button1()->text(), QString("Zatwierdź"));
+    QCOMPARE(dialog.Button2()->text(), QString("Anuluj"));
+    QVERIFY(dialog.RadioButton2()->isChecked());
+    QCOMPARE(dialog.CallFieldText(), std::string("Y21AA          "));
+    QCOMPARE(dialog.DateFieldText(), std::string("1989-11-09"));
+    QVERIFY(dialog.MaskEdit2()->font().fixedPitch() ||
+            QFontInfo(dialog.MaskEdit2()->font()).fixedPitch());
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    // Filling the dialog is no edit: nothing is marked modified.
+    QVERIFY(!form.station().modified);
+
+    form.station().SelectRow(GridRowOf(form, "F"));
+    TForm2 blank(form);
+    QVERIFY(blank.Open());
+    QVERIFY(!blank.WasConfirmed());
+    QCOMPARE(blank.CallFieldText(), std::string(15, ' '));
+    QCOMPARE(blank.DateFieldText(), std::string("    -  -  "));
+    QVERIFY(blank.RadioButton1()->isChecked());
+    // Letters turn into capitals as typed; the date field takes digits only.
+    QTest::keyClicks(blank.MaskEdit2(), "sp9");
+    QTest::sendKeyEvent(QTest::Click, blank.MaskEdit2(), Qt::Key_unknown, QString::fromUtf8("ą"),
+                        {});
+    QTest::keyClicks(blank.MaskEdit2(), "bc");
+    QCOMPARE(blank.CallFieldText(), std::string("SP9ĄBC         "));
+    blank.MaskEdit1()->setCursorPosition(0);
+    QTest::keyClicks(blank.MaskEdit1(), "2x0a24");
+    QCOMPARE(blank.DateFieldText(), std::string("2024-  -  "));
+}
+
+void EntryDialogWindowTest::tabOrderFollowsTheFields() {
+    Program program;
+    TForm1& form = StartStation(program);
+    form.station().SelectRow(GridRowOf(form, "F"));
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    const QList<QWidget*> order = {dialog.MaskEdit2(),    dialog.MaskEdit1(), dialog.RadioButton1(),
+                                   dialog.RadioButton2(), dialog.Button1(),   dialog.Button2()};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order[i]->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        QCOMPARE(next, order[i + 1]);
+    }
+}
+
+void EntryDialogWindowTest::refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate() {
+    Program program;
+    TForm1& form = StartStation(program);
+    form.station().SelectRow(GridRowOf(form, "F"));
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    dialog.show();
+    QTest::keyClicks(dialog.MaskEdit2(), "F5XYZ");
+    program.prompter.ExpectError("Wprowadź datę łączności!");
+    QTest::keyClick(dialog.RadioButton1(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.focusWidget(), dialog.MaskEdit1());
+
+    dialog.MaskEdit1()->setCursorPosition(0);
+    QTest::keyClicks(dialog.MaskEdit1(), "20241317");
+    program.prompter.ExpectError("Wprowadź poprawną datę łączności!");
+    dialog.Button1()->click();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(TableRow(form, "227").call, std::string());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
+    Program program;
+    TForm1& form = StartStation(program);
+    const int row = GridRowOf(form, "OH");
+    form.station().SelectRow(row);
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    dialog.show();
+    form.station().grid.currentRow = 0;
+    QTest::keyClick(dialog.MaskEdit2(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(program.CurrentRow(), row);
+    QCOMPARE(TableRow(form, "224").call, std::string("OH2BH"));
+}
+
+void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
+    Program program;
+    TForm1& form = StartStation(program);
+    form.station().SelectRow(GridRowOf(form, "DL/D"));
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    dialog.show();
+    dialog.MaskEdit2()->clear();
+    QTest::mouseDClick(dialog.RadioButton1(), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const EntityRow& entity = TableRow(form, " 81");
+    QCOMPARE(entity.call, std::string());
+    QCOMPARE(entity.qsoDate, std::string());
+    QCOMPARE(entity.confirmation, std::string());
+    QCOMPARE(form.station().counters.toVerifyAll, 1);
+    QCOMPARE(form.station().counters.lotwCount, 0);
+}
+
+void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
+    Program program;
+    TForm1& form = StartStation(program);
+    form.station().SelectRow(GridRowOf(form, "OH"));
+    TForm2 dialog(form);
+    QVERIFY(dialog.Open());
+    dialog.show();
+    QVERIFY(!form.station().modified);
+    dialog.MaskEdit1()->setCursorPosition(9);
+    QTest::keyClick(dialog.MaskEdit1(), Qt::Key_9);
+    QVERIFY(form.station().modified);
+    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    dialog.Button2()->click();
+    QCOMPARE(TableRow(form, "224").qsoDate, std::string("2023-07-08"));
+}
+
+void EntryDialogWindowTest::verifiedRowIsRefusedBeforeTheDialogShows() {
+    Program program;
+    TForm1& form = StartStation(program);
+    const int row = GridRowOf(form, "SP");
+    ClickRow(form, row);
+    bool ran = false;
+    WhenEntryDialogOpens([](TForm2&) {}, &ran);
+    program.prompter.ExpectError("Nie można zmieniać zweryfikowanych danych!");
+    form.MenuItem("Edycja1")->trigger();
+    QVERIFY(!ran);
+    QVERIFY(program.DialoguesAsScripted());
+    QCoreApplication::processEvents();
+}
+
+void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
+    Program program;
+    TForm1& form = StartStation(program);
+    program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
+    form.MenuItem("Weryfikacjadanych1")->trigger();
+    QVERIFY(form.Form4);
+    TForm4& dates = *form.Form4;
+    QVERIFY(dates.isVisible());
+    QVERIFY(!dates.isModal());
+    QCOMPARE(dates.windowTitle(), QString("Data weryfikacji"));
+    QVERIFY(!(dates.windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(dates.Edit1()->text(), QString("2026-12-08"));
+    QCOMPARE(dates.focusWidget(), static_cast<QWidget*>(dates.Button1()));
+
+    form.station().typedPrefix = "O";
+    dates.Edit1()->setText("2025-01-10");
+    QTest::keyClick(dates.Edit1(), Qt::Key_Return);
+    QVERIFY(!dates.isVisible());
+    QVERIFY(form.station().typedPrefix.empty());
+    QCOMPARE(TableRow(form, "224").verifiedDate, std::string("2025-01-10"));
+    QCOMPARE(TableRow(form, " 81").verifiedDate, std::string("2025-01-10"));
+    QCOMPARE(program.Cell(GridRowOf(form, "OH"), 7), QString("2025-01-10"));
+    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       2/3"));
+    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   2/3"));
+    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  0/0"));
+    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+
+    program.prompter.ExpectError("Brak danych do weryfikacji!");
+    form.MenuItem("Weryfikacjadanych1")->trigger();
+    QVERIFY(!dates.isVisible());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
+    Program program;
+    TForm1& form = StartStation(program);
+    program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
+    form.MenuItem("Weryfikacjadanych1")->trigger();
+    TForm4& dates = *form.Form4;
+    dates.Edit1()->clear();
+    program.prompter.ExpectError("Wprowadź datę weryfikacji!");
+    dates.Button1()->click();
+    QVERIFY(dates.isVisible());
+    QCOMPARE(TableRow(form, "224").verifiedDate, std::string());
+    QVERIFY(!form.station().modified);
+    dates.Button2()->click();
+    QVERIFY(!dates.isVisible());
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+QTEST_MAIN(EntryDialogWindowTest)
+#include "wprowadzanie_danych_test.moc"

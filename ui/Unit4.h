@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zorva {
+
+class TForm1;
+
+// "Data weryfikacji": the modeless date dialog of "Weryfikacja danych". It
+// lives for the whole run and is shown and hidden; its frame has no buttons.
+class TForm4 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TForm4(TForm1& mainWindow);
+
+    // Offers the date and shows the dialog with the focus on "OK".
+    void Run(const std::string& date);
+
+    QLineEdit* Edit1() const { return Edit1_; }
+    QPushButton* Button1() const { return Button1_; }
+    QPushButton* Button2() const { return Button2_; }
+
+  public slots:
+    void Button1Click();
+    void Button2Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    TForm1& main_;
+    QLineEdit* Edit1_ = nullptr;
+    QPushButton* Button1_ = nullptr;
+    QPushButton* Button2_ = nullptr;
+};
+
+}  // namespace zorva
