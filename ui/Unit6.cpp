@@ -36,7 +36,9 @@ std::string VersionLine(const std::string& version) {
     return line;
 }
 
-std::string ProgramVersion() { return ZORVA_PROGRAM_VERSION; }
+std::string ProgramVersion() {
+    return ZORVA_PROGRAM_VERSION;
+}
 
 TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -100,7 +102,8 @@ QLabel* TForm5::AddLink(const char* name, const QString& text, const QString& hi
 }
 
 void TForm5::Run() {
-    if (parentWidget()) move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (parentWidget())
+        move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
 }
 
@@ -123,9 +126,13 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm5::Label6Click() { openUrl(QUrl(QString("mailto:") + kAuthorEmail)); }
+void TForm5::Label6Click() {
+    openUrl(QUrl(QString("mailto:") + kAuthorEmail));
+}
 
-void TForm5::Label7Click() { openUrl(QUrl(kAuthorHomePage)); }
+void TForm5::Label7Click() {
+    openUrl(QUrl(kAuthorHomePage));
+}
 
 void TForm5::Button1Click() {
     for (const QString& tool : systemTools) {
@@ -138,6 +145,8 @@ void TForm5::Button1Click() {
     ShowInformation(prompter_, "Brak programu pokazującego informacje o systemie.");
 }
 
-void TForm5::Button2Click() { accept(); }
+void TForm5::Button2Click() {
+    accept();
+}
 
 }  // namespace zorva

@@ -27,7 +27,7 @@ std::string ProgramVersion();
 // its maker with his e-mail and home page, and the system-information tool.
 class TForm5 : public QDialog {
     Q_OBJECT
-public:
+  public:
     TForm5(Prompter& prompter, std::string programDir, QWidget* parent = nullptr);
 
     // Shows the window modally, centred on its parent.
@@ -46,18 +46,18 @@ public:
     QPushButton* Button1() const { return Button1_; }
     QPushButton* Button2() const { return Button2_; }
 
-public slots:
+  public slots:
     void FormActivate();
     void Label6Click();
     void Label7Click();
     void Button1Click();  // "Informacje o systemie"
     void Button2Click();  // "Powrót"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* AddLabel(const char* name, const QString& text, int y, bool bold = true);
     QLabel* AddLink(const char* name, const QString& text, const QString& hint, int y);
 

@@ -10,20 +10,10 @@ UrlOpener DesktopUrlOpener() {
     return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
-std::string FindHelpFile(const std::string& programDir, const std::string& executableDir) {
-    for (const std::string& dir : {programDir, executableDir}) {
-        if (dir.empty()) continue;
-        const std::string path = JoinPath(dir, kHelpFileName);
-        if (FileExists(path)) return path;
-    }
-    return {};
-}
-
-void OpenHelpFile(Prompter& prompter, const std::string& programDir, const std::string& executableDir,
-                  const UrlOpener& open) {
-    const std::string path = FindHelpFile(programDir, executableDir);
-    if (path.empty()) {
-        ShowError(prompter, "Nie znaleziono pliku pomocy:\n" + JoinPath(programDir, kHelpFileName));
+void OpenHelpFile(Prompter& prompter, const std::string& programDir, const UrlOpener& open) {
+    const std::string path = JoinPath(programDir, kHelpFileName);
+    if (!FileExists(path)) {
+        ShowError(prompter, "Nie znaleziono pliku pomocy:\n" + path);
         return;
     }
     if (!open(QUrl::fromLocalFile(QString::fromStdString(path))))

@@ -1,11 +1,11 @@
 #include "jpeg_picture.h"
 
 // jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 #include "io/file_system.h"
 

@@ -17,7 +17,9 @@
 namespace zorva {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QFont FixedPitchFont(int points) {
     QFont font("Courier New", points);
@@ -93,7 +95,9 @@ void TFPodmioty::BuildList() {
     ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
     const int lineWidth = QFontMetrics(ListBox1_->font()).horizontalAdvance(QString(38, 'M'));
     ListBox1_->setMinimumSize(lineWidth + 30, 360);
-    connect(ListBox1_, &QListWidget::currentRowChanged, this, [this] {
+    // Selection, not the current row: a list taking the focus makes a row current
+    // without choosing it.
+    connect(ListBox1_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!filling_) ListBox1Click();
     });
     connect(ListBox1_, &QListWidget::itemClicked, this, [this] {
@@ -153,11 +157,16 @@ void TFPodmioty::BuildButtons() {
 }
 
 void TFPodmioty::Run() {
-    if (!editor_.Open()) return;
-    ShowState();
-    adjustSize();
+    if (!Prepare()) return;
     move(main_.frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
+}
+
+bool TFPodmioty::Prepare() {
+    if (!editor_.Open()) return false;
+    ShowState();
+    adjustSize();
+    return true;
 }
 
 void TFPodmioty::ShowState() {
@@ -201,16 +210,26 @@ void TFPodmioty::ShowFields() {
 
 void TFPodmioty::ApplyFocus() {
     switch (editor_.TakeFocus()) {
-        case EditorField::Number: Edit1_->setFocus(Qt::OtherFocusReason); break;
-        case EditorField::Prefix: Edit2_->setFocus(Qt::OtherFocusReason); break;
-        case EditorField::Name: Edit3_->setFocus(Qt::OtherFocusReason); break;
-        case EditorField::List: ListBox1_->setFocus(Qt::OtherFocusReason); break;
-        case EditorField::None: break;
+        case EditorField::Number:
+            Edit1_->setFocus(Qt::OtherFocusReason);
+            break;
+        case EditorField::Prefix:
+            Edit2_->setFocus(Qt::OtherFocusReason);
+            break;
+        case EditorField::Name:
+            Edit3_->setFocus(Qt::OtherFocusReason);
+            break;
+        case EditorField::List:
+            ListBox1_->setFocus(Qt::OtherFocusReason);
+            break;
+        case EditorField::None:
+            break;
     }
 }
 
 void TFPodmioty::ListBox1Click() {
-    editor_.SelectLine(ListBox1_->currentRow());
+    const QList<QListWidgetItem*> chosen = ListBox1_->selectedItems();
+    editor_.SelectLine(chosen.isEmpty() ? -1 : ListBox1_->row(chosen.first()));
     filling_ = true;
     ShowFields();
     filling_ = false;
@@ -260,7 +279,9 @@ void TFPodmioty::Edit3Change(const QString& text) {
     KeepTyping(Edit3_, editor_.Name());
 }
 
-void TFPodmioty::CheckBox1Click(bool checked) { editor_.SetDeleted(checked); }
+void TFPodmioty::CheckBox1Click(bool checked) {
+    editor_.SetDeleted(checked);
+}
 
 bool TFPodmioty::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1_ && event->type() == QEvent::FocusOut && isVisible()) {

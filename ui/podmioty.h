@@ -19,11 +19,13 @@ class TForm1;
 // fields. Handlers forward to the EntityEditor and then show its state.
 class TFPodmioty : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFPodmioty(TForm1& mainWindow);
 
     // Loads the list and shows the window modally; nothing when the file is missing.
     void Run();
+    // Run's first half: loads the list and fills the controls; false when the file is missing.
+    bool Prepare();
 
     const EntityEditor& editor() const { return editor_; }
     QListWidget* ListBox1() const { return ListBox1_; }
@@ -38,7 +40,7 @@ public:
     QPushButton* Button3() const { return Button3_; }
     QPushButton* Button4() const { return Button4_; }
 
-public slots:
+  public slots:
     void ListBox1Click();
     void Button1Click();  // "Szukaj wg ADIF"
     void Button2Click();  // "Nowy podmiot"
@@ -50,10 +52,10 @@ public slots:
     void Edit3Change(const QString& text);
     void CheckBox1Click(bool checked);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildList();
     void BuildFields();
     void BuildButtons();

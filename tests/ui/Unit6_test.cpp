@@ -1,0 +1,170 @@
+// The About window, the picture decoder and the help file.
+#include "Unit6.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "help_file.h"
+#include "jpeg_picture.h"
+#include "scripted_prompter.h"
+#include "temp_dir.h"
+
+using namespace zorva;
+using zorva::testing::ScriptedPrompter;
+
+namespace {
+
+bool NoPrompterMismatch() {
+    return !::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed();
+}
+
+}  // namespace
+
+class Unit6Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void versionLineTakesThreeNumbers();
+    void opensTwiceWithTheVersionAndFocusOnPowrot();
+    void pictureIsDecodedAndStretched();
+    void linksOpenMailAndHomePage();
+    void systemInformationStartsAToolOrSaysThereIsNone();
+    void helpIsOpenedFromTheProgramDirectoryOnly();
+};
+
+void Unit6Test::versionLineTakesThreeNumbers() {
+    QCOMPARE(VersionLine("7.0.3.0"), std::string("Wersja 7.0.3"));
+    QCOMPARE(VersionLine("10.12.345.6"), std::string("Wersja 10.12.345"));
+    QCOMPARE(VersionLine("2.1"), std::string("Wersja 2.1"));
+    QCOMPARE(ProgramVersion(), std::string("7.0.3.0"));
+}
+
+void Unit6Test::opensTwiceWithTheVersionAndFocusOnPowrot() {
+    ScriptedPrompter prompter;
+    TForm5 about(prompter, ZORVA_DATA_DIR);
+    QCOMPARE(about.windowTitle(), QString("Informacja o programie"));
+    QCOMPARE(about.size(), QSize(256, 247));
+    for (int time = 0; time < 2; ++time) {
+        QString version;
+        QWidget* focus = nullptr;
+        QTimer::singleShot(0, &about, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&about));
+            version = about.Label4()->text();
+            focus = QApplication::focusWidget();
+            if (focus) QTest::keyClick(focus, Qt::Key_Space);
+            about.close();
+        });
+        about.Run();
+        QCOMPARE(version, QString("Wersja 7.0.3"));
+        QCOMPARE(focus, static_cast<QWidget*>(about.Button2()));
+        QVERIFY(!about.isVisible());
+    }
+}
+
+void Unit6Test::pictureIsDecodedAndStretched() {
+    const QImage picture = DecodeJpegFile(std::string(ZORVA_DATA_DIR) + "/about.jpg");
+    QCOMPARE(picture.size(), QSize(548, 1192));
+    QVERIFY(picture.pixelColor(274, 596) != picture.pixelColor(274, 60));  // a picture, not a blank
+
+    zorva::testing::TempDir dir;
+    dir.Write("broken.jpg", "\xFF\xD8\xFF\xE0 not really a JPEG");
+    QVERIFY(DecodeJpegFile(dir.File("broken.jpg")).isNull());
+    QVERIFY(DecodeJpegFile(dir.File("missing.jpg")).isNull());
+
+    ScriptedPrompter prompter;
+    TForm5 about(prompter, ZORVA_DATA_DIR);
+    QCOMPARE(about.Image1()->size(), QSize(81, 209));
+    QVERIFY(about.Image1()->hasScaledContents());
+    QCOMPARE(about.Image1()->pixmap().size(), QSize(548, 1192));
+
+    TForm5 withoutPicture(prompter, dir.Path());  // no picture: the window still works
+    QVERIFY(withoutPicture.Image1()->pixmap().isNull());
+}
+
+void Unit6Test::linksOpenMailAndHomePage() {
+    ScriptedPrompter prompter;
+    TForm5 about(prompter, ZORVA_DATA_DIR);
+    QList<QUrl> opened;
+    about.openUrl = [&](const QUrl& url) {
+        opened << url;
+        return true;
+    };
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    for (QLabel* link : {about.Label6(), about.Label7()}) {
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(link->font().underline() && link->font().bold());
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QCOMPARE(about.Label6()->toolTip(), QString("Wyślij maila do autora"));
+    QCOMPARE(about.Label7()->toolTip(), QString("Strona domowa SP0ZRV"));
+    QCOMPARE(opened, (QList<QUrl>{QUrl("mailto:zorva.rade@example.org"),
+                                  QUrl("https://example.org/zorva_rade/")}));
+}
+
+void Unit6Test::systemInformationStartsAToolOrSaysThereIsNone() {
+    ScriptedPrompter prompter;
+    TForm5 about(prompter, ZORVA_DATA_DIR);
+    QStringList started;
+    about.startProgram = [&](const QString& program) {
+        started << program;
+        return true;
+    };
+    about.systemTools = {"no-such-system-tool-here", "sh"};
+    about.Button1Click();
+    QCOMPARE(started.size(), 1);
+    QVERIFY(started[0].endsWith("/sh"));
+
+    about.systemTools = {"no-such-system-tool-here"};
+    prompter.ExpectBox({"Brak programu pokazującego informacje o systemie.",
+                        "Informacja",
+                        Icon::Information,
+                        Buttons::Ok,
+                        {}});
+    about.Button1Click();
+
+    about.systemTools = {"sh"};
+    about.startProgram = [](const QString&) { return false; };
+    prompter.ExpectError("Nie można uruchomić programu " + started[0].toStdString() + ".");
+    about.Button1Click();
+    QVERIFY(prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+}
+
+void Unit6Test::helpIsOpenedFromTheProgramDirectoryOnly() {
+    ScriptedPrompter prompter;
+    zorva::testing::TempDir programDir, workingDir;
+    workingDir.Write("zorva_rade.html", "<html></html>");
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(workingDir.Path())));
+    QList<QUrl> opened;
+    const UrlOpener recorder = [&](const QUrl& url) {
+        opened << url;
+        return true;
+    };
+
+    prompter.ExpectError("Nie znaleziono pliku pomocy:\n" + programDir.File("zorva_rade.html"));
+    OpenHelpFile(prompter, programDir.Path(), recorder);
+    QVERIFY(opened.isEmpty());
+
+    programDir.Write("zorva_rade.html", "<html></html>");
+    OpenHelpFile(prompter, programDir.Path(), recorder);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened[0],
+             QUrl::fromLocalFile(QString::fromStdString(programDir.File("zorva_rade.html"))));
+
+    prompter.ExpectError("Nie można otworzyć pliku pomocy:\n" + programDir.File("zorva_rade.html") +
+                         "\nBrak programu do przeglądania stron HTML.");
+    OpenHelpFile(prompter, programDir.Path(), [](const QUrl&) { return false; });
+    QDir::setCurrent(before);
+    QVERIFY(prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+}
+
+QTEST_MAIN(Unit6Test)
+#include "Unit6_test.moc"

@@ -1,0 +1,245 @@
+// The entity database editor's window, driven with the keyboard and the mouse.
+#include "podmioty.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "entity_grid_model.h"
+#include "files/station_file.h"
+#include "io/text_file.h"
+#include "panel_bar.h"
+#include "scripted_prompter.h"
+#include "temp_dir.h"
+#include "zorva_user.h"
+
+using namespace zorva;
+using zorva::testing::CrLf;
+using zorva::testing::ScriptedPrompter;
+
+namespace {
+
+const std::string kMalta = "246| |1A0  |Military Order of Malta |";
+const std::string kRotuma = "460| |3D2  |Rotuma Island           |";
+const std::string kFiji = "176| |3D2  |Fiji                    |";
+const std::string kSwaziland = "468| |3DA  |Swaziland               |";
+const std::string kCanada = "  1| |VE   |Canada                  |";
+const std::string kBlenheim = " 23|D|1B   |Blenheim Reef           |";
+
+const MessageBox kAdded{
+    "Podmiot został dodany do bazy!", "Informacja", Icon::Information, Buttons::Ok, {}};
+const MessageBox kUnsaved{"Zmiany  nie  zostały  zapisane.\nCzy zapisać dokonane zmiany?",
+                          "Ostrzeżenie",
+                          Icon::Warning,
+                          Buttons::YesNoCancel,
+                          {}};
+
+bool NoPrompterMismatch() {
+    return !::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed();
+}
+
+// A program directory with the reference file and the station SP5ABC, opened in the main window.
+struct Fixture {
+    Fixture() {
+        dir.Write("dxcc_adif.kvt", CrLf({kMalta, kBlenheim, kRotuma, kFiji, kSwaziland, kCanada}));
+        original = dir.Read("dxcc_adif.kvt");
+        std::vector<std::string> lines = StationHeaderLines("SP5ABC", "2026-12-08");
+        for (const EntityRow& row :
+             {EntityRow{"246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL",
+                        ""},
+              EntityRow{" 23", "D", "1B", "Blenheim Reef", "", "", "", ""},
+              EntityRow{"460", "", "3D2", "Rotuma Island", "", "", "", ""},
+              EntityRow{"176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL", ""},
+              EntityRow{"468", "", "3DA", "Swaziland", "", "", "", ""},
+              EntityRow{"  1", "", "VE", "Canada", "", "", "", ""}})
+            lines.push_back(FormatStationLine(row));
+        WriteTextLines(dir.File("sp5abc.txt"), lines);
+        form.station().SetCurrentFileName(dir.File("sp5abc.txt"));
+        form.station().LoadStationFile();
+        form.Refresh();
+    }
+
+    zorva::testing::TempDir dir;
+    std::string original;
+    ScriptedPrompter prompter;
+    zorva::testing::FixedClock clock;
+    TForm1 form{prompter, clock, dir.Path()};
+};
+
+void Show(TFPodmioty& window) {
+    QVERIFY(window.Prepare());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+}  // namespace
+
+class PodmiotyTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void addsAnEntityWithTheKeyboard();
+    void numberFieldTakesDigitsAndRefusesATakenNumber();
+    void controlsShowTheEditorsState();
+    void powrotAsksOnlyAfterTyping();
+    void missingReferenceKeepsTheWindowShut();
+    void mainMenuOpensTheEditorModally();
+};
+
+void PodmiotyTest::addsAnEntityWithTheKeyboard() {
+    Fixture f;
+    QVERIFY(!f.form.station().modified);
+    TFPodmioty window(f.form);
+    Show(window);
+    QCOMPARE(window.Label5()->text(), QString("5/6"));
+
+    QTest::mouseClick(window.Button2(), Qt::LeftButton);  // "Nowy podmiot"
+    QCOMPARE(QApplication::focusWidget(), window.Edit1());
+    QTest::keyClicks(window.Edit1(), "512");
+    QTest::keyClick(window.Edit1(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.Edit2());
+    QTest::keyClicks(window.Edit2(), "3d2/c");
+    QCOMPARE(window.Edit2()->text(), QString("3D2/C"));
+    QTest::keyClick(window.Edit2(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.Edit3());
+    QTest::keyClicks(window.Edit3(), "Conway Reef");
+    window.Button3()->setFocus();
+    f.prompter.ExpectBox(kAdded);
+    QTest::keyClick(window.Button3(), Qt::Key_Space);  // "Zapisz zmiany"
+    QVERIFY(f.prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+
+    const std::string conway = "512| |3D2/C|Conway Reef             |";
+    QCOMPARE(f.dir.Read("dxcc_adif.kvt"),
+             CrLf({kMalta, kBlenheim, kRotuma, kFiji, conway, kSwaziland, kCanada}));
+    QCOMPARE(f.dir.Read("dxcc_adif.kvt~"), f.original);
+    QCOMPARE(window.ListBox1()->currentRow(), 4);
+    QCOMPARE(window.ListBox1()->item(4)->text(), QString::fromStdString(conway));
+    QCOMPARE(window.Label5()->text(), QString("6/7"));
+    QVERIFY(window.Edit1()->text().isEmpty() && window.Edit2()->text().isEmpty() &&
+            window.Edit3()->text().isEmpty());
+    QVERIFY(window.Edit1()->isReadOnly());
+
+    // The grid shows the new entity in its prefix place, and the data are marked modified.
+    EntityGridModel* grid = f.form.GridModel();
+    QCOMPARE(grid->rowCount(), f.form.station().grid.DataRowCount());
+    QCOMPARE(f.form.station().grid.DataRowCount(), 7);
+    QCOMPARE(f.form.station().table.Row(5).prefix, std::string("3D2/C"));
+    bool shown = false;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        shown = shown || grid->data(grid->index(r, 3), Qt::DisplayRole).toString() == "Conway Reef";
+    QVERIFY(shown);
+    QVERIFY(f.form.station().modified);
+    auto* statusBar2 = f.form.findChild<PanelBar*>("StatusBar2");
+    QVERIFY(statusBar2);
+    QCOMPARE(statusBar2->Text(1), QString("Modyfikacja"));
+}
+
+void PodmiotyTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
+    Fixture f;
+    TFPodmioty window(f.form);
+    Show(window);
+    QTest::keyClicks(window.Edit1(), "12");
+    QCOMPARE(window.Edit1()->text(), QString());  // read-only until "Nowy podmiot"
+
+    QTest::mouseClick(window.Button2(), Qt::LeftButton);
+    QTest::keyClicks(window.Edit1(), "a1-b");
+    QCOMPARE(window.Edit1()->text(), QString("1"));
+    f.prompter.ExpectError("Podmiot o takim numerze już istnieje w bazie!");
+    QTest::keyClick(window.Edit1(), Qt::Key_Tab);
+    QVERIFY(f.prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+    QCOMPARE(window.ListBox1()->currentRow(), 5);
+    QCOMPARE(QApplication::focusWidget(), window.Edit1());
+    QCOMPARE(window.Edit1()->text(),
+             QString("1"));  // the window's own selection does not load the fields
+}
+
+void PodmiotyTest::controlsShowTheEditorsState() {
+    Fixture f;
+    TFPodmioty window(f.form);
+    Show(window);
+    QCOMPARE(window.windowTitle(), QString("Zarządzanie bazą podmiotów"));
+    QVERIFY(QFontInfo(window.ListBox1()->font()).fixedPitch());
+    QCOMPARE(window.ListBox1()->count(), 6);
+    QVERIFY(!window.Label1()->isEnabled());
+    QVERIFY(window.Edit1()->isReadOnly());
+    QCOMPARE(window.Edit3()->maxLength(), 24);
+
+    // A click on a line loads it; the arrow keys do the same.
+    QListWidget* list = window.ListBox1();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(window.Edit1()->text(), QString(" 23"));
+    QCOMPARE(window.Edit2()->text(), QString("1B"));
+    QCOMPARE(window.Edit3()->text(), QString("Blenheim Reef"));
+    QVERIFY(window.CheckBox1()->isChecked());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(window.Edit3()->text(), QString("Rotuma Island"));
+    QVERIFY(!window.CheckBox1()->isChecked());
+
+    QTest::mouseClick(window.Button2(), Qt::LeftButton);
+    QVERIFY(window.Label1()->isEnabled());
+    QVERIFY(!window.Edit1()->isReadOnly());
+    QVERIFY(window.Edit3()->text().isEmpty());
+}
+
+void PodmiotyTest::powrotAsksOnlyAfterTyping() {
+    Fixture f;
+    TFPodmioty window(f.form);
+    Show(window);
+    QTest::mouseClick(window.CheckBox1(), Qt::LeftButton);  // not typing
+    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+
+    Show(window);
+    QTest::keyClicks(window.Edit3(), "x");
+    f.prompter.ExpectBox(kUnsaved, Answer::Cancel);
+    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    f.prompter.ExpectBox(kUnsaved, Answer::No);
+    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(f.prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+    QCOMPARE(f.dir.Read("dxcc_adif.kvt"), f.original);
+    QVERIFY(!f.dir.Exists("dxcc_adif.kvt~"));
+    QVERIFY(!f.form.station().modified);
+}
+
+void PodmiotyTest::missingReferenceKeepsTheWindowShut() {
+    Fixture f;
+    std::remove(f.dir.File("dxcc_adif.kvt").c_str());
+    TFPodmioty window(f.form);
+    f.prompter.ExpectError("Plik wzorcowy \"" + f.dir.File("dxcc_adif.kvt") +
+                           "\" nie został znaleziony!\n" +
+                           "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
+    window.Run();
+    QVERIFY(!window.isVisible());
+    QVERIFY(f.prompter.Done());
+    QVERIFY(NoPrompterMismatch());
+}
+
+void PodmiotyTest::mainMenuOpensTheEditorModally() {
+    Fixture f;
+    TFPodmioty window(f.form);
+    f.form.FPodmioty = &window;
+    bool wasModal = false;
+    QTimer::singleShot(0, &window, [&] {
+        wasModal = window.isVisible() && window.isModal();
+        window.Button4()->click();
+    });
+    f.form.Zarzdzaniebazpodmiotw1Click();
+    QVERIFY(wasModal);
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(PodmiotyTest)
+#include "podmioty_test.moc"
