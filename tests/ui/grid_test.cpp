@@ -1,0 +1,322 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "Unit8.h"
+#include "station/appearance.h"
+#include "ui_fixture.h"
+#include "wysokosc_wierszy.h"
+
+using namespace zorva;
+using namespace zorva::ui_test;
+
+namespace {
+
+// Confirmed, verified and deleted entities in every combination the colours tell apart.
+const std::vector<Entity> kConfirmations = {
+    {"SP", "SP9XYZ", "2020-01-02", "QSL", "2022-02-02"},
+    {"OH", "OH2BH", "2021-03-04", "LoTW", ""},
+    {"1B", "1B1AA", "1990-01-01", "QSL", "1991-02-02"},  // deleted, verified
+    {"1G", "1G1GG", "1989-05-06", "QSL", ""},            // deleted, confirmed
+};
+
+MessageBox Information(const std::string& text, Icon icon = Icon::Information) {
+    return {text, "Informacja", icon, Buttons::Ok, {}};
+}
+
+class Started : public Program {
+public:
+    Started() {
+        Settings settings;
+        settings.call = "SP5ABC";
+        settings.file = WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
+        WriteSettings(settings);
+        Start();
+        form->Form3 = new TForm3(*form);
+        form->Fwysokosc_wierszy = new TFwysokosc_wierszy(*form);
+    }
+    int RowOfPrefix(const QString& prefix) const {
+        for (int r = 1; r <= GridRows(); ++r)
+            if (Cell(r, 2) == prefix) return r;
+        return 0;
+    }
+    QPoint TitleCentre(int column) const {
+        const QHeaderView* titles = form->Grid()->horizontalHeader();
+        return {titles->sectionViewportPosition(column) + titles->sectionSize(column) / 2, 5};
+    }
+    void PressTitle(int column) {
+        QTest::mousePress(form->Grid()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          TitleCentre(column));
+    }
+    QString Label(const char* name) const { return form->findChild<QLabel*>(name)->text(); }
+};
+
+}  // namespace
+
+class GridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void viewItemsFillTheGridAndNameTheView();
+    void anEmptyViewShowsNoDataRows();
+    void hidingDeletedEntitiesIsACheckOfItsOwn();
+    void titlePressesSortAndReverse();
+    void theDeletedTitleDoesNotSortWhileDeletedAreHidden();
+    void typedLettersFindThePrefix();
+    void typedLettersDoNothingWhenNotSortedByPrefix();
+    void ctrlFOpensTheSearchThatFindsNamePressByPress();
+    void rowColoursFollowTheRowState();
+    void theCurrentRowIsWhiteOnBlueWhateverTheColours();
+    void anItalicFontLastsOnlyUntilTheSettingsAreWritten();
+    void rowHeightSpinTakesOnlyArrowSteps();
+};
+
+void GridTest::viewItemsFillTheGridAndNameTheView() {
+    Started program;
+    TForm1& form = *program.form;
+    QCOMPARE(program.GridRows(), 402);
+    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
+    QCOMPARE(program.Label("Label5"), QString("Do weryfikacji"));
+    QVERIFY(form.MenuItem("Podmiotydoweryfikacji1")->isChecked());
+    QCOMPARE(program.GridRows(), 2);
+    QCOMPARE(program.Cell(1, 2), QString("1G"));
+    QCOMPARE(program.Cell(2, 2), QString("OH"));
+    form.MenuItem("Podmiotyzweryfikowane1")->trigger();
+    QCOMPARE(program.Label("Label5"), QString("Zweryfikowane"));
+    QCOMPARE(program.GridRows(), 2);
+    form.MenuItem("Podmiotyniepotwierdzone1")->trigger();
+    QCOMPARE(program.Label("Label5"), QString("Niepotwierdzone"));
+    QCOMPARE(program.GridRows(), 398);
+    form.MenuItem("Wszystkiepodmioty1")->trigger();
+    QCOMPARE(program.Label("Label5"), QString("Wszystkie podmioty"));
+    QCOMPARE(program.GridRows(), 402);
+    // Switching views never changes the counters.
+    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       2/4"));
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void GridTest::anEmptyViewShowsNoDataRows() {
+    Started program;
+    TForm1& form = *program.form;
+    form.MenuItem("bez_deleted_1")->trigger();
+    form.MenuItem("Podmiotyzweryfikowane1")->trigger();
+    QCOMPARE(program.GridRows(), 1);
+    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
+    QCOMPARE(program.GridRows(), 1);
+    program.prompter.ExpectBox(Information("Brak elementów do wyświetlenia!", Icon::Warning));
+    form.station().table.Row(form.station().table.FindAdif("224")).call.clear();
+    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
+    QCOMPARE(program.GridRows(), 0);
+    QCOMPARE(program.CurrentRow(), 0);
+    QVERIFY(program.DialoguesAsScripted());
+}
+
+void GridTest::hidingDeletedEntitiesIsACheckOfItsOwn() {
+    Started program;
+    TForm1& form = *program.form;
+    form.MenuItem("bez_deleted_1")->trigger();
+    QVERIFY(form.MenuItem("bez_deleted_1")->isChecked());
+    QVERIFY(form.MenuItem("Wszystkiepodmioty1")->isChecked());
+    QCOMPARE(program.GridRows(), 402 - 62);
+    QCOMPARE(program.RowOfPrefix("1B"), 0);
+    form.MenuItem("bez_deleted_1")->trigger();
+    QCOMPARE(program.GridRows(), 402);
+    QVERIFY(program.RowOfPrefix("1B") > 0);
+}
+
+void GridTest::titlePressesSortAndReverse() {
+    Started program;
+    TForm1& form = *program.form;
+    EntityGridModel& model = *form.GridModel();
+    program.PressTitle(3);
+    QCOMPARE(form.station().sortColumn, 3);
+    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Rosnąco"));
+    QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+    QCOMPARE(program.Cell(1, 3), QString("Abu Ail Is."));
+    program.PressTitle(3);
+    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Malejąco"));
+    QVERIFY(program.Cell(1, 3).startsWith("Z"));
+    // The prefix search is off while not sorted by prefix ascending.
+    QVERIFY(!form.findChild<QLabel*>("Label1")->isEnabled());
+    // Descending by call puts the confirmed first and the unconfirmed last.
+    program.PressTitle(4);
+    program.PressTitle(4);
+    QCOMPARE(program.Cell(1, 4), QString("SP9XYZ"));
+    QCOMPARE(program.Cell(402, 4), QString());
+}
+
+void GridTest::theDeletedTitleDoesNotSortWhileDeletedAreHidden() {
+    Started program;
+    TForm1& form = *program.form;
+    form.MenuItem("bez_deleted_1")->trigger();
+    program.PressTitle(1);
+    QCOMPARE(form.station().sortColumn, 2);
+    form.MenuItem("bez_deleted_1")->trigger();
+    program.PressTitle(1);
+    QCOMPARE(form.station().sortColumn, 1);
+}
+
+void GridTest::typedLettersFindThePrefix() {
+    Started program;
+    TForm1& form = *program.form;
+    QTest::keyClicks(form.Grid(), "o");
+    QCOMPARE(program.Label("Label3"), QString("O"));
+    QCOMPARE(program.Label("Label1"), QString("ESC - szukanie następnego podmiotu"));
+    QTest::keyClicks(form.Grid(), "h");
+    QCOMPARE(program.Label("Label3"), QString("OH"));
+    QCOMPARE(program.Cell(program.CurrentRow(), 2), QString("OH"));
+    QCOMPARE(form.Grid()->currentIndex().row() + 1, program.CurrentRow());
+    // A slash never joins the prefix.
+    QTest::keyClicks(form.Grid(), "/");
+    QCOMPARE(program.Label("Label3"), QString("OH"));
+    QTest::keyClick(form.Grid(), Qt::Key_Escape);
+    QCOMPARE(program.Label("Label3"), QString());
+    QCOMPARE(program.Label("Label1"), QString("Wprowadź prefiks szukanego podmiotu"));
+    // Beyond every prefix: the last row.
+    QTest::keyClicks(form.Grid(), "zz");
+    QCOMPARE(program.CurrentRow(), program.GridRows());
+}
+
+void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
+    Started program;
+    TForm1& form = *program.form;
+    program.PressTitle(3);
+    const int before = program.CurrentRow();
+    QTest::keyClicks(form.Grid(), "oh");
+    QCOMPARE(program.Label("Label3"), QString());
+    QCOMPARE(program.CurrentRow(), before);
+}
+
+void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
+    Started program;
+    TForm1& form = *program.form;
+    QTest::keyClick(form.Grid(), Qt::Key_F, Qt::ControlModifier);
+    TForm3& search = *form.Form3;
+    QVERIFY(search.isVisible());
+    QCOMPARE(search.windowTitle(), QString("Szukanie podmiotu"));
+    // Window frames may shift the place by a pixel or two.
+    const QPoint expected = form.frameGeometry().topLeft() + QPoint(276, 15);
+    QVERIFY((search.frameGeometry().topLeft() - expected).manhattanLength() <= 4);
+    QLineEdit& text = *search.Edit1();
+    QPushButton& find = *search.findChild<QPushButton*>("Button1");
+
+    // Letter by letter: "i" already matches many names, "isl" only the Isle of Man.
+    QTest::keyClicks(&text, "i");
+    find.click();
+    const int firstI = program.CurrentRow();
+    QVERIFY(program.Cell(firstI, 3).contains("i", Qt::CaseInsensitive));
+    QTest::keyClicks(&text, "sl");
+    find.click();
+    QCOMPARE(program.Cell(program.CurrentRow(), 3), QString("Isle of Man"));
+    program.prompter.ExpectBox(Information("Szukanie zakończone!"));
+    find.click();
+    QVERIFY(program.DialoguesAsScripted());
+    // Then again from the top.
+    find.click();
+    QCOMPARE(program.Cell(program.CurrentRow(), 3), QString("Isle of Man"));
+
+    // After a match, a text that matches nothing first ends the search, then finds nothing.
+    search.findChild<QPushButton*>("Button2")->click();
+    QCOMPARE(text.text(), QString());
+    QTest::keyClicks(&text, "xyzzy");
+    program.prompter.ExpectBox(Information("Szukanie zakończone!"));
+    QTest::keyClick(&text, Qt::Key_Return);
+    program.prompter.ExpectBox(Information("Nie znaleziono podmiotu!"));
+    find.click();
+    QVERIFY(program.DialoguesAsScripted());
+    // Esc empties the field, and on an empty field hides the window.
+    QTest::keyClick(&text, Qt::Key_Escape);
+    QCOMPARE(text.text(), QString());
+    QVERIFY(search.isVisible());
+    QTest::keyClick(&text, Qt::Key_Escape);
+    QVERIFY(!search.isVisible());
+}
+
+void GridTest::rowColoursFollowTheRowState() {
+    Started program;
+    const EntityGridModel& model = *program.form->GridModel();
+    const Appearance& look = program.form->station().appearance;
+    program.form->station().SelectRow(program.RowOfPrefix("1A0"));
+    program.form->Refresh();
+    auto background = [&](const char* prefix) { return model.Background(program.RowOfPrefix(prefix)); };
+    QCOMPARE(background("1B"), ColourFromSetting(look.verifiedColour));   // deleted, verified
+    QCOMPARE(background("1G"), ColourFromSetting(look.confirmedColour));  // deleted, confirmed
+    QCOMPARE(background("1M"), ColourFromSetting(look.deletedColour));    // deleted only
+    QCOMPARE(background("SP"), ColourFromSetting(look.verifiedColour));
+    QCOMPARE(background("OH"), ColourFromSetting(look.confirmedColour));
+    QCOMPARE(background("DL"), ColourFromSetting(look.otherColour));
+    QCOMPARE(ColourFromSetting(11195903), QColor(255, 213, 170));
+    QCOMPARE(SettingFromColour(QColor(196, 255, 196)), 12910532);
+}
+
+void GridTest::theCurrentRowIsWhiteOnBlueWhateverTheColours() {
+    Started program;
+    TForm1& form = *program.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.station().appearance.verifiedColour = SettingFromColour(QColor(0, 0, 255));
+    const int sp = program.RowOfPrefix("SP");
+    form.Grid()->setCurrentIndex(form.GridModel()->index(sp - 1, 3));
+    QCOMPARE(program.CurrentRow(), sp);
+    const QModelIndex cell = form.GridModel()->index(sp - 1, 5);
+    QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(0, 0, 255));
+    QCOMPARE(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
+    // The row left behind takes its own colour again.
+    form.Grid()->setCurrentIndex(form.GridModel()->index(sp, 3));
+    QCOMPARE(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+
+    // What the painter puts on the screen: the highlighted row's blue.
+    const QImage shot = form.Grid()->viewport()->grab().toImage();
+    const QRect rect = form.Grid()->visualRect(form.GridModel()->index(sp, 3));
+    QCOMPARE(QColor(shot.pixel(rect.right() - 2, rect.bottom() - 2)), QColor(0, 0, 255));
+}
+
+void GridTest::anItalicFontLastsOnlyUntilTheSettingsAreWritten() {
+    Started program;
+    TForm1& form = *program.form;
+    QFont chosen("DejaVu Sans Mono", 12);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    form.SetGridFont(chosen);
+    QVERIFY(form.Grid()->font().italic());
+    QCOMPARE(form.Grid()->font().pointSize(), 12);
+    // Bold and italic is not exactly bold: the settings keep a regular face.
+    QVERIFY(!form.station().appearance.fontBold);
+    QCOMPARE(form.station().appearance.fontSize, 12);
+    QFont bold("DejaVu Sans Mono", 11);
+    bold.setBold(true);
+    form.SetGridFont(bold);
+    QVERIFY(form.station().appearance.fontBold);
+    QVERIFY(!form.Grid()->font().italic());
+}
+
+void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
+    Started program;
+    TForm1& form = *program.form;
+    TFwysokosc_wierszy& dialog = *form.Fwysokosc_wierszy;
+    QSpinBox& spin = *dialog.SpinEdit1();
+    int offered = 0;
+    QTimer::singleShot(0, &dialog, [&] {
+        offered = spin.value();
+        QTest::keyClick(&spin, Qt::Key_Up);
+        QTest::keyClick(&spin, Qt::Key_5);
+        QTest::keyClick(&spin, Qt::Key_Delete);
+        QTest::keyClick(&spin, Qt::Key_PageUp);
+        dialog.findChild<QPushButton*>("Button1")->click();
+    });
+    form.MenuItem("Wysoko1")->trigger();
+    QCOMPARE(offered, 21);
+    QCOMPARE(spin.value(), 22);
+    QCOMPARE(form.station().appearance.rowHeight, 22);
+    QCOMPARE(form.Grid()->verticalHeader()->defaultSectionSize(), 22);
+    spin.setValue(1);
+    QTest::keyClick(&spin, Qt::Key_Down);
+    QCOMPARE(spin.value(), 1);
+    spin.setValue(99);
+    QTest::keyClick(&spin, Qt::Key_Up);
+    QCOMPARE(form.Grid()->verticalHeader()->defaultSectionSize(), 99);
+}
+
+QTEST_MAIN(GridTest)
+#include "grid_test.moc"
