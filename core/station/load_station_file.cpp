@@ -17,7 +17,11 @@ void ForgetFailedLoad(Station& s) {
 }
 
 void SettleStationCall(Station& s) {
-    if (!s.stationCall.empty()) return;
+    if (!s.stationCall.empty()) {
+        // A file opened over another station's must not keep that station's call in the caption.
+        s.UpdateCaption();
+        return;
+    }
     if (s.table.HighestIndex() > 2) s.stationCall = AskStationCall(s.prompter).value_or("");
     if (!s.stationCall.empty()) {
         s.stationCall = ToUpperText(s.stationCall);

@@ -28,6 +28,15 @@ TEST_F(Opening, LoadsTheChosenFileAndEnablesTheFileCommands) {
     EXPECT_TRUE(station.texts.fileCommandsEnabled);
 }
 
+TEST_F(Opening, CaptionNamesTheCallOfTheOpenedFile) {
+    OpenModifiedStation();
+    station.ClearModified();
+    WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
+    prompter.ExpectOpenFile(kOpenChoice, dir.File("sp5abc.txt"));
+    station.Open();
+    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
+}
+
 TEST_F(Opening, DismissedDialogStillEnablesTheFileCommands) {
     prompter.ExpectOpenFile(kOpenChoice, std::nullopt);
     station.Open();
