@@ -1,0 +1,216 @@
+// The import window over the main window of a station of all shipped entities.
+#include "Unit7.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "text/cp1250.h"
+#include "ui_fixture.h"
+
+using namespace zorva;
+using namespace zorva::ui_test;
+
+namespace {
+
+TForm1& StartStation(Program& program, const std::vector<Entity>& confirmed = {}) {
+    Settings settings;
+    settings.call = "SP9XYZ";
+    settings.file = program.WriteStation("sp9xyz.txt", "SP9XYZ", confirmed);
+    program.WriteSettings(settings);
+    TForm1& form = program.Start();
+    form.show();
+    return form;
+}
+
+const EntityRow& TableRow(const TForm1& form, const std::string& adif) {
+    return form.station().table.Row(form.station().table.FindAdif(adif));
+}
+
+// A click on the box or circle of a check box or radio button, where the user clicks.
+void Tick(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// Runs `drive` once the window's modal loop has started, then closes it if still open.
+void WhenShown(TForm7& window, const std::function<void()>& drive, bool* ran) {
+    QTimer::singleShot(0, &window, [&window, drive, ran] {
+        *ran = true;
+        drive();
+        if (window.isVisible()) window.reject();
+    });
+}
+
+MessageBox ContinueQuestion() {
+    return {kImportContinueQuestion, "Kontynuacja importu", Icon::Question, Buttons::YesNo,
+            Answer::No};
+}
+
+}  // namespace
+
+class Unit7Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void controlsStartAsDesigned();
+    void extractBoxesExcludeEachOther();
+    void seriesOfTwoFilesYesThenNo();
+    void powrotAfterYesLeavesSeriesEndUndone();
+    void progressBarShowsWhileReading();
+};
+
+void Unit7Test::controlsStartAsDesigned() {
+    Program program;
+    TForm1& form = StartStation(program);
+    TForm7 window(form);
+    QCOMPARE(window.windowTitle(), QString("Importowanie danych z pliku ADIF"));
+    QVERIFY(window.Edit1()->text().isEmpty());
+    QCOMPARE(window.Button1()->text(), QString("Wybierz"));
+    QCOMPARE(window.Button2()->text(), QString("Importuj"));
+    QCOMPARE(window.Button3()->text(), QString::fromUtf8("Powrót"));
+    QCOMPARE(window.Button4()->text(), QString("Info"));
+    QVERIFY(window.RadioButton1()->isChecked());
+    QVERIFY(!window.RadioButton2()->isChecked());
+    QVERIFY(window.RadioButton4()->isChecked());
+    QCOMPARE(window.RadioButton4()->text(), QString("Log (QSL)"));
+    QVERIFY(!window.RadioButton3()->isChecked());
+    QVERIFY(!window.CheckBox1()->isChecked());
+    QVERIFY(!window.CheckBox2()->isChecked());
+    QCOMPARE(window.CheckBox3()->text(), QString::fromUtf8("Uwzględniaj w ADIF podmioty Deleted"));
+    QVERIFY(!window.CheckBox3()->isChecked());
+    QVERIFY(window.ProgressBar1()->isHidden());
+    QCOMPARE(window.ProgressBar1()->minimum(), 0);
+    QCOMPARE(window.ProgressBar1()->maximum(), 100);
+}
+
+void Unit7Test::extractBoxesExcludeEachOther() {
+    Program program;
+    TForm1& form = StartStation(program);
+    TForm7 window(form);
+    window.show();
+    Tick(window.CheckBox1());
+    QVERIFY(window.CheckBox1()->isChecked());
+    Tick(window.CheckBox2());
+    QVERIFY(window.CheckBox2()->isChecked());
+    QVERIFY(!window.CheckBox1()->isChecked());
+    Tick(window.CheckBox2());  // unchecking leaves the other alone
+    QVERIFY(!window.CheckBox2()->isChecked());
+    QVERIFY(!window.CheckBox1()->isChecked());
+}
+
+void Unit7Test::seriesOfTwoFilesYesThenNo() {
+    Program program;
+    TForm1& form = StartStation(program, {{"DL", "DL1OLD", "2000-01-01", "QSL", ""}});
+    program.dir.Write(
+        "log.adi",
+        "Log\r\n<EOH>\r\n<CALL:4>K1AA<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291<EOR>\r\n"
+        "<CALL:4>ZZ9Z<QSL_RCVD:1>Y<DXCC:3>999<EOR>\r\n");
+    program.dir.Write("lotw.adi",
+                      "LoTW report<eoh>\r\n<call:5>dl2new<qso_date:8:d>20230303<qsl_rcvd:1:s>y"
+                      "<dxcc:3>230<eor>\r\n<call:4>ea6a<lotw_qsl_rcvd:1>Y<dxcc:2>21<eor>\r\n"
+                      "<APP_LoTW_EOF>\r\n");
+    TForm7 window(form);
+    program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes)
+        .ExpectBox(ContinueQuestion(), Answer::No)
+        .ExpectBox({kImportDone, "Komunikat", Icon::Information, Buttons::Ok, {}});
+    bool ran = false;
+    bool openAfterFirst = false;
+    WhenShown(
+        window,
+        [&] {
+            Tick(window.RadioButton2());
+            Tick(window.CheckBox2());
+            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+            openAfterFirst = window.isVisible();
+            window.Edit1()->setText(QString::fromStdString(program.dir.File("lotw.adi")));
+            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+        },
+        &ran);
+    window.Run();
+    QVERIFY(ran);
+    QVERIFY(openAfterFirst);
+    QVERIFY(!window.isVisible());
+    QVERIFY(program.DialoguesAsScripted());
+
+    QCOMPARE(TableRow(form, "291").call, std::string("K1AA"));
+    QCOMPARE(TableRow(form, "291").confirmation, std::string("LoTW"));
+    // With the priority of QSL cards a LoTW report never replaces a filled row.
+    QCOMPARE(TableRow(form, "230").call, std::string("DL1OLD"));
+    QCOMPARE(TableRow(form, "230").confirmation, std::string("QSL"));
+    QCOMPARE(TableRow(form, " 21").call, std::string("EA6A"));
+    QCOMPARE(TableRow(form, " 21").confirmation, std::string("LoTW"));
+    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  1/2"));
+    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  3/3"));
+    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QCOMPARE(form.station().viewMode, ViewMode::AllEntities);
+    QCOMPARE(program.GridRows(), form.station().table.Count());
+    QCOMPARE(QString::fromStdString(program.dir.Read("bledy_dxcc.txt")),
+             QString::fromStdString(*EncodeCp1250(kImportErrorFileTitle) +
+                                    "\r\n<call:4>zz9z<qsl_rcvd:1>y<dxcc:3>999<eor>\r\n"));
+    const std::string extract = program.dir.Read("lotw_lotw.adi");
+    QVERIFY(extract.find("<call:4>ea6a<lotw_qsl_rcvd:1>Y<dxcc:2>21<eor>\r\n") != std::string::npos);
+    QVERIFY(extract.find("dl2new") == std::string::npos);
+    QVERIFY(extract.find("<CALL:4>K1AA<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291<EOR>\r\n") !=
+            std::string::npos);
+    // The window keeps its controls for the next series.
+    QVERIFY(window.RadioButton2()->isChecked());
+    QVERIFY(window.CheckBox2()->isChecked());
+    QCOMPARE(window.Edit1()->text(), QString::fromStdString(program.dir.File("lotw.adi")));
+}
+
+void Unit7Test::powrotAfterYesLeavesSeriesEndUndone() {
+    Program program;
+    TForm1& form = StartStation(program);
+    program.dir.Write("log.adi", "<CALL:4>K1AA<QSL_RCVD:1>Y<DXCC:3>291<EOR>");
+    TForm7 window(form);
+    program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
+    bool ran = false;
+    WhenShown(
+        window,
+        [&] {
+            Tick(window.CheckBox1());
+            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+            QTest::mouseClick(window.Button3(), Qt::LeftButton);
+        },
+        &ran);
+    window.Run();
+    QVERIFY(ran);
+    QVERIFY(program.DialoguesAsScripted());
+    QCOMPARE(TableRow(form, "291").call, std::string("K1AA"));
+    QVERIFY(!program.dir.Exists("log_qsl.adi"));
+    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  0/0"));
+}
+
+void Unit7Test::progressBarShowsWhileReading() {
+    Program program;
+    TForm1& form = StartStation(program);
+    std::string log = "<EOH>";
+    for (int i = 0; i < 20000; ++i) log += "<CALL:4>K1AA<QSL_RCVD:1>N<DXCC:3>291<EOR>\r\n";
+    program.dir.Write("log.adi", log);
+    TForm7 window(form);
+    bool barSeenDuringQuestion = false;
+    program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
+    bool ran = false;
+    WhenShown(
+        window,
+        [&] {
+            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+            barSeenDuringQuestion = window.ProgressBar1()->value() == 100;
+        },
+        &ran);
+    window.Run();
+    QVERIFY(ran);
+    QVERIFY(barSeenDuringQuestion);
+    QVERIFY(window.ProgressBar1()->isHidden());
+}
+
+QTEST_MAIN(Unit7Test)
+#include "Unit7_test.moc"
