@@ -1,5 +1,6 @@
 #include "Unit6.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int kClientWidth = 256;
 constexpr int kClientHeight = 247;
-constexpr int kTextLeft = 98;
+constexpr int kTextLeft = 96;
 constexpr int kTextWidth = kClientWidth - kTextLeft - 4;
 
 }  // namespace
@@ -52,6 +53,8 @@ TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
     setWindowTitle("Informacja o programie");
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
+    // A narrow face keeps the longest line within the 256-pixel window.
+    setFont(QFont("Arial", 9));
 
     Image1_ = new QLabel(this);
     Image1_->setObjectName("Image1");
@@ -65,9 +68,9 @@ TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
     AddLabel("Label3", QString::fromUtf8("podmiotów DXCC."), 44);
     Label4_ = AddLabel("Label4", "Wersja 7.01", 70);
     Label4_->setStyleSheet("color: blue;");
-    AddLabel("Label5", QString::fromUtf8("Autor: zespół ZORVA_Rade, ") + kAuthorCall, 98);
+    AddLabel("Label5", QString::fromUtf8("Autor: zespół ") + kAuthorCall, 98);
     Label6_ = AddLink("Label6", kAuthorEmail, QString::fromUtf8("Wyślij maila do autora"), 122);
-    Label7_ = AddLink("Label7", kAuthorHomePage, QString("Strona domowa ") + kAuthorCall, 140);
+    Label7_ = AddLink("Label7", kAuthorHomePageShown, QString("Strona domowa ") + kAuthorCall, 140);
 
     Button1_ = new QPushButton("Informacje o systemie", this);
     Button1_->setObjectName("Button1");

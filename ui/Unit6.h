@@ -13,8 +13,9 @@ class QPushButton;
 
 namespace zorva {
 
-inline constexpr const char* kAuthorEmail = "zorva.rade@example.org";
-inline constexpr const char* kAuthorHomePage = "https://example.org/zorva_rade/";
+inline constexpr const char* kAuthorEmail = "sp0zrv@example.org";
+inline constexpr const char* kAuthorHomePage = "https://example.org/sp0zrv/";
+inline constexpr const char* kAuthorHomePageShown = "example.org/sp0zrv";
 inline constexpr const char* kAuthorCall = "SP0ZRV";
 
 // "Wersja " and the first three numbers of a major.minor.release.build version.

@@ -103,8 +103,8 @@ void Unit6Test::linksOpenMailAndHomePage() {
     }
     QCOMPARE(about.Label6()->toolTip(), QString("Wyślij maila do autora"));
     QCOMPARE(about.Label7()->toolTip(), QString("Strona domowa SP0ZRV"));
-    QCOMPARE(opened, (QList<QUrl>{QUrl("mailto:zorva.rade@example.org"),
-                                  QUrl("https://example.org/zorva_rade/")}));
+    QCOMPARE(opened,
+             (QList<QUrl>{QUrl("mailto:sp0zrv@example.org"), QUrl("https://example.org/sp0zrv/")}));
 }
 
 void Unit6Test::systemInformationStartsAToolOrSaysThereIsNone() {
