@@ -1,0 +1,78 @@
+#include "command.h"
+#include "import/adif_import.h"
+#include "station/station.h"
+
+namespace zorva::cli {
+namespace {
+
+bool ParseChoice(const Args& args, const std::string& option, const std::string& first,
+                 const std::string& second, bool& isSecond, std::ostream& err) {
+    if (!args.Has(option)) return true;
+    const std::string value = args.Value(option);
+    if (value != first && value != second) {
+        err << "zorva: " << option << " takes " << first << " or " << second << "\n";
+        return false;
+    }
+    isSecond = value == second;
+    return true;
+}
+
+int RunImport(Context& ctx, const Args& args) {
+    bool lotwSource = false;
+    bool lotwPriority = false;
+    bool lotwExtract = false;
+    if (!ParseChoice(args, "--source", "log", "lotw", lotwSource, ctx.err) ||
+        !ParseChoice(args, "--priority", "qsl", "lotw", lotwPriority, ctx.err) ||
+        !ParseChoice(args, "--extract", "qsl", "lotw", lotwExtract, ctx.err))
+        return kUsage;
+    auto station = LoadStation(ctx, args.positional[0]);
+    if (!station) return kFailed;
+
+    AdifImport import(*station);
+    ImportControls& controls = import.controls;
+    controls.source = lotwSource ? ImportSource::Lotw : ImportSource::Log;
+    controls.priority = lotwPriority ? ImportPriority::Lotw : ImportPriority::Qsl;
+    if (args.Has("--extract")) {
+        if (lotwExtract)
+            import.SetExtractLotw(true);
+        else
+            import.SetExtractQsl(true);
+    }
+    controls.includeDeleted = args.Has("--include-deleted");
+    if (!import.BeginSeries()) return kFailed;
+
+    // The files named are the series: another file follows every one but the last.
+    const size_t files = args.positional.size() - 1;
+    for (size_t i = 1; i <= files; ++i) {
+        const bool last = i == files;
+        ctx.prompter.SetOverride([last](const MessageBox& box) -> std::optional<Answer> {
+            if (box.text == kImportContinueQuestion) return last ? Answer::No : Answer::Yes;
+            return std::nullopt;
+        });
+        controls.fileName = AbsolutePath(args.positional[i]);
+        const RunEnd end = import.Import();
+        ctx.prompter.SetOverride(nullptr);
+        if (end == RunEnd::Refused || end == RunEnd::Failed) return kFailed;
+    }
+    return SaveStation(ctx, *station) ? kDone : kFailed;
+}
+
+const bool registered = RegisterCommand({
+    "import",
+    "FILE ADIFFILE... [--source log|lotw] [--priority qsl|lotw] [--extract qsl|lotw] "
+    "[--include-deleted]",
+    "\"Import danych\": one import series over the ADIF files in order, into the station FILE,\n"
+    "which is then saved. Rejected records are listed in bledy_dxcc.txt in the program\n"
+    "directory; --extract writes the records that filled QSL (or LoTW) rows beside the last\n"
+    "file, named after it without its extension plus _qsl.adi or _lotw.adi.",
+    2,
+    SIZE_MAX,
+    {{"--source", true, "log (own log, default) or lotw (LoTW report)"},
+     {"--priority", true, "qsl (default) or lotw: which confirmation a filled row may take"},
+     {"--extract", true, "qsl or lotw: write that ADIF extract"},
+     {"--include-deleted", false, "put deleted entities into the extract too"}},
+    RunImport,
+});
+
+}  // namespace
+}  // namespace zorva::cli
