@@ -4,9 +4,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "Unit6.h"
 #include "Unit8.h"
 #include "convert/convert.h"
 #include "konwersja.h"
+#include "podmioty.h"
 #include "ports/clock.h"
 #include "program_directory.h"
 #include "qt_prompter.h"
@@ -34,7 +36,9 @@ int main(int argc, char* argv[]) {
     prompter.SetParentWidget(&form1);
     form1.station().convertOldFile = zorva::ConvertOldFile;
     if (!form1.FormCreate()) return 0;
+    form1.Form5 = new zorva::TForm5(prompter, programDir, &form1);
     form1.Form3 = new zorva::TForm3(form1);
+    form1.FPodmioty = new zorva::TFPodmioty(form1);
     form1.Fwysokosc_wierszy = new zorva::TFwysokosc_wierszy(form1);
     // Never shown; creating it checks the conversion template, as every start does.
     new zorva::TFkonwersja(form1.station(), argc > 1 ? argv[1] : "", &form1);

@@ -638,8 +638,7 @@ void TForm1::SetGridFont(const QFont& font) {
 // --- Pomoc and the pop-up menu ---
 
 void TForm1::Plikpomocy1Click() {
-    OpenHelpFile(station_.prompter, station_.ProgramDir(),
-                 QCoreApplication::applicationDirPath().toStdString(), DesktopUrlOpener());
+    OpenHelpFile(station_.prompter, station_.ProgramDir(), DesktopUrlOpener());
 }
 void TForm1::Oprogramie1Click() {
     if (Form5) Form5->Run();
