@@ -7,14 +7,15 @@
 
 namespace zorva {
 
-// The reports are laid out for a portrait page 2398 units wide and about 3390
-// high, one unit being a dot of a 300 dpi printer.
+// The reports are laid out for a portrait A4 page 2398 units across its
+// 210 mm, and 3390 down.
 inline constexpr int kLayoutPageWidth = 2398;
 inline constexpr int kLayoutPageHeight = 3390;
-// Courier New advances 0.6 em a character: at 300 units an inch that is
-// 2.5 units a character for every point of the font size.
-inline constexpr double kLayoutUnitsPerPoint = 300.0 / 72.0;
-inline constexpr double kAdvancePerPoint = 2.5;
+// Font sizes are points of that page: A4 is 595.28 points wide. Courier New
+// advances 0.6 of its size a character, so the normal list's two columns of 78
+// characters at 6 points meet at x 1210 without covering each other.
+inline constexpr double kLayoutUnitsPerPoint = kLayoutPageWidth / 595.2756;
+inline constexpr double kAdvancePerPoint = 0.6 * kLayoutUnitsPerPoint;
 
 struct PlacedText {
     int x = 0;
