@@ -456,6 +456,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::zorva1MouseDown(int row, int column) {
     station_.PressGrid(row, column);
+    // The press selects its row as well; redrawing the old current row first would scroll to it.
+    if (row > 0) station_.SelectRow(row);
     Refresh();
 }
 
