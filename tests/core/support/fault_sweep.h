@@ -89,16 +89,19 @@ inline FileSet FilesIn(const std::string& dir) {
     return files;
 }
 
-// Every file is as it was before the command or as a run without faults left it;
+// Every file is as it was before the command or as a run without faults left it
+// (or, for a command that writes a file in steps, as a finished step left it);
 // no file is missing, made up or left over.
 inline ::testing::AssertionResult OldOrNew(const FileSet& before, const FileSet& clean,
-                                           const FileSet& after) {
+                                           const FileSet& after, const FileSet& steps = {}) {
     for (const auto& [name, bytes] : after) {
         auto old = before.find(name);
         auto fresh = clean.find(name);
+        auto step = steps.find(name);
         bool isOld = old != before.end() && old->second == bytes;
         bool isNew = fresh != clean.end() && fresh->second == bytes;
-        if (!isOld && !isNew)
+        bool isStep = step != steps.end() && step->second == bytes;
+        if (!isOld && !isNew && !isStep)
             return ::testing::AssertionFailure()
                    << name << " is neither its old nor its new version (" << bytes.size() << " bytes)";
     }
