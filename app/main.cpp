@@ -5,6 +5,8 @@
 #include <QTranslator>
 
 #include "Unit6.h"
+#include "Unit4.h"
+#include "Unit7.h"
 #include "Unit8.h"
 #include "convert/convert.h"
 #include "konwersja.h"
@@ -36,8 +38,11 @@ int main(int argc, char* argv[]) {
     prompter.SetParentWidget(&form1);
     form1.station().convertOldFile = zorva::ConvertOldFile;
     if (!form1.FormCreate()) return 0;
+    // The entry dialog (TForm2) is made afresh for each opening; the others live for the whole run.
     form1.Form5 = new zorva::TForm5(prompter, programDir, &form1);
+    form1.Form7 = new zorva::TForm7(form1);
     form1.Form3 = new zorva::TForm3(form1);
+    form1.Form4 = new zorva::TForm4(form1);
     form1.FPodmioty = new zorva::TFPodmioty(form1);
     form1.Fwysokosc_wierszy = new zorva::TFwysokosc_wierszy(form1);
     // Never shown; creating it checks the conversion template, as every start does.

@@ -18,12 +18,15 @@
 
 #include "Unit4.h"
 #include "Unit6.h"
+#include "Unit7.h"
 #include "Unit8.h"
 #include "entity_grid_model.h"
 #include "grid_cell_delegate.h"
 #include "help_file.h"
 #include "panel_bar.h"
 #include "podmioty.h"
+#include "print_dialogs.h"
+#include "lists/list_commands.h"
 #include "entry/verification.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
@@ -522,9 +525,13 @@ void TForm1::Zapiszjako1Click() {
     Refresh();
 }
 
-void TForm1::Zapiszlistzweryf1Click() {}
-void TForm1::ZapiszQSLClick() {}
-void TForm1::ZapiszLoTWClick() {}
+void TForm1::Zapiszlistzweryf1Click() {
+    SaveVerifiedList(station_);
+    Refresh();
+}
+
+void TForm1::ZapiszQSLClick() { SaveConfirmationList(station_, ConfirmationKind::Qsl); }
+void TForm1::ZapiszLoTWClick() { SaveConfirmationList(station_, ConfirmationKind::Lotw); }
 void TForm1::Zarzdzaniebazpodmiotw1Click() {
     if (FPodmioty) FPodmioty->Run();
 }
@@ -570,15 +577,45 @@ void TForm1::bez_deleted_1Click() {
 
 // --- Drukowanie, Import danych, Weryfikacja ---
 
-void TForm1::Kompletnalista1Click() {}
-void TForm1::Listapodmiotwzweryfikowanych1Click() {}
-void TForm1::Kompletnalista2Click() {}
-void TForm1::Listapodmiotwzweryfikowanych2Click() {}
-void TForm1::Listapodmiotwdoweryfikacji2Click() {}
-void TForm1::Konfiguracjadrukarki1Click() {}
-void TForm1::ImportujzDX4WIN1Click() {}
-void TForm1::Zapiszlistdoweryfikacji1Click() {}
-void TForm1::Listapodmiotwdoweryfikacji1Click() {}
+void TForm1::Kompletnalista1Click() {
+    PrintDialogChooser printer(this);
+    PrintNormalList(station_, printer.Chooser());
+}
+
+void TForm1::Listapodmiotwzweryfikowanych1Click() {
+    station_.printMode = PrintMode::Verified;
+    Kompletnalista1Click();
+}
+
+void TForm1::Kompletnalista2Click() {
+    PrintDialogChooser printer(this);
+    PrintSimplifiedList(station_, printer.Chooser());
+}
+
+void TForm1::Listapodmiotwzweryfikowanych2Click() {
+    station_.printMode = PrintMode::Verified;
+    Kompletnalista2Click();
+}
+
+void TForm1::Listapodmiotwdoweryfikacji2Click() {
+    station_.printMode = PrintMode::ToVerify;
+    Kompletnalista2Click();
+}
+
+void TForm1::Konfiguracjadrukarki1Click() { ShowPrinterSetup(this); }
+void TForm1::ImportujzDX4WIN1Click() {
+    if (!Form7) Form7 = new TForm7(*this);
+    Form7->Run();
+}
+void TForm1::Zapiszlistdoweryfikacji1Click() {
+    SaveVerificationList(station_);
+    Refresh();
+}
+
+void TForm1::Listapodmiotwdoweryfikacji1Click() {
+    PrintDialogChooser printer(this);
+    PrintVerificationReport(station_, printer.Chooser());
+}
 void TForm1::Weryfikacjadanych1Click() {
     const std::optional<std::string> today = StartVerification(station_);
     if (!today) return;

@@ -23,6 +23,7 @@ class PanelBar;
 class TForm3;
 class TForm4;
 class TForm5;
+class TForm7;
 class TFPodmioty;
 class TFwysokosc_wierszy;
 
@@ -48,6 +49,7 @@ public:
     TForm4* Form4 = nullptr;  // made at the first "Weryfikacja danych", then kept
     TFwysokosc_wierszy* Fwysokosc_wierszy = nullptr;
     TForm5* Form5 = nullptr;
+    TForm7* Form7 = nullptr;  // made at the first "Import danych", then kept
     TFPodmioty* FPodmioty = nullptr;
 
     // Start-up: settings, the last station file; false when the program must end.
