@@ -18,7 +18,8 @@ constexpr const char* kExtractTitle = "ADIF file created by ZORVA-Rade";
 constexpr const char* kExtractCredit = "Autor: zespół programu ZORVA-Rade";
 
 bool HasText(std::optional<std::string_view> value) {
-    return value && value->find_first_not_of(" \t") != std::string_view::npos;
+    // The same blanks and control characters that the call loses when it is written.
+    return value && !Trim(*value).empty();
 }
 
 }  // namespace
