@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "io/file_system.h"
+#include "io/atomic_file_writer.h"
 
 namespace zorva {
 
@@ -12,10 +12,7 @@ namespace zorva {
 // copy over the file. Until then the file stays as it was; an uncommitted copy is removed.
 class AppendSession {
   public:
-    explicit AppendSession(std::string path) : path_(std::move(path)) {}
-    ~AppendSession();
-    AppendSession(const AppendSession&) = delete;
-    AppendSession& operator=(const AppendSession&) = delete;
+    explicit AppendSession(std::string path) : writer_(std::move(path)) {}
 
     IoStatus Append(std::string_view bytes);
     // Nothing to do when nothing was appended.
@@ -23,14 +20,11 @@ class AppendSession {
     bool Appended() const { return appended_; }
 
   private:
-    IoStatus Start();
     IoStatus FlushBuffer();
-    IoStatus Fail(const char* what);
 
-    std::string path_;
-    std::string temp_;
-    int fd_ = -1;
+    AtomicFileWriter writer_;
     bool appended_ = false;
+    IoStatus failed_;
     std::string buffer_;
 };
 

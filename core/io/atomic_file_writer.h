@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "io/file_system.h"
+
+namespace zorva {
+
+// Writes a file so that it appears whole or not at all: the bytes go to a
+// temporary file in the same folder, which Commit flushes to the disk and
+// renames over the target. Until then the target stays as it was; a writer
+// dropped without Commit removes its temporary file.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::string path) : path_(std::move(path)) {}
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    IoStatus Open();
+    IoStatus Write(std::string_view bytes);
+    // Copies the target's present bytes into the new version (a missing target adds nothing).
+    IoStatus CopyCurrent();
+    IoStatus Commit();
+    bool IsOpen() const { return fd_ >= 0; }
+
+private:
+    IoStatus Fail(const char* what);
+
+    std::string path_;
+    std::string temp_;
+    int fd_ = -1;
+};
+
+}  // namespace zorva
