@@ -69,14 +69,14 @@ bool ParseArgs(const Command& c, const std::vector<std::string>& words, Args& ar
                 value = w.substr(eq + 1);
                 inlineValue = true;
             }
-            const OptionSpec* spec = nullptr;
+            const OptionSpec* option = nullptr;
             for (const auto& o : c.options)
-                if (o.name == name) spec = &o;
-            if (!spec) {
+                if (o.name == name) option = &o;
+            if (!option) {
                 problem = "unknown option " + name;
                 return false;
             }
-            if (spec->takesValue && !inlineValue) {
+            if (option->takesValue && !inlineValue) {
                 if (i + 1 >= words.size()) {
                     problem = name + " needs a value";
                     return false;
