@@ -1,8 +1,11 @@
 #include "fuzz_support.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,14 +14,32 @@
 namespace zorva::fuzz {
 namespace {
 
+constexpr const char* kScratchPrefix = "zorva-fuzz-";
+
+// libFuzzer often ends a process without running destructors, so each run first
+// clears the folders of processes that are gone.
+void RemoveStaleScratchDirs(const std::filesystem::path& base) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(base, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(kScratchPrefix, 0) != 0) continue;
+        const long pid = std::strtol(name.c_str() + std::strlen(kScratchPrefix), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove_all(entry.path(), ignored);
+    }
+}
+
 std::string MakeScratchDir() {
     const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(base) + "/zorva-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    RemoveStaleScratchDirs(base);
+    std::string path = std::string(base) + "/" + kScratchPrefix + std::to_string(::getpid());
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+    if (::mkdir(path.c_str(), 0700) != 0) {
+        std::perror("mkdir");
         std::abort();
     }
-    return pattern;
+    return path;
 }
 
 struct ScratchHolder {
