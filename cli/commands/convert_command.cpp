@@ -1,7 +1,6 @@
 #include <ostream>
 
 #include "command.h"
-#include "convert/convert.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "station/station.h"
@@ -30,7 +29,7 @@ int RunConvert(Context& ctx, const Args& args) {
                       "\nnie pochodzi z poprzedniej wersji programu i nie wymaga konwersji.");
         return kFailed;
     }
-    auto station = LoadStation(ctx, path, [](Station& s) { s.convertOldFile = ConvertOldFile; });
+    auto station = LoadStation(ctx, path);
     if (!station || station->conversionFailed) return kFailed;
     ctx.out << path << "\n";
     return kDone;
