@@ -267,13 +267,23 @@ void AdifReader::KeepField(const Tag& tag) {
     slots_[static_cast<size_t>(k)] = {tag.after - recordStart_, tag.valueLength, true};
 }
 
-void AdifReader::GiveUpKeeping() {
-    const size_t headLength = std::min(kOverlongHeadSize, end_ - recordStart_);
+// A record over the limit is reported with the same beginning however the bytes arrived.
+void AdifReader::MarkTooLong() {
+    const size_t headLength =
+        std::min({kOverlongHeadSize, limits_.maxRecordSize, end_ - recordStart_});
     overlongHead_.assign(buffer_.get() + recordStart_, headLength);
     keeping_ = false;
     status_ = Status::TooLong;
-    start_ = pos_;
     for (auto& slot : slots_) slot.present = false;
+}
+
+void AdifReader::GiveUpKeeping() {
+    MarkTooLong();
+    start_ = pos_;
+}
+
+bool AdifReader::OverLimit() const {
+    return keeping_ && recordEnd_ - recordStart_ > limits_.maxRecordSize;
 }
 
 bool AdifReader::FinishAtEnd() {
@@ -282,6 +292,7 @@ bool AdifReader::FinishAtEnd() {
     if (!sawField_ && status_ == Status::Ok) return false;  // only markers after the last record
     if (status_ == Status::Ok) status_ = Status::Truncated;
     recordEnd_ = end_;
+    if (OverLimit()) MarkTooLong();
     return true;
 }
 
@@ -334,6 +345,8 @@ bool AdifReader::Next() {
                 pos_ = tag.after;
                 if (NameIs(tag, "eor")) {
                     recordEnd_ = tag.after;
+                    // A record that happened to arrive whole is held to the same limit.
+                    if (OverLimit()) MarkTooLong();
                     return true;
                 }
                 // A header after all (written without leading text, or a second file appended).

@@ -75,7 +75,9 @@ class AdifReader {
     bool SkipHeader();
     void BeginRecord();
     void KeepField(const Tag& tag);
+    void MarkTooLong();
     void GiveUpKeeping();
+    bool OverLimit() const;
     bool FinishAtEnd();
 
     ByteSource& source_;

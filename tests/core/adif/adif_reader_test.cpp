@@ -183,6 +183,16 @@ TEST(AdifReaderErrors, OverlongRecordIsReportedByItsBeginningAndNextRecordIsRead
     }
 }
 
+TEST(AdifReaderErrors, OverlongRecordIsTheSameWhetherItArrivesWholeOrInPieces) {
+    std::string file = "<CALL:2>AB<NOTES:50>" + std::string(50, 'x') + "<EOR><CALL:2>CD<EOR>";
+    const auto whole = ReadAll(file, SIZE_MAX, AdifLimits{4096, 64, 16});
+    ASSERT_EQ(whole.size(), 2u);
+    EXPECT_EQ(whole[0].status, Status::TooLong);
+    EXPECT_EQ(whole[0].raw, file.substr(0, 64));
+    for (size_t chunk : {size_t{1}, size_t{7}, size_t{64}})
+        EXPECT_EQ(ReadAll(file, chunk, AdifLimits{chunk, 64, 16}), whole) << chunk;
+}
+
 TEST(AdifReaderStreaming, ResultDoesNotDependOnHowTheBytesArrive) {
     const std::string file =
         "Header <PROGRAMID:4>Test\r\n<EOH>\r\n"
