@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,12 @@ const std::vector<Command>& Commands();
 std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,
                                      const std::function<void(Station&)>& prepare = {});
 
-// Saves the station in place; false when it was not written.
+// Saves the station in place; false when it was not written, always with a message saying so.
 bool SaveStation(Context& ctx, Station& station);
+
+// An entity's number as typed ("230", "007"): its digits without leading zeros,
+// at most three of them; nothing when the text is not a number.
+std::optional<std::string> ParseAdifNumber(const std::string& text);
 
 std::string AbsolutePath(const std::string& path);
 

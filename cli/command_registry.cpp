@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "command.h"
 #include "convert/convert.h"
+#include "io/file_system.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -44,10 +46,33 @@ std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,
     return station;
 }
 
+namespace {
+// A save can end without a word of its own: a No to the read-only question leaves
+// only the save dialog, which the command line does not have.
+std::string NotSavedMessage(const std::string& path) {
+    const std::string notSaved = "Dane nie zostały zapisane.";
+    if (path.empty() || !FileExists(path) || !IsReadOnly(path)) return notSaved;
+    return "Plik " + path + " przeznaczony jest tylko do odczytu (Read Only)!\n" + notSaved;
+}
+}  // namespace
+
 bool SaveStation(Context& ctx, Station& station) {
     int errorsBefore = ctx.prompter.ErrorCount();
     bool saved = station.Save();
+    if (!saved && ctx.prompter.ErrorCount() == errorsBefore)
+        ShowError(ctx.prompter, NotSavedMessage(station.currentFileName));
     return saved && ctx.prompter.ErrorCount() == errorsBefore;
+}
+
+std::optional<std::string> ParseAdifNumber(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
+    const size_t first = std::min(text.find_first_not_of('0'), text.size() - 1);
+    std::string digits = text.substr(first);
+    if (digits.size() > 3) return std::nullopt;
+    return digits;
 }
 
 }  // namespace zorva::cli

@@ -9,13 +9,11 @@
 namespace zorva::cli {
 namespace {
 
-// "230" or "1" as the grid's three-character, right-aligned key.
+// "230" or "007" as the grid's three-character, right-aligned key.
 bool ParseAdif(const std::string& text, std::string& adif) {
-    if (text.empty() || text.size() > 3) return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    adif = PadLeft(text, 3);
+    const auto digits = ParseAdifNumber(text);
+    if (!digits) return false;
+    adif = PadLeft(*digits, 3);
     return true;
 }
 

@@ -9,10 +9,6 @@
 namespace zorva::cli {
 namespace {
 
-bool IsAdifNumber(const std::string& text) {
-    return text.size() <= 3 && AllDigits(text);
-}
-
 // The window's fields take no more than this; a longer value is refused rather than cut.
 bool FitsField(Context& ctx, const std::string& what, const std::string& value, size_t width) {
     if (CharCount(value) <= width) return true;
@@ -37,10 +33,10 @@ int SaveBoth(Context& ctx, const Args& args, EntityEditor& editor, Station& stat
 }
 
 int RunAdd(Context& ctx, const Args& args) {
-    const std::string& number = args.positional[0];
+    const auto number = ParseAdifNumber(args.positional[0]);
     const std::string& prefix = args.positional[1];
     const std::string& name = args.positional[2];
-    if (!IsAdifNumber(number)) {
+    if (!number) {
         ctx.err << "zorva: ADIF is the entity's number, one to three digits\n";
         return kUsage;
     }
@@ -50,7 +46,7 @@ int RunAdd(Context& ctx, const Args& args) {
     EntityEditor editor(*station);
     if (!editor.Open()) return kFailed;
     editor.NewEntity();
-    editor.TypeNumber(number);
+    editor.TypeNumber(*number);
     editor.TypePrefix(prefix);
     editor.TypeName(name);
     editor.SetDeleted(args.Has("--deleted"));
@@ -58,8 +54,8 @@ int RunAdd(Context& ctx, const Args& args) {
 }
 
 int RunEdit(Context& ctx, const Args& args) {
-    const std::string& number = args.positional[0];
-    if (!IsAdifNumber(number)) {
+    const auto number = ParseAdifNumber(args.positional[0]);
+    if (!number) {
         ctx.err << "zorva: ADIF is the entity's number, one to three digits\n";
         return kUsage;
     }
@@ -79,10 +75,9 @@ int RunEdit(Context& ctx, const Args& args) {
     if (!station) return kFailed;
     EntityEditor editor(*station);
     if (!editor.Open()) return kFailed;
-    const int line = FindNumberValue(editor.Lines(), number);
+    const int line = FindNumberValue(editor.Lines(), *number);
     if (line < 0) {
-        ShowError(ctx.prompter,
-                  "Brak podmiotu o numerze ADIF " + WithoutLeadingZeros(number) + "!");
+        ShowError(ctx.prompter, "Brak podmiotu o numerze ADIF " + *number + "!");
         return kFailed;
     }
     editor.SelectLine(line);

@@ -61,6 +61,14 @@ TEST_F(CliConfirmation, RefusalsGiveTheDialogsMessageAndSaveNothing) {
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 }
 
+TEST_F(CliConfirmation, AdifNumbersMayHaveLeadingZeros) {
+    auto confirmed = home.Run({"confirm", file, "007", "--call", "ZA1A", "--date", "2024-05-17"});
+    ASSERT_EQ(0, confirmed.exitCode) << confirmed.err;
+    EXPECT_TRUE(Contains(Show().out, "  7\t\tZA\tAlbania\tZA1A\t2024-05-17\tQSL\t\n"));
+    ASSERT_EQ(0, home.Run({"clear", file, "0007"}).exitCode);
+    EXPECT_TRUE(Contains(Show().out, "  7\t\tZA\tAlbania\t\t\t\t\n"));
+}
+
 TEST_F(CliConfirmation, ClearRemovesTheConfirmation) {
     ASSERT_EQ(
         0, home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"}).exitCode);

@@ -73,7 +73,7 @@ TEST_F(CliEntity, AddRefusesTakenZeroAndMalformedNumbers) {
 }
 
 TEST_F(CliEntity, EditChangesNameAndState) {
-    auto edited = home.Run({"entity", "edit", "230", "--name", "Germany", "--deleted"});
+    auto edited = home.Run({"entity", "edit", "0230", "--name", "Germany", "--deleted"});
     ASSERT_EQ(0, edited.exitCode) << edited.err;
     EXPECT_TRUE(Contains(edited.out, "Dane o Podmiocie zostały zmodyfikowane!"));
     EXPECT_TRUE(Contains(home.Read("dxcc_adif.kvt"), "230|D|DL   |Germany                 |\r\n"));
