@@ -34,6 +34,29 @@ void PrintCommandHelp(std::ostream& out, const Command& c) {
     }
 }
 
+// The commands whose name begins with `group` ("entity" for "entity add", "entity edit").
+std::vector<const Command*> CommandGroup(const std::string& group) {
+    std::vector<const Command*> members;
+    for (const auto& c : Commands())
+        if (c.name.rfind(group + " ", 0) == 0) members.push_back(&c);
+    return members;
+}
+
+// "zorva entity --help" describes every command of the group; "entity" without a
+// known second word is wrong usage.
+int RunGroup(const std::vector<std::string>& words, const std::vector<const Command*>& members) {
+    if (words.size() == 2 && (words[1] == "--help" || words[1] == "-h")) {
+        for (size_t i = 0; i < members.size(); ++i) {
+            if (i) std::cout << "\n";
+            PrintCommandHelp(std::cout, *members[i]);
+        }
+        return kDone;
+    }
+    std::cerr << "zorva: " << words[0] << " needs one of its commands\n";
+    for (const auto* c : members) std::cerr << "usage: " << Usage(*c) << "\n";
+    return kUsage;
+}
+
 // Longest match first, so "entity add" wins over a command named "entity".
 const Command* FindCommand(const std::vector<std::string>& words, size_t& used) {
     const Command* best = nullptr;
@@ -122,6 +145,8 @@ int Run(int argc, char** argv) {
     size_t used = 0;
     const Command* command = FindCommand(words, used);
     if (!command) {
+        if (auto members = CommandGroup(words[0]); !members.empty())
+            return RunGroup(words, members);
         std::cerr << "zorva: unknown command " << words[0] << "\n";
         PrintGeneralHelp(std::cerr);
         return kUsage;
@@ -146,6 +171,9 @@ int Run(int argc, char** argv) {
     try {
         int code = command->run(ctx, args);
         if (code == kDone && prompter.ErrorCount() > 0) code = kFailed;
+        // A refusal never ends in silence, whatever path it took.
+        if (code == kFailed && prompter.ErrorCount() == 0)
+            ShowError(prompter, "Polecenie nie zostało wykonane.");
         return code;
     } catch (const QuestionNotAsked& question) {
         std::cerr << question.what() << "\n";

@@ -1,6 +1,7 @@
 #include "command.h"
 #include "lists/list_commands.h"
 #include "station/station.h"
+#include "text/columns.h"
 
 namespace zorva::cli {
 namespace {
@@ -13,20 +14,30 @@ int RunList(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
+    const std::string call = args.Value("--call", station->stationCall);
+    if (kind == "to-verify" && Trim(call).empty()) {
+        ShowError(ctx.prompter, "Brak znaku stacji, której dotyczy lista!\nPodaj go opcją --call.");
+        return kFailed;
+    }
     // The file named on the command line stands in for the save dialog; after a
     // No to replacing it, the command finds no other name and ends.
-    ctx.prompter.QueueFile(AbsolutePath(args.positional[2]));
+    const std::string out = AbsolutePath(args.positional[2]);
+    ctx.prompter.QueueFile(out);
+    const int errorsBefore = ctx.prompter.ErrorCount();
     bool written = false;
     if (kind == "verified") {
         written = SaveVerifiedList(*station);
     } else if (kind == "to-verify") {
-        ctx.prompter.QueueInput(args.Value("--call", station->stationCall));
+        ctx.prompter.QueueInput(call);
         ctx.prompter.QueueInput(std::nullopt);
         written = SaveVerificationList(*station);
     } else {
         written = SaveConfirmationList(
             *station, kind == "qsl" ? ConfirmationKind::Qsl : ConfirmationKind::Lotw);
     }
+    if (!written && ctx.prompter.ErrorCount() == errorsBefore)
+        ShowError(ctx.prompter,
+                  "Plik " + WithTxtWhenNoDot(out) + " już istnieje i nie został zastąpiony.");
     return written ? kDone : kFailed;
 }
 

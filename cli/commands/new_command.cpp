@@ -2,6 +2,7 @@
 
 #include "command.h"
 #include "io/file_system.h"
+#include "station/call_prompt.h"
 #include "station/station.h"
 #include "text/columns.h"
 
@@ -14,14 +15,20 @@ bool IsExistingFileQuestion(const MessageBox& box) {
 
 int RunNew(Context& ctx, const Args& args) {
     const std::string call = args.positional[0];
+    if (Trim(call).empty()) {
+        ShowError(ctx.prompter, "Znak stacji nie może być pusty!");
+        return kFailed;
+    }
     Station station(ctx.prompter, ctx.clock, ctx.home);
-    const std::string path = station.ProgramFile(ToLowerText(call) + ".txt");
+    const std::string path = station.ProgramFile(StationFileNameForCall(call));
     const bool replace = args.Has("--replace");
     if (FileExists(path) && !replace) {
         ShowError(ctx.prompter, "Plik " + path + " już istnieje.\nUżyj --replace, aby go zastąpić.");
         return kFailed;
     }
     ctx.prompter.QueueInput(call);
+    // A call the file cannot hold is refused with its message, and not asked for again.
+    ctx.prompter.QueueInput(std::nullopt);
     ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
         if (IsExistingFileQuestion(box)) return Answer::No;  // --replace: a new file in its place
         return std::nullopt;
@@ -37,8 +44,9 @@ int RunNew(Context& ctx, const Args& args) {
 const bool registered = RegisterCommand({
     "new",
     "CALL [--replace]",
-    "Creates CALL-in-lower-case.txt in the program directory from the reference file (dxcc_adif.kvt),\n"
-    "as \"Nowy\" does, and saves it. Prints the path of the new file.",
+    "Creates CALL-in-lower-case.txt (\"/\" and \"\\\" made \"_\") in the program\n"
+    "directory from the reference file (dxcc_adif.kvt), as \"Nowy\" does, and saves it.\n"
+    "Prints the path of the new file.",
     1,
     1,
     {{"--replace", false, "replace an existing file of that call"}},

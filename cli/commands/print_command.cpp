@@ -5,6 +5,7 @@
 #include "pdf_page_sink.h"
 #include "print/print_commands.h"
 #include "station/station.h"
+#include "text/columns.h"
 
 namespace zorva::cli {
 namespace {
@@ -42,6 +43,12 @@ int RunPrint(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
+    const std::string call = args.Value("--call", station->stationCall);
+    if (Trim(call).empty()) {
+        ShowError(ctx.prompter,
+                  "Brak znaku stacji, której dotyczy wydruk!\nPodaj go opcją --call.");
+        return kFailed;
+    }
 
     // The PDF writer needs Qt's fonts, not a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,7 +64,7 @@ int RunPrint(Context& ctx, const Args& args) {
 
     PdfPageSink pdf(AbsolutePath(args.Value("--pdf")));
     ChoosePrinter choosePdf = [&pdf]() -> PageSink* { return &pdf; };
-    ctx.prompter.QueueInput(args.Value("--call", station->stationCall));
+    ctx.prompter.QueueInput(call);
     station->printMode = mode;
     if (report == "normal")
         PrintNormalList(*station, choosePdf);

@@ -116,7 +116,9 @@ TEST_F(CliListsAndPrints, ListForVerificationIsReplacedOnlyWhenAnswerIsYes) {
                          " 81|D|DL/D |Germany                 |Y21AA          |1989-11-09|QSL |\r\n"
                          "291| |K    |"));
 
-    EXPECT_EQ(1, home.Run({"--no", "list", "to-verify", file, home.File("lista.txt")}).exitCode);
+    auto declined = home.Run({"--no", "list", "to-verify", file, home.File("lista.txt")});
+    EXPECT_EQ(1, declined.exitCode);
+    EXPECT_TRUE(Contains(declined.err, "lista.txt już istnieje i nie został zastąpiony."));
     EXPECT_EQ(list, Text("lista.txt"));
     EXPECT_EQ(3, home.Run({"list", "to-verify", file, home.File("lista.txt")}).exitCode);
     EXPECT_EQ(0, home.Run({"--yes", "list", "to-verify", file, home.File("lista.txt")}).exitCode);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "run_zorva.h"
 
 namespace zorva::testing {
@@ -38,6 +40,44 @@ TEST(CliNewAndShow, ExistingFileIsRefusedUnlessReplaced) {
     EXPECT_NE("keep me", home.Read("sp5abc.txt"));
 }
 
+TEST(CliNewAndShow, CallWithSlashIsNamedAsTheDesktopNamesIt) {
+    CliHome home;
+    auto created = home.Run({"new", "SP5ABC/P"});
+    ASSERT_EQ(0, created.exitCode) << created.err;
+    EXPECT_TRUE(home.Exists("sp5abc_p.txt"));
+    EXPECT_NE(std::string::npos, created.out.find(home.File("sp5abc_p.txt")));
+}
+
+// Each refusal says why on standard error, and the station file stays as it was.
+TEST(CliRefusals, EveryRefusalPrintsItsReason) {
+    CliHome home;
+    ASSERT_EQ(0, home.Run({"new", "SP5ABC"}).exitCode);
+    const std::string file = home.File("sp5abc.txt");
+    const std::string before = home.Read("sp5abc.txt");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--no", "confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"},
+         "przeznaczony jest tylko do odczytu (Read Only)!\nDane nie zostały zapisane."},
+        {{"--no", "list", "verified", file, file}, "już istnieje i nie został zastąpiony."},
+        {{"list", "to-verify", file, home.File("l.txt"), "--call", " "},
+         "Brak znaku stacji, której dotyczy lista!"},
+        {{"print", "normal", file, "--pdf", home.File("p.pdf"), "--call", ""},
+         "Brak znaku stacji, której dotyczy wydruk!"},
+        {{"new", " "}, "Znak stacji nie może być pusty!"},
+        {{"new", "SP5Ж"}, "(kodowanie Windows-1250)"},
+    };
+    for (const auto& c : cases) {
+        auto refused = home.Run(c.args);
+        EXPECT_EQ(1, refused.exitCode) << c.message;
+        EXPECT_NE(std::string::npos, refused.err.find(c.message)) << refused.err;
+    }
+    EXPECT_EQ(before, home.Read("sp5abc.txt"));
+}
+
 TEST(CliUsage, WrongWordsGiveUsageAndExitCodeTwo) {
     CliHome home;
     EXPECT_EQ(2, home.Run({"frobnicate"}).exitCode);
@@ -46,6 +86,11 @@ TEST(CliUsage, WrongWordsGiveUsageAndExitCodeTwo) {
     auto help = home.Run({"show", "--help"});
     EXPECT_EQ(0, help.exitCode);
     EXPECT_NE(std::string::npos, help.out.find("--hide-deleted"));
+    auto group = home.Run({"entity", "--help"});
+    EXPECT_EQ(0, group.exitCode);
+    EXPECT_NE(std::string::npos, group.out.find("entity edit ADIF"));
+    EXPECT_NE(std::string::npos, group.out.find("--station"));
+    EXPECT_EQ(2, home.Run({"entity"}).exitCode);
 }
 
 TEST(CliShow, MissingStationFileFailsWithTheProgramsMessage) {
