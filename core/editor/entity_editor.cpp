@@ -9,6 +9,7 @@
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "text/columns.h"
+#include "text/typed_value.h"
 #include "text/utf8.h"
 
 namespace zorva {
@@ -166,6 +167,15 @@ bool EntityEditor::CheckBeforeSave() {
         return Refuse("Pole prefiksu nie może być puste!", EditorField::Prefix);
     if (Trim(name_).empty())
         return Refuse("Pole nazwy podmiotu nie może być puste!", EditorField::Name);
+    // A line break or tab would split or shift the line in both files.
+    if (auto symbol = ControlSymbol(prefix_))
+        return Refuse(
+            "Pole prefiksu zawiera " + *symbol + ", którego nie można zapisać w pliku wzorcowym!",
+            EditorField::Prefix);
+    if (auto symbol = ControlSymbol(name_))
+        return Refuse("Pole nazwy podmiotu zawiera " + *symbol +
+                          ", którego nie można zapisać w pliku wzorcowym!",
+                      EditorField::Name);
     const std::string number = Trim(number_);
     if (!newEntityMode_) {
         // Nothing loaded: a line without a number must never reach the file.

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "text/columns.h"
-#include "text/cp1250.h"
+#include "text/typed_value.h"
 #include "text/utf8.h"
 
 namespace zorva {
@@ -121,11 +121,17 @@ bool EntryDialog::ValidateDate(const std::string& callField, const std::string& 
 
 EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string& dateField,
                                  ConfirmationMethod method) {
-    // The station file is Windows-1250: a call it cannot hold would be lost at the next save.
-    if (!FitsCp1250(callField)) {
-        return {false, Refuse("Znak stacji zawiera symbol \"" + FirstUnencodable(callField) +
-                                  "\", którego nie można zapisać w pliku danych!",
+    // A symbol the station file cannot hold, or one that would break its line, would be lost
+    // at the next save or take the rest of the file with it.
+    if (auto symbol = UnstorableSymbol(callField)) {
+        return {false, Refuse("Znak stacji zawiera " + *symbol +
+                                  ", którego nie można zapisać w pliku danych!",
                               EntryFocus::CallField)};
+    }
+    if (auto symbol = UnstorableSymbol(dateField)) {
+        return {false, Refuse("Data łączności zawiera " + *symbol +
+                                  ", którego nie można zapisać w pliku danych!",
+                              EntryFocus::DateField)};
     }
     EntryFocus focus = EntryFocus::Unchanged;
     if (!ValidateDate(callField, dateField, focus)) return {false, focus};

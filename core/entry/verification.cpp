@@ -1,7 +1,7 @@
 #include "entry/verification.h"
 
 #include "text/columns.h"
-#include "text/cp1250.h"
+#include "text/typed_value.h"
 
 namespace zorva {
 namespace {
@@ -43,10 +43,9 @@ std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedD
         ShowError(station.prompter, kEmptyVerificationDate);
         return std::nullopt;
     }
-    if (!FitsCp1250(typedDate)) {
-        ShowError(station.prompter, "Data weryfikacji zawiera symbol \"" +
-                                        FirstUnencodable(typedDate) +
-                                        "\", którego nie można zapisać w pliku danych!");
+    if (auto symbol = UnstorableSymbol(typedDate)) {
+        ShowError(station.prompter, "Data weryfikacji zawiera " + *symbol +
+                                        ", którego nie można zapisać w pliku danych!");
         return std::nullopt;
     }
     const std::string verificationDate = PadCut(typedDate, kVerificationDateWidth);

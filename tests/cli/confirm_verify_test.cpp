@@ -111,5 +111,24 @@ TEST_F(CliConfirmation, VerifyRefusesABlankDate) {
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 }
 
+TEST_F(CliConfirmation, ControlCharactersAreRefused) {
+    ASSERT_EQ(
+        0, home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"}).exitCode);
+    const std::string before = home.Read("sp5abc.txt");
+    const std::string control = "symbol sterujący (kod 10)";
+    auto call = home.Run({"confirm", file, "81", "--call", "AB\nCD", "--date", "2024-05-17"});
+    EXPECT_EQ(1, call.exitCode);
+    EXPECT_TRUE(Contains(call.err, "Znak stacji zawiera " + control)) << call.err;
+    auto date = home.Run({"verify", file, "--date", "20\n24"});
+    EXPECT_EQ(1, date.exitCode);
+    EXPECT_TRUE(Contains(date.err, "Data weryfikacji zawiera " + control)) << date.err;
+    EXPECT_EQ(before, home.Read("sp5abc.txt"));
+
+    auto station = home.Run({"new", "AB\nCD"});
+    EXPECT_NE(0, station.exitCode);
+    EXPECT_TRUE(Contains(station.err, "Znak stacji zawiera " + control)) << station.err;
+    EXPECT_FALSE(home.Exists("ab\ncd.txt"));
+}
+
 }  // namespace
 }  // namespace zorva::testing

@@ -354,6 +354,20 @@ TEST_F(EntityEditorTest, ValidationRunsInOrderAndPutsTheFocusOnTheField) {
     EXPECT_FALSE(editor.Save());
     EXPECT_EQ(EditorField::Name, editor.TakeFocus());
 
+    editor.TypePrefix("X\tX");
+    editor.TypeName("Some\r\nwhere");
+    prompter.ExpectError(
+        "Pole prefiksu zawiera symbol sterujący (kod 9), którego nie można zapisać w pliku "
+        "wzorcowym!");
+    EXPECT_FALSE(editor.Save());
+    EXPECT_EQ(EditorField::Prefix, editor.TakeFocus());
+    editor.TypePrefix("XX");
+    prompter.ExpectError(
+        "Pole nazwy podmiotu zawiera symbol sterujący (kod 13), którego nie można zapisać w "
+        "pliku wzorcowym!");
+    EXPECT_FALSE(editor.Save());
+    EXPECT_EQ(EditorField::Name, editor.TakeFocus());
+
     editor.TypeName("Somewhere");
     prompter.ExpectError("Należy podać numer ADIF dla nowego podmiotu!!");
     EXPECT_FALSE(editor.Save());

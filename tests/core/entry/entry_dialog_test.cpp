@@ -231,16 +231,34 @@ TEST_F(EntryDialogTest, UnconfirmedRowAcceptedEmptyStaysUnconfirmed) {
     EXPECT_FALSE(station.modified);
 }
 
-TEST_F(EntryDialogTest, CallThatTheStationFileCannotHoldIsRefused) {
-    Select("230");
-    ASSERT_TRUE(dialog.Open());
-    prompter.ExpectError(
-        "Znak stacji zawiera symbol \"Ж\", którego nie można zapisać w pliku danych!");
-    const EntryOutcome outcome = Accept("DLЖ1ABC        ", "2024-05-17");
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(EntryFocus::CallField, outcome.focus);
-    EXPECT_EQ("", TableRow("230").call);
+TEST_F(EntryDialogTest, SymbolsTheStationFileCannotHoldAreRefused) {
+    struct Case {
+        std::string call, date, message;
+        EntryFocus focus;
+    };
+    for (const Case& c :
+         {Case{"DLЖ1ABC        ", "2024-05-17",
+               "Znak stacji zawiera symbol \"Ж\", którego nie można zapisać w pliku danych!",
+               EntryFocus::CallField},
+          Case{"DL\n1ABC        ", "2024-05-17",
+               "Znak stacji zawiera symbol sterujący (kod 10), którego nie można zapisać w pliku "
+               "danych!",
+               EntryFocus::CallField},
+          Case{CallField("DL1ABC"), "2024-05\t17",
+               "Data łączności zawiera symbol sterujący (kod 9), którego nie można zapisać w "
+               "pliku danych!",
+               EntryFocus::DateField}}) {
+        SCOPED_TRACE(c.message);
+        Select("230");
+        ASSERT_TRUE(dialog.Open());
+        prompter.ExpectError(c.message);
+        const EntryOutcome outcome = Accept(c.call, c.date);
+        EXPECT_FALSE(outcome.accepted);
+        EXPECT_EQ(c.focus, outcome.focus);
+        EXPECT_EQ("", TableRow("230").call);
+    }
     ExpectCountersMatchTable();
+    EXPECT_FALSE(station.modified);
 }
 
 TEST_F(EntryDialogTest, PolishLettersInCallAreKeptInCapitals) {

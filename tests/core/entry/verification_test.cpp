@@ -97,10 +97,15 @@ TEST_F(VerificationTest, BlankDateIsRefusedAndNothingIsVerified) {
 
 TEST_F(VerificationTest, DateTheStationFileCannotHoldIsRefused) {
     LoadThreeToVerify();
-    prompter.ExpectError(
-        "Data weryfikacji zawiera symbol \"✓\", którego nie można zapisać w pliku danych!");
-    EXPECT_EQ(std::nullopt, VerifyConfirmedRows(station, "2025-01-10 ✓"));
+    for (const auto& [date, symbol] : {std::pair{"2025-01-10 ✓", "symbol \"✓\""},
+                                       std::pair{"2025\n01-10", "symbol sterujący (kod 10)"},
+                                       std::pair{"2025-01-1\x7F", "symbol sterujący (kod 127)"}}) {
+        prompter.ExpectError(std::string("Data weryfikacji zawiera ") + symbol +
+                             ", którego nie można zapisać w pliku danych!");
+        EXPECT_EQ(std::nullopt, VerifyConfirmedRows(station, date));
+    }
     EXPECT_EQ("", TableRow("  1").verifiedDate);
+    EXPECT_FALSE(station.modified);
 }
 
 TEST_F(VerificationTest, RowConfirmedWhileTheDateDialogIsOpenIsVerifiedToo) {

@@ -67,11 +67,15 @@ TEST_F(NewStation, PortableCallKeepsTheFileInTheProgramFolder) {
     EXPECT_EQ(station.stationCall, "SP5ABC/P");
 }
 
-TEST_F(NewStation, CallOutsideTheCodePageIsRefused) {
+TEST_F(NewStation, CallTheStationFileCannotHoldIsAskedAgain) {
     ExpectCall("SP5Я");
     prompter.ExpectError(
         "Symbolu \"Я\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
         "Podaj znak stacji bez tego symbolu.");
+    ExpectCall("SP5\nABC");
+    prompter.ExpectError(
+        "Znak stacji zawiera symbol sterujący (kod 10), którego nie można zapisać w pliku "
+        "stacji.\nPodaj znak stacji bez tego symbolu.");
     ExpectCall(std::nullopt);
     station.New();
     EXPECT_EQ(station.stationCall, "");
