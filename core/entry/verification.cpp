@@ -37,9 +37,10 @@ std::optional<std::string> StartVerification(Station& station) {
 }
 
 std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedDate) {
+    const std::string verificationDate = PadCut(typedDate, kVerificationDateWidth);
     // Blanks in the verification column read back as "not verified", so a
-    // blank date would be lost at the next save.
-    if (Trim(typedDate).empty()) {
+    // blank date would be lost at the next save; only the stored part counts.
+    if (Trim(verificationDate).empty()) {
         ShowError(station.prompter, kEmptyVerificationDate);
         return std::nullopt;
     }
@@ -48,7 +49,6 @@ std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedD
                                         ", którego nie można zapisać w pliku danych!");
         return std::nullopt;
     }
-    const std::string verificationDate = PadCut(typedDate, kVerificationDateWidth);
     int verified = 0;
     for (EntityRow& row : station.table.Rows()) {
         if (!row.IsToVerify()) continue;

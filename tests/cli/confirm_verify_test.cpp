@@ -111,7 +111,7 @@ TEST_F(CliConfirmation, VerifyRefusesABlankDate) {
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 }
 
-TEST_F(CliConfirmation, ControlCharactersAreRefused) {
+TEST_F(CliConfirmation, ControlCharactersAndBlankStoredDatesAreRefused) {
     ASSERT_EQ(
         0, home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"}).exitCode);
     const std::string before = home.Read("sp5abc.txt");
@@ -122,6 +122,10 @@ TEST_F(CliConfirmation, ControlCharactersAreRefused) {
     auto date = home.Run({"verify", file, "--date", "20\n24"});
     EXPECT_EQ(1, date.exitCode);
     EXPECT_TRUE(Contains(date.err, "Data weryfikacji zawiera " + control)) << date.err;
+    // Only the first ten characters are stored, and here they are blank.
+    auto blank = home.Run({"verify", file, "--date", "           X"});
+    EXPECT_EQ(1, blank.exitCode);
+    EXPECT_TRUE(Contains(blank.err, "Wprowadź datę weryfikacji!")) << blank.err;
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 
     auto station = home.Run({"new", "AB\nCD"});

@@ -87,7 +87,8 @@ TEST_F(VerificationTest, DateIsPaddedOrCutToTenCharacters) {
 TEST_F(VerificationTest, BlankDateIsRefusedAndNothingIsVerified) {
     LoadThreeToVerify();
     const EntityTable before = station.table;
-    for (const char* date : {"", "          ", "   "}) {
+    // Only the first ten characters are stored, so they are what must not be blank.
+    for (const char* date : {"", "          ", "   ", "          X"}) {
         prompter.ExpectError("Wprowadź datę weryfikacji!");
         EXPECT_EQ(std::nullopt, VerifyConfirmedRows(station, date));
     }
