@@ -139,13 +139,15 @@ EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string
     const std::string call = ToUpperText(Trim(callField));
     const std::string date = call.empty() ? std::string() : dateField;
     const std::string methodText = call.empty() ? std::string() : MethodText(method);
-    std::string previousMethod;
-    if (row_ >= 1 && row_ <= station_.grid.DataRowCount()) {
-        previousMethod = station_.grid.DataRow(row_).confirmation;
-    }
+    EntityRow before;
+    if (row_ >= 1 && row_ <= station_.grid.DataRowCount()) before = station_.grid.DataRow(row_);
     WriteGridRow(call, date, methodText);
     WriteEntityRow(call, date, methodText);
-    UpdateCounters(previousMethod, call, methodText);
+    UpdateCounters(before.confirmation, call, methodText);
+    // Any change must be asked about at closing, not only an added or removed confirmation.
+    if (call != before.call || date != before.qsoDate || methodText != before.confirmation) {
+        station_.MarkEdited();
+    }
     station_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);
     return {true, EntryFocus::Unchanged};
 }
@@ -177,12 +179,10 @@ void EntryDialog::UpdateCounters(const std::string& previousMethod, const std::s
         --counters.toVerifyAll;
         if (active) --counters.toVerifyActive;
         if (int* count = MethodCount(counters, previousMethod)) --*count;
-        station_.MarkEdited();
     } else if (!wasConfirmed_ && !call.empty()) {
         ++counters.toVerifyAll;
         if (active) ++counters.toVerifyActive;
         if (int* count = MethodCount(counters, method)) ++*count;
-        station_.MarkEdited();
     } else if (wasConfirmed_ && method != previousMethod) {
         if (int* count = MethodCount(counters, previousMethod)) --*count;
         if (int* count = MethodCount(counters, method)) ++*count;

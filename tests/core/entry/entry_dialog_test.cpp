@@ -161,7 +161,7 @@ TEST_F(EntryDialogTest, AddingLotwToDeletedRowCountsOnlyTheSecondNumbers) {
     EXPECT_TRUE(station.modified);
 }
 
-TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountWithoutMarkingModified) {
+TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountAndMarksModified) {
     const Counters before = station.counters;
     Select("  1");
     ASSERT_TRUE(dialog.Open());
@@ -172,7 +172,8 @@ TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountWithoutMarkingModified) {
     EXPECT_EQ(before.lotwCount + 1, station.counters.lotwCount);
     EXPECT_EQ(before.toVerifyAll, station.counters.toVerifyAll);
     ExpectCountersMatchTable();
-    EXPECT_FALSE(station.modified);
+    EXPECT_TRUE(station.modified);
+    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
     EXPECT_EQ("QSL/LoTW:  2/2", station.texts.counterPanels[3]);
 }
 
@@ -229,6 +230,26 @@ TEST_F(EntryDialogTest, UnconfirmedRowAcceptedEmptyStaysUnconfirmed) {
     EXPECT_EQ(EntityRow(Entity("230", "", "DL")), TableRow("230"));
     ExpectCountersMatchTable();
     EXPECT_FALSE(station.modified);
+}
+
+TEST_F(EntryDialogTest, EveryChangeOfAConfirmedRowMarksModifiedAndNoChangeDoesNot) {
+    struct Case {
+        std::string adif, call, date;
+        ConfirmationMethod method;
+        bool marked;
+    };
+    for (const Case& c : {Case{" 15", "UA9AB", "2019-07-30", ConfirmationMethod::Lotw, true},
+                          Case{"  1", "VE3XYZ", "2020-01-03", ConfirmationMethod::Qsl, true},
+                          Case{"246", "1A0KM", "2001-05-05", ConfirmationMethod::Qsl, false}}) {
+        SCOPED_TRACE(c.adif);
+        station.ClearModified();
+        Select(c.adif);
+        EntryDialog entry(station);
+        ASSERT_TRUE(entry.Open());
+        ASSERT_TRUE(entry.Accept(CallField(c.call), c.date, c.method).accepted);
+        EXPECT_EQ(c.marked, station.modified);
+        EXPECT_EQ(c.marked ? "   Modyfikacja" : "", station.texts.modifiedPanel);
+    }
 }
 
 TEST_F(EntryDialogTest, SymbolsTheStationFileCannotHoldAreRefused) {
