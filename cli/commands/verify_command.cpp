@@ -27,7 +27,8 @@ const bool registered = RegisterCommand({
     "\"Weryfikacja danych\": stamps one verification date into every confirmed entity that is not\n"
     "verified yet (deleted entities included) and saves the file. The text is stored padded or "
     "cut\n"
-    "to 10 characters; an empty one is refused.",
+    "to 10 characters; one whose 10 characters are blank, or that holds a control character, is\n"
+    "refused.",
     1,
     1,
     {{"--date", true, "the verification date (default: today as rrrr-mm-dd)"}},
