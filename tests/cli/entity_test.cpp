@@ -102,20 +102,5 @@ TEST_F(CliEntity, EditRefusesUnknownNumbersAndContradictions) {
     ExpectReferenceUnchanged();
 }
 
-TEST_F(CliEntity, ControlCharactersInPrefixOrNameAreRefused) {
-    const std::string file = NewStation();
-    const std::string station = home.Read("sp5abc.txt");
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"entity", "add", "999", "X\tY", "Reef"},
-             {"entity", "add", "999", "XY", "Re\r\nef"},
-             {"entity", "edit", "230", "--name", "Ger\nmany", "--station", file}}) {
-        auto refused = home.Run(args);
-        EXPECT_EQ(1, refused.exitCode);
-        EXPECT_TRUE(Contains(refused.err, "symbol sterujący")) << refused.err;
-    }
-    ExpectReferenceUnchanged();
-    EXPECT_EQ(station, home.Read("sp5abc.txt"));
-}
-
 }  // namespace
 }  // namespace zorva::testing

@@ -2,7 +2,6 @@
 
 #include "text/columns.h"
 #include "text/cp1250.h"
-#include "text/typed_value.h"
 
 namespace zorva {
 namespace {
@@ -25,15 +24,6 @@ TEST(Cp1250, CharactersOutsideTheCodePageAreRefusedNotReplaced) {
     EXPECT_FALSE(EncodeCp1250("Ω").has_value());
     EXPECT_FALSE(EncodeCp1250("\xFF\xFE").has_value());  // not UTF-8
     EXPECT_EQ("Ω", FirstUnencodable("SP5Ω1"));
-}
-
-TEST(TypedValue, ControlCharactersAndUnencodableSymbolsAreNamed) {
-    EXPECT_EQ("symbol sterujący (kod 31)", UnstorableSymbol("SP\x1F"));
-    EXPECT_EQ("symbol sterujący (kod 127)", UnstorableSymbol("SP5\x7F"));
-    EXPECT_EQ("symbol \"Ω\"", UnstorableSymbol("SP5Ω"));
-    // Blanks, Polish letters and the code page's undefined bytes (read as C1) stay as they are.
-    for (const char* stored : {"SP 5 ~", "Żółć", "\u0081\u0098"})
-        EXPECT_EQ(std::nullopt, UnstorableSymbol(stored)) << stored;
 }
 
 TEST(Columns, PadAndCutCountCharactersNotBytes) {
