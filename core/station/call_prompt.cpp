@@ -25,6 +25,8 @@ std::optional<std::string> AskStationCall(Prompter& prompter) {
     for (;;) {
         auto answer = prompter.Input("Identyfikacja stacji", "Podaj swój znak:", "");
         if (!answer) return answer;
+        // A call of blanks alone would name a file "  .txt": it counts as no call.
+        if (Trim(*answer).empty()) return std::string();
         const auto refusal = CallRefusal(*answer);
         if (!refusal) return answer;
         ShowError(prompter, *refusal);

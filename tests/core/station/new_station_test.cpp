@@ -49,11 +49,13 @@ TEST_F(NewStation, BuildsTheTableFromTheReferenceFile) {
     EXPECT_EQ(dir.Read("sp5abc.txt").substr(0, 10), "; SP5ABC  ");
 }
 
-TEST_F(NewStation, CancelledCallPromptChangesNothing) {
+TEST_F(NewStation, CancelledOrBlankCallPromptChangesNothing) {
     OpenStation();
     ExpectCall(std::nullopt);
     station.New();
     ExpectCall("");
+    station.New();
+    ExpectCall("   ");
     station.New();
     EXPECT_EQ(station.stationCall, "SP1OLD");
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
