@@ -1,15 +1,74 @@
 #include "io/atomic_file_writer.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <random>
 
 #include "io/posix_calls.h"
 
 namespace zorva {
+namespace {
+
+constexpr int kMaxLinkHops = 40;
+constexpr int kMaxNameAttempts = 100;
+
+// The file a path names with its symbolic links followed, so that a save
+// replaces the linked file and keeps the link; a dangling link names the file
+// it will create. Nothing when the links form a loop.
+std::optional<std::string> FollowLinks(std::string path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        char target[PATH_MAX];
+        ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+        if (n < 0) return std::nullopt;
+        if (static_cast<size_t>(n) == sizeof target) {
+            errno = ENAMETOOLONG;
+            return std::nullopt;
+        }
+        std::string next(target, static_cast<size_t>(n));
+        path = next.front() == '/' ? next : DirectoryOf(path) + next;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+std::string RandomSuffix() {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::string suffix(6, ' ');
+    for (char& c : suffix) c = kChars[random() % (sizeof kChars - 1)];
+    return suffix;
+}
+
+// Creates a file of a fresh name beside target. open applies the umask to mode.
+int OpenTemporary(const std::string& target, mode_t mode, std::string& temp) {
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        temp = target + ".tmp~" + RandomSuffix();
+        int fd = posix::OpenChecked(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool TryChown(int fd, uid_t owner, gid_t group) {
+    return ::fchown(fd, owner, group) == 0;
+}
+
+// Owner and group as far as the process may give them; the mode must take,
+// after the owner, whose change may clear the set-id bits.
+bool KeepOwnerAndMode(int fd, const struct stat& old) {
+    if (!TryChown(fd, old.st_uid, old.st_gid)) TryChown(fd, static_cast<uid_t>(-1), old.st_gid);
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+}  // namespace
 
 AtomicFileWriter::~AtomicFileWriter() {
     if (fd_ >= 0) {
@@ -29,10 +88,15 @@ IoStatus AtomicFileWriter::Fail(const char* what) {
 }
 
 IoStatus AtomicFileWriter::Open() {
-    temp_ = path_ + ".tmp~XXXXXX";
-    if (!posix::Injected(FileOp::Open)) fd_ = ::mkstemp(temp_.data());
+    std::optional<std::string> target = FollowLinks(path_);
+    if (!target) return Fail("Nie można utworzyć pliku");
+    target_ = std::move(*target);
+    struct stat old {};
+    const bool replacing = ::stat(target_.c_str(), &old) == 0;
+    // A replacement stays private until it carries the old file's bits.
+    fd_ = OpenTemporary(target_, replacing ? 0600 : 0666, temp_);
     if (fd_ < 0) return Fail("Nie można utworzyć pliku");
-    ::fchmod(fd_, 0644);
+    if (replacing && !KeepOwnerAndMode(fd_, old)) return Fail("Nie można zmienić atrybutów pliku");
     return IoStatus::Ok();
 }
 
@@ -43,7 +107,7 @@ IoStatus AtomicFileWriter::Write(std::string_view bytes) {
 }
 
 IoStatus AtomicFileWriter::CopyCurrent() {
-    int from = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    int from = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) return errno == ENOENT ? IoStatus::Ok() : Fail("Nie można otworzyć pliku");
     char chunk[1 << 16];
     for (;;) {
@@ -71,13 +135,13 @@ IoStatus AtomicFileWriter::Commit() {
         ::unlink(temp_.c_str());
         return IoStatus{"Błąd zapisu pliku " + path_ + ":\n" + std::strerror(err)};
     }
-    if (posix::Injected(FileOp::Rename) || ::rename(temp_.c_str(), path_.c_str()) != 0) {
+    if (posix::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
         int err = errno;
         ::unlink(temp_.c_str());
         return IoStatus{"Nie można zapisać pliku " + path_ + ":\n" + std::strerror(err)};
     }
     // Make the rename itself durable.
-    int dirFd = ::open(DirectoryOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dirFd = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);

@@ -10,7 +10,9 @@ namespace zorva {
 // Writes a file so that it appears whole or not at all: the bytes go to a
 // temporary file in the same folder, which Commit flushes to the disk and
 // renames over the target. Until then the target stays as it was; a writer
-// dropped without Commit removes its temporary file.
+// dropped without Commit removes its temporary file. A symbolic link is followed
+// and its target replaced; a replaced file keeps its mode (and its owner and
+// group where the process may), a new one gets 0666 less the umask.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string path) : path_(std::move(path)) {}
@@ -28,7 +30,8 @@ public:
 private:
     IoStatus Fail(const char* what);
 
-    std::string path_;
+    std::string path_;    // as the caller named it, for the messages
+    std::string target_;  // the file replaced: path_ with its links followed
     std::string temp_;
     int fd_ = -1;
 };
