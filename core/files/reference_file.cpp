@@ -1,5 +1,6 @@
 #include "files/reference_file.h"
 
+#include "files/station_file.h"
 #include "io/text_file.h"
 #include "text/columns.h"
 
@@ -40,9 +41,20 @@ ReferenceList ReadReferenceList(const std::string& path) {
         list.error = text.error;
         return list;
     }
-    for (auto& line : text.lines)
-        if (!line.empty()) list.lines.push_back(std::move(line));
+    for (auto& line : text.lines) {
+        if (line.empty()) continue;
+        if (IsBadReferenceLine(line)) {
+            list.badLine = std::move(line);
+            break;
+        }
+        list.lines.push_back(std::move(line));
+    }
     return list;
+}
+
+std::string BadReferenceLineMessage(const std::string& line) {
+    return "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) + "\n\n" +
+           "Popraw tą linię w pliku i spróbuj ponownie.";
 }
 
 std::string MissingReferenceMessage(const std::string& path) {

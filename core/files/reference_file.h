@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,13 +29,19 @@ EntityRow ParseReferenceLine(std::string_view line);
 // that compare the two.
 std::string ReferenceDataView(const EntityRow& row);
 
-// The lines of the reference file that hold at least one character, in file order.
+// The lines of the reference file that hold at least one character, in file order,
+// up to the first that is not an entity line; that line is kept apart, never read
+// as an entity.
 struct ReferenceList {
     std::vector<std::string> lines;
+    std::optional<std::string> badLine;
     std::string error;
     bool ok() const { return error.empty(); }
 };
 ReferenceList ReadReferenceList(const std::string& path);
+
+// The message that quotes a line of the reference file that is not an entity line.
+std::string BadReferenceLineMessage(const std::string& line);
 
 // The message that the reference file at path is missing; the program cannot
 // work without it.

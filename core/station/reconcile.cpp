@@ -120,6 +120,7 @@ bool Station::ReconcileWithReference() {
                                      : OfferMissingEntity(*this, line, entity);
         if (changed) index.Invalidate();
     }
+    if (reference.badLine) ShowError(prompter, BadReferenceLineMessage(*reference.badLine));
     return true;
 }
 

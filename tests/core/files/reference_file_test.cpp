@@ -44,13 +44,16 @@ TEST(ReferenceDataView, ShowsDOnlyForExactlyD) {
               "246| |1A0  |Malta                   ");
 }
 
-TEST(ReferenceList, TakesEveryNonEmptyLineIncludingBlankOnes) {
+TEST(ReferenceList, StopsAtTheFirstLineThatIsNotAnEntityLine) {
     TempDir dir;
-    dir.Write("ref.kvt", CrLf({"  1| |VE   |Canada                  |", "", "   ", "bad"}));
-    ReferenceList list = ReadReferenceList(dir.File("ref.kvt"));
-    ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.lines,
-              (std::vector<std::string>{"  1| |VE   |Canada                  |", "   ", "bad"}));
+    for (const std::string bad : {"   ", "12", "bad"}) {
+        dir.Write("ref.kvt", CrLf({"  1| |VE   |Canada                  |", "", bad,
+                                   "230| |DL   |Germany                 |"}));
+        ReferenceList list = ReadReferenceList(dir.File("ref.kvt"));
+        ASSERT_TRUE(list.ok());
+        EXPECT_EQ(list.lines, (std::vector<std::string>{"  1| |VE   |Canada                  |"}));
+        EXPECT_EQ(list.badLine, bad);
+    }
     EXPECT_FALSE(ReadReferenceList(dir.File("missing.kvt")).ok());
 }
 

@@ -122,14 +122,17 @@ TEST_F(Reconciling, AdifKeysCompareAsStoredText) {
     Load("s.txt");
 }
 
-TEST_F(Reconciling, MalformedReferenceLineIsLookedUpByItsFirstThreeCharacters) {
+TEST_F(Reconciling, ReferenceLineThatIsNotAnEntityIsReportedAndNeverBecomesARow) {
     auto reference = SmallReference();
-    reference.push_back("junk");
+    reference.push_back("12");
+    reference.push_back("291| |K    |United States of America|");
     WriteReference(reference);
     WriteStation("s.txt", "SP5ABC", SmallStation());
-    prompter.ExpectBox(Mismatch(MissingQuestion("junk")), Answer::Yes);
+    prompter.ExpectError(
+        "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n12\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(1).adif, "jun");  // its prefix is empty
+    EXPECT_EQ(station.table.Rows(), SmallStation());
+    EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
 }
 
 TEST(Sortuj, StableByCharacterCodesOfTheWindows1250Page) {
