@@ -147,6 +147,33 @@ StationFileContents ParseStationFile(std::string_view bytes) {
     return contents;
 }
 
+namespace {
+
+// One line with its separators in place and the key whole, beyond what the
+// layout trims and cuts.
+bool ReadsBackAlone(const std::string& line, const EntityRow& row) {
+    return line.find('\n') == std::string::npos && !IsBadStationLine(line) &&
+           ParseStationLine(line).adif == row.adif;
+}
+
+}  // namespace
+
+std::optional<std::string> LineNotReadBack(std::string_view bytes,
+                                           const std::vector<EntityRow>& rows) {
+    std::vector<std::string> lines;
+    lines.reserve(rows.size());
+    for (const EntityRow& row : rows) {
+        lines.push_back(FormatStationLine(row));
+        if (!ReadsBackAlone(lines.back(), row)) return lines.back();
+    }
+    const StationFileContents read = ParseStationFile(bytes);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (i >= read.rows.size() || read.rows[i] != ParseStationLine(lines[i])) return lines[i];
+    if (read.badLine) return read.badLine;
+    if (read.rows.size() > rows.size()) return FormatStationLine(read.rows[rows.size()]);
+    return std::nullopt;
+}
+
 std::string QuotableLine(std::string_view line, size_t maxChars) {
     std::string out;
     size_t pos = 0;

@@ -47,6 +47,11 @@ struct StationFileContents {
 // missing final line end is accepted. Only the lines up to a bad line are decoded.
 StationFileContents ParseStationFile(std::string_view bytes);
 
+// Of the station file bytes written from rows, the first line that would not read
+// back as the row it was written from (a file the program could not load again).
+std::optional<std::string> LineNotReadBack(std::string_view bytes,
+                                           const std::vector<EntityRow>& rows);
+
 // A line fit to quote in a message box: control characters shown as "�" and a
 // line longer than maxChars cut with "…".
 std::string QuotableLine(std::string_view line, size_t maxChars = 200);

@@ -39,13 +39,36 @@ bool SaveToCurrentFile(Station& s, bool confirm) {
     return false;
 }
 
+std::string UnreadableLineMessage(const std::string& path, const std::string& line) {
+    return "Plik " + path + " nie został zapisany, ponieważ linia:\n\n" + QuotableLine(line) +
+           "\n\nnie dałaby się z niego poprawnie odczytać.\n" +
+           "Dotychczasowa zawartość pliku pozostała bez zmian.";
+}
+
+// The bytes of the station file, refused with a message when a character cannot be
+// written or a line would not read back as its row.
+std::optional<std::string> StationFileBytes(Station& s, const std::string& path) {
+    std::vector<std::string> lines = StationHeaderLines(s.stationCall, s.clock.TodayShort());
+    lines.reserve(lines.size() + s.table.Rows().size());
+    for (const auto& row : s.table.Rows()) lines.push_back(FormatStationLine(row));
+    EncodedText encoded = EncodeLines(lines);
+    if (!encoded.ok()) {
+        ShowError(s.prompter, encoded.error);
+        return std::nullopt;
+    }
+    if (auto line = LineNotReadBack(encoded.bytes, s.table.Rows())) {
+        ShowError(s.prompter, UnreadableLineMessage(path, *line));
+        return std::nullopt;
+    }
+    return std::move(encoded.bytes);
+}
+
 }  // namespace
 
 bool Station::WriteStationFile(const std::string& path, bool confirm) {
-    std::vector<std::string> lines = StationHeaderLines(stationCall, clock.TodayShort());
-    lines.reserve(lines.size() + table.Rows().size());
-    for (const auto& row : table.Rows()) lines.push_back(FormatStationLine(row));
-    IoStatus written = WriteTextLines(path, lines);
+    std::optional<std::string> bytes = StationFileBytes(*this, path);
+    if (!bytes) return false;
+    IoStatus written = WriteFileAtomic(path, *bytes);
     if (!written.ok()) {
         ShowError(prompter, written.error);
         return false;

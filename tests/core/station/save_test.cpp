@@ -122,6 +122,23 @@ TEST_F(Saving, CharacterOutsideTheCodePageIsRefusedBeforeWriting) {
     EXPECT_TRUE(station.modified);
 }
 
+TEST_F(Saving, RowThatWouldNotReadBackRefusesTheSaveAndKeepsTheOldFile) {
+    dir.Write("s.txt", "old");
+    station.SetCurrentFileName(dir.File("s.txt"));
+    for (const EntityRow& row :
+         {Row("12", "", "", ""), Row("269", "", "SP", "Poland", "SP1\nAB")}) {
+        station.table.Row(3) = row;
+        prompter.ExpectError("Plik " + dir.File("s.txt") +
+                             " nie został zapisany, ponieważ linia:\n\n" +
+                             QuotableLine(FormatStationLine(row)) +
+                             "\n\nnie dałaby się z niego poprawnie odczytać.\n"
+                             "Dotychczasowa zawartość pliku pozostała bez zmian.");
+        EXPECT_FALSE(station.Save());
+        EXPECT_EQ(dir.Read("s.txt"), "old");
+    }
+    EXPECT_TRUE(station.modified);
+}
+
 TEST_F(Saving, SaveAsAppendsTxtOnlyWhenThePathHasNoDot) {
     ASSERT_EQ(::mkdir(dir.File("logi.2026").c_str(), 0755), 0);
     prompter.ExpectSaveFile(SaveChoice(""), dir.File("logi.2026/sp5abc")).ExpectBox(Info(kSaved));
