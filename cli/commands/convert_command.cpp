@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "command.h"
+#include "convert/convert.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "station/station.h"
@@ -29,8 +30,18 @@ int RunConvert(Context& ctx, const Args& args) {
                       "\nnie pochodzi z poprzedniej wersji programu i nie wymaga konwersji.");
         return kFailed;
     }
-    auto station = LoadStation(ctx, path);
-    if (!station || station->conversionFailed) return kFailed;
+    // The exit tells only whether the file was rewritten: what the reading of the new
+    // file reports is shown, but counts against nothing.
+    TerminalPrompter prompter = ctx.prompter;
+    Context reading{prompter, ctx.clock, ctx.home, ctx.out, ctx.err};
+    bool rewritten = false;
+    LoadStation(reading, path, [&rewritten](Station& station) {
+        station.convertOldFile = [&rewritten](Station& s) {
+            ConvertOldFile(s);
+            rewritten = !s.conversionFailed;
+        };
+    });
+    if (!rewritten) return kFailed;
     ctx.out << path << "\n";
     return kDone;
 }

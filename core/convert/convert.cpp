@@ -100,6 +100,13 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
                                 " nie został przekonwertowany.");
         return false;
     }
+    // The entities after a faulty line would be missing from the new file for good.
+    if (!entities.readWhole) {
+        ShowError(prompter, "Plik wzorcowy \"" + entities.path +
+                                "\" nie został wczytany w całości.\nPlik " + path +
+                                " nie został przekonwertowany.");
+        return false;
+    }
     TextLines old = ReadTextLines(path);
     if (!old.ok()) {
         ShowError(prompter, old.error);

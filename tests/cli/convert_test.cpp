@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "../core/convert/old_file_fixture.h"
 #include "run_zorva.h"
 
@@ -43,6 +45,17 @@ TEST(CliConvert, AnsweringNoLeavesTheFileAlone) {
     EXPECT_NE(std::string::npos, refused.err.find("Konwersja_ZORVA_Rade.exe"));
     EXPECT_EQ(old, home.Read("old.txt"));
     EXPECT_FALSE(home.Exists("old.txt~"));
+}
+
+TEST(CliConvert, RewrittenFileExitsZeroWhateverTheReadingAfterItReports) {
+    CliHome home;
+    WriteOldFile(home);
+    const std::string old = home.Read("old.txt");
+    std::remove(home.File("dxcc_adif.kvt").c_str());
+    auto converted = home.Run({"--yes", "convert", home.File("old.txt")});
+    EXPECT_EQ(0, converted.exitCode) << converted.err;
+    EXPECT_NE(std::string::npos, converted.err.find("nie został znaleziony"));
+    EXPECT_EQ(old, home.Read("old.txt~"));
 }
 
 TEST(CliConvert, CurrentStationFileIsNotConverted) {

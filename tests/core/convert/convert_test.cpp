@@ -210,6 +210,21 @@ TEST_F(RefusedConversion, EmptyTemplateWouldLeaveOnlyTheHeader) {
     ExpectUntouched(old);
 }
 
+TEST_F(RefusedConversion, TemplateReadOnlyInPartWouldLoseTheEntitiesAfterItsFaultyLine) {
+    WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003"}}}));
+    std::string old = dir.Read("old.txt");
+    dir.Write("dxcc_adif_backup.kvt", CrLf({"  4| |3B6  |Agalega & St. Brandon   |", "12"}));
+    prompter
+        .ExpectError(
+            "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n12\n\nPopraw tą linię w pliku i spróbuj "
+            "ponownie.")
+        .ExpectError("Plik wzorcowy \"" + dir.File("dxcc_adif_backup.kvt") +
+                     "\" nie został wczytany w całości.\nPlik " + OldPath() +
+                     " nie został przekonwertowany.");
+    EXPECT_FALSE(Convert());
+    ExpectUntouched(old);
+}
+
 TEST_F(RefusedConversion, BackupThatCannotBeMadeStopsBeforeWriting) {
     WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003"}}}));
     std::string old = dir.Read("old.txt");
