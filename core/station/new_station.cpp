@@ -63,8 +63,7 @@ void FillFromReference(Station& s) {
         if (line.empty()) continue;
         if (IsBadReferenceLine(line)) {
             ShowTableInFileOrder(s);
-            ShowError(s.prompter, "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) +
-                                      "\n" + "\n" + "Popraw tą linię w pliku i spróbuj ponownie.");
+            ShowError(s.prompter, BadReferenceLineMessage(line));
             return;
         }
         s.table.Append(ParseReferenceLine(line));
