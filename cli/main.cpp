@@ -1,11 +1,12 @@
 // zorva: the desktop program's rules for scripts and for people without a display.
 #include <unistd.h>
 
+#include <clocale>
 #include <iostream>
 #include <sstream>
 
 #include "command.h"
-#include "home_directory.h"
+#include "io/program_directory.h"
 #include "ports/clock.h"
 
 namespace zorva::cli {
@@ -164,7 +165,11 @@ int Run(int argc, char** argv) {
         std::cerr << "zorva: " << problem << "\nusage: " << Usage(*command) << "\n";
         return kUsage;
     }
-    if (home.empty()) home = DefaultHomeDirectory(argv[0]);
+    if (home.empty()) {
+        // Without --home zorva runs as the desktop does: in the user's locale, system reasons too.
+        std::setlocale(LC_ALL, "");
+        home = ProgramDirectory();
+    }
     TerminalPrompter prompter(std::cout, std::cerr, answering, isatty(STDIN_FILENO) != 0);
     SystemClock clock;
     Context ctx{prompter, clock, home, std::cout, std::cerr};

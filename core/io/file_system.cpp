@@ -32,6 +32,10 @@ bool IsDirectory(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool IsWritableDirectory(const std::string& path) {
+    return IsDirectory(path) && ::access(path.c_str(), W_OK) == 0;
+}
+
 bool IsReadOnly(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;

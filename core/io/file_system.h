@@ -22,6 +22,7 @@ struct ReadResult {
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+bool IsWritableDirectory(const std::string& path);
 
 // Read-only means: the owner may not write the file.
 bool IsReadOnly(const std::string& path);

@@ -4,15 +4,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 #include <functional>
 
-#include "program_directory.h"
+#include "io/install_places.h"
 #include "qt_prompter.h"
-#include "temp_dir.h"
 
 using namespace zorva;
-using zorva::testing::TempDir;
 
 namespace {
 
@@ -36,8 +35,7 @@ private slots:
     void questionShowsCaptionIconButtonsAndDefault();
     void escapeOnAYesNoQuestionAnswersNo();
     void inputBoxOffersTextAndCancelGivesNothing();
-    void programDirectoryIsTheExecutablesFolderWhenItHoldsTheReference();
-    void otherwiseTheUserFolderIsSeededWithoutReplacingFiles();
+    void installPlacesAreTheFoldersQtFindsInEveryEnvironment();
 };
 
 void QtPrompterTest::fileFiltersBecomeQtFiltersInBothCases() {
@@ -99,28 +97,21 @@ void QtPrompterTest::inputBoxOffersTextAndCancelGivesNothing() {
     QCOMPARE(prompter.Input("Nowy", "Znak stacji", "SP5"), std::optional<std::string>());
 }
 
-void QtPrompterTest::programDirectoryIsTheExecutablesFolderWhenItHoldsTheReference() {
-    TempDir dir;
-    QDir().mkpath(QString::fromStdString(dir.File("bin")));
-    dir.Write("bin/dxcc_adif.kvt", "x");
-    QCOMPARE(ChooseProgramDirectory(dir.File("bin"), dir.File("user")), dir.File("bin"));
-    QVERIFY(!dir.Exists("user"));
-}
-
-void QtPrompterTest::otherwiseTheUserFolderIsSeededWithoutReplacingFiles() {
-    TempDir dir;
-    QDir().mkpath(QString::fromStdString(dir.File("bin")));
-    QDir().mkpath(QString::fromStdString(dir.File("share/zorva_rade")));
-    QDir().mkpath(QString::fromStdString(dir.File("user")));
-    dir.Write("share/zorva_rade/dxcc_adif.kvt", "shipped");
-    dir.Write("share/zorva_rade/dxcc_adif_backup.kvt", "template");
-    dir.Write("user/dxcc_adif_backup.kvt", "edited by the user");
-    QCOMPARE(ChooseProgramDirectory(dir.File("bin"), dir.File("user")), dir.File("user"));
-    QCOMPARE(dir.Read("user/dxcc_adif.kvt"), std::string("shipped"));
-    QCOMPARE(dir.Read("user/dxcc_adif_backup.kvt"), std::string("edited by the user"));
-    // Nothing installed: the folder is still made, and the start-up reports the missing file.
-    QCOMPARE(ChooseProgramDirectory(dir.File("nowhere/bin"), dir.File("fresh")), dir.File("fresh"));
-    QVERIFY(dir.Exists("fresh"));
+// Users of earlier versions keep their per-user folder: the one Qt found for them.
+void QtPrompterTest::installPlacesAreTheFoldersQtFindsInEveryEnvironment() {
+    const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_DATA_HOME");
+    for (const auto& [homeValue, xdgValue] : std::vector<std::pair<const char*, const char*>>{
+             {"/h/./a/../b/", ""}, {"", ""}, {"/h", "/x//"}, {"/h", "/"}, {"/h", "rel/x"}}) {
+        qputenv("HOME", homeValue);
+        qputenv("XDG_DATA_HOME", xdgValue);
+        const QDir dataHome(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QCOMPARE(QString::fromStdString(SystemInstallPlaces().userDataDir),
+                 dataHome.filePath("zorva_rade"));
+    }
+    qputenv("HOME", home);
+    qputenv("XDG_DATA_HOME", xdg);
+    QCOMPARE(QString::fromStdString(SystemInstallPlaces().executableDir),
+             QCoreApplication::applicationDirPath());
 }
 
 QTEST_MAIN(QtPrompterTest)

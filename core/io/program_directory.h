@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "io/install_places.h"
+
+namespace zorva {
+
+// The folder of dxcc_adif.kvt, zorva_rade.ini and new station files: the
+// executable's folder when it holds the reference file and may be written (a
+// build tree, a portable copy); else the per-user data folder, made if missing
+// and seeded with every shipped file it lacks from the share folder. Files
+// already in the per-user folder are never replaced.
+std::string ChooseProgramDirectory(const InstallPlaces& places);
+
+// The same for the running program.
+std::string ProgramDirectory();
+
+}  // namespace zorva
