@@ -8,6 +8,10 @@ namespace zorva {
 namespace {
 
 constexpr size_t kOverlongHeadSize = 4096;
+// How much of the data's start is looked at to tell what kind of file it is.
+constexpr size_t kLookSize = 512;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLotwTitle = "ARRL Logbook of the World Status Report";
 
 struct FoldTable {
     unsigned char lower[256];
@@ -59,6 +63,10 @@ std::string Lower(std::string_view text) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+bool StartsWithLower(std::string_view text, std::string_view lowerPrefix) {
+    return text.size() >= lowerPrefix.size() && Lower(text.substr(0, lowerPrefix.size())) == lowerPrefix;
 }
 
 // Fields mostly follow each other within a few bytes: look there before calling memchr.
@@ -138,6 +146,7 @@ AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
     i = SkipName(b, i, limit);
     if (i == limit) {
         tag.kind = cutKind;
+        tag.cut = limit == end_;
         return tag;
     }
     if (b[i] == '<') return tag;  // a lone '<' in the text
@@ -163,10 +172,11 @@ AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
     while (i < limit && b[i] != '>' && b[i] != '<') ++i;
     if (i == limit) {
         tag.kind = cutKind;
+        tag.cut = limit == end_;
         return tag;
     }
     if (b[i] == '<') return tag;
-    tag.kind = sound ? TagKind::Field : TagKind::BadLength;
+    tag.kind = sound ? TagKind::Field : TagKind::Unreadable;
     tag.valueLength = length;
     tag.after = i + 1;
     return tag;
@@ -195,15 +205,47 @@ int AdifReader::WantedIndex(const Tag& tag) const {
     return -1;
 }
 
+// UTF-16 and binary data hold NUL bytes among their first bytes; no ADIF text does.
+bool AdifReader::LookAtStart() {
+    const size_t want = std::min(kLookSize, capacity_);
+    // A failed read is reported when reading goes on; what arrived before it is judged.
+    while (end_ < want && !eof_ && Refill() != Fill::Failed) {
+    }
+    std::string_view head(buffer_.get(), end_);
+    if (head.starts_with(kByteOrderMark)) {
+        head.remove_prefix(kByteOrderMark.size());
+        pos_ = kByteOrderMark.size();
+    }
+    startNotAdif_ = head.find('\0') != std::string_view::npos || head.starts_with("\xFF\xFE") ||
+                    head.starts_with("\xFE\xFF");
+    const size_t text = std::min(head.find_first_not_of(" \t\r\n"), head.size());
+    const std::string_view rest = head.substr(text);
+    startNotAdif_ = startNotAdif_ || StartsWithLower(rest, "<?xml") || StartsWithLower(rest, "<adx");
+    blank_ = eof_ && rest.empty();
+    lotwTitle_ = rest.substr(0, rest.find('<')).find(kLotwTitle) != std::string_view::npos;
+    return !startNotAdif_;
+}
+
+void AdifReader::NoteHeaderField(const Tag& tag) {
+    sawAdifTag_ = true;
+    if (NameIs(tag, "programid"))
+        lotwProgram_ = tag.valueLength == 4 &&
+                       Lower(std::string_view(buffer_.get() + tag.after, 4)) == "lotw";
+}
+
+bool AdifReader::NotAdif() const {
+    return startNotAdif_ || (done_ && !failed_ && !sawAdifTag_ && !blank_);
+}
+
+bool AdifReader::ReadHeader() {
+    if (headerDone_) return true;
+    if (done_) return false;
+    if (!SkipHeader()) done_ = true;
+    return !done_;
+}
+
 bool AdifReader::SkipHeader() {
-    while (end_ - pos_ < 3 && !eof_) {
-        if (Refill() == Fill::Failed) return false;
-    }
-    if (end_ - pos_ >= 3 && std::memcmp(buffer_.get() + pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
-    // A source may hand out the mark alone; the data after it is still to come.
-    while (pos_ == end_ && !eof_) {
-        if (Refill() == Fill::Failed) return false;
-    }
+    if (!LookAtStart()) return false;
     if (pos_ == end_) return false;
     if (buffer_[pos_] == '<') {
         headerDone_ = true;
@@ -230,12 +272,13 @@ bool AdifReader::SkipHeader() {
                 break;
             case TagKind::Marker:
                 pos_ = start_ = tag.after;
+                if (NameIs(tag, "eor")) sawAdifTag_ = true;
                 if (NameIs(tag, "eoh")) {
-                    headerDone_ = true;
+                    sawAdifTag_ = headerDone_ = true;
                     return true;
                 }
                 break;
-            case TagKind::BadLength:
+            case TagKind::Unreadable:
                 pos_ = start_ = tag.after;
                 break;
             case TagKind::Field:
@@ -243,6 +286,7 @@ bool AdifReader::SkipHeader() {
                     start_ = pos_ = lt;
                     if (Refill() != Fill::Got) return false;
                 } else {
+                    NoteHeaderField(tag);
                     pos_ = start_ = tag.after + tag.valueLength;
                 }
                 break;
@@ -255,6 +299,8 @@ void AdifReader::BeginRecord() {
     recordStart_ = kNoRecord;
     recordEnd_ = 0;
     sawField_ = false;
+    cut_ = false;
+    closed_ = false;
     keeping_ = true;
     overlongHead_.clear();
     status_ = Status::Ok;
@@ -290,7 +336,7 @@ bool AdifReader::FinishAtEnd() {
     done_ = true;
     if (failed_ || recordStart_ == kNoRecord) return false;
     if (!sawField_ && status_ == Status::Ok) return false;  // only markers after the last record
-    if (status_ == Status::Ok) status_ = Status::Truncated;
+    if (status_ == Status::Ok && cut_) status_ = Status::Truncated;
     recordEnd_ = end_;
     if (OverLimit()) MarkTooLong();
     return true;
@@ -320,6 +366,7 @@ bool AdifReader::Next() {
         const size_t lt = static_cast<size_t>(static_cast<const char*>(hit) - base);
         const Tag tag = ParseTag(lt);
         if (tag.kind == TagKind::Stray) {
+            if (tag.cut && recordStart_ != kNoRecord) cut_ = true;
             pos_ = lt + 1;
             continue;
         }
@@ -337,13 +384,14 @@ bool AdifReader::Next() {
                 continue;
             }
             if (fill == Fill::End && tag.kind == TagKind::Incomplete) continue;  // now plain text
-            if (fill == Fill::End) sawField_ = true;
+            if (fill == Fill::End) sawField_ = cut_ = true;
             return FinishAtEnd();
         }
         switch (tag.kind) {
             case TagKind::Marker:
                 pos_ = tag.after;
                 if (NameIs(tag, "eor")) {
+                    sawAdifTag_ = closed_ = true;
                     recordEnd_ = tag.after;
                     // A record that happened to arrive whole is held to the same limit.
                     if (OverLimit()) MarkTooLong();
@@ -352,13 +400,11 @@ bool AdifReader::Next() {
                 // A header after all (written without leading text, or a second file appended).
                 if (NameIs(tag, "eoh")) BeginRecord();
                 break;
-            case TagKind::BadLength:
-                sawField_ = true;
-                if (status_ == Status::Ok) status_ = Status::BadLength;
+            case TagKind::Unreadable:
                 pos_ = tag.after;
                 break;
             case TagKind::Field:
-                sawField_ = true;
+                sawField_ = sawAdifTag_ = true;
                 if (keeping_) KeepField(tag);
                 pos_ = tag.after + tag.valueLength;
                 break;

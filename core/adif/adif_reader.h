@@ -22,13 +22,13 @@ struct AdifLimits {
 // Reads ADIF records one after another: <NAME:LENGTH> and <NAME:LENGTH:TYPE> fields with
 // names in any letter case, each value exactly LENGTH bytes (so it may hold '<', '>' or line
 // breaks). Text before the first <EOH> is the header, unless the data begins with '<'. A record
-// ends at <EOR>; tags without a length are markers and are passed over.
+// ends at <EOR> or at the end of the data; tags without a length are markers and are passed
+// over, and a tag whose length cannot be read is text between fields.
 class AdifReader {
   public:
     enum class Status {
         Ok,
-        BadLength,  // a length that is not a number, or absurdly large
-        Truncated,  // the data ends inside the record
+        Truncated,  // the data ends inside a tag or a value
         TooLong,    // longer than maxRecordSize; Raw() holds its beginning only
     };
 
@@ -41,6 +41,14 @@ class AdifReader {
     // Moves to the next record. False at the end of the data, or when the source failed
     // (ReadError() then says why).
     bool Next();
+    // Reads up to the end of the header; Next() does it itself. False when no record follows.
+    bool ReadHeader();
+
+    // The header names LoTW as its program, or the data opens with LoTW's report title.
+    bool LotwReport() const { return lotwTitle_ || lotwProgram_; }
+    // The data is something else: it holds NUL bytes or opens as XML (ADX) at its start, or
+    // it was read to its end without a single ADIF tag although it is not blank.
+    bool NotAdif() const;
 
     Status status() const { return status_; }
     // The first value of the i-th wanted field in this record, or nothing when absent. Valid
@@ -48,19 +56,22 @@ class AdifReader {
     std::optional<std::string_view> Field(size_t i) const;
     // The record as read, from its first tag to the end of its <EOR> tag (or of the data).
     std::string_view Raw() const;
+    // This record ended with its <EOR> tag, not with the data.
+    bool Closed() const { return closed_; }
 
     uint64_t BytesRead() const { return bytesRead_; }
     const std::string& ReadError() const { return readError_; }
 
   private:
     enum class Fill { Got, End, Failed, Full };
-    enum class TagKind { Incomplete, Stray, Marker, Field, BadLength };
+    enum class TagKind { Incomplete, Stray, Marker, Field, Unreadable };
     struct Tag {
         TagKind kind = TagKind::Stray;
         size_t nameBegin = 0;
         size_t nameLength = 0;
         size_t valueLength = 0;
         size_t after = 0;  // index just past '>'
+        bool cut = false;  // the data ends inside it
     };
     struct Slot {
         size_t offset = 0;  // from the record's start
@@ -73,6 +84,8 @@ class AdifReader {
     bool NameIs(const Tag& tag, std::string_view lowerName) const;
     int WantedIndex(const Tag& tag) const;
     bool SkipHeader();
+    bool LookAtStart();
+    void NoteHeaderField(const Tag& tag);
     void BeginRecord();
     void KeepField(const Tag& tag);
     void MarkTooLong();
@@ -94,11 +107,18 @@ class AdifReader {
     bool headerDone_ = false;
     uint64_t bytesRead_ = 0;
     std::string readError_;
+    bool startNotAdif_ = false;
+    bool blank_ = false;
+    bool sawAdifTag_ = false;
+    bool lotwTitle_ = false;
+    bool lotwProgram_ = false;
 
     static constexpr size_t kNoRecord = SIZE_MAX;
     size_t recordStart_ = kNoRecord;
     size_t recordEnd_ = 0;
     bool sawField_ = false;
+    bool cut_ = false;
+    bool closed_ = false;
     bool keeping_ = true;
     std::string overlongHead_;
     Status status_ = Status::Ok;

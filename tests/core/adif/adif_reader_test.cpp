@@ -137,26 +137,42 @@ TEST(AdifReaderHeader, ByteOrderMarkBeforeFirstTagIsIgnored) {
     EXPECT_EQ(ReadAll("\xEF\xBB\xBF<CALL:2>AB<EOR>").size(), 1u);
 }
 
-TEST(AdifReaderErrors, LengthThatIsNotANumberMarksRecordAndReadingGoesOn) {
-    for (const std::string bad :
-         {"<CALL:abc>", "<CALL:-5>", "<CALL:>", "<CALL:6x>", "<CALL:99999999999999999999999>"}) {
+TEST(AdifReaderRecords, TagWithUnreadableLengthIsTextAndTheRecordKeepsItsFields) {
+    for (const std::string bad : {"<NOTES:-5>", "<APP_X:1.5>", "a<b:c>d", "<CALL:abc>", "<CALL:>",
+                                  "<CALL:6x>", "<CALL:99999999999999999999999>"}) {
         auto records = ReadAll("<QSL_RCVD:1>Y" + bad + "SP1ABC<DXCC:1>1<EOR><CALL:2>CD<EOR>");
         ASSERT_EQ(records.size(), 2u) << bad;
-        EXPECT_EQ(records[0].status, Status::BadLength) << bad;
-        EXPECT_EQ(records[0].raw, "<QSL_RCVD:1>Y" + bad + "SP1ABC<DXCC:1>1<EOR>") << bad;
-        EXPECT_EQ(records[1].status, Status::Ok) << bad;
+        EXPECT_EQ(records[0], (ReadRecord{Status::Ok,
+                                          "<QSL_RCVD:1>Y" + bad + "SP1ABC<DXCC:1>1<EOR>",
+                                          {None(), "Y", "1"}}))
+            << bad;
         EXPECT_EQ(records[1].fields[0], "CD") << bad;
     }
 }
 
-TEST(AdifReaderErrors, DataEndingInsideRecordIsTruncated) {
-    for (const std::string file : {"<CALL:2>AB<EOR><CALL:9>SP1", "<CALL:2>AB<EOR><CALL:3>SP1\r\n",
-                                   "<CALL:2>AB<EOR><CALL:3>SP1<QSL_RC"}) {
-        auto records = ReadAll(file);
-        ASSERT_EQ(records.size(), 2u) << file;
-        EXPECT_EQ(records[0].status, Status::Ok);
-        EXPECT_EQ(records[1].status, Status::Truncated) << file;
-        EXPECT_EQ(records[1].raw, file.substr(15)) << file;
+TEST(AdifReaderRecords, DataEndingBetweenFieldsEndsTheLastRecordButInsideAFieldCutsIt) {
+    const struct {
+        std::string tail;
+        Status status;
+    } cases[] = {{"<CALL:3>SP1", Status::Ok},
+                 {"<CALL:3>SP1\r\n", Status::Ok},
+                 {"<CALL:3>SP1<APP_X> text", Status::Ok},
+                 {"<CALL:9>SP1", Status::Truncated},
+                 {"<CALL:3>SP1<QSL_RC", Status::Truncated}};
+    for (const auto& c : cases) {
+        const std::string data = "<CALL:2>AB<EOR>" + c.tail;
+        MemoryByteSource source(data);
+        AdifReader reader(source, kNames);
+        ASSERT_TRUE(reader.Next());
+        EXPECT_TRUE(reader.Closed());
+        ASSERT_TRUE(reader.Next()) << c.tail;
+        EXPECT_EQ(reader.status(), c.status) << c.tail;
+        EXPECT_FALSE(reader.Closed());
+        EXPECT_EQ(reader.Raw(), c.tail);
+        if (c.status == Status::Ok) {
+            EXPECT_EQ(reader.Field(0), "SP1");
+        }
+        EXPECT_FALSE(reader.Next());
     }
 }
 
@@ -202,7 +218,7 @@ TEST(AdifReaderStreaming, ResultDoesNotDependOnHowTheBytesArrive) {
     const auto whole = ReadAll(file);
     ASSERT_EQ(whole.size(), 4u);
     EXPECT_EQ(whole[0].fields, (std::vector<std::optional<std::string>>{"SP1ABC", "Y", "269"}));
-    EXPECT_EQ(whole[1].status, Status::BadLength);
+    EXPECT_EQ(whole[1].fields, (std::vector<std::optional<std::string>>{"DL1A", None(), "23"}));
     EXPECT_EQ(whole[2].fields[1], "N");
     EXPECT_EQ(whole[3].status, Status::Truncated);
     for (size_t piece = 1; piece <= 40; ++piece)
@@ -232,6 +248,51 @@ TEST(AdifReaderErrors, FailedReadEndsReadingWithTheReason) {
     EXPECT_FALSE(reader.Next());
     EXPECT_EQ(reader.ReadError(), "Błąd odczytu pliku x:\nInput/output error");
     EXPECT_FALSE(reader.Next());
+}
+
+TEST(AdifReaderHeader, LotwReportIsKnownByItsProgramOrTitle) {
+    const struct {
+        std::string start;
+        bool lotw;
+    } cases[] = {
+        {"ARRL Logbook of the World Status Report\r\nGenerated at 2024-01-01\r\n<eoh>", true},
+        {"Report\r\n<PROGRAMID:4>LoTW\r\n<APP_LoTW_NUMREC:1>1\r\n<EOH>", true},
+        {"x <programid:4:S>lotw<eoh>", true},
+        {"Log <PROGRAMID:6>LoTWx1<EOH>", false},
+        {"<PROGRAMID:4>LoTW<EOR>", false},
+        {"Log <EOH>ARRL Logbook of the World Status Report", false},
+    };
+    for (const auto& c : cases) {
+        const std::string data = c.start + "<CALL:2>AB<EOR>";
+        MemoryByteSource source(data, 5);
+        AdifReader reader(source, kNames);
+        EXPECT_TRUE(reader.ReadHeader());
+        EXPECT_EQ(reader.LotwReport(), c.lotw) << c.start;
+        EXPECT_TRUE(reader.Next());
+    }
+}
+
+TEST(AdifReaderHeader, DataOfAnotherKindIsNotAdifAndGivesNoRecord) {
+    const struct {
+        std::string data;
+        bool notAdif;
+    } cases[] = {
+        {"<?xml version=\"1.0\"?>\r\n<ADX><RECORDS><RECORD><CALL>AB</CALL></RECORD>", true},
+        {"  <adx><HEADER><ADIF_VER>3.1.0</ADIF_VER></HEADER></adx>", true},
+        {std::string("\xFF\xFE<\0C\0A\0L\0L\0:\0\x32\0>\0", 18), true},
+        {std::string("\x7F" "ELF\2\1\1\0<CALL:2>AB<EOR>", 23), true},
+        {"CALL,QSO_DATE,DXCC\r\nSP1ABC,20240105,269\r\n", true},
+        {"", false},
+        {"\xEF\xBB\xBF \r\n", false},
+        {"Header only <EOH>", false},
+        {"Header without end <CALL:2>AB<EOR>", false},
+    };
+    for (const auto& c : cases) {
+        MemoryByteSource source(c.data, 3);
+        AdifReader reader(source, kNames);
+        EXPECT_FALSE(reader.Next());
+        EXPECT_EQ(reader.NotAdif(), c.notAdif) << c.data;
+    }
 }
 
 TEST(AdifReaderFile, MissingFileIsReportedWithReason) {
