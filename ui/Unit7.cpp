@@ -157,8 +157,11 @@ void TForm7::CheckBox2Click(bool checked) {
 
 void TForm7::Button1Click() {
     import_.controls.fileName = Edit1_->text().toStdString();
+    import_.controls.source = RadioButton2_->isChecked() ? ImportSource::Lotw : ImportSource::Log;
     import_.ChooseFile();
     Edit1_->setText(QString::fromStdString(import_.controls.fileName));
+    (import_.controls.source == ImportSource::Lotw ? RadioButton2_ : RadioButton1_)
+        ->setChecked(true);
 }
 
 void TForm7::Button4Click() {

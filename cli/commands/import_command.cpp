@@ -50,6 +50,9 @@ int RunImport(Context& ctx, const Args& args) {
             return std::nullopt;
         });
         controls.fileName = AbsolutePath(args.positional[i]);
+        if (!args.Has("--source"))
+            controls.source =
+                IsLotwReport(controls.fileName) ? ImportSource::Lotw : ImportSource::Log;
         const RunEnd end = import.Import();
         ctx.prompter.SetOverride(nullptr);
         if (end == RunEnd::Refused || end == RunEnd::Failed) return kFailed;
@@ -67,7 +70,7 @@ const bool registered = RegisterCommand({
     "file, named after it without its extension plus _qsl.adi or _lotw.adi.",
     2,
     SIZE_MAX,
-    {{"--source", true, "log (own log, default) or lotw (LoTW report)"},
+    {{"--source", true, "log (own log) or lotw (LoTW report); default: lotw for a LoTW report"},
      {"--priority", true, "qsl (default) or lotw: which confirmation a filled row may take"},
      {"--extract", true, "qsl or lotw: write that ADIF extract"},
      {"--include-deleted", false, "put deleted entities into the extract too"}},

@@ -205,7 +205,7 @@ int AdifReader::WantedIndex(const Tag& tag) const {
     return -1;
 }
 
-// UTF-16 and binary data hold NUL bytes among their first bytes; no ADIF text does.
+// UTF-16 and binary data hold NUL bytes before any tag could close; ADIF text does not.
 bool AdifReader::LookAtStart() {
     const size_t want = std::min(kLookSize, capacity_);
     // A failed read is reported when reading goes on; what arrived before it is judged.
@@ -216,7 +216,7 @@ bool AdifReader::LookAtStart() {
         head.remove_prefix(kByteOrderMark.size());
         pos_ = kByteOrderMark.size();
     }
-    startNotAdif_ = head.find('\0') != std::string_view::npos || head.starts_with("\xFF\xFE") ||
+    startNotAdif_ = head.find('\0') < head.find('>') || head.starts_with("\xFF\xFE") ||
                     head.starts_with("\xFE\xFF");
     const size_t text = std::min(head.find_first_not_of(" \t\r\n"), head.size());
     const std::string_view rest = head.substr(text);

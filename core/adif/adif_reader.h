@@ -46,8 +46,9 @@ class AdifReader {
 
     // The header names LoTW as its program, or the data opens with LoTW's report title.
     bool LotwReport() const { return lotwTitle_ || lotwProgram_; }
-    // The data is something else: it holds NUL bytes or opens as XML (ADX) at its start, or
-    // it was read to its end without a single ADIF tag although it is not blank.
+    // The data is something else: UTF-16 or binary (a byte order mark of UTF-16, or a NUL byte
+    // before the first '>'), XML (ADX), or data read to its end, not blank, without a single
+    // ADIF tag.
     bool NotAdif() const;
 
     Status status() const { return status_; }

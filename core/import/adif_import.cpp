@@ -14,8 +14,9 @@ enum FieldIndex : size_t { kCall, kQslRcvd, kLotwQslRcvd, kDxcc, kQsoDate };
 const std::vector<std::string> kWantedFields = {"CALL", "QSL_RCVD", "LOTW_QSL_RCVD", "DXCC",
                                                 "QSO_DATE"};
 
-constexpr const char* kExtractTitle = "ADIF file created by ZORVA-Rade";
-constexpr const char* kExtractCredit = "Autor: zespół programu ZORVA-Rade";
+// Plain ASCII reads the same in the code page of any records that follow.
+constexpr const char* kExtractHeader =
+    "ADIF file created by ZORVA-Rade\r\nAutor: zespol programu ZORVA-Rade\r\n<EOH>\r\n";
 
 bool HasText(std::optional<std::string_view> value) {
     // The same blanks and control characters that the call loses when it is written.
@@ -43,6 +44,18 @@ std::string ImportInfoText() {
     return first + second + "\n" + third;
 }
 
+std::string NotAdifMessage(const std::string& path) {
+    return "Plik \"" + path + "\" nie jest plikiem ADIF!";
+}
+
+bool IsLotwReport(const std::string& path) {
+    FileByteSource source(path);
+    if (!source.IsOpen()) return false;
+    AdifReader reader(source, {});
+    reader.ReadHeader();
+    return reader.LotwReport();
+}
+
 AdifImport::AdifImport(Station& station) : station_(station) {}
 AdifImport::~AdifImport() = default;
 
@@ -63,7 +76,7 @@ bool AdifImport::BeginSeries() {
         if (station_.table.Count() == 0) return false;
     }
     progressVisible = false;
-    importedRecords_.assign(static_cast<size_t>(station_.table.Count()) + 1, std::string());
+    records_.Reset(static_cast<size_t>(station_.table.Count()) + 1);
     IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
     if (!created.ok()) {
         ShowError(station_.prompter, created.error);
@@ -74,7 +87,9 @@ bool AdifImport::BeginSeries() {
 
 void AdifImport::ChooseFile() {
     auto chosen = station_.prompter.ChooseOpenFile({kAdifFileFilter, "", ""});
-    if (chosen) controls.fileName = *chosen;
+    if (!chosen) return;
+    controls.fileName = *chosen;
+    controls.source = IsLotwReport(*chosen) ? ImportSource::Lotw : ImportSource::Log;
 }
 
 void AdifImport::ShowInfo() {
@@ -106,11 +121,11 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
         ShowError(prompter, source.Error());
         return RunEnd::Failed;
     }
-    const size_t slots = static_cast<size_t>(station_.table.Count()) + 1;
-    if (importedRecords_.size() < slots) importedRecords_.resize(slots);
+    records_.Grow(static_cast<size_t>(station_.table.Count()) + 1);
     BuildEntityIndex();
     writeError_.clear();
     filledRowSeen_ = false;
+    lotwWithoutDetail_ = false;
 
     AppendSession errors(ErrorFilePath());
     progressVisible = true;
@@ -125,6 +140,10 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
     if (!failure.empty()) {
         ShowError(prompter, failure);
         return RunEnd::Failed;
+    }
+    if (reader.NotAdif()) {
+        ShowError(prompter, NotAdifMessage(path));
+        return RunEnd::Refused;
     }
 
     const Answer answer = prompter.Show({kImportContinueQuestion, "Kontynuacja importu",
@@ -156,14 +175,15 @@ AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& e
 
 bool AdifImport::Evaluate(const AdifReader& reader, AppendSession& errors) {
     if (reader.status() != AdifReader::Status::Ok) return WriteError(reader.Raw(), errors);
-    const bool qsl = IsYes(reader.Field(kQslRcvd));
-    const bool lotw = IsYes(reader.Field(kLotwQslRcvd));
+    const bool qsl = IsReceived(reader.Field(kQslRcvd));
+    const bool lotw = IsReceived(reader.Field(kLotwQslRcvd));
     if (!qsl && !lotw) return true;
+    // LoTW leaves the entity out of a report downloaded without QSL details.
+    if (reader.LotwReport() && !reader.Field(kDxcc)) lotwWithoutDetail_ = true;
     const int row = rowOfEntity_[static_cast<size_t>(ParseEntityNumber(reader.Field(kDxcc)))];
     // A row given a confirmation without a call would count as unconfirmed.
     if (row == 0 || !HasText(reader.Field(kCall))) return WriteError(reader.Raw(), errors);
-    Apply(row, reader, qsl, lotw);
-    return true;
+    return Apply(row, reader, qsl, lotw);
 }
 
 bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
@@ -172,46 +192,56 @@ bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
     return status.ok();
 }
 
-void AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw) {
+bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmation) {
     EntityRow& entity = station_.table.Row(row);
-    const auto fill = [&](std::string confirmation) {
-        entity.call = ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall))));
-        entity.qsoDate = FormatQsoDate(reader.Field(kQsoDate));
-        entity.confirmation = std::move(confirmation);
-        importedRecords_[static_cast<size_t>(row)] = JoinLines(reader.Raw());
-        station_.MarkEdited();
-    };
+    entity.call = ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall))));
+    entity.qsoDate = FormatQsoDate(reader.Field(kQsoDate));
+    entity.confirmation = std::move(confirmation);
+    station_.MarkEdited();
+    // The extract holds the record as read; the last one of a file may lack its <EOR>.
+    const IoStatus kept =
+        records_.Put(static_cast<size_t>(row), reader.Raw(), reader.Closed() ? "" : "<EOR>");
+    if (!kept.ok()) writeError_ = kept.error;
+    return kept.ok();
+}
+
+bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw) {
+    EntityRow& entity = station_.table.Row(row);
     const ImportSource source = controls.source;
     const ImportPriority priority = controls.priority;
     if (entity.call.empty()) {
-        fill(NewEntryConfirmation(source, priority, qsl, lotw));
+        const bool kept = Fill(row, reader, NewEntryConfirmation(source, priority, qsl, lotw));
         if (!entity.IsDeleted()) ++station_.counters.toVerifyActive;
         ++station_.counters.toVerifyAll;
         station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
-        return;
+        return kept;
     }
-    if (auto replaced = ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw))
-        fill(std::move(*replaced));
     // The panel shows counts that change only at the series' end; it is written once a run.
     filledRowSeen_ = true;
+    auto replaced = ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw);
+    return !replaced || Fill(row, reader, std::move(*replaced));
 }
 
 bool AdifImport::WriteExtract() {
     const ExtractKind kind = controls.extractQsl ? ExtractKind::Qsl : ExtractKind::Lotw;
-    const std::string method = kind == ExtractKind::Qsl ? "QSL" : "LoTW";
-    std::string bytes =
-        std::string(kExtractTitle) + "\r\n" + *EncodeCp1250(kExtractCredit) + "\r\n<EOH>\r\n";
+    AtomicFileWriter out(ExtractPath(controls.fileName, kind));
+    IoStatus written = out.Open();
+    if (written.ok()) written = WriteExtractTo(out, kind == ExtractKind::Qsl ? "QSL" : "LoTW");
+    if (written.ok()) written = out.Commit();
+    if (!written.ok()) ShowError(station_.prompter, written.error);
+    return written.ok();
+}
+
+IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, const std::string& method) {
+    if (IoStatus s = out.Write(kExtractHeader); !s.ok()) return s;
     for (int i = 1; i <= station_.table.Count(); ++i) {
         const EntityRow& entity = station_.table.Row(i);
         if (entity.confirmation != method) continue;
         if (entity.IsDeleted() && !controls.includeDeleted) continue;
-        if (static_cast<size_t>(i) < importedRecords_.size())
-            bytes += importedRecords_[static_cast<size_t>(i)];
-        bytes += "\r\n";
+        if (IoStatus s = records_.CopyTo(static_cast<size_t>(i), out); !s.ok()) return s;
+        if (IoStatus s = out.Write("\r\n"); !s.ok()) return s;
     }
-    const IoStatus written = WriteFileAtomic(ExtractPath(controls.fileName, kind), bytes);
-    if (!written.ok()) ShowError(station_.prompter, written.error);
-    return written.ok();
+    return IoStatus::Ok();
 }
 
 void AdifImport::FinishSeries(bool errorsWritten) {
@@ -224,8 +254,9 @@ void AdifImport::FinishSeries(bool errorsWritten) {
         if (entity.confirmation == "LoTW") ++counters.lotwCount;
     }
     station_.ShowStatusCounters(kPanelQslLotw);
-    ShowInformation(station_.prompter, errorsWritten ? kImportDoneWithErrors : kImportDone,
-                    "Komunikat");
+    std::string message = errorsWritten ? kImportDoneWithErrors : kImportDone;
+    if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
+    ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);
 }
 

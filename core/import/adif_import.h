@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "import/import_rules.h"
+#include "import/record_spool.h"
 #include "station/station.h"
 
 namespace zorva {
@@ -25,7 +26,15 @@ inline constexpr const char* kImportDone = "Dane zostały zaimportowane.";
 inline constexpr const char* kImportDoneWithErrors =
     "Dane zostały zaimportowane.\n\nRekordy nie zawierające informacji o podmiocie DXCC\nlub o "
     "niezidentyfikowanym numerze podmiotu zostały\nzapisane w pliku BLEDY_DXCC.TXT.";
+// Added to the final message when a LoTW report gave confirmations without entity numbers.
+inline constexpr const char* kImportLotwWithoutDetail =
+    "\n\nRaport LoTW nie zawiera numerów podmiotów DXCC -\nnależy go pobrać z LoTW ze "
+    "szczegółami QSL\n(opcja \"detail\").";
 std::string ImportInfoText();
+std::string NotAdifMessage(const std::string& path);
+
+// The file's header says it is a report of LoTW; false for any other or unreadable file.
+bool IsLotwReport(const std::string& path);
 
 // The import window's controls; they keep their values for the whole program run.
 struct ImportControls {
@@ -65,16 +74,13 @@ class AdifImport {
     // "Import danych": "Nowy" first on an empty table, then a fresh series and error file.
     // False when the import window must not open.
     bool BeginSeries();
-    // "Wybierz".
+    // "Wybierz": the source follows the chosen file (LoTW for a LoTW report, else Log).
     void ChooseFile();
     // "Info".
     void ShowInfo();
     // "Importuj" with the file of controls.fileName.
     RunEnd Import(const ImportProgress& progress = {});
 
-    // Per table index (0 unused): the record, lines joined, that last filled the row in this
-    // series.
-    const std::vector<std::string>& ImportedRecords() const { return importedRecords_; }
     std::string ErrorFilePath() const { return station_.ProgramFile(kImportErrorFileName); }
 
   private:
@@ -82,17 +88,20 @@ class AdifImport {
     ReadEnd ReadRecords(AdifReader& reader, AppendSession& errors, const ImportProgress& progress,
                         uint64_t total);
     bool Evaluate(const AdifReader& reader, AppendSession& errors);
-    void Apply(int row, const AdifReader& reader, bool qsl, bool lotw);
+    bool Apply(int row, const AdifReader& reader, bool qsl, bool lotw);
+    bool Fill(int row, const AdifReader& reader, std::string confirmation);
     bool WriteError(std::string_view raw, AppendSession& errors);
     void BuildEntityIndex();
     bool WriteExtract();
+    IoStatus WriteExtractTo(AtomicFileWriter& out, const std::string& method);
     void FinishSeries(bool errorsWritten);
 
     Station& station_;
-    std::vector<std::string> importedRecords_;
+    RecordSpool records_;
     std::array<int, 1000> rowOfEntity_{};
     std::string writeError_;
     bool filledRowSeen_ = false;
+    bool lotwWithoutDetail_ = false;
 };
 
 }  // namespace zorva

@@ -10,9 +10,12 @@ enum class ImportSource { Log, Lotw };
 enum class ImportPriority { Qsl, Lotw };
 enum class ExtractKind { Qsl, Lotw };
 
-// A QSL_RCVD or LOTW_QSL_RCVD value confirms when it begins with "y" in either case.
-inline bool IsYes(std::optional<std::string_view> flag) {
-    return flag && !flag->empty() && ((*flag)[0] == 'y' || (*flag)[0] == 'Y');
+// A QSL_RCVD or LOTW_QSL_RCVD value confirms when it begins with "y" or "v" (verified for
+// award credit) in either case.
+inline bool IsReceived(std::optional<std::string_view> flag) {
+    if (!flag || flag->empty()) return false;
+    const char c = (*flag)[0];
+    return c == 'y' || c == 'Y' || c == 'v' || c == 'V';
 }
 
 // The DXCC value as an entity number 1..999, or 0 when it is missing or not one.

@@ -6,7 +6,7 @@ namespace {
 struct PriorityCase {
     ImportSource source;
     ImportPriority priority;
-    std::string records;   // "q": QSL only, "l": LoTW only, in file order
+    std::string records;   // "q": QSL only, "l": LoTW only, in file order; upper case: verified
     std::string existing;  // the row's method before the series, "" for an empty row
     std::string call;      // the row's call afterwards
     std::string method;    // the row's method afterwards
@@ -21,8 +21,9 @@ TEST_P(ImportPriority_, TwoRecordsOfOneEntity) {
     import.controls.priority = c.priority;
     std::string file = kHeader;
     for (char r : c.records) {
-        file += r == 'q' ? Qso("QSL1", "291", "Y", "N", "20200101")
-                         : Qso("LOTW1", "291", "N", "Y", "20210101");
+        const std::string flag = r == 'Q' || r == 'L' ? "V" : "Y";
+        file += r == 'q' || r == 'Q' ? Qso("QSL1", "291", flag, "N", "20200101")
+                                     : Qso("LOTW1", "291", "N", flag, "20210101");
     }
     ImportOne(file);
     EXPECT_EQ(Row(5).call, c.call);
@@ -34,6 +35,8 @@ using P = ImportPriority;
 INSTANTIATE_TEST_SUITE_P(
     ByTable, ImportPriority_,
     ::testing::Values(PriorityCase{S::Log, P::Qsl, "lq", "", "QSL1", "QSL"},
+                      PriorityCase{S::Log, P::Qsl, "LQ", "", "QSL1", "QSL"},
+                      PriorityCase{S::Log, P::Lotw, "L", "qsl", "LOTW1", "LoTW"},
                       PriorityCase{S::Log, P::Qsl, "ql", "", "QSL1", "QSL"},
                       PriorityCase{S::Log, P::Qsl, "q", "lotw", "QSL1", "QSL"},
                       PriorityCase{S::Log, P::Lotw, "ql", "", "LOTW1", "LoTW"},

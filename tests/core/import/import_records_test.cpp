@@ -5,15 +5,16 @@ namespace {
 
 using ImportRecords = ImportTest;
 
-TEST_F(ImportRecords, ConfirmationFlagsInAnyCaseAndWithTypeIndicator) {
+TEST_F(ImportRecords, ConfirmationFlagsYesOrVerifiedInAnyCaseAndWithTypeIndicator) {
     ImportOne(kHeader + Record("<CALL:4>VE1A<QSL_RCVD:1>y<DXCC:1>1") +
-              Record("<CALL:4>EA6B<QSL_RCVD:1:S>Y<DXCC:2>21") +
-              Record("<CALL:4>DL1C<LOTW_QSL_RCVD:1:s>y<DXCC:3:N>230") +
+              Record("<CALL:4>EA6B<QSL_RCVD:1:S>V<DXCC:2>21") +
+              Record("<CALL:4>DL1C<LOTW_QSL_RCVD:1:s>v<DXCC:3:N>230") +
+              Record("<CALL:4>Z6AB<LOTW_QSL_RCVD:1>Y<DXCC:3>522") +
               Record("<CALL:3>K1D<QSL_RCVD:1>N<LOTW_QSL_RCVD:1>R<DXCC:3>291"));
     EXPECT_EQ(Row(1).call, "VE1A");
-    EXPECT_EQ(Row(2).call, "EA6B");
-    EXPECT_EQ(Row(3).call, "DL1C");
+    EXPECT_EQ(Row(2).confirmation, "QSL");
     EXPECT_EQ(Row(3).confirmation, "LoTW");
+    EXPECT_EQ(Row(6).confirmation, "LoTW");
     EXPECT_EQ(Row(5).call, "");
     EXPECT_EQ(ErrorFile(), ErrorTitle());  // an unconfirmed record is no error
 }
@@ -115,18 +116,38 @@ TEST_F(ImportRecords, EmptyAndHeaderOnlyFilesImportNothingButStillAsk) {
     }
 }
 
-TEST_F(ImportRecords, BrokenRecordsGoToErrorFileAndTheRunGoesOn) {
+TEST_F(ImportRecords, CutRecordsGoToErrorFileAndTheRunGoesOn) {
     const std::string before = Qso("VE1A", "1", "Y", "N");
-    const std::string badLength = Record("<CALL:x>K1A<QSL_RCVD:1>Y<DXCC:3>291");
+    const std::string badCallLength = Record("<CALL:x>K1A<QSL_RCVD:1>Y<DXCC:3>291");
     const std::string after = Qso("DL1A", "230", "Y", "N");
     const std::string truncated = "<CALL:3>Z6A<QSL_RCVD:1>Y<DXCC:3>522<COMMENT:40>cut\r\n";
-    ImportOne(kHeader + before + badLength + after + truncated, true);
+    ImportOne(kHeader + before + badCallLength + after + truncated, true);
     EXPECT_EQ(Row(1).call, "VE1A");
     EXPECT_EQ(Row(3).call, "DL1A");
     EXPECT_EQ(Row(5).call, "");
     EXPECT_EQ(Row(6).call, "");
     EXPECT_EQ(ErrorFile(), ErrorTitle() + "<call:x>k1a<qsl_rcvd:1>y<dxcc:3>291<eor>\r\n" +
                                "<call:3>z6a<qsl_rcvd:1>y<dxcc:3>522<comment:40>cut\r\n");
+}
+
+TEST_F(ImportRecords, MalformedTagsCostNoRecordAndAreNoError) {
+    ImportOne(kHeader + Record("<CALL:4>VE1A<NOTES:-5>x<QSL_RCVD:1>Y<DXCC:1>1") +
+              Record("<APP_X:1.5>ab<CALL:4>DL1A a<b:c>d <QSL_RCVD:1>Y<DXCC:3>230") +
+              Record("<CALL:3>K1A<NOTES:-5>x<QSL_RCVD:1>N<DXCC:3>291") +
+              Record("<CALL:3>Z6A<APP_X:1.5>x<QSL_RCVD:1>N"));
+    EXPECT_EQ(Row(1).call, "VE1A");
+    EXPECT_EQ(Row(3).call, "DL1A");
+    EXPECT_EQ(ErrorFile(), ErrorTitle());
+}
+
+TEST_F(ImportRecords, LastRecordWithoutEorIsImported) {
+    for (const std::string end : {"", "\r\n", "\r\n<APP_X>\r\n"}) {
+        Row(5) = Entity("291", "K");
+        ImportOne(kHeader + Qso("VE1A", "1", "N", "N") +
+                  "<CALL:3>K1A<QSL_RCVD:1>Y<DXCC:3>291" + end);
+        EXPECT_EQ(Row(5).call, "K1A");
+        EXPECT_EQ(ErrorFile(), ErrorTitle());
+    }
 }
 
 TEST_F(ImportRecords, NewEntryCountsAsToVerifyAndMarksModified) {
