@@ -68,5 +68,30 @@ TEST_F(CliImport, MissingFileOrWrongOptionSavesNothing) {
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 }
 
+TEST_F(CliImport, LotwReportIsReadAsLotwUnlessSourceSaysOtherwise) {
+    home.Write("report.adi",
+               "ARRL Logbook of the World Status Report\r\n<PROGRAMID:4>LoTW\r\n<eoh>\r\n"
+               "<CALL:4>K1AA<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291<eor>\r\n");
+    for (const auto& [options, method] :
+         {std::pair{std::vector<std::string>{}, "LoTW"},
+          std::pair{std::vector<std::string>{"--source", "log"}, "QSL"}}) {
+        std::vector<std::string> command = {"import", file, home.File("report.adi")};
+        command.insert(command.end(), options.begin(), options.end());
+        ASSERT_EQ(0, home.Run(command).exitCode);
+        EXPECT_TRUE(Contains(home.Run({"show", file}).out,
+                             std::string("K1AA\t2024-01-05\t") + method + "\t\n"));
+        ASSERT_EQ(0, home.Run({"clear", file, "291"}).exitCode);
+    }
+}
+
+TEST_F(CliImport, FileThatIsNotAdifFailsAndSavesNothing) {
+    const std::string before = home.Read("sp5abc.txt");
+    home.Write("log.adx", "<?xml version=\"1.0\"?>\r\n<ADX></ADX>\r\n");
+    auto run = home.Run({"import", file, home.File("log.adx")});
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_TRUE(Contains(run.err, "Plik \"" + home.File("log.adx") + "\" nie jest plikiem ADIF!"));
+    EXPECT_EQ(before, home.Read("sp5abc.txt"));
+}
+
 }  // namespace
 }  // namespace zorva::testing

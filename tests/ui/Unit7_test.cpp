@@ -62,6 +62,7 @@ class Unit7Test : public QObject {
     void seriesOfTwoFilesYesThenNo();
     void powrotAfterYesLeavesSeriesEndUndone();
     void progressBarShowsWhileReading();
+    void wybierzSelectsTheSourceOfTheChosenFile();
 };
 
 void Unit7Test::controlsStartAsDesigned() {
@@ -210,6 +211,28 @@ void Unit7Test::progressBarShowsWhileReading() {
     QVERIFY(ran);
     QVERIFY(barSeenDuringQuestion);
     QVERIFY(window.ProgressBar1()->isHidden());
+}
+
+void Unit7Test::wybierzSelectsTheSourceOfTheChosenFile() {
+    Program program;
+    TForm1& form = StartStation(program);
+    program.dir.Write("report.adi", "ARRL Logbook of the World Status Report\r\n<eoh>\r\n");
+    program.dir.Write("log.adi", "Log\r\n<PROGRAMID:5>Other<EOH>\r\n");
+    TForm7 window(form);
+    window.show();
+    const FileChoice choice{kAdifFileFilter, "", ""};
+    for (const auto& [name, lotw] : {std::pair{"report.adi", true}, std::pair{"log.adi", false}}) {
+        program.prompter.ExpectOpenFile(choice, program.dir.File(name));
+        QTest::mouseClick(window.Button1(), Qt::LeftButton);
+        QCOMPARE(window.RadioButton2()->isChecked(), lotw);
+        QCOMPARE(window.RadioButton1()->isChecked(), !lotw);
+    }
+    // A cancelled choice keeps what the user picked.
+    Tick(window.RadioButton2());
+    program.prompter.ExpectOpenFile(choice, std::nullopt);
+    QTest::mouseClick(window.Button1(), Qt::LeftButton);
+    QVERIFY(window.RadioButton2()->isChecked());
+    QVERIFY(program.DialoguesAsScripted());
 }
 
 QTEST_MAIN(Unit7Test)
