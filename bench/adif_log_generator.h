@@ -69,4 +69,27 @@ inline bool WriteRealisticLog(const std::string& path, int records, unsigned see
     return std::fclose(file) == 0 && written;
 }
 
+// A hostile log: records confirmed by QSL, each for another entity and each just under the
+// reader's 4 MB limit, most of it one NOTES value of many lines.
+inline bool WriteLargeRecordsLog(const std::string& path, int records) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    const size_t notesSize = (size_t{4} << 20) - 256;
+    std::string notes;
+    notes.reserve(notesSize);
+    while (notes.size() + 64 <= notesSize) notes += std::string(62, 'x') + "\r\n";
+    bool written = std::fputs("Hostile log\r\n<EOH>\r\n", file) >= 0;
+    for (int i = 0; i < records && written; ++i) {
+        std::string head;
+        AppendField(head, "CALL", "K" + std::to_string(i) + "AA");
+        AppendField(head, "QSL_RCVD", "Y");
+        AppendField(head, "DXCC", std::to_string(1 + i % kBenchEntityCount));
+        head += "<NOTES:" + std::to_string(notes.size()) + ">";
+        written = std::fwrite(head.data(), 1, head.size(), file) == head.size() &&
+                  std::fwrite(notes.data(), 1, notes.size(), file) == notes.size() &&
+                  std::fputs("<EOR>\r\n", file) >= 0;
+    }
+    return std::fclose(file) == 0 && written;
+}
+
 }  // namespace zorva::bench

@@ -15,17 +15,25 @@ const std::vector<std::string> kFields = {"call", "qso_date", "QSL_RCVD", "lotw_
 
 struct RecordSeen {
     AdifReader::Status status;
+    bool closed;
     std::string raw;
     std::vector<std::optional<std::string>> fields;
     bool operator==(const RecordSeen&) const = default;
 };
 
-std::vector<RecordSeen> ReadAll(std::string_view bytes, size_t pieceSize, AdifLimits limits) {
+struct DataSeen {
+    std::vector<RecordSeen> records;
+    bool notAdif;
+    bool lotwReport;
+    bool operator==(const DataSeen&) const = default;
+};
+
+DataSeen ReadAll(std::string_view bytes, size_t pieceSize, AdifLimits limits) {
     MemoryByteSource source(bytes, pieceSize);
     AdifReader reader(source, kFields, limits);
     std::vector<RecordSeen> records;
     while (reader.Next()) {
-        RecordSeen seen{reader.status(), std::string(reader.Raw()), {}};
+        RecordSeen seen{reader.status(), reader.Closed(), std::string(reader.Raw()), {}};
         for (size_t i = 0; i < kFields.size(); ++i) {
             auto value = reader.Field(i);
             if (value) {
@@ -42,10 +50,15 @@ std::vector<RecordSeen> ReadAll(std::string_view bytes, size_t pieceSize, AdifLi
         records.push_back(std::move(seen));
     }
     Require(reader.ReadError().empty(), "a memory source reported a read error");
-    return records;
+    Require(!reader.NotAdif() || records.empty(), "records read from data that is not ADIF");
+    return {std::move(records), reader.NotAdif(), reader.LotwReport()};
 }
 
-void ReportDifference(const std::vector<RecordSeen>& whole, const std::vector<RecordSeen>& pieces) {
+void ReportDifference(const DataSeen& wholeData, const DataSeen& piecesData) {
+    const auto& whole = wholeData.records;
+    const auto& pieces = piecesData.records;
+    std::fprintf(stderr, "not ADIF %d / %d, LoTW report %d / %d\n", wholeData.notAdif,
+                 piecesData.notAdif, wholeData.lotwReport, piecesData.lotwReport);
     std::fprintf(stderr, "records: %zu read whole, %zu read in pieces\n", whole.size(), pieces.size());
     for (size_t i = 0; i < whole.size() && i < pieces.size(); ++i) {
         if (whole[i] == pieces[i]) continue;

@@ -96,7 +96,8 @@ AdifReader::AdifReader(ByteSource& source, std::vector<std::string> fieldNames, 
             *free = static_cast<uint8_t>(k);
     }
     if (wanted_.size() >= kNoCandidate) linearLookup_ = true;
-    capacity_ = limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16;
+    capacity_ = std::max(limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16,
+                         kLookSize);
     // Left uninitialised on purpose: only the pages that reading touches become resident.
     buffer_.reset(new char[capacity_]);
 }
@@ -146,7 +147,7 @@ AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
     i = SkipName(b, i, limit);
     if (i == limit) {
         tag.kind = cutKind;
-        tag.cut = limit == end_;
+        tag.cut = eof_ && end_ < furthest;
         return tag;
     }
     if (b[i] == '<') return tag;  // a lone '<' in the text
@@ -172,7 +173,7 @@ AdifReader::Tag AdifReader::ParseTag(size_t lt) const {
     while (i < limit && b[i] != '>' && b[i] != '<') ++i;
     if (i == limit) {
         tag.kind = cutKind;
-        tag.cut = limit == end_;
+        tag.cut = eof_ && end_ < furthest;
         return tag;
     }
     if (b[i] == '<') return tag;
@@ -207,9 +208,8 @@ int AdifReader::WantedIndex(const Tag& tag) const {
 
 // UTF-16 and binary data hold NUL bytes before any tag could close; ADIF text does not.
 bool AdifReader::LookAtStart() {
-    const size_t want = std::min(kLookSize, capacity_);
     // A failed read is reported when reading goes on; what arrived before it is judged.
-    while (end_ < want && !eof_ && Refill() != Fill::Failed) {
+    while (end_ < kLookSize && !eof_ && Refill() != Fill::Failed) {
     }
     std::string_view head(buffer_.get(), end_);
     if (head.starts_with(kByteOrderMark)) {
@@ -227,14 +227,14 @@ bool AdifReader::LookAtStart() {
 }
 
 void AdifReader::NoteHeaderField(const Tag& tag) {
-    sawAdifTag_ = true;
+    sawAdif_ = true;
     if (NameIs(tag, "programid"))
         lotwProgram_ = tag.valueLength == 4 &&
                        Lower(std::string_view(buffer_.get() + tag.after, 4)) == "lotw";
 }
 
 bool AdifReader::NotAdif() const {
-    return startNotAdif_ || (done_ && !failed_ && !sawAdifTag_ && !blank_);
+    return startNotAdif_ || (done_ && !failed_ && !sawAdif_ && !blank_);
 }
 
 bool AdifReader::ReadHeader() {
@@ -272,9 +272,9 @@ bool AdifReader::SkipHeader() {
                 break;
             case TagKind::Marker:
                 pos_ = start_ = tag.after;
-                if (NameIs(tag, "eor")) sawAdifTag_ = true;
+                if (NameIs(tag, "eor")) sawAdif_ = true;
                 if (NameIs(tag, "eoh")) {
-                    sawAdifTag_ = headerDone_ = true;
+                    sawAdif_ = headerDone_ = true;
                     return true;
                 }
                 break;
@@ -339,6 +339,7 @@ bool AdifReader::FinishAtEnd() {
     if (status_ == Status::Ok && cut_) status_ = Status::Truncated;
     recordEnd_ = end_;
     if (OverLimit()) MarkTooLong();
+    sawAdif_ = true;  // a record, if only of markers too long to keep
     return true;
 }
 
@@ -391,7 +392,7 @@ bool AdifReader::Next() {
             case TagKind::Marker:
                 pos_ = tag.after;
                 if (NameIs(tag, "eor")) {
-                    sawAdifTag_ = closed_ = true;
+                    sawAdif_ = closed_ = true;
                     recordEnd_ = tag.after;
                     // A record that happened to arrive whole is held to the same limit.
                     if (OverLimit()) MarkTooLong();
@@ -404,7 +405,7 @@ bool AdifReader::Next() {
                 pos_ = tag.after;
                 break;
             case TagKind::Field:
-                sawField_ = sawAdifTag_ = true;
+                sawField_ = sawAdif_ = true;
                 if (keeping_) KeepField(tag);
                 pos_ = tag.after + tag.valueLength;
                 break;

@@ -110,7 +110,7 @@ class AdifReader {
     std::string readError_;
     bool startNotAdif_ = false;
     bool blank_ = false;
-    bool sawAdifTag_ = false;
+    bool sawAdif_ = false;
     bool lotwTitle_ = false;
     bool lotwProgram_ = false;
 
