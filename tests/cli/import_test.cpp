@@ -84,14 +84,5 @@ TEST_F(CliImport, LotwReportIsReadAsLotwUnlessSourceSaysOtherwise) {
     }
 }
 
-TEST_F(CliImport, FileThatIsNotAdifFailsAndSavesNothing) {
-    const std::string before = home.Read("sp5abc.txt");
-    home.Write("log.adx", "<?xml version=\"1.0\"?>\r\n<ADX></ADX>\r\n");
-    auto run = home.Run({"import", file, home.File("log.adx")});
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_TRUE(Contains(run.err, "Plik \"" + home.File("log.adx") + "\" nie jest plikiem ADIF!"));
-    EXPECT_EQ(before, home.Read("sp5abc.txt"));
-}
-
 }  // namespace
 }  // namespace zorva::testing

@@ -151,28 +151,14 @@ TEST(AdifReaderRecords, TagWithUnreadableLengthIsTextAndTheRecordKeepsItsFields)
 }
 
 TEST(AdifReaderRecords, DataEndingBetweenFieldsEndsTheLastRecordButInsideAFieldCutsIt) {
-    const struct {
-        std::string tail;
-        Status status;
-    } cases[] = {{"<CALL:3>SP1", Status::Ok},
-                 {"<CALL:3>SP1\r\n", Status::Ok},
-                 {"<CALL:3>SP1<APP_X> text", Status::Ok},
-                 {"<CALL:9>SP1", Status::Truncated},
-                 {"<CALL:3>SP1<QSL_RC", Status::Truncated}};
-    for (const auto& c : cases) {
-        const std::string data = "<CALL:2>AB<EOR>" + c.tail;
-        MemoryByteSource source(data);
-        AdifReader reader(source, kNames);
-        ASSERT_TRUE(reader.Next());
-        EXPECT_TRUE(reader.Closed());
-        ASSERT_TRUE(reader.Next()) << c.tail;
-        EXPECT_EQ(reader.status(), c.status) << c.tail;
-        EXPECT_FALSE(reader.Closed());
-        EXPECT_EQ(reader.Raw(), c.tail);
-        if (c.status == Status::Ok) {
-            EXPECT_EQ(reader.Field(0), "SP1");
-        }
-        EXPECT_FALSE(reader.Next());
+    for (const auto& [tail, status] :
+         {std::pair{"<CALL:3>SP1", Status::Ok}, std::pair{"<CALL:3>SP1\r\n", Status::Ok},
+          std::pair{"<CALL:9>SP1", Status::Truncated},
+          std::pair{"<CALL:3>SP1<QSL_RC", Status::Truncated}}) {
+        auto records = ReadAll(std::string("<CALL:2>AB<EOR>") + tail);
+        ASSERT_EQ(records.size(), 2u) << tail;
+        EXPECT_EQ(records[1].status, status) << tail;
+        EXPECT_EQ(records[1].raw, tail);
     }
 }
 
@@ -250,47 +236,29 @@ TEST(AdifReaderErrors, FailedReadEndsReadingWithTheReason) {
     EXPECT_FALSE(reader.Next());
 }
 
-TEST(AdifReaderHeader, LotwReportIsKnownByItsProgramOrTitle) {
-    const struct {
-        std::string start;
-        bool lotw;
-    } cases[] = {
-        {"ARRL Logbook of the World Status Report\r\nGenerated at 2024-01-01\r\n<eoh>", true},
-        {"Report\r\n<PROGRAMID:4>LoTW\r\n<APP_LoTW_NUMREC:1>1\r\n<EOH>", true},
-        {"x <programid:4:S>lotw<eoh>", true},
-        {"Log <PROGRAMID:6>LoTWx1<EOH>", false},
-        {"<PROGRAMID:4>LoTW<EOR>", false},
-        {"Log <EOH>ARRL Logbook of the World Status Report", false},
-    };
-    for (const auto& c : cases) {
-        const std::string data = c.start + "<CALL:2>AB<EOR>";
-        MemoryByteSource source(data, 5);
-        AdifReader reader(source, kNames);
-        EXPECT_TRUE(reader.ReadHeader());
-        EXPECT_EQ(reader.LotwReport(), c.lotw) << c.start;
-        EXPECT_TRUE(reader.Next());
-    }
-}
-
-TEST(AdifReaderHeader, DataOfAnotherKindIsNotAdifAndGivesNoRecord) {
+TEST(AdifReaderHeader, KindOfDataIsToldFromItsHeaderOrItsBytes) {
     const struct {
         std::string data;
-        bool notAdif;
+        bool lotw, notAdif;
     } cases[] = {
-        {"<?xml version=\"1.0\"?>\r\n<ADX><RECORDS><RECORD><CALL>AB</CALL></RECORD>", true},
-        {"  <adx><HEADER><ADIF_VER>3.1.0</ADIF_VER></HEADER></adx>", true},
-        {std::string("\xFF\xFE<\0C\0A\0L\0L\0:\0\x32\0>\0", 18), true},
-        {std::string("\x7F" "ELF\2\1\1\0<CALL:2>AB<EOR>", 23), true},
-        {"CALL,QSO_DATE,DXCC\r\nSP1ABC,20240105,269\r\n", true},
-        {"", false},
-        {"\xEF\xBB\xBF \r\n", false},
-        {"Header only <EOH>", false},
-        {"Header without end <CALL:2>AB<EOR>", false},
+        {"ARRL Logbook of the World Status Report\r\nGenerated at 2024-01-01\r\n<eoh>", 1, 0},
+        {"Report\r\n<APP_X:1>1<programid:4:S>lotw<EOH>", 1, 0},
+        {"Log <PROGRAMID:6>LoTWx1<EOH>", 0, 0},
+        {"<PROGRAMID:4>LoTW<EOR>", 0, 0},
+        {"Header without end <CALL:2>AB<EOR>", 0, 0},
+        {"", 0, 0},
+        {"\xEF\xBB\xBF \r\n", 0, 0},
+        {"  <adx><HEADER><ADIF_VER>3.1.0</ADIF_VER></HEADER></adx>", 0, 1},
+        {std::string("\xFF\xFE<\0C\0A\0L\0L\0:\0\x32\0>\0", 18), 0, 1},
+        {std::string("\x7F" "ELF\2\1\1\0<CALL:2>AB<EOR>", 23), 0, 1},
+        {"CALL,QSO_DATE,DXCC\r\nSP1ABC,20240105,269\r\n", 0, 1},
     };
     for (const auto& c : cases) {
         MemoryByteSource source(c.data, 3);
         AdifReader reader(source, kNames);
-        EXPECT_FALSE(reader.Next());
+        reader.ReadHeader();
+        EXPECT_EQ(reader.LotwReport(), c.lotw) << c.data;
+        while (reader.Next()) EXPECT_FALSE(c.notAdif) << c.data;
         EXPECT_EQ(reader.NotAdif(), c.notAdif) << c.data;
     }
 }

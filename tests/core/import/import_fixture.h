@@ -63,14 +63,14 @@ class ImportTest : public ::testing::Test {
     // One run of "Importuj" over the text, answered at the continuation question; with No the
     // final message follows.
     RunEnd Run(const std::string& name, const std::string& text, Answer answer = Answer::No,
-               bool errorsWritten = false) {
+               bool errorsWritten = false, const std::string& addedMessage = "") {
         dir.Write(name, text);
         import.controls.fileName = dir.File(name);
         prompter.ExpectBox({kImportContinueQuestion, "Kontynuacja importu", Icon::Question,
                             Buttons::YesNo, Answer::No},
                            answer);
         if (answer == Answer::No)
-            prompter.ExpectBox({errorsWritten ? kImportDoneWithErrors : kImportDone,
+            prompter.ExpectBox({(errorsWritten ? kImportDoneWithErrors : kImportDone) + addedMessage,
                                 "Komunikat",
                                 Icon::Information,
                                 Buttons::Ok,
@@ -79,9 +79,10 @@ class ImportTest : public ::testing::Test {
     }
 
     // Series of one file.
-    void ImportOne(const std::string& text, bool errorsWritten = false) {
+    void ImportOne(const std::string& text, bool errorsWritten = false,
+                   const std::string& addedMessage = "") {
         BeginSeries();
-        EXPECT_EQ(Run("log.adi", text, Answer::No, errorsWritten), RunEnd::Finished);
+        EXPECT_EQ(Run("log.adi", text, Answer::No, errorsWritten, addedMessage), RunEnd::Finished);
     }
 
     std::string ErrorFile() const { return dir.Read("bledy_dxcc.txt"); }

@@ -140,16 +140,6 @@ TEST_F(ImportRecords, MalformedTagsCostNoRecordAndAreNoError) {
     EXPECT_EQ(ErrorFile(), ErrorTitle());
 }
 
-TEST_F(ImportRecords, LastRecordWithoutEorIsImported) {
-    for (const std::string end : {"", "\r\n", "\r\n<APP_X>\r\n"}) {
-        Row(5) = Entity("291", "K");
-        ImportOne(kHeader + Qso("VE1A", "1", "N", "N") +
-                  "<CALL:3>K1A<QSL_RCVD:1>Y<DXCC:3>291" + end);
-        EXPECT_EQ(Row(5).call, "K1A");
-        EXPECT_EQ(ErrorFile(), ErrorTitle());
-    }
-}
-
 TEST_F(ImportRecords, NewEntryCountsAsToVerifyAndMarksModified) {
     ImportOne(kHeader + Qso("VE1A", "1", "Y", "N") + Qso("SP1A", "269", "Y", "N"));
     EXPECT_EQ(station.counters.toVerifyActive, 1);  // the deleted entity counts only in the total
@@ -159,6 +149,26 @@ TEST_F(ImportRecords, NewEntryCountsAsToVerifyAndMarksModified) {
     EXPECT_EQ(station.texts.counterPanels[0], "Razem:       1/2");
     EXPECT_EQ(station.texts.counterPanels[2], "Do weryfikacji:  1/2");
     EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  2/0");
+}
+
+TEST_F(ImportRecords, LotwReportWithoutDetailIsExplainedInTheFinalMessage) {
+    const std::string lotwHeader =
+        "ARRL Logbook of the World Status Report\r\n<PROGRAMID:4>LoTW\r\n<eoh>\r\n";
+    const std::string noDetail = Record("<CALL:4>DL1A<QSO_DATE:8>20240105<QSL_RCVD:1>Y");
+    import.controls.source = ImportSource::Lotw;
+    ImportOne(lotwHeader + noDetail + Qso("K1A", "291", "Y", "N"), true, kImportLotwWithoutDetail);
+    EXPECT_EQ(Row(5).confirmation, "LoTW");
+    ImportOne(kHeader + noDetail, true);  // an own log without DXCC gets the usual message
+}
+
+TEST_F(ImportRecords, FileThatIsNotAdifIsRefusedAndNothingImported) {
+    BeginSeries();
+    dir.Write("x.adi", "<?xml version=\"1.0\"?>\r\n<ADX>" + Qso("K1A", "291", "Y", "N"));
+    import.controls.fileName = dir.File("x.adi");
+    prompter.ExpectError("Plik \"" + dir.File("x.adi") + "\" nie jest plikiem ADIF!");
+    EXPECT_EQ(import.Import(), RunEnd::Refused);
+    EXPECT_EQ(Row(5).call, "");
+    EXPECT_TRUE(prompter.Done());
 }
 
 }  // namespace

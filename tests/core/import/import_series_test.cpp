@@ -102,9 +102,8 @@ TEST_F(ImportSeries, ExtractReadsBackAsTheSourceRecordsWithMultiLineValues) {
         "<CALL:3>K1A\r\n<NOTES:9>a\nb<EOR>\nc<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291";
     import.SetExtractQsl(true);
     ImportOne(kHeader + records);
-    const std::string extract = dir.Read("log_qsl.adi");
-    EXPECT_EQ(FieldsOf(extract), FieldsOf(records));
-    EXPECT_EQ(FieldsOf(extract).size(), 2u);
+    EXPECT_EQ(FieldsOf(dir.Read("log_qsl.adi")), FieldsOf(records));
+    EXPECT_EQ(FieldsOf(records).size(), 2u);
 }
 
 TEST_F(ImportSeries, ExtractIsNamedAfterInputWithoutItsExtension) {
