@@ -2,6 +2,7 @@
 
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -38,9 +39,15 @@ class IniReader {
         if (auto value = Text(section, key)) target = *value;
     }
 
-    void ReadInt(const char* section, const char* key, int& target) const {
+    void ReadInt(const char* section, const char* key, int& target, int lowest, int highest) const {
         if (auto value = Text(section, key))
-            if (auto number = ParseInteger(*value)) target = *number;
+            if (auto number = ParseInteger(*value)) target = std::clamp(*number, lowest, highest);
+    }
+
+    void ReadColour(const char* section, const char* key, int& target) const {
+        if (auto value = Text(section, key))
+            if (auto number = ParseInteger(*value); number && *number >= 0 && *number <= kMaxColour)
+                target = *number;
     }
 
     void ReadFlag(const char* section, const char* key, bool& target) const {
@@ -76,6 +83,19 @@ class IniWriter {
     CSimpleIniA ini_;
 };
 
+// A line break or NUL would end the INI line early and spill the rest as junk.
+void ClearIfUnwritable(std::string& text) {
+    if (!FitsCp1250(text) || text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+        text.clear();
+}
+
+Settings WithWritableTexts(Settings settings) {
+    ClearIfUnwritable(settings.call);
+    ClearIfUnwritable(settings.file);
+    ClearIfUnwritable(settings.fontName);
+    return settings;
+}
+
 }  // namespace
 
 std::optional<int> ParseInteger(std::string_view text) {
@@ -95,17 +115,17 @@ Settings ParseSettings(std::string_view text) {
     ini.ReadText(kConfiguration, "Znak", s.call);
     ini.ReadText(kConfiguration, "Plik", s.file);
     ini.ReadText(kTable, "Czcionka", s.fontName);
-    ini.ReadInt(kTable, "Wielkosc czcionki", s.fontSize);
+    ini.ReadInt(kTable, "Wielkosc czcionki", s.fontSize, kMinFontSize, kMaxFontSize);
     s.fontBold = ini.Text(kTable, "Grubosc czcionki").value_or("") == "1";
-    ini.ReadInt(kTable, "Kolor potwierdzonych", s.confirmedColour);
-    ini.ReadInt(kTable, "Kolor zweryfikowanych", s.verifiedColour);
-    ini.ReadInt(kTable, "Kolor usunietych", s.deletedColour);
-    ini.ReadInt(kTable, "Kolor pozostalych", s.otherColour);
+    ini.ReadColour(kTable, "Kolor potwierdzonych", s.confirmedColour);
+    ini.ReadColour(kTable, "Kolor zweryfikowanych", s.verifiedColour);
+    ini.ReadColour(kTable, "Kolor usunietych", s.deletedColour);
+    ini.ReadColour(kTable, "Kolor pozostalych", s.otherColour);
     for (size_t i = 0; i < kColumnWidthKeys.size(); ++i)
-        ini.ReadInt(kTable, kColumnWidthKeys[i], s.columnWidths[i]);
-    ini.ReadInt(kTable, "Wysokosc wierszy", s.rowHeight);
-    ini.ReadInt(kWindow, "Wysokosc okna", s.windowHeight);
-    ini.ReadInt(kWindow, "Szerokosc okna", s.windowWidth);
+        ini.ReadInt(kTable, kColumnWidthKeys[i], s.columnWidths[i], 0, kMaxColumnWidth);
+    ini.ReadInt(kTable, "Wysokosc wierszy", s.rowHeight, kMinRowHeight, kMaxRowHeight);
+    ini.ReadInt(kWindow, "Wysokosc okna", s.windowHeight, kMinWindowHeight, kMaxWindowSize);
+    ini.ReadInt(kWindow, "Szerokosc okna", s.windowWidth, kMinWindowWidth, kMaxWindowSize);
     ini.ReadFlag(kDisplay, "Usuniete", s.hideDeleted);
     ini.ReadFlag(kDisplay, "Wszystkie", s.viewAll);
     ini.ReadFlag(kDisplay, "Wszystkie bez zweryfikowanych", s.viewAllButVerified);
@@ -152,7 +172,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
 }
 
 IoStatus WriteSettingsFile(const std::string& path, const Settings& settings) {
-    std::string text = FormatSettings(settings);
+    std::string text = FormatSettings(WithWritableTexts(settings));
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {

@@ -41,14 +41,26 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// The ranges a number read from the file is brought into, so that no width,
+// size or sum of them can overflow. A colour outside 0..kMaxColour gives the default.
+inline constexpr int kMaxColumnWidth = 2000;
+inline constexpr int kMinRowHeight = 1;
+inline constexpr int kMaxRowHeight = 99;
+inline constexpr int kMinFontSize = 1;
+inline constexpr int kMaxFontSize = 144;
+inline constexpr int kMinWindowWidth = 425;
+inline constexpr int kMinWindowHeight = 260;
+inline constexpr int kMaxWindowSize = 16384;
+inline constexpr int kMaxColour = 0xFFFFFF;
+
 // The keys of the eight column widths, column 0 first.
 inline constexpr std::array<const char*, 8> kColumnWidthKeys = {
     "Szerokosc ADIF",  "Szerokosc Deleted",  "Szerokosc prefiksu", "Szerokosc nazwy",
     "Szerokosc znaku", "Szerokosc daty QSO", "Szerokosc QSL",      "Szerokosc daty weryfikacji"};
 
 // Reads settings from INI text (UTF-8). A missing key, or text where a number
-// belongs, gives the default; of duplicate keys the first counts, as INI profile
-// readers take it.
+// belongs, gives the default; a number out of its range is brought into it; of
+// duplicate keys the first counts, as INI profile readers take it.
 Settings ParseSettings(std::string_view text);
 
 // The INI text ("key=value" lines, LF ends) in the writing order.
@@ -62,7 +74,9 @@ struct SettingsRead {
 // Reads a Windows-1250 settings file; the file must exist.
 SettingsRead ReadSettingsFile(const std::string& path);
 
-// Writes the file as Windows-1250 with CR LF, through a temporary file.
+// Writes the file as Windows-1250 with CR LF, through a temporary file. A text
+// value that Windows-1250 cannot hold, or that holds a line break, is written
+// empty, so the other keys survive.
 IoStatus WriteSettingsFile(const std::string& path, const Settings& settings);
 
 // A decimal integer with an optional sign, blanks around it allowed.

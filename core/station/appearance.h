@@ -36,9 +36,7 @@ struct CellPaint {
 };
 CellPaint PaintCell(const Station& station, int row, int column);
 
-// Row height in pixels, kept within 1..99.
-inline constexpr int kMinRowHeight = 1;
-inline constexpr int kMaxRowHeight = 99;
+// Row height in pixels, kept within kMinRowHeight..kMaxRowHeight.
 inline constexpr int kDefaultRowHeight = 21;
 int ClampRowHeight(int height);
 // The spin field's text as a height; text that is no number gives the default.
