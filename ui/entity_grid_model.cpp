@@ -3,20 +3,14 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "station/appearance.h"
+
 namespace zorva {
 namespace {
 
 const QColor kHighlightBackground(0, 0, 255);
 const QColor kHighlightText(255, 255, 255);
 const QColor kSortTitle(255, 0, 0);
-
-// First match wins, so a deleted entity that is confirmed or verified shows that state.
-int RowStateColour(const EntityRow& row, const Appearance& look) {
-    if (!row.verifiedDate.empty()) return look.verifiedColour;
-    if (!row.call.empty()) return look.confirmedColour;
-    if (!row.deleted.empty()) return look.deletedColour;
-    return look.otherColour;
-}
 
 }  // namespace
 
@@ -41,7 +35,7 @@ int EntityGridModel::columnCount(const QModelIndex& parent) const {
 
 QColor EntityGridModel::Background(int gridRow) const {
     if (gridRow == station_.grid.currentRow && gridRow != 0) return kHighlightBackground;
-    return ColourFromSetting(RowStateColour(station_.grid.DataRow(gridRow), station_.appearance));
+    return ColourFromSetting(RowBackground(station_.grid.DataRow(gridRow), station_.appearance));
 }
 
 QColor EntityGridModel::Foreground(int gridRow) const {

@@ -174,7 +174,7 @@ void EntryDialog::WriteEntityRow(const std::string& call, const std::string& dat
 void EntryDialog::UpdateCounters(const std::string& previousMethod, const std::string& call,
                                  const std::string& method) {
     Counters& counters = station_.counters;
-    const bool active = form_.deleted.empty();
+    const bool active = !IsDeletedMark(form_.deleted);
     if (wasConfirmed_ && call.empty()) {
         --counters.toVerifyAll;
         if (active) --counters.toVerifyActive;

@@ -16,7 +16,7 @@ bool HasRowToVerify(const EntityTable& table) {
 void MoveToVerified(Counters& counters, const EntityRow& row) {
     --counters.toVerifyAll;
     ++counters.verifiedAll;
-    if (row.deleted.empty()) {
+    if (!row.IsDeleted()) {
         --counters.toVerifyActive;
         ++counters.verifiedActive;
     }

@@ -5,8 +5,8 @@
 namespace zorva {
 
 void Counters::CountRow(const EntityRow& row) {
-    const bool deleted = row.deleted == "D";
-    const bool active = row.deleted.empty();
+    const bool deleted = row.IsDeleted();
+    const bool active = !deleted;
     if (row.IsVerified() && active) {
         ++verifiedActive;
         ++verifiedAll;

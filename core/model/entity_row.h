@@ -5,6 +5,11 @@
 
 namespace zorva {
 
+// Any mark in the deleted column deletes the entity: a save writes every mark as "D".
+inline bool IsDeletedMark(const std::string& mark) {
+    return !mark.empty();
+}
+
 // One DXCC entity of a station. The field order is the order of the grid
 // columns and of the station file columns.
 struct EntityRow {
@@ -25,7 +30,7 @@ struct EntityRow {
     bool IsConfirmed() const { return !call.empty(); }
     bool IsVerified() const { return !verifiedDate.empty(); }
     bool IsToVerify() const { return IsConfirmed() && !IsVerified(); }
-    bool IsDeleted() const { return deleted == "D"; }
+    bool IsDeleted() const { return IsDeletedMark(deleted); }
 
     bool operator==(const EntityRow&) const = default;
 };

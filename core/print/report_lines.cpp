@@ -11,7 +11,7 @@ std::string Cell(const std::string& field, size_t width) {
 }
 
 std::string DeletedCell(const EntityRow& row) {
-    return row.deleted == "D" ? "|D|" : "| |";
+    return row.IsDeleted() ? "|D|" : "| |";
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ std::string NormalLine(const EntityRow& row) {
 }
 
 std::string SimplifiedLine(const EntityRow& row) {
-    return std::string(row.deleted == "D" ? "D|" : " |") + Cell(row.prefix, 5) +
+    return std::string(row.IsDeleted() ? "D|" : " |") + Cell(row.prefix, 5) +
            Cell(row.name, 24) + Cell(row.call, 15) + Cell(row.qsoDate, 10) +
            Cell(row.verifiedDate, 10);
 }

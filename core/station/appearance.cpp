@@ -18,7 +18,7 @@ Rgb RgbOf(int colour) {
 int RowBackground(const EntityRow& row, const Appearance& appearance) {
     if (!row.verifiedDate.empty()) return appearance.verifiedColour;
     if (!row.call.empty()) return appearance.confirmedColour;
-    if (!row.deleted.empty()) return appearance.deletedColour;
+    if (row.IsDeleted()) return appearance.deletedColour;
     return appearance.otherColour;
 }
 

@@ -41,7 +41,7 @@ const char* ViewMenuCaption(ViewMode mode) {
 }
 
 bool RowInView(const EntityRow& row, ViewMode mode, bool hideDeleted) {
-    if (hideDeleted && !row.deleted.empty()) return false;
+    if (hideDeleted && row.IsDeleted()) return false;
     switch (mode) {
         case ViewMode::AllEntities:
             return true;

@@ -12,7 +12,7 @@ const char* ViewLabel(ViewMode mode);
 // The caption of the view's item in the "Widok" menu.
 const char* ViewMenuCaption(ViewMode mode);
 
-// Whether the view shows the row; with hideDeleted only rows whose deleted flag is empty pass.
+// Whether the view shows the row; with hideDeleted no deleted row passes.
 bool RowInView(const EntityRow& row, ViewMode mode, bool hideDeleted);
 
 // The rows of the table that the view shows, in table order.

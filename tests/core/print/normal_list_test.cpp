@@ -35,6 +35,8 @@ TEST(NormalLine, HoldsEveryColumnCutToItsWidth) {
               NormalLine(Row(1, "VE", "A name far longer than twenty-four", "SP9ABCDEFGHIJKLMNOP",
                              "", "LoTW", "", "D")));
     EXPECT_EQ(78u, CharCount(NormalLine(Row(5, "Ł", "Łódź", "SQ9ŁÓ"))));
+    // Any mark in the deleted column prints as "D", as a save writes it.
+    EXPECT_EQ(NormalLine(Row(7, "A", "a", "", "", "", "", "X")).substr(4, 3), "|D|");
 }
 
 TEST(NormalList, HeaderStandsOnTheFirstPageOnly) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "station/appearance.h"
 #include "views_fixture.h"
 
 namespace zorva::testing {
@@ -100,6 +101,20 @@ TEST(ViewPredicates, LookAtCallAndVerificationDateOnly) {
     EXPECT_TRUE(RowInView(odd, ViewMode::Unconfirmed, false));
     EXPECT_FALSE(RowInView(odd, ViewMode::Confirmed, false));
     EXPECT_FALSE(RowInView(odd, ViewMode::ToVerify, false));
+}
+
+TEST(DeletedMark, AnyMarkDeletesForCountersViewsAndColours) {
+    for (const char* mark : {"D", "X", "d"}) {
+        const EntityRow waiting = Entity("  5", mark, "A5", "x", "SP1CCC", "2020-01-03", "QSL");
+        EXPECT_TRUE(waiting.IsDeleted()) << mark;
+        Counters counted;
+        counted.CountRow(waiting);
+        EXPECT_EQ(counted.ToVerifyText(), "Do weryfikacji:  0/1") << mark;
+        EXPECT_FALSE(RowInView(waiting, ViewMode::AllEntities, true)) << mark;
+        EXPECT_EQ(RowBackground(Entity("  4", mark, "A4", "x"), Appearance{}),
+                  Appearance{}.deletedColour);
+    }
+    EXPECT_FALSE(Entity("  1", "", "A1", "x").IsDeleted());
 }
 
 TEST(ViewCaptions, NameTheMenuItems) {
