@@ -113,12 +113,19 @@ bool Station::ReconcileWithReference() {
         return false;
     }
     AdifIndex index(table);
+    bool anyChanged = false;
     for (const auto& line : reference.lines) {
         EntityRow entity = ParseReferenceLine(line);
         const int row = index.Find(entity.adif);
         const bool changed = row > 0 ? OfferDifference(*this, row, line, entity)
                                      : OfferMissingEntity(*this, line, entity);
         if (changed) index.Invalidate();
+        anyChanged = anyChanged || changed;
+    }
+    // A deleted mark taken from the reference moves rows between the counters.
+    if (anyChanged) {
+        counters = Counters::Of(table);
+        ShowStatusCounters(kAllPanels);
     }
     if (reference.badLine) ShowError(prompter, BadReferenceLineMessage(*reference.badLine));
     return true;

@@ -53,6 +53,19 @@ TEST_F(Reconciling, DeclinedDifferenceStaysAndIsAskedAgainNextTime) {
     EXPECT_EQ(station.table.Row(3).name, "poland");
 }
 
+TEST_F(Reconciling, UndeletingAConfirmedEntityShowsTheNewCountsAtOnce) {
+    auto rows = SmallStation();
+    rows[1].deleted = "D";  // DL1ABC waits for verification
+    WriteStation("s.txt", "SP5ABC", rows);
+    prompter.ExpectBox(Mismatch(DifferenceQuestion("230| |DL   |Germany                 ",
+                                                   "230|D|DL   |Germany                 ")),
+                       Answer::Yes);
+    Load("s.txt");
+    EXPECT_EQ(station.counters, Counters::Of(station.table));
+    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       2/3");
+    EXPECT_EQ(station.texts.counterPanels[2], "Do weryfikacji:  1/1");
+}
+
 TEST_F(Reconciling, ChangedPrefixResortsAtOnceAndLaterLinesStillFindTheirRows) {
     auto reference = SmallReference();
     reference[1] = "230| |ZZ   |Germany                 |";
