@@ -498,9 +498,11 @@ bool TForm1::zorva1KeyPress(QKeyEvent* key) {
     }
     const QList<uint> typed = key->text().toUcs4();
     if (typed.size() != 1 || typed.front() < 32 || typed.front() == 127) return false;
-    const bool consumed = station_.TypeGridChar(static_cast<char32_t>(typed.front()));
+    // A letter the prefix search leaves must not reach the view's own type-ahead,
+    // which would move the current row unseen.
+    station_.TypeGridChar(static_cast<char32_t>(typed.front()));
     Refresh();
-    return consumed;
+    return true;
 }
 
 // --- Plik ---
