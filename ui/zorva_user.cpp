@@ -39,8 +39,6 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr int kMinimumWidth = 425;
-constexpr int kMinimumHeight = 260;
 constexpr int kCoolBarHeight = 30;
 
 struct ViewItem {
@@ -289,9 +287,12 @@ QAction* TForm1::MenuItem(const QString& name) const {
 
 bool TForm1::FormCreate() {
     if (!station_.FormCreate()) return false;
-    resize(station_.appearance.windowWidth, station_.appearance.windowHeight);
+    const Appearance& look = station_.appearance;
+    resize(look.windowWidth, look.windowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
+        // A stored size larger than the screen would put the title bar out of reach.
+        resize(std::min(look.windowWidth, area.width()), std::min(look.windowHeight, area.height()));
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     Refresh();
@@ -308,8 +309,8 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormCanResize() {
-    const int width = std::max(kMinimumWidth, WindowWidthForColumns(station_.appearance.columnWidths));
-    setMinimumHeight(kMinimumHeight);
+    const int width = std::max(kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths));
+    setMinimumHeight(kMinWindowHeight);
     if (minimumWidth() != width || maximumWidth() != width) setFixedWidth(width);
     const int quarter = this->width() / 4;
     for (int i = 0; i < 4; ++i) StatusBar1_->SetPanelWidth(i, quarter);

@@ -50,6 +50,7 @@ private slots:
     void closingWithUnsavedDataAsksAndCancelKeepsTheWindow();
     void closingUnchangedWritesTheSettingsAndCloses();
     void windowWidthFollowsTheColumns();
+    void oversizedSettingsStartWithinTheScreen();
 };
 
 void MainWindowTest::firstStartShowsAnEmptyGridWithFileCommandsDisabled() {
@@ -235,6 +236,18 @@ void MainWindowTest::windowWidthFollowsTheColumns() {
     QCOMPARE(form.findChild<PanelBar*>("StatusBar1")->PanelWidth(0), quarter);
     QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(0), 3 * quarter);
     QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(2), form.width() / 8);
+}
+
+void MainWindowTest::oversizedSettingsStartWithinTheScreen() {
+    Program program;
+    Settings settings;
+    settings.columnWidths[3] = 2147483647;
+    settings.windowHeight = 2147483647;
+    program.WriteSettings(settings);
+    TForm1& form = program.Start();
+    form.show();
+    QCOMPARE(form.station().appearance.columnWidths[3], kMaxColumnWidth);
+    QVERIFY(form.height() <= QGuiApplication::primaryScreen()->availableGeometry().height());
 }
 
 QTEST_MAIN(MainWindowTest)
