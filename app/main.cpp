@@ -1,13 +1,11 @@
 // The program block: the application, its windows in their order, the message loop.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "Unit6.h"
 #include "Unit4.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "application_setup.h"
 #include "convert/convert.h"
 #include "io/program_directory.h"
 #include "konwersja.h"
@@ -19,15 +17,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("zorva_rade");
-    QApplication::setApplicationDisplayName("ZORVA_Rade");
-
-    // The standard buttons and dialogs speak Polish, as the program does.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Polish, QLocale::Poland), "qtbase", "_",
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTranslations);
-    }
+    zorva::SetUpApplication();
 
     const std::string programDir = zorva::ProgramDirectory();
     zorva::QtPrompter prompter;

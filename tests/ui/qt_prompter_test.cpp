@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "application_setup.h"
 #include "io/install_places.h"
 #include "qt_prompter.h"
 
@@ -36,6 +37,7 @@ private slots:
     void escapeOnAYesNoQuestionAnswersNo();
     void inputBoxOffersTextAndCancelGivesNothing();
     void installPlacesAreTheFoldersQtFindsInEveryEnvironment();
+    void captionsAreShownWithoutTheProgramsName();
 };
 
 void QtPrompterTest::fileFiltersBecomeQtFiltersInBothCases() {
@@ -112,6 +114,12 @@ void QtPrompterTest::installPlacesAreTheFoldersQtFindsInEveryEnvironment() {
     qputenv("XDG_DATA_HOME", xdg);
     QCOMPARE(QString::fromStdString(SystemInstallPlaces().executableDir),
              QCoreApplication::applicationDirPath());
+}
+
+void QtPrompterTest::captionsAreShownWithoutTheProgramsName() {
+    SetUpApplication();
+    // A display name of its own is appended by the window system: "Błąd — ZORVA_Rade".
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 }
 
 QTEST_MAIN(QtPrompterTest)
