@@ -72,6 +72,7 @@ void Load(Station& s, bool mayConvert) {
         if (!s.currentFileName.empty())
             ShowError(s.prompter,
                       "Plik danych \n" + s.currentFileName + "\n" + "nie został znaleziony!");
+        s.diskVersions.Forget();
         s.texts.fileNamePanel.clear();
         SettleStationCall(s);
         return;
@@ -86,6 +87,7 @@ void Load(Station& s, bool mayConvert) {
         ForgetFailedLoad(s);
         return;
     }
+    s.diskVersions.Remember(s.currentFileName, raw.bytes);
     StationFileContents contents = ParseStationFile(raw.bytes);
     s.stationCall = contents.call;
     for (auto& row : contents.rows) {

@@ -68,10 +68,11 @@ std::optional<std::string> StationFileBytes(Station& s, const std::string& path)
 bool Station::WriteStationFile(const std::string& path, bool confirm) {
     std::optional<std::string> bytes = StationFileBytes(*this, path);
     if (!bytes) return false;
-    IoStatus written = WriteFileAtomic(path, *bytes);
-    if (!written.ok()) {
-        ShowError(prompter, written.error);
-        return false;
+    switch (WriteUnlessChangedOutside(*this, path, *bytes)) {
+        case GuardedWrite::Written: break;
+        case GuardedWrite::SaveElsewhere: return SaveAs();
+        case GuardedWrite::Failed:
+        case GuardedWrite::Stopped: return false;
     }
     FinishStationSave(confirm);
     return true;

@@ -10,6 +10,7 @@
 #include "model/entity_table.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
+#include "station/outside_change.h"
 
 namespace zorva {
 
@@ -96,6 +97,7 @@ public:
     bool conversionFailed = false;
     PrintMode printMode = PrintMode::Complete;
     MainWindowTexts texts;
+    KnownVersions diskVersions;
 
     Prompter& prompter;
     const Clock& clock;

@@ -1,0 +1,121 @@
+// Another program (a zorva command, a second window) may save the open station
+// file; nothing it saved is loaded over or written over without the user's say.
+#include "station/outside_change.h"
+
+#include "io/file_lock.h"
+#include "io/file_system.h"
+#include "station/station.h"
+
+namespace zorva {
+namespace {
+
+// FNV-1a: the hash tells versions apart, it guards against no adversary.
+uint64_t HashOf(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+// The file's version when it is there, readable and other than `known`. A file
+// that vanished holds nothing to lose, and one that cannot be read shows nothing.
+std::optional<DiskVersion> ChangedVersion(const DiskVersion& known) {
+    if (!FileExists(known.path)) return std::nullopt;
+    ReadResult now = ReadWholeFile(known.path);
+    if (!now.ok()) return std::nullopt;
+    DiskVersion version = VersionOf(known.path, now.bytes);
+    if (version == known) return std::nullopt;
+    return version;
+}
+
+Answer AskAboutReload(Station& s) {
+    return AskWarning(s.prompter,
+                      "Plik " + s.currentFileName + "\n" + "został zmieniony przez inny program!" +
+                          "\n" + "\n" + "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)" +
+                          "\n" + "Nie - zachowaj dane z okna (zapis zapyta ponownie)" + "\n" +
+                          "Anuluj - nic nie zmieniaj",
+                      Buttons::YesNoCancel, Answer::Cancel);
+}
+
+Answer AskAboutOverwrite(Station& s, const std::string& path) {
+    return AskWarning(s.prompter,
+                      "Plik " + path + "\n" + "został zmieniony przez inny program po wczytaniu!" +
+                          "\n" + "\n" +
+                          "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)" +
+                          "\n" + "Nie - zapisz dane pod inną nazwą" + "\n" + "Anuluj - nie zapisuj",
+                      Buttons::YesNoCancel, Answer::Cancel);
+}
+
+}  // namespace
+
+std::string StationBusyMessage(const std::string& path) {
+    return "Plik " + path + "\n" + "jest właśnie zmieniany przez inny program." + "\n" +
+           "Spróbuj ponownie za chwilę.";
+}
+
+DiskVersion VersionOf(const std::string& path, std::string_view bytes) {
+    return {path, bytes.size(), HashOf(bytes)};
+}
+
+void KnownVersions::Remember(const std::string& path, std::string_view bytes) {
+    read = VersionOf(path, bytes);
+    kept.reset();
+}
+
+void KnownVersions::Forget() {
+    read.reset();
+    kept.reset();
+}
+
+OutsideChange CheckOutsideChange(Station& s) {
+    KnownVersions& known = s.diskVersions;
+    if (!known.read || known.read->path != s.currentFileName) return OutsideChange::None;
+    std::optional<DiskVersion> now = ChangedVersion(*known.read);
+    if (!now || now == known.kept) return OutsideChange::None;
+    if (s.modified) {
+        Answer answer = AskAboutReload(s);
+        if (answer == Answer::No) {
+            known.kept = now;
+            return OutsideChange::Kept;
+        }
+        if (answer != Answer::Yes) return OutsideChange::Cancelled;
+        s.ClearModified();
+    }
+    s.LoadStationFile();
+    return OutsideChange::Reloaded;
+}
+
+GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path, std::string_view bytes) {
+    KnownVersions& known = s.diskVersions;
+    // Without a version read from this file there is nothing to compare with.
+    std::optional<DiskVersion> expected;
+    if (known.read && known.read->path == path) expected = known.read;
+    for (;;) {
+        if (expected) {
+            if (std::optional<DiskVersion> now = ChangedVersion(*expected)) {
+                Answer answer = AskAboutOverwrite(s, path);
+                if (answer == Answer::No) return GuardedWrite::SaveElsewhere;
+                if (answer != Answer::Yes) return GuardedWrite::Stopped;
+                expected = now;
+            }
+        }
+        FileLock lock = FileLock::Acquire(path, kStationLockPatience);
+        if (lock.Busy()) {
+            ShowError(s.prompter, StationBusyMessage(path));
+            return GuardedWrite::Failed;
+        }
+        // Changed again while the user was answering: the answer was about another version.
+        if (expected && ChangedVersion(*expected)) continue;
+        IoStatus written = WriteFileAtomic(path, bytes);
+        if (!written.ok()) {
+            ShowError(s.prompter, written.error);
+            return GuardedWrite::Failed;
+        }
+        known.Remember(path, bytes);
+        return GuardedWrite::Written;
+    }
+}
+
+}  // namespace zorva
