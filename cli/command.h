@@ -12,6 +12,7 @@
 
 namespace zorva {
 class Clock;
+class FileLock;
 class Station;
 }
 
@@ -50,7 +51,13 @@ struct Command {
     size_t maxPositional = 0;
     std::vector<OptionSpec> options;
     std::function<int(Context&, const Args&)> run;
+    // The station file the command changes, locked from its load to its save so
+    // that two commands on one file run one after the other; empty: none.
+    std::function<std::string(const Args&)> changedStation;
 };
+
+std::string StationInFirstArgument(const Args& args);
+std::string StationInOption(const Args& args);  // --station FILE, when given
 
 // Called from a static initializer in each cli/commands/*.cpp.
 bool RegisterCommand(Command command);
@@ -70,5 +77,9 @@ bool SaveStation(Context& ctx, Station& station);
 std::optional<std::string> ParseAdifNumber(const std::string& text);
 
 std::string AbsolutePath(const std::string& path);
+
+// Takes the lock of the station file the command changes; false (with the
+// message shown) when another program keeps it for longer than a command waits.
+bool LockChangedStation(Context& ctx, const Command& command, const Args& args, FileLock& lock);
 
 }  // namespace zorva::cli

@@ -4,6 +4,7 @@
 
 #include "command.h"
 #include "convert/convert.h"
+#include "io/file_lock.h"
 #include "io/file_system.h"
 #include "station/station.h"
 
@@ -32,6 +33,22 @@ std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
     auto absolute = std::filesystem::absolute(path, ec);
     return ec ? path : absolute.lexically_normal().string();
+}
+
+std::string StationInFirstArgument(const Args& args) {
+    return args.positional.empty() ? std::string() : args.positional[0];
+}
+
+std::string StationInOption(const Args& args) { return args.Value("--station"); }
+
+bool LockChangedStation(Context& ctx, const Command& command, const Args& args, FileLock& lock) {
+    const std::string file = command.changedStation ? command.changedStation(args) : std::string();
+    if (file.empty()) return true;
+    const std::string path = AbsolutePath(file);
+    lock = FileLock::Acquire(path, kStationLockPatience);
+    if (!lock.Busy()) return true;
+    ShowError(ctx.prompter, StationBusyMessage(path));
+    return false;
 }
 
 std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,

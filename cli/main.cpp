@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "command.h"
+#include "io/file_lock.h"
 #include "io/program_directory.h"
 #include "ports/clock.h"
 
@@ -173,7 +174,9 @@ int Run(int argc, char** argv) {
     TerminalPrompter prompter(std::cout, std::cerr, answering, isatty(STDIN_FILENO) != 0);
     SystemClock clock;
     Context ctx{prompter, clock, home, std::cout, std::cerr};
+    FileLock lock;
     try {
+        if (!LockChangedStation(ctx, *command, args, lock)) return kFailed;
         int code = command->run(ctx, args);
         if (code == kDone && prompter.ErrorCount() > 0) code = kFailed;
         // A refusal never ends in silence, whatever path it took.

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Unit4.h"
@@ -26,6 +27,7 @@
 #include "panel_bar.h"
 #include "podmioty.h"
 #include "print_dialogs.h"
+#include "station_file_watcher.h"
 #include "lists/list_commands.h"
 #include "entry/verification.h"
 #include "station/appearance.h"
@@ -90,6 +92,8 @@ TForm1::TForm1(Prompter& prompter, const Clock& clock, std::string programDir, Q
     layout->addWidget(StatusBar1_);
     setCentralWidget(central);
     BuildMenus();
+    watcher_ = new StationFileWatcher(this);
+    connect(watcher_, &StationFileWatcher::Changed, this, &TForm1::CheckOutsideChange);
     resize(station_.appearance.windowWidth, station_.appearance.windowHeight);
     Refresh();
 }
@@ -320,8 +324,27 @@ void TForm1::FormCanResize() {
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+        CheckOutsideChange();
+    }
     return QMainWindow::event(event);
+}
+
+void TForm1::CheckOutsideChange() {
+    // Not in the middle of another dialogue: a question of its own would nest in it.
+    if (checkingOutside_ || QApplication::activeModalWidget()) return;
+    checkingOutside_ = true;
+    const OutsideChange outcome = zorva::CheckOutsideChange(station_);
+    checkingOutside_ = false;
+    if (outcome == OutsideChange::Reloaded) {
+        notice_ = Q(kReloadedNotice);
+        QTimer::singleShot(10000, this, [this] {
+            notice_.clear();
+            Refresh();
+        });
+    }
+    Refresh();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -348,10 +371,11 @@ void TForm1::Refresh() {
     Label1_->setEnabled(texts.label1Enabled);
     Label3_->setText(Q(texts.label3));
     for (int i = 0; i < 4; ++i) StatusBar1_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
-    StatusBar2_->SetText(0, Q(texts.fileNamePanel));
+    StatusBar2_->SetText(0, notice_.isEmpty() ? Q(texts.fileNamePanel) : notice_);
     StatusBar2_->SetText(1, Q(texts.modifiedPanel));
     StatusBar2_->SetText(2, Q(texts.sortPanel));
     StatusBar2_->setToolTip(Q(texts.fileHint));
+    watcher_->Watch(station_.currentFileName);
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
     viewItems_.at(station_.viewMode)->setChecked(true);
     items_.at("bez_deleted_1")->setChecked(station_.hideDeleted);

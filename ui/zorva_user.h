@@ -20,6 +20,7 @@ namespace zorva {
 
 class EntityGridModel;
 class PanelBar;
+class StationFileWatcher;
 class TForm3;
 class TForm4;
 class TForm5;
@@ -62,6 +63,8 @@ public:
     void FormCanResize();
     // The grid's font as the font command sets it.
     void SetGridFont(const QFont& font);
+    // Loads the station file again, or asks, when another program saved it.
+    void CheckOutsideChange();
 
 public slots:
     // Plik
@@ -147,6 +150,10 @@ private:
     bool redrawing_ = false;
     // The font chosen in this run, with the styles the settings file does not keep.
     std::optional<QFont> chosenFont_;
+    StationFileWatcher* watcher_ = nullptr;
+    bool checkingOutside_ = false;
+    // Shown in place of the file name for a while after the file was loaded again.
+    QString notice_;
 };
 
 }  // namespace zorva

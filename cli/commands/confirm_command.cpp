@@ -100,6 +100,7 @@ const bool confirmRegistered = RegisterCommand({
      {"--date", true, "the QSO date, rrrr-mm-dd"},
      {"--lotw", false, "confirmed by LoTW (default: QSL card)"}},
     RunConfirm,
+    StationInFirstArgument,
 });
 
 const bool clearRegistered = RegisterCommand({
@@ -112,6 +113,7 @@ const bool clearRegistered = RegisterCommand({
     2,
     {},
     RunClear,
+    StationInFirstArgument,
 });
 
 }  // namespace

@@ -56,6 +56,7 @@ const bool registered = RegisterCommand({
     1,
     {},
     RunConvert,
+    StationInFirstArgument,
 });
 
 }  // namespace

@@ -104,6 +104,7 @@ const bool addRegistered = RegisterCommand({
     3,
     {{"--deleted", false, "the entity is deleted from the DXCC list"}, kStationOption},
     RunAdd,
+    StationInOption,
 });
 
 const bool editRegistered = RegisterCommand({
@@ -122,6 +123,7 @@ const bool editRegistered = RegisterCommand({
      {"--active", false, "mark the entity active"},
      kStationOption},
     RunEdit,
+    StationInOption,
 });
 
 }  // namespace

@@ -75,6 +75,7 @@ const bool registered = RegisterCommand({
      {"--extract", true, "qsl or lotw: write that ADIF extract"},
      {"--include-deleted", false, "put deleted entities into the extract too"}},
     RunImport,
+    StationInFirstArgument,
 });
 
 }  // namespace

@@ -33,6 +33,7 @@ const bool registered = RegisterCommand({
     1,
     {{"--date", true, "the verification date (default: today as rrrr-mm-dd)"}},
     RunVerify,
+    StationInFirstArgument,
 });
 
 }  // namespace

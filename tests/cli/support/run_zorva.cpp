@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <stdexcept>
 
@@ -37,7 +38,9 @@ void ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 }  // namespace
 
 CliResult RunZorva(const std::vector<std::string>& args, const std::string& input) {
-    std::string inputPath = std::filesystem::temp_directory_path() / ("zorva-stdin-" + std::to_string(getpid()));
+    static std::atomic<int> serial{0};
+    std::string inputPath = std::filesystem::temp_directory_path() /
+                            ("zorva-stdin-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
     {
         int fd = open(inputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (fd < 0 || write(fd, input.data(), input.size()) != static_cast<ssize_t>(input.size()))

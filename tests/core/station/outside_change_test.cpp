@@ -1,0 +1,127 @@
+// Another program saves the open station file: the window loads it again or
+// asks, and no save writes over it without the user's answer.
+#include "load_fixture.h"
+#include "station/outside_change.h"
+
+namespace zorva::station_files_test {
+namespace {
+
+std::string ReloadQuestion(const std::string& path) {
+    return "Plik " + path +
+           "\nzostał zmieniony przez inny program!\n\n"
+           "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)\n"
+           "Nie - zachowaj dane z okna (zapis zapyta ponownie)\n"
+           "Anuluj - nic nie zmieniaj";
+}
+std::string OverwriteQuestion(const std::string& path) {
+    return "Plik " + path +
+           "\nzostał zmieniony przez inny program po wczytaniu!\n\n"
+           "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)\n"
+           "Nie - zapisz dane pod inną nazwą\n"
+           "Anuluj - nie zapisuj";
+}
+MessageBox Question(const std::string& text) {
+    return {text, "Ostrzeżenie", Icon::Warning, Buttons::YesNoCancel, Answer::Cancel};
+}
+
+// s.txt loaded; "the other program" confirms Poland in the file.
+class OutsideChange : public StationFiles {
+  protected:
+    OutsideChange() {
+        WriteStation("s.txt", "SP5ABC", SmallStation());
+        Load("s.txt");
+        path = dir.File("s.txt");
+    }
+    void OtherProgramSaves() {
+        auto rows = SmallStation();
+        rows[2].call = "SP9OUT";
+        WriteStation("s.txt", "SP5ABC", rows);
+        outside = dir.Read("s.txt");
+    }
+    void WindowConfirmsPoland() {
+        station.table.Row(3).call = "DL0WIN";
+        station.MarkEdited();
+    }
+    std::string PolandCall() const { return station.table.Row(3).call; }
+
+    std::string path;
+    std::string outside;
+};
+
+TEST_F(OutsideChange, UnmodifiedWindowLoadsTheChangedFileWithoutAsking) {
+    OtherProgramSaves();
+    EXPECT_EQ(CheckOutsideChange(station), zorva::OutsideChange::Reloaded);
+    EXPECT_EQ(PolandCall(), "SP9OUT");
+    EXPECT_EQ(CheckOutsideChange(station), zorva::OutsideChange::None);
+}
+
+TEST_F(OutsideChange, SameBytesWrittenAgainAreNoChange) {
+    dir.Write("s.txt", dir.Read("s.txt"));
+    WindowConfirmsPoland();
+    EXPECT_EQ(CheckOutsideChange(station), zorva::OutsideChange::None);
+    prompter.ExpectBox(Info(kSaved));
+    EXPECT_TRUE(station.Save());
+}
+
+TEST_F(OutsideChange, ModifiedWindowAsksAndEachAnswerDoesWhatItSays) {
+    struct Case {
+        Answer answer;
+        zorva::OutsideChange outcome;
+        std::string poland;
+        bool modified;
+        bool asksAgain;
+    };
+    for (const Case& c : {Case{Answer::Yes, zorva::OutsideChange::Reloaded, "SP9OUT", false, false},
+                          Case{Answer::No, zorva::OutsideChange::Kept, "DL0WIN", true, false},
+                          Case{Answer::Cancel, zorva::OutsideChange::Cancelled, "DL0WIN", true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        WriteStation("s.txt", "SP5ABC", SmallStation());
+        Load("s.txt");
+        station.ClearModified();
+        WindowConfirmsPoland();
+        OtherProgramSaves();
+        prompter.ExpectBox(Question(ReloadQuestion(path)), c.answer);
+        EXPECT_EQ(CheckOutsideChange(station), c.outcome);
+        EXPECT_EQ(PolandCall(), c.poland);
+        EXPECT_EQ(station.modified, c.modified);
+        EXPECT_EQ(dir.Read("s.txt"), outside);
+        if (c.asksAgain) prompter.ExpectBox(Question(ReloadQuestion(path)), Answer::Cancel);
+        CheckOutsideChange(station);
+        EXPECT_TRUE(prompter.Done());
+    }
+}
+
+TEST_F(OutsideChange, SaveOverAnOutsideChangeAsksAndEachAnswerDoesWhatItSays) {
+    for (Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        WriteStation("s.txt", "SP5ABC", SmallStation());
+        Load("s.txt");
+        WindowConfirmsPoland();
+        OtherProgramSaves();
+        prompter.ExpectBox(Question(OverwriteQuestion(path)), answer);
+        if (answer == Answer::No)
+            prompter.ExpectSaveFile({kFileFilter, path, ""}, dir.File("inny.txt"));
+        if (answer != Answer::Cancel) prompter.ExpectBox(Info(kSaved));
+        EXPECT_EQ(station.Save(), answer != Answer::Cancel);
+        const std::string saved = StationBytes("SP5ABC", station.table.Rows());
+        EXPECT_EQ(dir.Read("s.txt"), answer == Answer::Yes ? saved : outside);
+        if (answer == Answer::No) EXPECT_EQ(dir.Read("inny.txt"), saved);
+        EXPECT_EQ(station.modified, answer == Answer::Cancel);
+        EXPECT_TRUE(prompter.Done());
+    }
+}
+
+TEST_F(OutsideChange, KeptWindowDataStillAskAtCtrlSAndOwnSavesAskNothing) {
+    WindowConfirmsPoland();
+    OtherProgramSaves();
+    prompter.ExpectBox(Question(ReloadQuestion(path)), Answer::No);
+    CheckOutsideChange(station);
+    prompter.ExpectBox(Question(OverwriteQuestion(path)), Answer::Yes);
+    EXPECT_TRUE(station.SaveFromGrid());
+    WindowConfirmsPoland();
+    EXPECT_TRUE(station.SaveFromGrid());
+    EXPECT_EQ(CheckOutsideChange(station), zorva::OutsideChange::None);
+}
+
+}  // namespace
+}  // namespace zorva::station_files_test
