@@ -99,13 +99,16 @@ TEST_F(OutsideChange, SaveOverAnOutsideChangeAsksAndEachAnswerDoesWhatItSays) {
         WindowConfirmsPoland();
         OtherProgramSaves();
         prompter.ExpectBox(Question(OverwriteQuestion(path)), answer);
-        if (answer == Answer::No)
+        if (answer == Answer::No) {
             prompter.ExpectSaveFile({kFileFilter, path, ""}, dir.File("inny.txt"));
+        }
         if (answer != Answer::Cancel) prompter.ExpectBox(Info(kSaved));
         EXPECT_EQ(station.Save(), answer != Answer::Cancel);
         const std::string saved = StationBytes("SP5ABC", station.table.Rows());
         EXPECT_EQ(dir.Read("s.txt"), answer == Answer::Yes ? saved : outside);
-        if (answer == Answer::No) EXPECT_EQ(dir.Read("inny.txt"), saved);
+        if (answer == Answer::No) {
+            EXPECT_EQ(dir.Read("inny.txt"), saved);
+        }
         EXPECT_EQ(station.modified, answer == Answer::Cancel);
         EXPECT_TRUE(prompter.Done());
     }
