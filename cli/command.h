@@ -53,7 +53,7 @@ struct Command {
     std::function<int(Context&, const Args&)> run;
     // The station file the command changes, locked from its load to its save so
     // that two commands on one file run one after the other; empty: none.
-    std::function<std::string(const Args&)> changedStation;
+    std::function<std::string(const Args&)> changedStation = {};
 };
 
 std::string StationInFirstArgument(const Args& args);
