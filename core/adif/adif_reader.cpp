@@ -25,7 +25,7 @@ constexpr FoldTable kFold;
 // The bytes that end a tag's name or type: ':' '>' '<'.
 struct StopTable {
     bool stop[256];
-    constexpr StopTable() : stop{} { stop[':'] = stop['>'] = stop['<'] = true; }
+    constexpr StopTable() : stop{} { stop[int{':'}] = stop[int{'>'}] = stop[int{'<'}] = true; }
 };
 constexpr StopTable kStop;
 

@@ -15,7 +15,7 @@ using testing::TempDir;
 TEST(ReferenceLine, FormatsThe37CharacterLayout) {
     EntityRow row{"246", "", "1A0", "Military Order of Malta", "SP1X", "d", "QSL", "v"};
     EXPECT_EQ(FormatReferenceLine(row), "246| |1A0  |Military Order of Malta |");
-    EXPECT_EQ(FormatReferenceLine({"1", "D", "VERYLONG", std::string(30, 'n')}),
+    EXPECT_EQ(FormatReferenceLine({"1", "D", "VERYLONG", std::string(30, 'n'), "", "", "", ""}),
               "  1|D|VERYL|" + std::string(24, 'n') + "|");
 }
 
@@ -38,9 +38,9 @@ TEST(ReferenceLine, BadLineLacksASeparator) {
 }
 
 TEST(ReferenceDataView, ShowsDOnlyForExactlyD) {
-    EXPECT_EQ(ReferenceDataView({"246", "D", "1A0", "Malta"}),
+    EXPECT_EQ(ReferenceDataView({"246", "D", "1A0", "Malta", "", "", "", ""}),
               "246|D|1A0  |Malta                   ");
-    EXPECT_EQ(ReferenceDataView({"246", "x", "1A0", "Malta"}),
+    EXPECT_EQ(ReferenceDataView({"246", "x", "1A0", "Malta", "", "", "", ""}),
               "246| |1A0  |Malta                   ");
 }
 

@@ -73,7 +73,9 @@ TEST(ImportFaults, ErrorFileAndExtractAreOldOrNewAndFailuresAreShown) {
         EXPECT_FALSE(faulty.prompter.Showed(kImportDone));
         EXPECT_FALSE(faulty.prompter.Showed(kImportDoneWithErrors));
         EXPECT_NE(faulty.end, RunEnd::Finished);
-        if (!faulty.opened) EXPECT_EQ(faulty.rows, kStation);
+        if (!faulty.opened) {
+            EXPECT_EQ(faulty.rows, kStation);
+        }
         // Rows filled before a failure stay filled, and so marked for saving.
         EXPECT_EQ(faulty.modified, faulty.rows != kStation);
     }

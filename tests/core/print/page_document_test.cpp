@@ -44,9 +44,12 @@ TEST(LayoutScale, AShortPageShrinksTheLayoutToKeepTheFooterOnIt) {
 
 TEST(LayoutExtent, TheNormalListsColumnsDoNotCoverEachOther) {
     Document doc = ComposeNormalList(Plain(200), PrintMode::Complete, Heading());
-    for (const PlacedText& text : doc.pages[0])
+    for (const PlacedText& text : doc.pages[0]) {
         // The closing "|" is drawn in the middle of its cell: less than half a cell may overlap.
-        if (text.x == 80) EXPECT_LT(TextRight(text), 1210 + 7) << text.text;
+        if (text.x == 80) {
+            EXPECT_LT(TextRight(text), 1210 + 7) << text.text;
+        }
+    }
 }
 
 TEST(LayoutExtent, TheListsFitTheLayoutPage) {
