@@ -13,7 +13,7 @@ namespace zorva::testing {
 // A Prompter that expects an exact sequence of boxes and dialogs and replays
 // the scripted answers. Anything unexpected fails the running test.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     ~ScriptedPrompter() override;
 
     ScriptedPrompter& ExpectBox(const MessageBox& box, Answer answer = Answer::Ok);
@@ -34,7 +34,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
 
-private:
+  private:
     struct BoxStep {
         MessageBox box;
         Answer answer;
@@ -53,15 +53,20 @@ private:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(CivilDate today = {2026, 12, 8}) : today_(today) {}
     CivilDate Today() const override { return today_; }
     std::string TodayShort() const override;
 
-private:
+  private:
     CivilDate today_;
 };
 
 std::string Describe(const MessageBox& box);
+
+// Where the scripted prompter reports a wrong, unexpected or missing dialogue: GoogleTest
+// unless the test program installs another (a Qt Test program counts only its own failures).
+using PrompterFailureSink = void (*)(const std::string& message);
+void SetPrompterFailureSink(PrompterFailureSink sink);
 
 }  // namespace zorva::testing
