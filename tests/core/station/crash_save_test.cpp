@@ -84,7 +84,9 @@ TEST(CrashDuringSave, KilledSaveLeavesTheOldOrTheNewFile) {
         ASSERT_TRUE(bytes == version(saves) || bytes == version(saves + 1))
             << "after kill " << kill << " and " << saves << " saves the file holds " << bytes.size()
             << " bytes";
-        if (bytes != initial) EXPECT_FALSE(ParseStationFile(bytes).badLine);
+        if (bytes != initial) {
+            EXPECT_FALSE(ParseStationFile(bytes).badLine);
+        }
     }
 }
 
