@@ -17,10 +17,12 @@
 #include "panel_bar.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 #include "zorva_user.h"
 
 using namespace zorva;
 using zorva::testing::CrLf;
+using zorva::testing::Row;
 using zorva::testing::ScriptedPrompter;
 
 namespace {
@@ -45,17 +47,14 @@ struct Fixture {
     Fixture() {
         dir.Write("dxcc_adif.kvt", CrLf({kMalta, kBlenheim, kRotuma, kFiji, kSwaziland, kCanada}));
         original = dir.Read("dxcc_adif.kvt");
-        std::vector<std::string> lines = StationHeaderLines("SP5ABC", "2026-12-08");
-        for (const EntityRow& row :
-             {EntityRow{"246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL",
-                        ""},
-              EntityRow{" 23", "D", "1B", "Blenheim Reef", "", "", "", ""},
-              EntityRow{"460", "", "3D2", "Rotuma Island", "", "", "", ""},
-              EntityRow{"176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL", ""},
-              EntityRow{"468", "", "3DA", "Swaziland", "", "", "", ""},
-              EntityRow{"  1", "", "VE", "Canada", "", "", "", ""}})
-            lines.push_back(FormatStationLine(row));
-        WriteTextLines(dir.File("sp5abc.txt"), lines);
+        const std::vector<EntityRow> rows = {
+            Row("246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL"),
+            Row(" 23", "D", "1B", "Blenheim Reef"),
+            Row("460", "", "3D2", "Rotuma Island"),
+            Row("176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL"),
+            Row("468", "", "3DA", "Swaziland"),
+            Row("  1", "", "VE", "Canada")};
+        WriteTextLines(dir.File("sp5abc.txt"), zorva::testing::StationLines("SP5ABC", rows, "2026-12-08"));
         form.station().SetCurrentFileName(dir.File("sp5abc.txt"));
         form.station().LoadStationFile();
         form.Refresh();

@@ -12,6 +12,7 @@
 #include "scripted_prompter.h"
 #include "station/station.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 #include "text/columns.h"
 
 namespace zorva {
@@ -26,8 +27,8 @@ namespace {
 EntityTable Entities(int n) {
     EntityTable table;
     for (int i = 1; i <= n; ++i) {
-        EntityRow row{PadLeft(std::to_string(i % 1000), 3), i % 17 == 0 ? "D" : "",
-                      "P" + std::to_string(i), "Podmiot numer " + std::to_string(i), "", "", "", ""};
+        EntityRow row = testing::Row(PadLeft(std::to_string(i % 1000), 3), i % 17 == 0 ? "D" : "",
+                                     "P" + std::to_string(i), "Podmiot numer " + std::to_string(i));
         if (i % 3 != 0) {
             row.call = "SP" + std::to_string(i) + "ABC";
             row.qsoDate = "2020-01-02";

@@ -16,6 +16,7 @@
 #include "panel_bar.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 #include "zorva_user.h"
 
 namespace zorva::ui_test {
@@ -42,7 +43,7 @@ public:
     std::string WriteStation(const std::string& name, const std::string& call,
                              const std::vector<Entity>& confirmed) {
         const ReferenceList reference = ReadReferenceList(dir.File("dxcc_adif.kvt"));
-        std::vector<std::string> lines = StationHeaderLines(call, "08.12.2026");
+        std::vector<EntityRow> rows;
         for (const std::string& line : reference.lines) {
             EntityRow row = ParseReferenceLine(line);
             for (const Entity& e : confirmed) {
@@ -52,9 +53,9 @@ public:
                 row.confirmation = e.confirmation;
                 row.verifiedDate = e.verifiedDate;
             }
-            lines.push_back(FormatStationLine(row));
+            rows.push_back(row);
         }
-        WriteTextLines(dir.File(name), lines);
+        WriteTextLines(dir.File(name), zorva::testing::StationLines(call, rows));
         return dir.File(name);
     }
 

@@ -7,11 +7,13 @@
 #include "io/fault_injection.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 
 namespace zorva {
 namespace {
 
 using testing::CrLf;
+using testing::Row;
 using testing::ScriptedPrompter;
 
 const std::string kMalta = "246| |1A0  |Military Order of Malta |";
@@ -20,12 +22,6 @@ const std::string kRotuma = "460| |3D2  |Rotuma Island           |";
 const std::string kFiji = "176| |3D2  |Fiji                    |";
 const std::string kSwaziland = "468| |3DA  |Swaziland               |";
 const std::string kCanada = "  1| |VE   |Canada                  |";
-
-EntityRow Row(const std::string& adif, const std::string& deleted, const std::string& prefix,
-              const std::string& name, const std::string& call = "", const std::string& date = "",
-              const std::string& confirmation = "", const std::string& verified = "") {
-    return {adif, deleted, prefix, name, call, date, confirmation, verified};
-}
 
 class EntityEditorTest : public ::testing::Test {
   protected:

@@ -8,6 +8,7 @@
 #include "io/text_file.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 
 namespace zorva::testing {
 namespace {
@@ -26,9 +27,9 @@ struct Outcome {
 };
 
 std::vector<EntityRow> StationRows() {
-    return {{"246", "", "1A0", "Military Order of Malta", "", "", "", ""},
-            {"230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW", ""},
-            {"  1", "", "VE", "Canada", "", "", "", ""}};
+    return {testing::Row("246", "", "1A0", "Military Order of Malta"),
+            testing::Row("230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW"),
+            testing::Row("  1", "", "VE", "Canada")};
 }
 
 // Renames Germany; with `earlierBackup` a backup of an earlier change is beside the file.

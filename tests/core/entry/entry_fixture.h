@@ -7,15 +7,16 @@
 #include "scripted_prompter.h"
 #include "station/station.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 
 namespace zorva::testing {
 
-inline EntityRow Entity(std::string adif, std::string deleted, std::string prefix,
+// An entity named after its prefix.
+inline EntityRow Entity(std::string adif, std::string deleted, const std::string& prefix,
                         std::string call = "", std::string date = "", std::string method = "",
                         std::string verified = "") {
-    std::string name = prefix + " land";
-    return {std::move(adif), std::move(deleted), std::move(prefix), std::move(name),
-            std::move(call), std::move(date),    std::move(method), std::move(verified)};
+    return Row(std::move(adif), std::move(deleted), prefix, prefix + " land", std::move(call),
+               std::move(date), std::move(method), std::move(verified));
 }
 
 // A station of a few entities, shown in the view of all entities.

@@ -7,25 +7,25 @@
 #include "files/station_file.h"
 #include "fuzz_seeds.h"
 #include "io/text_file.h"
+#include "test_rows.h"
 
 namespace zorva {
 namespace {
 
+using testing::Row;
 using testing::WithYesAnswers;
 using testing::WriteFuzzSeed;
 
 const std::vector<EntityRow> kRows = {
-    {" 24", "D", "3Y/B", "Bouvet", "3Y0C", "2001-01-01", "QSL", "2002-02-02"},
-    {"230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW", ""},
-    {"269", "", "SP", "Polska Łódź", "", "", "", ""},
-    {"  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01"}};
+    Row(" 24", "D", "3Y/B", "Bouvet", "3Y0C", "2001-01-01", "QSL", "2002-02-02"),
+    Row("230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW"),
+    Row("269", "", "SP", "Polska Łódź"),
+    Row("  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01")};
 
 std::string Encoded(const std::vector<std::string>& lines) { return EncodeLines(lines).bytes; }
 
 std::vector<std::string> StationLines(const std::vector<EntityRow>& rows) {
-    std::vector<std::string> lines = StationHeaderLines("sp5abc", "08.12.2026");
-    for (const auto& row : rows) lines.push_back(FormatStationLine(row));
-    return lines;
+    return testing::StationLines("sp5abc", rows);
 }
 
 TEST(FuzzSeeds, StationFilesReadAsIntended) {

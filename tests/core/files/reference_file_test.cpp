@@ -5,17 +5,19 @@
 #include <set>
 
 #include "temp_dir.h"
+#include "test_rows.h"
 
 namespace zorva {
 namespace {
 
 using testing::CrLf;
+using testing::Row;
 using testing::TempDir;
 
 TEST(ReferenceLine, FormatsThe37CharacterLayout) {
-    EntityRow row{"246", "", "1A0", "Military Order of Malta", "SP1X", "d", "QSL", "v"};
+    EntityRow row = Row("246", "", "1A0", "Military Order of Malta", "SP1X", "d", "QSL", "v");
     EXPECT_EQ(FormatReferenceLine(row), "246| |1A0  |Military Order of Malta |");
-    EXPECT_EQ(FormatReferenceLine({"1", "D", "VERYLONG", std::string(30, 'n'), "", "", "", ""}),
+    EXPECT_EQ(FormatReferenceLine(Row("1", "D", "VERYLONG", std::string(30, 'n'))),
               "  1|D|VERYL|" + std::string(24, 'n') + "|");
 }
 
@@ -38,9 +40,9 @@ TEST(ReferenceLine, BadLineLacksASeparator) {
 }
 
 TEST(ReferenceDataView, ShowsDOnlyForExactlyD) {
-    EXPECT_EQ(ReferenceDataView({"246", "D", "1A0", "Malta", "", "", "", ""}),
+    EXPECT_EQ(ReferenceDataView(Row("246", "D", "1A0", "Malta")),
               "246|D|1A0  |Malta                   ");
-    EXPECT_EQ(ReferenceDataView({"246", "x", "1A0", "Malta", "", "", "", ""}),
+    EXPECT_EQ(ReferenceDataView(Row("246", "x", "1A0", "Malta")),
               "246| |1A0  |Malta                   ");
 }
 

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "test_rows.h"
 #include "text/utf8.h"
 
 namespace zorva {
 namespace {
 
-EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name,
-              std::string call = "", std::string date = "", std::string confirmation = "",
-              std::string verified = "") {
-    return {adif, deleted, prefix, name, call, date, confirmation, verified};
-}
+using testing::Row;
 
 const std::string kConfirmedLine =
     "230| |DL   |Federal Republic of Germ|DL1ABC         |2021-03-04|LoTW|2022-01-02|";

@@ -7,17 +7,14 @@
 #include "import/adif_import.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 #include "text/cp1250.h"
 
 namespace zorva::testing {
 
+// An entity named after its prefix.
 inline EntityRow Entity(const std::string& adif, const std::string& prefix, bool deleted = false) {
-    EntityRow row;
-    row.adif = adif;
-    row.deleted = deleted ? "D" : "";
-    row.prefix = prefix;
-    row.name = "Entity " + prefix;
-    return row;
+    return Row(adif, deleted ? "D" : "", prefix, "Entity " + prefix);
 }
 
 inline EntityRow Confirmed(EntityRow row, const std::string& call, const std::string& method,

@@ -5,6 +5,7 @@
 #include "lists/list_commands.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 #include "text/cp1250.h"
 #include "text/utf8.h"
 
@@ -12,14 +13,9 @@ namespace zorva {
 namespace {
 
 using testing::FixedClock;
+using testing::Row;
 using testing::ScriptedPrompter;
 using testing::TempDir;
-
-EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name,
-              std::string call = "", std::string date = "", std::string confirmation = "",
-              std::string verified = "") {
-    return {adif, deleted, prefix, name, call, date, confirmation, verified};
-}
 
 // A station with a verified QSL and LoTW row, waiting QSL, LoTW and deleted rows,
 // a "qsl" in small letters, a call without a method, an unconfirmed row, and a

@@ -7,6 +7,7 @@
 #include "model/entity_table.h"
 #include "print/page_document.h"
 #include "print/report_heading.h"
+#include "test_rows.h"
 #include "text/columns.h"
 
 namespace zorva {
@@ -21,17 +22,13 @@ inline void PrintTo(const PlacedText& t, std::ostream* os) {
 
 namespace zorva::testing {
 
+// An entity by its number, padded as the files hold it; deleted last, as lists rarely need it.
 inline EntityRow Row(int adif, std::string prefix, std::string name, std::string call = "",
                      std::string qsoDate = "", std::string confirmation = "",
                      std::string verifiedDate = "", std::string deleted = "") {
-    return {PadLeft(std::to_string(adif), 3),
-            std::move(deleted),
-            std::move(prefix),
-            std::move(name),
-            std::move(call),
-            std::move(qsoDate),
-            std::move(confirmation),
-            std::move(verifiedDate)};
+    return Row(PadLeft(std::to_string(adif), 3), std::move(deleted), std::move(prefix),
+               std::move(name), std::move(call), std::move(qsoDate), std::move(confirmation),
+               std::move(verifiedDate));
 }
 
 // n unconfirmed entities numbered from 1.

@@ -14,25 +14,25 @@ constexpr int kOther = 16777215;
 
 TEST(RowBackground, FirstMatchWinsVerifiedConfirmedDeletedOther) {
     const Appearance colours;
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+    EXPECT_EQ(RowBackground(Row("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
                             colours),
               kVerified);
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL"), colours),
+    EXPECT_EQ(RowBackground(Row("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL"), colours),
               kConfirmed);
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a"), colours), kDeleted);
-    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a"), colours), kOther);
-    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a", "", "", "", "2021-01-01"), colours),
+    EXPECT_EQ(RowBackground(Row("  1", "D", "A", "a"), colours), kDeleted);
+    EXPECT_EQ(RowBackground(Row("  1", "", "A", "a"), colours), kOther);
+    EXPECT_EQ(RowBackground(Row("  1", "", "A", "a", "", "", "", "2021-01-01"), colours),
               kVerified);
     // A confirmation kind alone, without a call, confirms nothing.
-    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a", "", "", "QSL"), colours), kOther);
+    EXPECT_EQ(RowBackground(Row("  1", "", "A", "a", "", "", "QSL"), colours), kOther);
 }
 
 TEST(RowBackground, UsesTheChosenColours) {
     Appearance colours;
     colours.deletedColour = 1;
     colours.otherColour = 2;
-    EXPECT_EQ(RowBackground(Entity("  1", "D", "A", "a"), colours), 1);
-    EXPECT_EQ(RowBackground(Entity("  1", "", "A", "a"), colours), 2);
+    EXPECT_EQ(RowBackground(Row("  1", "D", "A", "a"), colours), 1);
+    EXPECT_EQ(RowBackground(Row("  1", "", "A", "a"), colours), 2);
 }
 
 TEST(Colours, AreStoredBlueGreenRed) {
@@ -52,8 +52,8 @@ TEST_F(CellPainting, TitlesOnButtonFaceWithTheSortTitleInRed) {
 }
 
 TEST_F(CellPainting, TheCurrentRowIsWhiteOnBlueWhateverItsState) {
-    Load({Entity("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
-          Entity("  2", "D", "B", "b")});
+    Load({Row("  1", "D", "A", "a", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+          Row("  2", "D", "B", "b")});
     station.ApplyView(ViewMode::AllEntities);
     station.appearance.verifiedColour = kBlue;
     EXPECT_EQ(station.grid.currentRow, 1);

@@ -11,6 +11,7 @@
 #include "scripted_prompter.h"
 #include "station/station.h"
 #include "temp_dir.h"
+#include "test_rows.h"
 
 namespace zorva {
 // Readable rows in failure messages.
@@ -26,14 +27,10 @@ namespace zorva::station_files_test {
 using zorva::testing::CrLf;
 using zorva::testing::FixedClock;
 using zorva::testing::ScriptedPrompter;
+using zorva::testing::Encoded;
+using zorva::testing::Row;
+using zorva::testing::StationBytes;
 using zorva::testing::TempDir;
-
-inline EntityRow Row(std::string adif, std::string deleted, std::string prefix, std::string name,
-                     std::string call = "", std::string qsoDate = "", std::string confirmation = "",
-                     std::string verifiedDate = "") {
-    return {std::move(adif), std::move(deleted), std::move(prefix),       std::move(name),
-            std::move(call), std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
-}
 
 // A small entity list in prefix order, as the reference file holds it.
 inline std::vector<std::string> SmallReference() {
@@ -47,18 +44,6 @@ inline std::vector<EntityRow> SmallStation() {
             Row("230", "", "DL", "Germany", "DL1ABC", "2021-03-04", "LoTW", ""),
             Row("269", "", "SP", "Poland"),
             Row("  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01")};
-}
-
-inline std::string Encoded(const std::vector<std::string>& lines) {
-    EncodedText text = EncodeLines(lines);
-    EXPECT_TRUE(text.ok()) << text.error;
-    return text.bytes;
-}
-
-inline std::string StationBytes(const std::string& call, const std::vector<EntityRow>& rows) {
-    std::vector<std::string> lines = StationHeaderLines(call, "08.12.2026");
-    for (const auto& row : rows) lines.push_back(FormatStationLine(row));
-    return Encoded(lines);
 }
 
 inline MessageBox Info(const std::string& text) {

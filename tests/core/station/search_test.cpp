@@ -11,10 +11,10 @@ using Outcome = EntitySearch::Outcome;
 class NameSearch : public StationWithTable {
   protected:
     void SetUp() override {
-        Load({Entity("  1", "", "KH5", "Palmyra Islands"), Entity("  2", "", "VP2E", "Anguilla"),
-              Entity("  3", "", "OH0", "Aland ISLANDS", "OH0X"), Entity("  4", "", "TF", "Iceland"),
-              Entity("  5", "", "YL", "Łotwa"),
-              Entity("  6", "", "ZL9", "Auckland & Campbell Isl.")});
+        Load({Row("  1", "", "KH5", "Palmyra Islands"), Row("  2", "", "VP2E", "Anguilla"),
+              Row("  3", "", "OH0", "Aland ISLANDS", "OH0X"), Row("  4", "", "TF", "Iceland"),
+              Row("  5", "", "YL", "Łotwa"),
+              Row("  6", "", "ZL9", "Auckland & Campbell Isl.")});
         station.ApplyView(ViewMode::AllEntities);
     }
     void ExpectFinished() {

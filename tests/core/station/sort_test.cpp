@@ -22,7 +22,7 @@ std::vector<EntityRow> RowsWithKeys(int column, const Texts& keys) {
     std::vector<EntityRow> rows;
     int n = 1;
     for (const auto& key : keys) {
-        EntityRow row = Entity(PadLeft(std::to_string(n++), 3), "", "P", "N");
+        EntityRow row = Row(PadLeft(std::to_string(n++), 3), "", "P", "N");
         row.Field(column) = key;
         rows.push_back(row);
     }
@@ -36,8 +36,8 @@ Texts SortedKeys(int column, const Texts& keys, bool ascending = true) {
 }
 
 TEST(SortRows, ByAdifIsNumericBecauseTheBlanksComeFirst) {
-    std::vector<EntityRow> rows = {Entity("100", "", "A", "a"), Entity("  7", "", "B", "b"),
-                                   Entity(" 12", "", "C", "c"), Entity("  1", "", "D", "d")};
+    std::vector<EntityRow> rows = {Row("100", "", "A", "a"), Row("  7", "", "B", "b"),
+                                   Row(" 12", "", "C", "c"), Row("  1", "", "D", "d")};
     SortRows(rows, 0, true);
     EXPECT_EQ(Column(rows, 0), (Texts{"  1", "  7", " 12", "100"}));
 }
@@ -48,9 +48,9 @@ TEST(SortRows, PutsBlanksAndSignsBeforeDigitsAndDigitsBeforeLetters) {
 }
 
 TEST(SortRows, IgnoresLetterCaseAndLetsTiesFallInAdifOrder) {
-    std::vector<EntityRow> rows = {Entity(" 30", "", "oh", "x"), Entity("  4", "", "OH", "x"),
-                                   Entity("200", "", "Oh", "x"), Entity(" 10", "", "OH0", "x"),
-                                   Entity("  5", "", "O", "x")};
+    std::vector<EntityRow> rows = {Row(" 30", "", "oh", "x"), Row("  4", "", "OH", "x"),
+                                   Row("200", "", "Oh", "x"), Row(" 10", "", "OH0", "x"),
+                                   Row("  5", "", "O", "x")};
     SortRows(rows, 2, true);
     EXPECT_EQ(Column(rows, 0), (Texts{"  5", "  4", " 30", "200", " 10"}));
 }
@@ -80,17 +80,17 @@ TEST(SortRows, DescendingIsTheExactReverseTiesIncluded) {
 }
 
 TEST(SortRows, DescendingByCallPutsUnconfirmedLastInFallingAdifOrder) {
-    std::vector<EntityRow> rows = {Entity("  1", "", "A", "a"), Entity("  2", "", "B", "b", "SP1A"),
-                                   Entity(" 15", "", "C", "c"), Entity("  3", "", "D", "d", "DL1X"),
-                                   Entity("  9", "", "E", "e")};
+    std::vector<EntityRow> rows = {Row("  1", "", "A", "a"), Row("  2", "", "B", "b", "SP1A"),
+                                   Row(" 15", "", "C", "c"), Row("  3", "", "D", "d", "DL1X"),
+                                   Row("  9", "", "E", "e")};
     SortRows(rows, 4, false);
     EXPECT_EQ(Column(rows, 0), (Texts{"  2", "  3", " 15", "  9", "  1"}));
 }
 
 TEST(SortRows, KeepsEveryRowWhole) {
     std::vector<EntityRow> rows = {
-        Entity(" 12", "D", "Z", "Zeta", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
-        Entity("  1", "", "A", "Alfa")};
+        Row(" 12", "D", "Z", "Zeta", "SP1A", "2020-01-01", "QSL", "2021-01-01"),
+        Row("  1", "", "A", "Alfa")};
     const auto before = rows;
     SortRows(rows, 2, true);
     EXPECT_EQ(rows[0], before[1]);
@@ -105,9 +105,9 @@ TEST(SortDirectionTexts, CarryTwoLeadingBlanks) {
 class TitlePress : public StationWithTable {
   protected:
     void SetUp() override {
-        Load({Entity("  1", "", "ZA", "Yemen", "SP1A"), Entity("  2", "D", "CE", "Chile"),
-              Entity("  3", "", "OH", "Finland", "", "", "", ""),
-              Entity("  4", "", "DL", "Germany", "DJ1X")});
+        Load({Row("  1", "", "ZA", "Yemen", "SP1A"), Row("  2", "D", "CE", "Chile"),
+              Row("  3", "", "OH", "Finland", "", "", "", ""),
+              Row("  4", "", "DL", "Germany", "DJ1X")});
         station.ApplyView(ViewMode::AllEntities);
     }
 };

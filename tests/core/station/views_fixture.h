@@ -7,15 +7,10 @@
 
 #include "scripted_prompter.h"
 #include "station/station.h"
+#include "test_rows.h"
 
 namespace zorva::testing {
 
-inline EntityRow Entity(std::string adif, std::string deleted, std::string prefix, std::string name,
-                        std::string call = "", std::string qsoDate = "",
-                        std::string confirmation = "", std::string verifiedDate = "") {
-    return {std::move(adif), std::move(deleted), std::move(prefix),       std::move(name),
-            std::move(call), std::move(qsoDate), std::move(confirmation), std::move(verifiedDate)};
-}
 
 // A station with a table in memory, as a load leaves it, and a scripted prompter.
 class StationWithTable : public ::testing::Test {

@@ -16,14 +16,14 @@ using Adifs = std::vector<std::string>;
 // and the prefixes follow the same order).
 std::vector<EntityRow> EveryState() {
     return {
-        Entity("  1", "", "A1", "Unconfirmed"),
-        Entity("  2", "", "A2", "To verify", "SP1AAA", "2020-01-01", "QSL"),
-        Entity("  3", "", "A3", "Verified", "SP1BBB", "2020-01-02", "LoTW", "2021-05-05"),
-        Entity("  4", "D", "A4", "Deleted unconfirmed"),
-        Entity("  5", "D", "A5", "Deleted to verify", "SP1CCC", "2020-01-03", "QSL"),
-        Entity("  6", "D", "A6", "Deleted verified", "SP1DDD", "2020-01-04", "QSL", "2021-05-05"),
+        Row("  1", "", "A1", "Unconfirmed"),
+        Row("  2", "", "A2", "To verify", "SP1AAA", "2020-01-01", "QSL"),
+        Row("  3", "", "A3", "Verified", "SP1BBB", "2020-01-02", "LoTW", "2021-05-05"),
+        Row("  4", "D", "A4", "Deleted unconfirmed"),
+        Row("  5", "D", "A5", "Deleted to verify", "SP1CCC", "2020-01-03", "QSL"),
+        Row("  6", "D", "A6", "Deleted verified", "SP1DDD", "2020-01-04", "QSL", "2021-05-05"),
         // Only a hand-made file holds a verification date without a call.
-        Entity("  7", "", "A7", "Verified without call", "", "", "", "2021-05-05"),
+        Row("  7", "", "A7", "Verified without call", "", "", "", "2021-05-05"),
     };
 }
 
@@ -97,7 +97,7 @@ TEST(ViewPredicates, SplitTheShownRowsInTwoPairs) {
 
 TEST(ViewPredicates, LookAtCallAndVerificationDateOnly) {
     // A confirmation without a call, and a date without a call, confirm nothing.
-    const EntityRow odd = Entity("  9", "", "X", "Odd", "", "2020-01-01", "QSL");
+    const EntityRow odd = Row("  9", "", "X", "Odd", "", "2020-01-01", "QSL");
     EXPECT_TRUE(RowInView(odd, ViewMode::Unconfirmed, false));
     EXPECT_FALSE(RowInView(odd, ViewMode::Confirmed, false));
     EXPECT_FALSE(RowInView(odd, ViewMode::ToVerify, false));
@@ -127,7 +127,7 @@ TEST(ViewCaptions, NameTheMenuItems) {
 using ViewFill = StationWithTable;
 
 TEST_F(ViewFill, AllEntitiesWithNothingLoadedSaysSoAndLeavesTheGrid) {
-    station.grid.rows = {Entity("  1", "", "A", "Stale")};
+    station.grid.rows = {Row("  1", "", "A", "Stale")};
     station.grid.currentRow = 1;
     ExpectNothingToShow();
     station.ApplyView(ViewMode::AllEntities);
@@ -168,7 +168,7 @@ TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
 }
 
 TEST_F(ViewFill, HiddenDeletedRowsCanEmptyAView) {
-    Load({Entity("  1", "D", "A", "Gone", "SP1A", "2020-01-01", "QSL")});
+    Load({Row("  1", "D", "A", "Gone", "SP1A", "2020-01-01", "QSL")});
     station.hideDeleted = true;
     ExpectNothingToShow();
     station.ApplyView(ViewMode::Confirmed);
