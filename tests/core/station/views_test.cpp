@@ -105,16 +105,16 @@ TEST(ViewPredicates, LookAtCallAndVerificationDateOnly) {
 
 TEST(DeletedMark, AnyMarkDeletesForCountersViewsAndColours) {
     for (const char* mark : {"D", "X", "d"}) {
-        const EntityRow waiting = Entity("  5", mark, "A5", "x", "SP1CCC", "2020-01-03", "QSL");
+        const EntityRow waiting = Row("  5", mark, "A5", "x", "SP1CCC", "2020-01-03", "QSL");
         EXPECT_TRUE(waiting.IsDeleted()) << mark;
         Counters counted;
         counted.CountRow(waiting);
         EXPECT_EQ(counted.ToVerifyText(), "Do weryfikacji:  0/1") << mark;
         EXPECT_FALSE(RowInView(waiting, ViewMode::AllEntities, true)) << mark;
-        EXPECT_EQ(RowBackground(Entity("  4", mark, "A4", "x"), Appearance{}),
+        EXPECT_EQ(RowBackground(Row("  4", mark, "A4", "x"), Appearance{}),
                   Appearance{}.deletedColour);
     }
-    EXPECT_FALSE(Entity("  1", "", "A1", "x").IsDeleted());
+    EXPECT_FALSE(Row("  1", "", "A1", "x").IsDeleted());
 }
 
 TEST(ViewCaptions, NameTheMenuItems) {
