@@ -1,8 +1,8 @@
 // The program block: the application, its windows in their order, the message loop.
 #include <QApplication>
 
-#include "Unit6.h"
 #include "Unit4.h"
+#include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
 #include "application_setup.h"

@@ -14,7 +14,7 @@ namespace zorva {
 class Clock;
 class FileLock;
 class Station;
-}
+}  // namespace zorva
 
 namespace zorva::cli {
 
@@ -44,9 +44,9 @@ struct Context {
 };
 
 struct Command {
-    std::string name;       // "show", or two words: "entity add"
-    std::string synopsis;   // "FILE [--view V] ..."
-    std::string help;       // what it does
+    std::string name;      // "show", or two words: "entity add"
+    std::string synopsis;  // "FILE [--view V] ..."
+    std::string help;      // what it does
     size_t minPositional = 0;
     size_t maxPositional = 0;
     std::vector<OptionSpec> options;

@@ -27,7 +27,9 @@ bool RegisterCommand(Command command) {
     return true;
 }
 
-const std::vector<Command>& Commands() { return Registry(); }
+const std::vector<Command>& Commands() {
+    return Registry();
+}
 
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
@@ -39,7 +41,9 @@ std::string StationInFirstArgument(const Args& args) {
     return args.positional.empty() ? std::string() : args.positional[0];
 }
 
-std::string StationInOption(const Args& args) { return args.Value("--station"); }
+std::string StationInOption(const Args& args) {
+    return args.Value("--station");
+}
 
 bool LockChangedStation(Context& ctx, const Command& command, const Args& args, FileLock& lock) {
     const std::string file = command.changedStation ? command.changedStation(args) : std::string();

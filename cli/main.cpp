@@ -13,7 +13,9 @@
 namespace zorva::cli {
 namespace {
 
-std::string Usage(const Command& c) { return "zorva [--home DIR] [--yes | --no] " + c.name + " " + c.synopsis; }
+std::string Usage(const Command& c) {
+    return "zorva [--home DIR] [--yes | --no] " + c.name + " " + c.synopsis;
+}
 
 void PrintGeneralHelp(std::ostream& out) {
     out << "zorva [--home DIR] [--yes | --no] COMMAND ARGS...\n\n"
@@ -24,7 +26,8 @@ void PrintGeneralHelp(std::ostream& out) {
         << "  --help      this text; zorva COMMAND --help describes a command\n\n"
         << "Commands:\n";
     for (const auto& c : Commands()) out << "  " << c.name << " " << c.synopsis << "\n";
-    out << "\nExit codes: 0 done, 1 refused or failed, 2 wrong usage, 3 a question that could not be asked.\n";
+    out << "\nExit codes: 0 done, 1 refused or failed, 2 wrong usage, 3 a question that could not "
+           "be asked.\n";
 }
 
 void PrintCommandHelp(std::ostream& out, const Command& c) {
@@ -82,7 +85,8 @@ const Command* FindCommand(const std::vector<std::string>& words, size_t& used) 
     return best;
 }
 
-bool ParseArgs(const Command& c, const std::vector<std::string>& words, Args& args, std::string& problem) {
+bool ParseArgs(const Command& c, const std::vector<std::string>& words, Args& args,
+               std::string& problem) {
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         if (w.size() > 2 && w.rfind("--", 0) == 0) {
@@ -192,4 +196,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace zorva::cli
 
-int main(int argc, char** argv) { return zorva::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+    return zorva::cli::Run(argc, argv);
+}

@@ -7,11 +7,14 @@
 namespace zorva::cli {
 namespace {
 
-bool IsQuestion(const MessageBox& box) { return box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel; }
+bool IsQuestion(const MessageBox& box) {
+    return box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel;
+}
 
 }  // namespace
 
-TerminalPrompter::TerminalPrompter(std::ostream& out, std::ostream& err, Answering answering, bool interactive)
+TerminalPrompter::TerminalPrompter(std::ostream& out, std::ostream& err, Answering answering,
+                                   bool interactive)
     : out_(out), err_(err), answering_(answering), interactive_(interactive) {}
 
 void TerminalPrompter::Print(std::ostream& stream, bool& first, const std::string& text) {
@@ -49,14 +52,16 @@ Answer TerminalPrompter::AskOnTerminal(const MessageBox& box) {
         std::string line;
         if (!std::getline(std::cin, line)) throw QuestionNotAsked(box.text);
         std::string answer = ToLowerText(Trim(line));
-        if (answer == "t" || answer == "tak" || answer == "y" || answer == "yes") return Answer::Yes;
+        if (answer == "t" || answer == "tak" || answer == "y" || answer == "yes")
+            return Answer::Yes;
         if (answer == "n" || answer == "nie" || answer == "no") return Answer::No;
         if (withCancel && (answer == "a" || answer == "anuluj")) return Answer::Cancel;
         if (answer.empty() && box.defaultButton) return *box.defaultButton;
     }
 }
 
-std::optional<std::string> TerminalPrompter::Input(const std::string& caption, const std::string& prompt,
+std::optional<std::string> TerminalPrompter::Input(const std::string& caption,
+                                                   const std::string& prompt,
                                                    const std::string& offered) {
     if (!inputs_.empty()) {
         auto text = inputs_.front();

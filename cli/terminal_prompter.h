@@ -22,7 +22,7 @@ enum class Answering { Ask, AlwaysYes, AlwaysNo };
 // error, the rest on standard output. Questions are answered by --yes/--no, or
 // asked when standard input is a terminal.
 class TerminalPrompter : public Prompter {
-public:
+  public:
     TerminalPrompter(std::ostream& out, std::ostream& err, Answering answering, bool interactive);
 
     Answer Show(const MessageBox& box) override;
@@ -41,7 +41,7 @@ public:
 
     int ErrorCount() const { return errors_; }
 
-private:
+  private:
     void Print(std::ostream& stream, bool& first, const std::string& text);
     Answer AskOnTerminal(const MessageBox& box);
 

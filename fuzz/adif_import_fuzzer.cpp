@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (end == RunEnd::Finished && Counters::Of(station.table) != station.counters) {
         const Counters expected = Counters::Of(station.table);
         for (const Counters* c : {&expected, static_cast<const Counters*>(&station.counters)})
-            std::fprintf(stderr, "verified %d/%d to verify %d/%d QSL %d LoTW %d\n", c->verifiedActive,
-                         c->verifiedAll, c->toVerifyActive, c->toVerifyAll, c->qslCount, c->lotwCount);
+            std::fprintf(stderr, "verified %d/%d to verify %d/%d QSL %d LoTW %d\n",
+                         c->verifiedActive, c->verifiedAll, c->toVerifyActive, c->toVerifyAll,
+                         c->qslCount, c->lotwCount);
         for (const auto& row : station.table.Rows())
             std::fprintf(stderr, "[%s|%s|%s|%s|%s|%s]\n", row.adif.c_str(), row.deleted.c_str(),
                          row.call.c_str(), row.qsoDate.c_str(), row.confirmation.c_str(),

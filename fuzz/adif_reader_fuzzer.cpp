@@ -59,7 +59,8 @@ void ReportDifference(const DataSeen& wholeData, const DataSeen& piecesData) {
     const auto& pieces = piecesData.records;
     std::fprintf(stderr, "not ADIF %d / %d, LoTW report %d / %d\n", wholeData.notAdif,
                  piecesData.notAdif, wholeData.lotwReport, piecesData.lotwReport);
-    std::fprintf(stderr, "records: %zu read whole, %zu read in pieces\n", whole.size(), pieces.size());
+    std::fprintf(stderr, "records: %zu read whole, %zu read in pieces\n", whole.size(),
+                 pieces.size());
     for (size_t i = 0; i < whole.size() && i < pieces.size(); ++i) {
         if (whole[i] == pieces[i]) continue;
         std::fprintf(stderr, "record %zu: status %d / %d\nwhole:  [%s]\npieces: [%s]\n", i + 1,

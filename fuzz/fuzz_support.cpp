@@ -61,10 +61,14 @@ unsigned BitPrompter::NextTwoBits() {
 Answer BitPrompter::Show(const MessageBox& box) {
     unsigned two = NextTwoBits();
     switch (box.buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::OkCancel: return two & 1 ? Answer::Cancel : Answer::Ok;
-        case Buttons::YesNo: return two & 1 ? Answer::No : Answer::Yes;
-        case Buttons::YesNoCancel: return two == 0 ? Answer::Yes : two == 1 ? Answer::No : Answer::Cancel;
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::OkCancel:
+            return two & 1 ? Answer::Cancel : Answer::Ok;
+        case Buttons::YesNo:
+            return two & 1 ? Answer::No : Answer::Yes;
+        case Buttons::YesNoCancel:
+            return two == 0 ? Answer::Yes : two == 1 ? Answer::No : Answer::Cancel;
     }
     return Answer::Cancel;
 }
@@ -72,22 +76,32 @@ Answer BitPrompter::Show(const MessageBox& box) {
 std::optional<std::string> BitPrompter::Input(const std::string&, const std::string&,
                                               const std::string&) {
     switch (NextTwoBits()) {
-        case 0: return std::nullopt;
-        case 1: return std::string();
-        case 2: return std::string("sp5abc");
-        default: return std::string("ŻÓŁW/ĘĄ");
+        case 0:
+            return std::nullopt;
+        case 1:
+            return std::string();
+        case 2:
+            return std::string("sp5abc");
+        default:
+            return std::string("ŻÓŁW/ĘĄ");
     }
 }
 
-std::optional<std::string> BitPrompter::ChooseOpenFile(const FileChoice&) { return std::nullopt; }
-std::optional<std::string> BitPrompter::ChooseSaveFile(const FileChoice&) { return std::nullopt; }
+std::optional<std::string> BitPrompter::ChooseOpenFile(const FileChoice&) {
+    return std::nullopt;
+}
+std::optional<std::string> BitPrompter::ChooseSaveFile(const FileChoice&) {
+    return std::nullopt;
+}
 
 const std::string& ScratchDir() {
     static ScratchHolder holder;
     return holder.path;
 }
 
-std::string ScratchFile(const std::string& name) { return ScratchDir() + "/" + name; }
+std::string ScratchFile(const std::string& name) {
+    return ScratchDir() + "/" + name;
+}
 
 void WriteScratch(const std::string& name, std::string_view bytes) {
     std::string path = ScratchFile(name);

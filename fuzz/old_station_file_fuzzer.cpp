@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         StationFileContents converted = ParseStationFile(ReadWholeFile(path).bytes);
         Require(!converted.badLine, "a converted file holds a bad line");
         Require(converted.rows.size() == entities.rows.size(), "a converted file lost entities");
-        Require(ReadWholeFile(path + "~").bytes == input.body, "the kept copy differs from the old file");
+        Require(ReadWholeFile(path + "~").bytes == input.body,
+                "the kept copy differs from the old file");
     } else {
         Require(ReadWholeFile(path).bytes == input.body, "a refused conversion changed the file");
     }

@@ -1,8 +1,8 @@
 // Draws data/about.jpg, the About window's picture: a tall QSL-card-like design
 // with an antenna tower, radio waves, a globe and the club's letters.
 // Build and run once (the suffix of OUT chooses the format):
-//   g++ -std=c++20 -fPIC scripts/make-about-picture.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/about
-//   QT_QPA_PLATFORM=offscreen /tmp/about data/about.jpg
+//   g++ -std=c++20 -fPIC scripts/make-about-picture.cpp $(pkg-config --cflags --libs Qt6Gui) -o
+//   /tmp/about QT_QPA_PLATFORM=offscreen /tmp/about data/about.jpg
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,7 +47,8 @@ void DrawGlobe(QPainter& p, QPointF centre, double radius) {
         p.drawEllipse(centre, w, radius);
         double y = radius * (i - 2) / 2.0;
         double half = std::sqrt(radius * radius - y * y);
-        p.drawLine(QPointF(centre.x() - half, centre.y() + y), QPointF(centre.x() + half, centre.y() + y));
+        p.drawLine(QPointF(centre.x() - half, centre.y() + y),
+                   QPointF(centre.x() + half, centre.y() + y));
     }
     p.drawLine(QPointF(centre.x(), centre.y() - radius), QPointF(centre.x(), centre.y() + radius));
 }
@@ -67,7 +68,8 @@ void DrawTower(QPainter& p) {
     // A Yagi on the top.
     p.setPen(QPen(QColor(30, 30, 30), 5));
     p.drawLine(QPointF(x - 120, top), QPointF(x + 120, top));
-    for (int i = -3; i <= 3; ++i) p.drawLine(QPointF(x + i * 38, top - 30), QPointF(x + i * 38, top + 30));
+    for (int i = -3; i <= 3; ++i)
+        p.drawLine(QPointF(x + i * 38, top - 30), QPointF(x + i * 38, top + 30));
     // Waves leaving the antenna.
     p.setPen(QPen(QColor(255, 220, 90), 6, Qt::SolidLine, Qt::RoundCap));
     for (int i = 1; i <= 3; ++i) {

@@ -67,16 +67,22 @@ void TForm3::Show(EntitySearch::Outcome outcome) {
     if (outcome == EntitySearch::Outcome::Finished) Edit1_->setFocus();
 }
 
-void TForm3::Button1Click() { Show(search_.Find()); }
+void TForm3::Button1Click() {
+    Show(search_.Find());
+}
 
 void TForm3::Button2Click() {
     Edit1_->clear();
     search_.Clear();
 }
 
-void TForm3::Button3Click() { hide(); }
+void TForm3::Button3Click() {
+    hide();
+}
 
-void TForm3::Edit1Change(const QString& text) { search_.SetText(text.toStdString()); }
+void TForm3::Edit1Change(const QString& text) {
+    search_.SetText(text.toStdString());
+}
 
 bool TForm3::Edit1KeyPress(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -15,7 +15,7 @@ class TForm1;
 // grid's selection to the next entity whose name holds the typed text.
 class TForm3 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm3(TForm1& mainWindow);
 
     // "Szukanie" in the main window: warns when not every entity is shown, then shows the window.
@@ -23,17 +23,17 @@ public:
     const EntitySearch& Search() const { return search_; }
     QLineEdit* Edit1() const { return Edit1_; }
 
-public slots:
+  public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void Edit1Change(const QString& text);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void Place();
     // Enter and Esc in the text field; true when the key was used.

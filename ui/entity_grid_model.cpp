@@ -49,9 +49,12 @@ QVariant EntityGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return QString::fromStdString(station_.grid.DataRow(gridRow).Field(index.column()));
-        case Qt::BackgroundRole: return Background(gridRow);
-        case Qt::ForegroundRole: return Foreground(gridRow);
-        default: return {};
+        case Qt::BackgroundRole:
+            return Background(gridRow);
+        case Qt::ForegroundRole:
+            return Foreground(gridRow);
+        default:
+            return {};
     }
 }
 
@@ -60,12 +63,16 @@ QVariant EntityGridModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     switch (role) {
-        case Qt::DisplayRole: return QString::fromUtf8(kColumnTitles[static_cast<size_t>(section)]);
+        case Qt::DisplayRole:
+            return QString::fromUtf8(kColumnTitles[static_cast<size_t>(section)]);
         case Qt::ForegroundRole:
             return section == station_.sortColumn ? kSortTitle : QColor(Qt::black);
-        case Qt::BackgroundRole: return QApplication::palette().color(QPalette::Button);
-        case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        default: return {};
+        case Qt::BackgroundRole:
+            return QApplication::palette().color(QPalette::Button);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        default:
+            return {};
     }
 }
 

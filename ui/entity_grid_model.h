@@ -15,7 +15,7 @@ int SettingFromColour(const QColor& colour);
 // grid data row r + 1), with the row-state colours and the highlighted current row.
 class EntityGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit EntityGridModel(Station& station, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +33,7 @@ public:
     QColor Background(int gridRow) const;
     QColor Foreground(int gridRow) const;
 
-private:
+  private:
     void RowChanged(int gridRow);
 
     Station& station_;

@@ -9,7 +9,7 @@ namespace zorva {
 // The model already paints the current row, so the style's selection is not drawn.
 class GridCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

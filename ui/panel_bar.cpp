@@ -25,7 +25,9 @@ void PanelBar::SetText(int panel, const QString& text) {
     panels_.at(static_cast<size_t>(panel))->setText(text);
 }
 
-QString PanelBar::Text(int panel) const { return panels_.at(static_cast<size_t>(panel))->text(); }
+QString PanelBar::Text(int panel) const {
+    return panels_.at(static_cast<size_t>(panel))->text();
+}
 
 void PanelBar::SetPanelWidth(int panel, int width) {
     panels_.at(static_cast<size_t>(panel))->setFixedWidth(std::max(0, width));

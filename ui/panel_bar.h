@@ -9,7 +9,7 @@ namespace zorva {
 // A status bar of fixed-width panels, each a sunken frame with one line of text.
 class PanelBar : public QFrame {
     Q_OBJECT
-public:
+  public:
     PanelBar(int panelCount, Qt::Alignment alignment, QWidget* parent = nullptr);
 
     int PanelCount() const { return static_cast<int>(panels_.size()); }
@@ -18,7 +18,7 @@ public:
     void SetPanelWidth(int panel, int width);
     int PanelWidth(int panel) const;
 
-private:
+  private:
     std::vector<QLabel*> panels_;
 };
 

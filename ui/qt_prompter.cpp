@@ -9,34 +9,48 @@
 namespace zorva {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QMessageBox::Icon QtIcon(Icon icon) {
     switch (icon) {
-        case Icon::Error: return QMessageBox::Critical;
-        case Icon::Warning: return QMessageBox::Warning;
-        case Icon::Information: return QMessageBox::Information;
-        case Icon::Question: return QMessageBox::Question;
+        case Icon::Error:
+            return QMessageBox::Critical;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons QtButtons(Buttons buttons) {
     switch (buttons) {
-        case Buttons::Ok: return QMessageBox::Ok;
-        case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case Buttons::Ok:
+            return QMessageBox::Ok;
+        case Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton QtButton(Answer answer) {
     switch (answer) {
-        case Answer::Ok: return QMessageBox::Ok;
-        case Answer::Yes: return QMessageBox::Yes;
-        case Answer::No: return QMessageBox::No;
-        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Ok:
+            return QMessageBox::Ok;
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -48,10 +62,13 @@ Answer FirstAnswer(Buttons buttons) {
 // The answer a dismissed box (Esc, the close button) gives.
 Answer EscapeAnswer(Buttons buttons) {
     switch (buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::YesNo: return Answer::No;
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::YesNo:
+            return Answer::No;
         case Buttons::YesNoCancel:
-        case Buttons::OkCancel: return Answer::Cancel;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
     }
     return Answer::Cancel;
 }
@@ -85,11 +102,16 @@ Answer QtPrompter::Show(const MessageBox& box) {
     dialog.setDefaultButton(QtButton(box.defaultButton.value_or(FirstAnswer(box.buttons))));
     dialog.setEscapeButton(QtButton(EscapeAnswer(box.buttons)));
     switch (dialog.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Cancel: return Answer::Cancel;
-        case QMessageBox::Ok: return Answer::Ok;
-        default: return EscapeAnswer(box.buttons);
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return EscapeAnswer(box.buttons);
     }
 }
 

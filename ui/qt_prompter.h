@@ -10,7 +10,7 @@ namespace zorva {
 
 // The desktop's dialogues: Qt's message box, input box and file dialogs.
 class QtPrompter : public Prompter {
-public:
+  public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
 
     // The window the dialogs are centred on; may change once the main window exists.
@@ -24,7 +24,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
 
-private:
+  private:
     std::optional<std::string> ChooseFile(const FileChoice& choice, bool save);
 
     QPointer<QWidget> parent_;

@@ -10,16 +10,16 @@ namespace zorva {
 // file, and the system then stops watching the name, so it is watched anew.
 class StationFileWatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit StationFileWatcher(QObject* parent = nullptr);
 
     // Watches path from now on (an empty path: nothing).
     void Watch(const std::string& path);
 
-signals:
+  signals:
     void Changed();
 
-private:
+  private:
     void Rewatch();
 
     QFileSystemWatcher watcher_;

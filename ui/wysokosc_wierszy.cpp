@@ -52,14 +52,18 @@ void TFwysokosc_wierszy::showEvent(QShowEvent* event) {
     FormActivate();
 }
 
-void TFwysokosc_wierszy::FormActivate() { Button1_->setFocus(); }
+void TFwysokosc_wierszy::FormActivate() {
+    Button1_->setFocus();
+}
 
 void TFwysokosc_wierszy::SpinEdit1Change(int value) {
     main_.station().appearance.rowHeight = RowHeightFromText(std::to_string(value));
     main_.Refresh();
 }
 
-void TFwysokosc_wierszy::Button1Click() { accept(); }
+void TFwysokosc_wierszy::Button1Click() {
+    accept();
+}
 
 bool TFwysokosc_wierszy::Discarded(const QKeyEvent& key) {
     switch (key.key()) {
@@ -69,12 +73,15 @@ bool TFwysokosc_wierszy::Discarded(const QKeyEvent& key) {
         case Qt::Key_Backtab:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Escape: return false;
+        case Qt::Key_Escape:
+            return false;
         case Qt::Key_Delete:
         case Qt::Key_Backspace:
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown: return true;
-        default: return !key.text().isEmpty();
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return !key.text().isEmpty();
     }
 }
 

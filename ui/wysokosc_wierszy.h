@@ -12,22 +12,22 @@ class TForm1;
 // "Wysokość wierszy": a spin field whose every change sets the grid's row height at once.
 class TFwysokosc_wierszy : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFwysokosc_wierszy(TForm1& mainWindow);
 
     // Offers the current row height and shows the dialog modally.
     void Run();
     QSpinBox* SpinEdit1() const { return SpinEdit1_; }
 
-public slots:
+  public slots:
     void SpinEdit1Change(int value);
     void Button1Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormActivate();
     // True for the keys the spin field discards: characters, Delete, page steps.
     static bool Discarded(const QKeyEvent& key);

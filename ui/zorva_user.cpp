@@ -22,24 +22,26 @@
 #include "Unit7.h"
 #include "Unit8.h"
 #include "entity_grid_model.h"
+#include "entry/verification.h"
 #include "grid_cell_delegate.h"
 #include "help_file.h"
+#include "lists/list_commands.h"
 #include "panel_bar.h"
 #include "podmioty.h"
 #include "print_dialogs.h"
-#include "station_file_watcher.h"
-#include "lists/list_commands.h"
-#include "entry/verification.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
 #include "station/views.h"
+#include "station_file_watcher.h"
 #include "wprowadzanie_danych.h"
 #include "wysokosc_wierszy.h"
 
 namespace zorva {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 constexpr int kCoolBarHeight = 30;
 
@@ -60,10 +62,9 @@ const ViewItem kViewItems[] = {
 };
 
 // The items that need an open station file.
-const char* const kFileCommands[] = {"Szukanie1",   "Zapisz1",       "Zapiszjako1",
-                                     "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
-                                     "Drukowanie1", "Edycja1",       "ImportujzDX4WIN1",
-                                     "Weryfikacja1", "Widok1"};
+const char* const kFileCommands[] = {
+    "Szukanie1",   "Zapisz1", "Zapiszjako1",      "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
+    "Drukowanie1", "Edycja1", "ImportujzDX4WIN1", "Weryfikacja1",      "Widok1"};
 
 // "Fixedsys" where it exists, else the system's fixed-pitch face.
 QString PreferredFontFace() {
@@ -112,8 +113,9 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption,
 void TForm1::BuildMenus() {
     QMenuBar* bar = menuBar();
     auto submenu = [this](QWidget* owner, const char* name, const char* caption) {
-        QMenu* menu = owner == menuBar() ? menuBar()->addMenu(QString::fromUtf8(caption))
-                                         : static_cast<QMenu*>(owner)->addMenu(QString::fromUtf8(caption));
+        QMenu* menu = owner == menuBar()
+                          ? menuBar()->addMenu(QString::fromUtf8(caption))
+                          : static_cast<QMenu*>(owner)->addMenu(QString::fromUtf8(caption));
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
         items_[name] = menu->menuAction();
@@ -296,7 +298,8 @@ bool TForm1::FormCreate() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         // A stored size larger than the screen would put the title bar out of reach.
-        resize(std::min(look.windowWidth, area.width()), std::min(look.windowHeight, area.height()));
+        resize(std::min(look.windowWidth, area.width()),
+               std::min(look.windowHeight, area.height()));
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     Refresh();
@@ -313,7 +316,8 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::FormCanResize() {
-    const int width = std::max(kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths));
+    const int width =
+        std::max(kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths));
     setMinimumHeight(kMinWindowHeight);
     if (minimumWidth() != width || maximumWidth() != width) setFixedWidth(width);
     const int quarter = this->width() / 4;
@@ -370,7 +374,8 @@ void TForm1::Refresh() {
     Label1_->setText(Q(texts.label1));
     Label1_->setEnabled(texts.label1Enabled);
     Label3_->setText(Q(texts.label3));
-    for (int i = 0; i < 4; ++i) StatusBar1_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
+    for (int i = 0; i < 4; ++i)
+        StatusBar1_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
     StatusBar2_->SetText(0, notice_.isEmpty() ? Q(texts.fileNamePanel) : notice_);
     StatusBar2_->SetText(1, Q(texts.modifiedPanel));
     StatusBar2_->SetText(2, Q(texts.sortPanel));
@@ -455,14 +460,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 zorva1MouseDown(row < 0 ? -1 : row + 1, zorva1_->columnAt(at.x()));
                 break;
             }
-            case QEvent::MouseButtonRelease: zorva1MouseUp(); break;
+            case QEvent::MouseButtonRelease:
+                zorva1MouseUp();
+                break;
             case QEvent::MouseButtonDblClick:
                 if (mouse->button() == Qt::LeftButton) {
                     zorva1DblClick();
                     return true;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     if (mouse && watched == titles->viewport()) {
@@ -489,7 +497,9 @@ void TForm1::zorva1MouseDown(int row, int column) {
     Refresh();
 }
 
-void TForm1::zorva1MouseUp() { FormCanResize(); }
+void TForm1::zorva1MouseUp() {
+    FormCanResize();
+}
 
 bool TForm1::zorva1KeyDown(QKeyEvent* key) {
     const bool ctrlAlone = key->modifiers() == Qt::ControlModifier;
@@ -557,13 +567,19 @@ void TForm1::Zapiszlistzweryf1Click() {
     Refresh();
 }
 
-void TForm1::ZapiszQSLClick() { SaveConfirmationList(station_, ConfirmationKind::Qsl); }
-void TForm1::ZapiszLoTWClick() { SaveConfirmationList(station_, ConfirmationKind::Lotw); }
+void TForm1::ZapiszQSLClick() {
+    SaveConfirmationList(station_, ConfirmationKind::Qsl);
+}
+void TForm1::ZapiszLoTWClick() {
+    SaveConfirmationList(station_, ConfirmationKind::Lotw);
+}
 void TForm1::Zarzdzaniebazpodmiotw1Click() {
     if (FPodmioty) FPodmioty->Run();
 }
 
-void TForm1::Koniec1Click() { close(); }
+void TForm1::Koniec1Click() {
+    close();
+}
 
 // --- Widok ---
 
@@ -629,7 +645,9 @@ void TForm1::Listapodmiotwdoweryfikacji2Click() {
     Kompletnalista2Click();
 }
 
-void TForm1::Konfiguracjadrukarki1Click() { ShowPrinterSetup(this); }
+void TForm1::Konfiguracjadrukarki1Click() {
+    ShowPrinterSetup(this);
+}
 void TForm1::ImportujzDX4WIN1Click() {
     if (!Form7) Form7 = new TForm7(*this);
     Form7->Run();
@@ -674,10 +692,18 @@ void TForm1::ChooseColour(int Appearance::*colour) {
     Refresh();
 }
 
-void TForm1::Kolortadlapodmiotwpotwierdzonych1Click() { ChooseColour(&Appearance::confirmedColour); }
-void TForm1::Kolortadlapodmiotwusunitych1Click() { ChooseColour(&Appearance::deletedColour); }
-void TForm1::Kolortadlapodmiotwzweryfikowanych1Click() { ChooseColour(&Appearance::verifiedColour); }
-void TForm1::Kolortadlapodmiotwpozostaych1Click() { ChooseColour(&Appearance::otherColour); }
+void TForm1::Kolortadlapodmiotwpotwierdzonych1Click() {
+    ChooseColour(&Appearance::confirmedColour);
+}
+void TForm1::Kolortadlapodmiotwusunitych1Click() {
+    ChooseColour(&Appearance::deletedColour);
+}
+void TForm1::Kolortadlapodmiotwzweryfikowanych1Click() {
+    ChooseColour(&Appearance::verifiedColour);
+}
+void TForm1::Kolortadlapodmiotwpozostaych1Click() {
+    ChooseColour(&Appearance::otherColour);
+}
 
 void TForm1::Czcionka1Click() {
     QFont offered(PreferredFontFace());

@@ -33,7 +33,7 @@ class TFwysokosc_wierszy;
 // and then redraw everything from the Station's state.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TForm1(Prompter& prompter, const Clock& clock, std::string programDir,
            QWidget* parent = nullptr);
     ~TForm1() override;
@@ -66,7 +66,7 @@ public:
     // Loads the station file again, or asks, when another program saved it.
     void CheckOutsideChange();
 
-public slots:
+  public slots:
     // Plik
     void Nowy1Click();
     void Otwrz1Click();
@@ -111,13 +111,13 @@ public slots:
     // The grid's pop-up menu
     void Wysoko1Click();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildCoolBar(QWidget* parent);
     void BuildGrid(QWidget* parent);

@@ -23,7 +23,8 @@ int RunNew(Context& ctx, const Args& args) {
     const std::string path = station.ProgramFile(StationFileNameForCall(call));
     const bool replace = args.Has("--replace");
     if (FileExists(path) && !replace) {
-        ShowError(ctx.prompter, "Plik " + path + " już istnieje.\nUżyj --replace, aby go zastąpić.");
+        ShowError(ctx.prompter,
+                  "Plik " + path + " już istnieje.\nUżyj --replace, aby go zastąpić.");
         return kFailed;
     }
     ctx.prompter.QueueInput(call);

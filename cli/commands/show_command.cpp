@@ -12,9 +12,9 @@ struct ViewName {
 };
 
 constexpr ViewName kViews[] = {
-    {"all", ViewMode::AllEntities},       {"all-but-verified", ViewMode::AllButVerified},
-    {"to-verify", ViewMode::ToVerify},    {"verified", ViewMode::Verified},
-    {"confirmed", ViewMode::Confirmed},   {"unconfirmed", ViewMode::Unconfirmed},
+    {"all", ViewMode::AllEntities},     {"all-but-verified", ViewMode::AllButVerified},
+    {"to-verify", ViewMode::ToVerify},  {"verified", ViewMode::Verified},
+    {"confirmed", ViewMode::Confirmed}, {"unconfirmed", ViewMode::Unconfirmed},
 };
 
 bool ParseView(const std::string& text, ViewMode& mode) {
@@ -81,13 +81,17 @@ int RunShow(Context& ctx, const Args& args) {
 const bool registered = RegisterCommand({
     "show",
     "FILE [--view V] [--hide-deleted] [--sort COL[:desc]]",
-    "Prints the grid of a view of the station file: one line per row, the eight fields joined by a\n"
-    "TAB, then an empty line and the four counter panels of the status bar. Changes nothing on disk.",
+    "Prints the grid of a view of the station file: one line per row, the eight fields joined by "
+    "a\n"
+    "TAB, then an empty line and the four counter panels of the status bar. Changes nothing on "
+    "disk.",
     1,
     1,
-    {{"--view", true, "all (default), all-but-verified, to-verify, verified, confirmed, unconfirmed"},
+    {{"--view", true,
+      "all (default), all-but-verified, to-verify, verified, confirmed, unconfirmed"},
      {"--hide-deleted", false, "leave deleted entities out"},
-     {"--sort", true, "COL[:desc]: sort by grid column COL (0-7, default 2) ascending or descending"}},
+     {"--sort", true,
+      "COL[:desc]: sort by grid column COL (0-7, default 2) ascending or descending"}},
     RunShow,
 });
 

@@ -66,7 +66,8 @@ bool IsDigit(char c) {
 }
 
 bool StartsWithLower(std::string_view text, std::string_view lowerPrefix) {
-    return text.size() >= lowerPrefix.size() && Lower(text.substr(0, lowerPrefix.size())) == lowerPrefix;
+    return text.size() >= lowerPrefix.size() &&
+           Lower(text.substr(0, lowerPrefix.size())) == lowerPrefix;
 }
 
 // Fields mostly follow each other within a few bytes: look there before calling memchr.
@@ -96,8 +97,8 @@ AdifReader::AdifReader(ByteSource& source, std::vector<std::string> fieldNames, 
             *free = static_cast<uint8_t>(k);
     }
     if (wanted_.size() >= kNoCandidate) linearLookup_ = true;
-    capacity_ = std::max(limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16,
-                         kLookSize);
+    capacity_ =
+        std::max(limits_.maxRecordSize + limits_.maxTagLength + limits_.chunkSize + 16, kLookSize);
     // Left uninitialised on purpose: only the pages that reading touches become resident.
     buffer_.reset(new char[capacity_]);
 }
@@ -220,7 +221,8 @@ bool AdifReader::LookAtStart() {
                     head.starts_with("\xFE\xFF");
     const size_t text = std::min(head.find_first_not_of(" \t\r\n"), head.size());
     const std::string_view rest = head.substr(text);
-    startNotAdif_ = startNotAdif_ || StartsWithLower(rest, "<?xml") || StartsWithLower(rest, "<adx");
+    startNotAdif_ =
+        startNotAdif_ || StartsWithLower(rest, "<?xml") || StartsWithLower(rest, "<adx");
     blank_ = eof_ && rest.empty();
     lotwTitle_ = rest.substr(0, rest.find('<')).find(kLotwTitle) != std::string_view::npos;
     return !startNotAdif_;
@@ -229,8 +231,8 @@ bool AdifReader::LookAtStart() {
 void AdifReader::NoteHeaderField(const Tag& tag) {
     sawAdif_ = true;
     if (NameIs(tag, "programid"))
-        lotwProgram_ = tag.valueLength == 4 &&
-                       Lower(std::string_view(buffer_.get() + tag.after, 4)) == "lotw";
+        lotwProgram_ =
+            tag.valueLength == 4 && Lower(std::string_view(buffer_.get() + tag.after, 4)) == "lotw";
 }
 
 bool AdifReader::NotAdif() const {

@@ -127,7 +127,8 @@ IoStatus AtomicFileWriter::CopyCurrent() {
 
 IoStatus AtomicFileWriter::Commit() {
     if (fd_ < 0) return IoStatus{"Błąd zapisu pliku " + path_};
-    if (posix::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail("Błąd zapisu na dysk pliku");
+    if (posix::Injected(FileOp::Flush) || ::fsync(fd_) != 0)
+        return Fail("Błąd zapisu na dysk pliku");
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {

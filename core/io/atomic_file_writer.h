@@ -14,7 +14,7 @@ namespace zorva {
 // and its target replaced; a replaced file keeps its mode (and its owner and
 // group where the process may), a new one gets 0666 less the umask.
 class AtomicFileWriter {
-public:
+  public:
     explicit AtomicFileWriter(std::string path) : path_(std::move(path)) {}
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
@@ -27,7 +27,7 @@ public:
     IoStatus Commit();
     bool IsOpen() const { return fd_ >= 0; }
 
-private:
+  private:
     IoStatus Fail(const char* what);
 
     std::string path_;    // as the caller named it, for the messages

@@ -25,11 +25,17 @@ void FailNth(FileOp op, int n) {
     s.armedAt = n;
 }
 
-void Disarm() { GetState().armedOp = -1; }
+void Disarm() {
+    GetState().armedOp = -1;
+}
 
-int Count(FileOp op) { return GetState().counts[static_cast<int>(op)]; }
+int Count(FileOp op) {
+    return GetState().counts[static_cast<int>(op)];
+}
 
-void ResetCounts() { GetState().counts = {}; }
+void ResetCounts() {
+    GetState().counts = {};
+}
 
 bool ShouldFail(FileOp op) {
     auto& s = GetState();

@@ -29,7 +29,8 @@ std::map<std::string, HeldLock>& HeldLocks() {
 // A holder removes the lock file on release; whoever locked the removed file
 // meanwhile holds nothing and must try again on the new one.
 bool StillNamed(int fd, const std::string& lockPath) {
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     return ::fstat(fd, &opened) == 0 && ::stat(lockPath.c_str(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
@@ -106,7 +107,9 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
     return *this;
 }
 
-FileLock::~FileLock() { Release(); }
+FileLock::~FileLock() {
+    Release();
+}
 
 void FileLock::Release() {
     if (state_ != State::Held) return;

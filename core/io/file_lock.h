@@ -11,7 +11,7 @@ namespace zorva {
 // would not keep the next program out. The lock file is removed on release.
 // Locks taken again within one process on the same file nest.
 class FileLock {
-public:
+  public:
     enum class State {
         Held,
         Busy,         // another program held it for the whole wait
@@ -32,7 +32,7 @@ public:
     bool Busy() const { return state_ == State::Busy; }
     void Release();
 
-private:
+  private:
     State state_ = State::Unavailable;
     std::string lockPath_;
 };

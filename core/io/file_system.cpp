@@ -14,7 +14,9 @@
 namespace zorva {
 namespace {
 
-std::string Reason(int err) { return std::strerror(err); }
+std::string Reason(int err) {
+    return std::strerror(err);
+}
 
 IoStatus Failure(const std::string& what, const std::string& path, int err) {
     return IoStatus{what + " " + path + ":\n" + Reason(err)};
@@ -43,7 +45,8 @@ bool IsReadOnly(const std::string& path) {
 
 IoStatus ClearReadOnly(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return Failure("Nie można odczytać atrybutów pliku", path, errno);
+    if (::stat(path.c_str(), &st) != 0)
+        return Failure("Nie można odczytać atrybutów pliku", path, errno);
     if (::chmod(path.c_str(), st.st_mode | S_IWUSR) != 0)
         return Failure("Nie można zmienić atrybutów pliku", path, errno);
     return IoStatus::Ok();

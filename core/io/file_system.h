@@ -39,7 +39,7 @@ IoStatus RenameFile(const std::string& from, const std::string& to);
 IoStatus RemoveFile(const std::string& path);
 IoStatus CopyFile(const std::string& from, const std::string& to);
 
-std::string DirectoryOf(const std::string& path);   // with its trailing '/'
+std::string DirectoryOf(const std::string& path);  // with its trailing '/'
 std::string FileNameOf(const std::string& path);
 std::string JoinPath(const std::string& dir, const std::string& name);
 

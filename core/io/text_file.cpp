@@ -34,8 +34,9 @@ EncodedText EncodeLines(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         auto encoded = EncodeCp1250(line);
         if (!encoded) {
-            result.error = "Znak \"" + FirstUnencodable(line) +
-                           "\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" + line;
+            result.error =
+                "Znak \"" + FirstUnencodable(line) +
+                "\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" + line;
             result.bytes.clear();
             return result;
         }

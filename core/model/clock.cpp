@@ -1,7 +1,7 @@
+#include "ports/clock.h"
+
 #include <cstdio>
 #include <ctime>
-
-#include "ports/clock.h"
 
 namespace zorva {
 

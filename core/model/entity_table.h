@@ -12,7 +12,7 @@ namespace zorva {
 // row in memory, and "no element at all" (nothing loaded) is told apart from an
 // empty loaded table by `loaded`.
 class EntityTable {
-public:
+  public:
     // N: the number of entities.
     int Count() const { return static_cast<int>(rows_.size()); }
     // The table's highest index as the rules test it: N, or -1 before anything was loaded.
@@ -46,7 +46,7 @@ public:
     // 1-based index of the first row whose adif equals the key, or 0.
     int FindAdif(const std::string& adif) const;
 
-private:
+  private:
     std::vector<EntityRow> rows_;
     bool loaded_ = false;
 };

@@ -11,7 +11,7 @@ struct CivilDate {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual CivilDate Today() const = 0;
     // Today in the user's short date format (the station file's first line).
@@ -20,7 +20,7 @@ public:
 
 // The system clock; the short format is day.month.year as Polish systems set it.
 class SystemClock : public Clock {
-public:
+  public:
     CivilDate Today() const override;
     std::string TodayShort() const override;
 };

@@ -16,7 +16,7 @@ enum class Orientation { Portrait, Landscape };
 // Where composed report pages go: the printer, the PDF writer or a test.
 // Positions are layout units of the page width that PageWidth reports.
 class PageSink {
-public:
+  public:
     virtual ~PageSink() = default;
     virtual int PageWidth() const = 0;
     virtual Orientation GetOrientation() const = 0;

@@ -28,7 +28,7 @@ struct FileChoice {
 // this port: the desktop shows real dialogs, the CLI asks on the terminal and
 // the tests replay a script.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual Answer Show(const MessageBox& box) = 0;
     // The text typed, or nothing on Cancel.
@@ -43,7 +43,8 @@ public:
 inline void ShowError(Prompter& p, const std::string& text) {
     p.Show({text, "Błąd", Icon::Error, Buttons::Ok, {}});
 }
-inline void ShowInformation(Prompter& p, const std::string& text, const std::string& caption = "Informacja") {
+inline void ShowInformation(Prompter& p, const std::string& text,
+                            const std::string& caption = "Informacja") {
     p.Show({text, caption, Icon::Information, Buttons::Ok, {}});
 }
 inline Answer AskWarning(Prompter& p, const std::string& text, Buttons buttons,

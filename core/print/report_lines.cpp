@@ -25,9 +25,8 @@ std::string NormalLine(const EntityRow& row) {
 }
 
 std::string SimplifiedLine(const EntityRow& row) {
-    return std::string(row.IsDeleted() ? "D|" : " |") + Cell(row.prefix, 5) +
-           Cell(row.name, 24) + Cell(row.call, 15) + Cell(row.qsoDate, 10) +
-           Cell(row.verifiedDate, 10);
+    return std::string(row.IsDeleted() ? "D|" : " |") + Cell(row.prefix, 5) + Cell(row.name, 24) +
+           Cell(row.call, 15) + Cell(row.qsoDate, 10) + Cell(row.verifiedDate, 10);
 }
 
 std::string VerificationLine(const EntityRow& row) {

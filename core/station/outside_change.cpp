@@ -33,19 +33,20 @@ std::optional<DiskVersion> ChangedVersion(const DiskVersion& known) {
 Answer AskAboutReload(Station& s) {
     return AskWarning(s.prompter,
                       "Plik " + s.currentFileName + "\n" + "został zmieniony przez inny program!" +
-                          "\n" + "\n" + "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)" +
-                          "\n" + "Nie - zachowaj dane z okna (zapis zapyta ponownie)" + "\n" +
+                          "\n" + "\n" +
+                          "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)" + "\n" +
+                          "Nie - zachowaj dane z okna (zapis zapyta ponownie)" + "\n" +
                           "Anuluj - nic nie zmieniaj",
                       Buttons::YesNoCancel, Answer::Cancel);
 }
 
 Answer AskAboutOverwrite(Station& s, const std::string& path) {
-    return AskWarning(s.prompter,
-                      "Plik " + path + "\n" + "został zmieniony przez inny program po wczytaniu!" +
-                          "\n" + "\n" +
-                          "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)" +
-                          "\n" + "Nie - zapisz dane pod inną nazwą" + "\n" + "Anuluj - nie zapisuj",
-                      Buttons::YesNoCancel, Answer::Cancel);
+    return AskWarning(
+        s.prompter,
+        "Plik " + path + "\n" + "został zmieniony przez inny program po wczytaniu!" + "\n" + "\n" +
+            "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)" + "\n" +
+            "Nie - zapisz dane pod inną nazwą" + "\n" + "Anuluj - nie zapisuj",
+        Buttons::YesNoCancel, Answer::Cancel);
 }
 
 }  // namespace
@@ -87,7 +88,8 @@ OutsideChange CheckOutsideChange(Station& s) {
     return OutsideChange::Reloaded;
 }
 
-GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path, std::string_view bytes) {
+GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
+                                       std::string_view bytes) {
     KnownVersions& known = s.diskVersions;
     // Without a version read from this file there is nothing to compare with.
     std::optional<DiskVersion> expected;

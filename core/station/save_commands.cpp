@@ -69,10 +69,13 @@ bool Station::WriteStationFile(const std::string& path, bool confirm) {
     std::optional<std::string> bytes = StationFileBytes(*this, path);
     if (!bytes) return false;
     switch (WriteUnlessChangedOutside(*this, path, *bytes)) {
-        case GuardedWrite::Written: break;
-        case GuardedWrite::SaveElsewhere: return SaveAs();
+        case GuardedWrite::Written:
+            break;
+        case GuardedWrite::SaveElsewhere:
+            return SaveAs();
         case GuardedWrite::Failed:
-        case GuardedWrite::Stopped: return false;
+        case GuardedWrite::Stopped:
+            return false;
     }
     FinishStationSave(confirm);
     return true;

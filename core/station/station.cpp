@@ -12,6 +12,8 @@ std::string Grid::CurrentAdif() const {
 Station::Station(Prompter& p, const Clock& c, std::string programDir)
     : prompter(p), clock(c), programDir_(std::move(programDir)) {}
 
-std::string Station::ProgramFile(const std::string& name) const { return JoinPath(programDir_, name); }
+std::string Station::ProgramFile(const std::string& name) const {
+    return JoinPath(programDir_, name);
+}
 
 }  // namespace zorva

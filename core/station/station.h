@@ -70,12 +70,18 @@ struct MainWindowTexts {
     bool fileCommandsEnabled = false;
 };
 
-enum CounterPanel : unsigned { kPanelTotal = 1, kPanelVerified = 2, kPanelToVerify = 4, kPanelQslLotw = 8, kAllPanels = 15 };
+enum CounterPanel : unsigned {
+    kPanelTotal = 1,
+    kPanelVerified = 2,
+    kPanelToVerify = 4,
+    kPanelQslLotw = 8,
+    kAllPanels = 15
+};
 
 // The state of the main window's unit and the commands of its menus. Every
 // dialogue runs through the prompter; the front ends show what the state holds.
 class Station {
-public:
+  public:
     Station(Prompter& prompter, const Clock& clock, std::string programDir);
 
     // --- state ---
@@ -119,13 +125,13 @@ public:
 
     // --- station file ---
     void LoadStationFile();
-    bool Save();           // "Zapisz"; true when the file was written
-    bool SaveAs();         // "Zapisz jako.."
-    bool SaveFromGrid();   // Ctrl+S in the grid
-    void Open();           // "Otwórz"
-    void New();            // "Nowy"
+    bool Save();          // "Zapisz"; true when the file was written
+    bool SaveAs();        // "Zapisz jako.."
+    bool SaveFromGrid();  // Ctrl+S in the grid
+    void Open();          // "Otwórz"
+    void New();           // "Nowy"
     void MarkModified();
-    void MarkEdited();     // Modified with the mark of the dialogs: "   Modyfikacja"
+    void MarkEdited();  // Modified with the mark of the dialogs: "   Modyfikacja"
     void ClearModified();
     void EnableFileCommands(bool on);
     void SetCurrentFileName(const std::string& path);
@@ -164,7 +170,7 @@ public:
     // Typed characters search prefixes only while the grid is sorted by prefix ascending.
     bool PrefixSearchPossible() const;
 
-private:
+  private:
     std::string programDir_;
 };
 

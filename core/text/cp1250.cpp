@@ -3,8 +3,8 @@
 #include <iconv.h>
 
 #include <array>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -37,9 +37,11 @@ char32_t ConvertOne(iconv_t cd, unsigned char byte) {
 Tables BuildTables() {
     Tables t;
     iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1250");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: WINDOWS-1250 unavailable");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv: WINDOWS-1250 unavailable");
     for (int b = 0; b < 256; ++b) {
-        t.toUnicode[b] = b < 0x80 ? static_cast<char32_t>(b) : ConvertOne(cd, static_cast<unsigned char>(b));
+        t.toUnicode[b] =
+            b < 0x80 ? static_cast<char32_t>(b) : ConvertOne(cd, static_cast<unsigned char>(b));
         t.fromUnicode.emplace(t.toUnicode[b], static_cast<unsigned char>(b));
     }
     iconv_close(cd);
@@ -85,7 +87,9 @@ std::optional<std::string> EncodeCp1250(std::string_view utf8) {
     return out;
 }
 
-bool FitsCp1250(std::string_view utf8) { return EncodeCp1250(utf8).has_value(); }
+bool FitsCp1250(std::string_view utf8) {
+    return EncodeCp1250(utf8).has_value();
+}
 
 std::string FirstUnencodable(std::string_view utf8) {
     size_t pos = 0;

@@ -47,8 +47,9 @@ TEST_F(CliLock, FileKeptByAnotherProgramIsRefusedUntouched) {
     FileLock other = FileLock::Acquire(file, std::chrono::milliseconds(0));
     auto refused = Confirm("230", "DL1ABC");
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_NE(refused.err.find("Plik " + file +
-                               "\njest właśnie zmieniany przez inny program.\nSpróbuj ponownie za chwilę."),
+    EXPECT_NE(refused.err.find(
+                  "Plik " + file +
+                  "\njest właśnie zmieniany przez inny program.\nSpróbuj ponownie za chwilę."),
               std::string::npos)
         << refused.err;
     EXPECT_EQ(home.Read("sp5abc.txt"), before);

@@ -26,7 +26,7 @@ MessageBox Information(const std::string& text, Icon icon = Icon::Information) {
 }
 
 class Started : public Program {
-public:
+  public:
     Started() {
         Settings settings;
         settings.call = "SP5ABC";
@@ -56,7 +56,7 @@ public:
 
 class GridTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void viewItemsFillTheGridAndNameTheView();
     void anEmptyViewShowsNoDataRows();
     void hidingDeletedEntitiesIsACheckOfItsOwn();
@@ -131,8 +131,10 @@ void GridTest::titlePressesSortAndReverse() {
     program.PressTitle(3);
     QCOMPARE(form.station().sortColumn, 3);
     QCOMPARE(program.Panel("StatusBar2", 2), QString("  Rosnąco"));
-    QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
-    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+    QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
+             QColor(255, 0, 0));
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
+             QColor(Qt::black));
     QCOMPARE(program.Cell(1, 3), QString("Abu Ail Is."));
     program.PressTitle(3);
     QCOMPARE(program.Panel("StatusBar2", 2), QString("  Malejąco"));
@@ -243,7 +245,9 @@ void GridTest::rowColoursFollowTheRowState() {
     const Appearance& look = program.form->station().appearance;
     program.form->station().SelectRow(program.RowOfPrefix("1A0"));
     program.form->Refresh();
-    auto background = [&](const char* prefix) { return model.Background(program.RowOfPrefix(prefix)); };
+    auto background = [&](const char* prefix) {
+        return model.Background(program.RowOfPrefix(prefix));
+    };
     QCOMPARE(background("1B"), ColourFromSetting(look.verifiedColour));   // deleted, verified
     QCOMPARE(background("1G"), ColourFromSetting(look.confirmedColour));  // deleted, confirmed
     QCOMPARE(background("1M"), ColourFromSetting(look.deletedColour));    // deleted only

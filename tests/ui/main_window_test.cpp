@@ -20,14 +20,13 @@ QStringList MenuCaptions(TForm1& form, const char* menu) {
     return Captions(form.MenuItem(menu)->menu()->actions());
 }
 
-const char* const kFileCommands[] = {"Szukanie1",   "Zapisz1",      "Zapiszjako1",
-                                     "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
-                                     "Drukowanie1", "Edycja1",      "ImportujzDX4WIN1",
-                                     "Weryfikacja1", "Widok1"};
-const char* const kAlwaysEnabled[] = {"Nowy1",     "Otwrz1",      "ZapiszQSL",  "ZapiszLoTW",
-                                      "Zarzdzaniebazpodmiotw1", "Koniec1", "Ustawienia1",
-                                      "Kolory1",   "Czcionka1",   "Pomoc1",     "Plikpomocy1",
-                                      "Oprogramie1"};
+const char* const kFileCommands[] = {
+    "Szukanie1",   "Zapisz1", "Zapiszjako1",      "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
+    "Drukowanie1", "Edycja1", "ImportujzDX4WIN1", "Weryfikacja1",      "Widok1"};
+const char* const kAlwaysEnabled[] = {
+    "Nowy1",       "Otwrz1",      "ZapiszQSL", "ZapiszLoTW", "Zarzdzaniebazpodmiotw1",
+    "Koniec1",     "Ustawienia1", "Kolory1",   "Czcionka1",  "Pomoc1",
+    "Plikpomocy1", "Oprogramie1"};
 
 // Three confirmed entities, one of them deleted and verified, and one LoTW to verify.
 const std::vector<Entity> kConfirmations = {
@@ -41,7 +40,7 @@ const std::vector<Entity> kConfirmations = {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void firstStartShowsAnEmptyGridWithFileCommandsDisabled();
     void menuBarHoldsEveryItemInOrder();
     void settingsReopenTheLastStationWithItsLook();
@@ -101,10 +100,10 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
              QStringList({"Zapisz listę podmiotów do weryfikacji",
                           "Drukuj listę podmiotów do weryfikacji", "-", "Weryfikacja danych"}));
     QCOMPARE(MenuCaptions(form, "Ustawienia1"), QStringList({"Kolory", "Czcionka"}));
-    QCOMPARE(MenuCaptions(form, "Kolory1"),
-             QStringList({"Kolor tła dla podmiotów potwierdzonych", "Kolor tła dla podmiotów usuniętych",
-                          "Kolor tła dla podmiotów zweryfikowanych",
-                          "Kolor tła dla podmiotów pozostałych"}));
+    QCOMPARE(MenuCaptions(form, "Kolory1"), QStringList({"Kolor tła dla podmiotów potwierdzonych",
+                                                         "Kolor tła dla podmiotów usuniętych",
+                                                         "Kolor tła dla podmiotów zweryfikowanych",
+                                                         "Kolor tła dla podmiotów pozostałych"}));
     QCOMPARE(MenuCaptions(form, "Pomoc1"), QStringList({"Plik pomocy", "O programie.."}));
     QCOMPARE(MenuCaptions(form, "PopupMenu1"), QStringList({"Wysokość wierszy"}));
     // The six views are one radio group; hiding deleted entities stands apart.
@@ -138,8 +137,10 @@ void MainWindowTest::settingsReopenTheLastStationWithItsLook() {
     QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   1/2"));
     QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  2/2"));
     QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/1"));
-    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->toolTip(), QString::fromStdString(settings.file));
-    QCOMPARE(form.findChild<QLabel*>("Label1")->text(), QString("Wprowadź prefiks szukanego podmiotu"));
+    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->toolTip(),
+             QString::fromStdString(settings.file));
+    QCOMPARE(form.findChild<QLabel*>("Label1")->text(),
+             QString("Wprowadź prefiks szukanego podmiotu"));
 
     const QHeaderView* titles = form.Grid()->horizontalHeader();
     int sum = 0;
@@ -189,16 +190,16 @@ void MainWindowTest::closingWithUnsavedDataAsksAndCancelKeepsTheWindow() {
     QCOMPARE(program.Panel("StatusBar2", 1), QString("Modyfikacja"));
     RemoveFile(program.dir.File("zorva_rade.ini"));
 
-    program.prompter.ExpectBox(Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel),
-                               Answer::Cancel);
+    program.prompter.ExpectBox(
+        Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel), Answer::Cancel);
     form.MenuItem("Koniec1")->trigger();
     QVERIFY(form.isVisible());
     // The settings were written before the question.
     QVERIFY(program.dir.Exists("zorva_rade.ini"));
     QVERIFY(program.DialoguesAsScripted());
 
-    program.prompter.ExpectBox(Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel),
-                               Answer::No);
+    program.prompter.ExpectBox(
+        Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel), Answer::No);
     QVERIFY(form.close());
     QVERIFY(!form.isVisible());
     QVERIFY(program.DialoguesAsScripted());

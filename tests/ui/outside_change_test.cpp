@@ -1,6 +1,7 @@
+#include "station/outside_change.h"
+
 #include <QtTest>
 
-#include "station/outside_change.h"
 #include "ui_fixture.h"
 
 using namespace zorva;
@@ -27,7 +28,7 @@ TForm1& StartOn(Program& program) {
 
 class OutsideChangeTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void activationLoadsTheChangedFileAndSaysSo();
     void watcherFollowsTheFileAcrossReplacements();
 };

@@ -1,7 +1,6 @@
 // The entity database editor's window, driven with the keyboard and the mouse.
 #include "podmioty.h"
 
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -54,7 +53,8 @@ struct Fixture {
             Row("176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL"),
             Row("468", "", "3DA", "Swaziland"),
             Row("  1", "", "VE", "Canada")};
-        WriteTextLines(dir.File("sp5abc.txt"), zorva::testing::StationLines("SP5ABC", rows, "2026-12-08"));
+        WriteTextLines(dir.File("sp5abc.txt"),
+                       zorva::testing::StationLines("SP5ABC", rows, "2026-12-08"));
         form.station().SetCurrentFileName(dir.File("sp5abc.txt"));
         form.station().LoadStationFile();
         form.Refresh();

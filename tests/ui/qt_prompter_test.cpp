@@ -1,3 +1,5 @@
+#include "qt_prompter.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
@@ -10,7 +12,6 @@
 
 #include "application_setup.h"
 #include "io/install_places.h"
-#include "qt_prompter.h"
 
 using namespace zorva;
 
@@ -31,7 +32,7 @@ void WhenModal(std::function<void(QWidget*)> check) {
 
 class QtPrompterTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fileFiltersBecomeQtFiltersInBothCases();
     void questionShowsCaptionIconButtonsAndDefault();
     void escapeOnAYesNoQuestionAnswersNo();
@@ -80,7 +81,8 @@ void QtPrompterTest::escapeOnAYesNoQuestionAnswersNo() {
                  qobject_cast<QMessageBox*>(widget)->button(QMessageBox::Yes));
         QTest::keyClick(widget, Qt::Key_Escape);
     });
-    QCOMPARE(prompter.Show({"Usunąć?", "Ostrzeżenie", Icon::Warning, Buttons::YesNo, {}}), Answer::No);
+    QCOMPARE(prompter.Show({"Usunąć?", "Ostrzeżenie", Icon::Warning, Buttons::YesNo, {}}),
+             Answer::No);
 }
 
 void QtPrompterTest::inputBoxOffersTextAndCancelGivesNothing() {

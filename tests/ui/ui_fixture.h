@@ -33,7 +33,7 @@ struct Entity {
 
 // A program directory holding the shipped reference file, and the main window over it.
 class Program {
-public:
+  public:
     Program() {
         const ReadResult reference = ReadWholeFile(std::string(ZORVA_DATA_DIR) + "/dxcc_adif.kvt");
         dir.Write("dxcc_adif.kvt", reference.bytes);

@@ -39,8 +39,9 @@ void ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 
 CliResult RunZorva(const std::vector<std::string>& args, const std::string& input) {
     static std::atomic<int> serial{0};
-    std::string inputPath = std::filesystem::temp_directory_path() /
-                            ("zorva-stdin-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
+    std::string inputPath =
+        std::filesystem::temp_directory_path() /
+        ("zorva-stdin-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
     {
         int fd = open(inputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (fd < 0 || write(fd, input.data(), input.size()) != static_cast<ssize_t>(input.size()))
@@ -76,7 +77,9 @@ CliResult RunZorva(const std::vector<std::string>& args, const std::string& inpu
     return result;
 }
 
-std::string ShippedDataFile(const std::string& name) { return std::string(ZORVA_DATA_DIR) + "/" + name; }
+std::string ShippedDataFile(const std::string& name) {
+    return std::string(ZORVA_DATA_DIR) + "/" + name;
+}
 
 CliHome::CliHome() {
     for (const char* name : {"dxcc_adif.kvt", "dxcc_adif_backup.kvt"})

@@ -18,7 +18,7 @@ CliResult RunZorva(const std::vector<std::string>& args, const std::string& inpu
 
 // A program directory holding a copy of the shipped reference files.
 class CliHome : public TempDir {
-public:
+  public:
     CliHome();
     // Runs zorva with --home set to this folder, then the arguments.
     CliResult Run(const std::vector<std::string>& args, const std::string& input = {}) const;

@@ -250,7 +250,10 @@ TEST(AdifReaderHeader, KindOfDataIsToldFromItsHeaderOrItsBytes) {
         {"\xEF\xBB\xBF \r\n", 0, 0},
         {"  <adx><HEADER><ADIF_VER>3.1.0</ADIF_VER></HEADER></adx>", 0, 1},
         {std::string("\xFF\xFE<\0C\0A\0L\0L\0:\0\x32\0>\0", 18), 0, 1},
-        {std::string("\x7F" "ELF\2\1\1\0<CALL:2>AB<EOR>", 23), 0, 1},
+        {std::string("\x7F"
+                     "ELF\2\1\1\0<CALL:2>AB<EOR>",
+                     23),
+         0, 1},
         {"CALL,QSO_DATE,DXCC\r\nSP1ABC,20240105,269\r\n", 0, 1},
     };
     for (const auto& c : cases) {

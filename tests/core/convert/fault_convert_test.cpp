@@ -14,9 +14,9 @@
 namespace zorva::testing {
 namespace {
 
-const std::string kTemplate = CrLf({"  4| |3B6  |Agalega & St. Brandon   |",
-                                    "246| |1A0  |Military Order of Malta |",
-                                    "  1| |VE   |Canada                  |"});
+const std::string kTemplate =
+    CrLf({"  4| |3B6  |Agalega & St. Brandon   |", "246| |1A0  |Military Order of Malta |",
+          "  1| |VE   |Canada                  |"});
 
 struct Outcome {
     FileSet before, after;

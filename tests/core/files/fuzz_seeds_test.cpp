@@ -1,11 +1,12 @@
 // The station, reference and settings files the fuzz targets start from; each is
 // checked to read as intended, so the seeds reach past the first checks.
+#include "fuzz_seeds.h"
+
 #include <gtest/gtest.h>
 
 #include "files/reference_file.h"
 #include "files/settings_file.h"
 #include "files/station_file.h"
-#include "fuzz_seeds.h"
 #include "io/text_file.h"
 #include "test_rows.h"
 
@@ -22,7 +23,9 @@ const std::vector<EntityRow> kRows = {
     Row("269", "", "SP", "Polska Łódź"),
     Row("  1", "", "VE", "Canada", "VE3XX", "2020-05-06", "QSL", "2021-01-01")};
 
-std::string Encoded(const std::vector<std::string>& lines) { return EncodeLines(lines).bytes; }
+std::string Encoded(const std::vector<std::string>& lines) {
+    return EncodeLines(lines).bytes;
+}
 
 std::vector<std::string> StationLines(const std::vector<EntityRow>& rows) {
     return testing::StationLines("sp5abc", rows);
@@ -46,8 +49,7 @@ TEST(FuzzSeeds, StationFilesReadAsIntended) {
     std::vector<EntityRow> differing = kRows;
     differing[1].name = "Niemcy";
     differing.push_back({"999", "", "ZZ", "Nowy", "", "", "", ""});
-    WriteFuzzSeed("station_file", "differing",
-                  WithYesAnswers(Encoded(StationLines(differing))));
+    WriteFuzzSeed("station_file", "differing", WithYesAnswers(Encoded(StationLines(differing))));
 
     std::string lfOnly;
     for (char c : whole)
@@ -90,9 +92,10 @@ TEST(FuzzSeeds, SettingsFilesReadAsIntended) {
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(text.substr(start, end - start));
     WriteFuzzSeed("settings_file", "full", Encoded(lines));
-    WriteFuzzSeed("settings_file", "odd",
-                  "[Tabela]\r\nWielkosc czcionki= 12 \r\nWielkosc czcionki=14\r\n"
-                  "Szerokosc ADIF=abc\r\n[Widok]\r\nWysokosc okna=-5\r\n[Konfiguracja]\r\nZnak=\r\n");
+    WriteFuzzSeed(
+        "settings_file", "odd",
+        "[Tabela]\r\nWielkosc czcionki= 12 \r\nWielkosc czcionki=14\r\n"
+        "Szerokosc ADIF=abc\r\n[Widok]\r\nWysokosc okna=-5\r\n[Konfiguracja]\r\nZnak=\r\n");
 }
 
 }  // namespace

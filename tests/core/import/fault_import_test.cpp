@@ -55,13 +55,15 @@ Outcome RunSeries(const FaultPoint& fault) {
 }
 
 // A series starts its error file afresh with the title alone, a whole version of its own.
-const FileSet kSeriesStarted = {{kImportErrorFileName, *EncodeCp1250(kImportErrorFileTitle) + "\r\n"}};
+const FileSet kSeriesStarted = {
+    {kImportErrorFileName, *EncodeCp1250(kImportErrorFileTitle) + "\r\n"}};
 
 TEST(ImportFaults, ErrorFileAndExtractAreOldOrNewAndFailuresAreShown) {
     const Outcome clean = RunSeries({});
     ASSERT_EQ(clean.end, RunEnd::Finished);
     ASSERT_TRUE(clean.prompter.Errors().empty());
-    ASSERT_NE(FileOf(clean.after, kImportErrorFileName), FileOf(clean.before, kImportErrorFileName));
+    ASSERT_NE(FileOf(clean.after, kImportErrorFileName),
+              FileOf(clean.before, kImportErrorFileName));
     ASSERT_NE(FileOf(clean.after, "log_qsl.adi"), FileOf(clean.before, "log_qsl.adi"));
     const auto points = FaultPointsOf(clean.counts);
     ASSERT_GE(points.size(), 12u);  // three files, each opened, written, flushed and renamed

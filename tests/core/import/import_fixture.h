@@ -67,11 +67,12 @@ class ImportTest : public ::testing::Test {
                             Buttons::YesNo, Answer::No},
                            answer);
         if (answer == Answer::No)
-            prompter.ExpectBox({(errorsWritten ? kImportDoneWithErrors : kImportDone) + addedMessage,
-                                "Komunikat",
-                                Icon::Information,
-                                Buttons::Ok,
-                                {}});
+            prompter.ExpectBox(
+                {(errorsWritten ? kImportDoneWithErrors : kImportDone) + addedMessage,
+                 "Komunikat",
+                 Icon::Information,
+                 Buttons::Ok,
+                 {}});
         return import.Import();
     }
 

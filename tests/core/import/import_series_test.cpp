@@ -56,7 +56,8 @@ TEST_F(ImportSeries, TwoFilesYesThenNo) {
     EXPECT_EQ(ErrorFile(), ErrorTitle() +
                                "<call:3>k1a<qso_date:8>20240105<qsl_rcvd:1>y"
                                "<lotw_qsl_rcvd:1>n<dxcc:3>999<eor>\r\n");
-    EXPECT_EQ(dir.Read("b_lotw.adi"), kExtractHead + "<call:4>dl1a<QSL_RCVD:1>Y<DXCC:3>230<EOR>\r\n");
+    EXPECT_EQ(dir.Read("b_lotw.adi"),
+              kExtractHead + "<call:4>dl1a<QSL_RCVD:1>Y<DXCC:3>230<EOR>\r\n");
     EXPECT_TRUE(prompter.Done());
 }
 

@@ -1,7 +1,8 @@
 // Waiting for another process is covered end to end by the zorva lock tests.
+#include "io/file_lock.h"
+
 #include <gtest/gtest.h>
 
-#include "io/file_lock.h"
 #include "temp_dir.h"
 
 namespace zorva {
@@ -26,7 +27,8 @@ TEST(FileLock, TakesOverALeftLockFileNestsAndRemovesItAtTheOuterRelease) {
 
 TEST(FileLock, NoLockFileMeansUnavailableNotBusy) {
     testing::TempDir dir;
-    EXPECT_EQ(FileLock::Acquire(dir.File("missing/s.txt"), 0ms).state(), FileLock::State::Unavailable);
+    EXPECT_EQ(FileLock::Acquire(dir.File("missing/s.txt"), 0ms).state(),
+              FileLock::State::Unavailable);
 }
 
 }  // namespace

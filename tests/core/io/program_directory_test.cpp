@@ -1,8 +1,9 @@
+#include "io/program_directory.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "io/program_directory.h"
 #include "temp_dir.h"
 
 namespace zorva {

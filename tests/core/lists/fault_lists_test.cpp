@@ -46,10 +46,18 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
     out.before = FilesIn(dir.Path());
     out.counts = RunWithFault(fault, [&] {
         switch (list) {
-            case List::Verified: SaveVerifiedList(station); break;
-            case List::ForVerification: SaveVerificationList(station); break;
-            case List::Qsl: SaveConfirmationList(station, ConfirmationKind::Qsl); break;
-            case List::Lotw: SaveConfirmationList(station, ConfirmationKind::Lotw); break;
+            case List::Verified:
+                SaveVerifiedList(station);
+                break;
+            case List::ForVerification:
+                SaveVerificationList(station);
+                break;
+            case List::Qsl:
+                SaveConfirmationList(station, ConfirmationKind::Qsl);
+                break;
+            case List::Lotw:
+                SaveConfirmationList(station, ConfirmationKind::Lotw);
+                break;
         }
     });
     out.after = FilesIn(dir.Path());

@@ -44,7 +44,9 @@ Outcome RunCommand(Command command, const FaultPoint& fault) {
     out.before = FilesIn(dir.Path());
     out.counts = RunWithFault(fault, [&] {
         switch (command) {
-            case Command::Save: out.result = station.Save(); break;
+            case Command::Save:
+                out.result = station.Save();
+                break;
             case Command::SaveAsNewName:
                 out.prompter.savePaths.push_back(dir.File("nowy"));
                 out.result = station.SaveAs();
@@ -53,7 +55,9 @@ Outcome RunCommand(Command command, const FaultPoint& fault) {
                 out.prompter.savePaths.push_back(dir.File("inny.txt"));
                 out.result = station.SaveAs();
                 break;
-            case Command::CloseAndSave: out.result = station.FormCloseQuery(700, 500); break;
+            case Command::CloseAndSave:
+                out.result = station.FormCloseQuery(700, 500);
+                break;
             case Command::CloseUnmodified:
                 station.ClearModified();
                 out.result = station.FormCloseQuery(700, 500);
@@ -110,7 +114,6 @@ TEST(SaveFaults, SaveAsOverAnotherFileLeavesThatFileWhole) {
 TEST(SaveFaults, CloseWithAFailedSaveStaysOpen) {
     SweepCommand(Command::CloseAndSave, "sp5abc.txt");
 }
-
 
 // The settings are written at every close; a failure is shown and the window still closes.
 TEST(SaveFaults, SettingsAtCloseAreOldOrNewAndTheWindowCloses) {

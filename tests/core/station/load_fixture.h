@@ -25,10 +25,10 @@ inline void PrintTo(const EntityRow& row, std::ostream* out) {
 namespace zorva::station_files_test {
 
 using zorva::testing::CrLf;
-using zorva::testing::FixedClock;
-using zorva::testing::ScriptedPrompter;
 using zorva::testing::Encoded;
+using zorva::testing::FixedClock;
 using zorva::testing::Row;
+using zorva::testing::ScriptedPrompter;
 using zorva::testing::StationBytes;
 using zorva::testing::TempDir;
 

@@ -1,7 +1,8 @@
 // Another program saves the open station file: the window loads it again or
 // asks, and no save writes over it without the user's answer.
-#include "load_fixture.h"
 #include "station/outside_change.h"
+
+#include "load_fixture.h"
 
 namespace zorva::station_files_test {
 namespace {
@@ -71,9 +72,10 @@ TEST_F(OutsideChange, ModifiedWindowAsksAndEachAnswerDoesWhatItSays) {
         bool modified;
         bool asksAgain;
     };
-    for (const Case& c : {Case{Answer::Yes, zorva::OutsideChange::Reloaded, "SP9OUT", false, false},
-                          Case{Answer::No, zorva::OutsideChange::Kept, "DL0WIN", true, false},
-                          Case{Answer::Cancel, zorva::OutsideChange::Cancelled, "DL0WIN", true, true}}) {
+    for (const Case& c :
+         {Case{Answer::Yes, zorva::OutsideChange::Reloaded, "SP9OUT", false, false},
+          Case{Answer::No, zorva::OutsideChange::Kept, "DL0WIN", true, false},
+          Case{Answer::Cancel, zorva::OutsideChange::Cancelled, "DL0WIN", true, true}}) {
         SCOPED_TRACE(static_cast<int>(c.answer));
         WriteStation("s.txt", "SP5ABC", SmallStation());
         Load("s.txt");

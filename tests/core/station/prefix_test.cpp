@@ -12,10 +12,10 @@ constexpr const char* kNext = "ESC - szukanie następnego podmiotu";
 class PrefixSearch : public StationWithTable {
   protected:
     void SetUp() override {
-        Load({Row("  1", "", "1A", "Sovereign Military Order"),
-              Row("  2", "", "OD", "Lebanon"), Row("  3", "", "OE", "Austria"),
-              Row("  4", "", "OH0", "Aland Islands"), Row("  5", "", "OJ0", "Market Reef"),
-              Row("  6", "", "OK", "Czech Republic"), Row("  7", "", "ZS", "South Africa")});
+        Load({Row("  1", "", "1A", "Sovereign Military Order"), Row("  2", "", "OD", "Lebanon"),
+              Row("  3", "", "OE", "Austria"), Row("  4", "", "OH0", "Aland Islands"),
+              Row("  5", "", "OJ0", "Market Reef"), Row("  6", "", "OK", "Czech Republic"),
+              Row("  7", "", "ZS", "South Africa")});
         station.ApplyView(ViewMode::AllEntities);
     }
     void Type(const std::string& ascii) {

@@ -43,8 +43,8 @@ std::string FirstDifferentLine(const std::string& a, const std::string& b) {
     while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
     size_t begin = a.rfind('\n', at == 0 ? 0 : at - 1);
     begin = begin == std::string::npos ? 0 : begin + 1;
-    return "first difference at byte " + std::to_string(at) + " in line: " +
-           QuotableLine(a.substr(begin, 82));
+    return "first difference at byte " + std::to_string(at) +
+           " in line: " + QuotableLine(a.substr(begin, 82));
 }
 
 // Blanks and control characters at a field's edges are trimmed as the columns are
@@ -75,18 +75,21 @@ TEST(StationRoundTrip, DeletedColumnHoldsAFlag) {
     for (int value = 0x21; value < 256; ++value)
         bytes += RawLine("  1", static_cast<char>(value), {"P", "N", "", "", "", ""});
     std::string expected = Header("SP5ABC");
-    for (int value = 0x21; value < 256; ++value) expected += RawLine("  1", 'D', {"P", "N", "", "", "", ""});
+    for (int value = 0x21; value < 256; ++value)
+        expected += RawLine("  1", 'D', {"P", "N", "", "", "", ""});
     testing::RecordingPrompter prompter;
     prompter.questions = Answer::No;
     EXPECT_EQ(LoadAndSave(bytes, prompter), expected);
 }
 
 TEST(StationRoundTrip, EveryFieldAtItsWidestSavesBackUnchanged) {
-    const EntityRow widest = {"999", "D", "ŻÓŁW/", "Wyspa Świętego Łukasza Ę", "SP5ABCDEFGHIJŁŻ",
-                              "2026-12-08", "LoTW", "2027-01-31"};
+    const EntityRow widest = {
+        "999",        "D",    "ŻÓŁW/",     "Wyspa Świętego Łukasza Ę", "SP5ABCDEFGHIJŁŻ",
+        "2026-12-08", "LoTW", "2027-01-31"};
     ASSERT_EQ(FormatStationLine(widest).size(), 80u + 9u);  // nine two-byte letters in UTF-8
     std::vector<std::string> reference = {FormatReferenceLine(widest)};
-    std::vector<std::string> lines = StationHeaderLines("SP5ABCDEFGHIJKLMNOPQRSTUVWXYZ/ŁŻ", "08.12.2026");
+    std::vector<std::string> lines =
+        StationHeaderLines("SP5ABCDEFGHIJKLMNOPQRSTUVWXYZ/ŁŻ", "08.12.2026");
     for (int i = 0; i < 400; ++i) lines.push_back(FormatStationLine(widest));
     const std::string bytes = Encoded(lines);
 

@@ -13,8 +13,7 @@ class NameSearch : public StationWithTable {
     void SetUp() override {
         Load({Row("  1", "", "KH5", "Palmyra Islands"), Row("  2", "", "VP2E", "Anguilla"),
               Row("  3", "", "OH0", "Aland ISLANDS", "OH0X"), Row("  4", "", "TF", "Iceland"),
-              Row("  5", "", "YL", "Łotwa"),
-              Row("  6", "", "ZL9", "Auckland & Campbell Isl.")});
+              Row("  5", "", "YL", "Łotwa"), Row("  6", "", "ZL9", "Auckland & Campbell Isl.")});
         station.ApplyView(ViewMode::AllEntities);
     }
     void ExpectFinished() {

@@ -11,7 +11,6 @@
 
 namespace zorva::testing {
 
-
 // A station with a table in memory, as a load leaves it, and a scripted prompter.
 class StationWithTable : public ::testing::Test {
   protected:

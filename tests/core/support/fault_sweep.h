@@ -28,11 +28,16 @@ inline constexpr std::array<FileOp, 5> kFileOps = {FileOp::Open, FileOp::Write, 
 
 inline const char* OpName(FileOp op) {
     switch (op) {
-        case FileOp::Open: return "open";
-        case FileOp::Write: return "write";
-        case FileOp::Flush: return "flush";
-        case FileOp::Rename: return "rename";
-        case FileOp::Remove: return "remove";
+        case FileOp::Open:
+            return "open";
+        case FileOp::Write:
+            return "write";
+        case FileOp::Flush:
+            return "flush";
+        case FileOp::Rename:
+            return "rename";
+        case FileOp::Remove:
+            return "remove";
     }
     return "?";
 }
@@ -42,7 +47,8 @@ struct FaultPoint {
     FileOp op = FileOp::Open;
     int n = 0;
     std::string Describe() const {
-        return n == 0 ? std::string("no fault") : "fault at " + std::string(OpName(op)) + " #" + std::to_string(n);
+        return n == 0 ? std::string("no fault")
+                      : "fault at " + std::string(OpName(op)) + " #" + std::to_string(n);
     }
 };
 
@@ -83,7 +89,8 @@ inline FileSet FilesIn(const std::string& dir) {
         std::ostringstream bytes;
         bytes << in.rdbuf();
         std::string text = bytes.str();
-        for (size_t at; (at = text.find(dir)) != std::string::npos;) text.replace(at, dir.size(), "DIR");
+        for (size_t at; (at = text.find(dir)) != std::string::npos;)
+            text.replace(at, dir.size(), "DIR");
         files[std::filesystem::relative(entry.path(), dir).string()] = text;
     }
     return files;
@@ -103,7 +110,8 @@ inline ::testing::AssertionResult OldOrNew(const FileSet& before, const FileSet&
         bool isStep = step != steps.end() && step->second == bytes;
         if (!isOld && !isNew && !isStep)
             return ::testing::AssertionFailure()
-                   << name << " is neither its old nor its new version (" << bytes.size() << " bytes)";
+                   << name << " is neither its old nor its new version (" << bytes.size()
+                   << " bytes)";
     }
     for (const auto& [name, bytes] : before)
         if (!after.count(name) && clean.count(name))
@@ -118,7 +126,9 @@ inline std::optional<std::string> FileOf(const FileSet& files, const std::string
     return found->second;
 }
 
-inline std::string IoReason() { return std::strerror(EIO); }
+inline std::string IoReason() {
+    return std::strerror(EIO);
+}
 
 // Answers every question as told and every file dialog from a queue; keeps each box
 // shown, so a sweep can tell what the user saw whatever path the command took.
@@ -138,8 +148,12 @@ class RecordingPrompter : public Prompter {
                                      const std::string&) override {
         return Next(inputs);
     }
-    std::optional<std::string> ChooseOpenFile(const FileChoice&) override { return Next(openPaths); }
-    std::optional<std::string> ChooseSaveFile(const FileChoice&) override { return Next(savePaths); }
+    std::optional<std::string> ChooseOpenFile(const FileChoice&) override {
+        return Next(openPaths);
+    }
+    std::optional<std::string> ChooseSaveFile(const FileChoice&) override {
+        return Next(savePaths);
+    }
 
     // The error boxes ("Błąd", error icon, OK) shown.
     std::vector<std::string> Errors() const {

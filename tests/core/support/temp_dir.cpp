@@ -34,7 +34,9 @@ std::string TempDir::Read(const std::string& name) const {
     return s.str();
 }
 
-bool TempDir::Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+bool TempDir::Exists(const std::string& name) const {
+    return std::filesystem::exists(File(name));
+}
 
 std::string CrLf(std::initializer_list<std::string> lines) {
     std::string out;

@@ -1,7 +1,8 @@
+#include "text/cp1250.h"
+
 #include <gtest/gtest.h>
 
 #include "text/columns.h"
-#include "text/cp1250.h"
 
 namespace zorva {
 namespace {
