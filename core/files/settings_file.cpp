@@ -6,6 +6,7 @@
 #include <charconv>
 #include <optional>
 
+#include "files/settings_section.h"
 #include "io/text_file.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
@@ -173,15 +174,14 @@ SettingsRead ReadSettingsFile(const std::string& path) {
 
 IoStatus WriteSettingsFile(const std::string& path, const Settings& settings) {
     std::string text = FormatSettings(WithWritableTexts(settings));
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+    // Sections that other features keep in the file (the LoTW downloads) stay.
+    if (FileExists(path)) {
+        ReadResult old = ReadWholeFile(path);
+        if (!old.ok()) return IoStatus{old.error};
+        text +=
+            SectionsOtherThan(DecodeCp1250(old.bytes), {kConfiguration, kTable, kWindow, kDisplay});
     }
-    return WriteTextLines(path, lines);
+    return WriteTextLines(path, IniLines(text));
 }
 
 }  // namespace zorva
