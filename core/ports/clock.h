@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zorva {
 
@@ -27,5 +29,7 @@ class SystemClock : public Clock {
 
 // "rrrr-mm-dd".
 std::string IsoDate(const CivilDate& date);
+// A real day written "rrrr-mm-dd", or nothing.
+std::optional<CivilDate> ParseIsoDate(std::string_view text);
 
 }  // namespace zorva
