@@ -23,6 +23,14 @@ bool HasText(std::optional<std::string_view> value) {
     return value && !Trim(*value).empty();
 }
 
+// A control character inside a call would split or garble its line of the station file.
+bool IsStorableCall(std::optional<std::string_view> value) {
+    if (!HasText(value)) return false;
+    for (unsigned char c : Trim(*value))
+        if (c < 0x20 || c == 0x7F) return false;
+    return true;
+}
+
 }  // namespace
 
 std::string ImportInfoText() {
@@ -182,7 +190,7 @@ bool AdifImport::Evaluate(const AdifReader& reader, AppendSession& errors) {
     if (reader.LotwReport() && !reader.Field(kDxcc)) lotwWithoutDetail_ = true;
     const int row = rowOfEntity_[static_cast<size_t>(ParseEntityNumber(reader.Field(kDxcc)))];
     // A row given a confirmation without a call would count as unconfirmed.
-    if (row == 0 || !HasText(reader.Field(kCall))) return WriteError(reader.Raw(), errors);
+    if (row == 0 || !IsStorableCall(reader.Field(kCall))) return WriteError(reader.Raw(), errors);
     return Apply(row, reader, qsl, lotw);
 }
 
