@@ -8,6 +8,7 @@
 #include "files/reference_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
+#include "model/counters.h"
 #include "text/columns.h"
 #include "text/typed_value.h"
 #include "text/utf8.h"
@@ -226,6 +227,9 @@ bool EntityEditor::Save() {
     const bool added = newEntityMode_;
     if (station_.table.HasElements()) {
         CarryIntoTable(key, prefix, name);
+        // A changed deleted mark moves the entity between the counters.
+        station_.counters = Counters::Of(station_.table);
+        station_.ShowStatusCounters(kAllPanels);
         station_.MarkModified();
         station_.ReapplyView();
     }

@@ -263,6 +263,23 @@ TEST_F(EntityEditorTest, ChangedPrefixResortsTheTableKeepingCallsAndDates) {
     EXPECT_EQ(Row("  1", "", "VE", "Canada", "VE3XYZ", "2021-03-04", "LoTW"), station.table.Row(5));
 }
 
+TEST_F(EntityEditorTest, DeletingAConfirmedEntityRecountsThePanels) {
+    OpenStation();
+    station.counters = Counters::Of(station.table);
+    ASSERT_TRUE(editor.Open());
+    editor.SelectLine(5);  // Canada, confirmed by LoTW and waiting for verification
+    editor.SetDeleted(true);
+    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
+                        "Informacja",
+                        Icon::Information,
+                        Buttons::Ok,
+                        {}});
+    ASSERT_TRUE(editor.Save());
+    EXPECT_EQ(1, station.counters.toVerifyActive);
+    EXPECT_EQ(station.counters, Counters::Of(station.table));
+    EXPECT_EQ("Do weryfikacji:  1/2", station.texts.counterPanels[2]);
+}
+
 TEST_F(EntityEditorTest, EntityMissingFromTheStationChangesOnlyTheFile) {
     OpenStation();
     station.table.Rows().pop_back();  // no Canada in this station
