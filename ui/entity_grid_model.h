@@ -11,7 +11,7 @@ namespace zorva {
 QColor ColourFromSetting(int value);
 int SettingFromColour(const QColor& colour);
 
-// The grid zorva1 as Qt sees it: the Station's grid rows (row r of the model is
+// The entity grid as Qt sees it: the Station's grid rows (row r of the model is
 // grid data row r + 1), with the row-state colours and the highlighted current row.
 class EntityGridModel : public QAbstractTableModel {
     Q_OBJECT

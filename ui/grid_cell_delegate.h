@@ -4,7 +4,7 @@
 
 namespace zorva {
 
-// Paints a cell of zorva1: the whole rectangle in the model's background, the
+// Paints a cell of the entity grid: the whole rectangle in the model's background, the
 // text on one line in the model's foreground, 2 pixels in from the top left.
 // The model already paints the current row, so the style's selection is not drawn.
 class GridCellDelegate : public QStyledItemDelegate {

@@ -3,10 +3,10 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "Unit8.h"
+#include "row_height_dialog.h"
+#include "search_dialog.h"
 #include "station/appearance.h"
 #include "ui_fixture.h"
-#include "wysokosc_wierszy.h"
 
 using namespace zorva;
 using namespace zorva::ui_test;
@@ -33,8 +33,8 @@ class Started : public Program {
         settings.file = WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
         WriteSettings(settings);
         Start();
-        form->Form3 = new TForm3(*form);
-        form->Fwysokosc_wierszy = new TFwysokosc_wierszy(*form);
+        form->searchDialog = new SearchDialog(*form);
+        form->rowHeightDialog = new RowHeightDialog(*form);
     }
     int RowOfPrefix(const QString& prefix) const {
         for (int r = 1; r <= GridRows(); ++r)
@@ -73,39 +73,39 @@ class GridTest : public QObject {
 
 void GridTest::viewItemsFillTheGridAndNameTheView() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     QCOMPARE(program.GridRows(), 402);
-    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
-    QCOMPARE(program.Label("Label5"), QString("Do weryfikacji"));
-    QVERIFY(form.MenuItem("Podmiotydoweryfikacji1")->isChecked());
+    form.MenuItem("showToVerify")->trigger();
+    QCOMPARE(program.Label("viewName"), QString("Do weryfikacji"));
+    QVERIFY(form.MenuItem("showToVerify")->isChecked());
     QCOMPARE(program.GridRows(), 2);
     QCOMPARE(program.Cell(1, 2), QString("1G"));
     QCOMPARE(program.Cell(2, 2), QString("OH"));
-    form.MenuItem("Podmiotyzweryfikowane1")->trigger();
-    QCOMPARE(program.Label("Label5"), QString("Zweryfikowane"));
+    form.MenuItem("showVerified")->trigger();
+    QCOMPARE(program.Label("viewName"), QString("Zweryfikowane"));
     QCOMPARE(program.GridRows(), 2);
-    form.MenuItem("Podmiotyniepotwierdzone1")->trigger();
-    QCOMPARE(program.Label("Label5"), QString("Niepotwierdzone"));
+    form.MenuItem("showUnconfirmed")->trigger();
+    QCOMPARE(program.Label("viewName"), QString("Niepotwierdzone"));
     QCOMPARE(program.GridRows(), 398);
-    form.MenuItem("Wszystkiepodmioty1")->trigger();
-    QCOMPARE(program.Label("Label5"), QString("Wszystkie podmioty"));
+    form.MenuItem("showAllEntities")->trigger();
+    QCOMPARE(program.Label("viewName"), QString("Wszystkie podmioty"));
     QCOMPARE(program.GridRows(), 402);
     // Switching views never changes the counters.
-    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       2/4"));
+    QCOMPARE(program.Panel("counterBar", 0), QString("Razem:       2/4"));
     QVERIFY(program.DialoguesAsScripted());
 }
 
 void GridTest::anEmptyViewShowsNoDataRows() {
     Started program;
-    TForm1& form = *program.form;
-    form.MenuItem("bez_deleted_1")->trigger();
-    form.MenuItem("Podmiotyzweryfikowane1")->trigger();
+    MainWindow& form = *program.form;
+    form.MenuItem("hideDeleted")->trigger();
+    form.MenuItem("showVerified")->trigger();
     QCOMPARE(program.GridRows(), 1);
-    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
+    form.MenuItem("showToVerify")->trigger();
     QCOMPARE(program.GridRows(), 1);
     program.prompter.ExpectBox(Information("Brak elementów do wyświetlenia!", Icon::Warning));
     form.station().table.Row(form.station().table.FindAdif("224")).call.clear();
-    form.MenuItem("Podmiotydoweryfikacji1")->trigger();
+    form.MenuItem("showToVerify")->trigger();
     QCOMPARE(program.GridRows(), 0);
     QCOMPARE(program.CurrentRow(), 0);
     QVERIFY(program.DialoguesAsScripted());
@@ -113,34 +113,34 @@ void GridTest::anEmptyViewShowsNoDataRows() {
 
 void GridTest::hidingDeletedEntitiesIsACheckOfItsOwn() {
     Started program;
-    TForm1& form = *program.form;
-    form.MenuItem("bez_deleted_1")->trigger();
-    QVERIFY(form.MenuItem("bez_deleted_1")->isChecked());
-    QVERIFY(form.MenuItem("Wszystkiepodmioty1")->isChecked());
+    MainWindow& form = *program.form;
+    form.MenuItem("hideDeleted")->trigger();
+    QVERIFY(form.MenuItem("hideDeleted")->isChecked());
+    QVERIFY(form.MenuItem("showAllEntities")->isChecked());
     QCOMPARE(program.GridRows(), 402 - 62);
     QCOMPARE(program.RowOfPrefix("1B"), 0);
-    form.MenuItem("bez_deleted_1")->trigger();
+    form.MenuItem("hideDeleted")->trigger();
     QCOMPARE(program.GridRows(), 402);
     QVERIFY(program.RowOfPrefix("1B") > 0);
 }
 
 void GridTest::titlePressesSortAndReverse() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     EntityGridModel& model = *form.GridModel();
     program.PressTitle(3);
     QCOMPARE(form.station().sortColumn, 3);
-    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Rosnąco"));
+    QCOMPARE(program.Panel("fileBar", 2), QString("  Rosnąco"));
     QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
              QColor(255, 0, 0));
     QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
              QColor(Qt::black));
     QCOMPARE(program.Cell(1, 3), QString("Abu Ail Is."));
     program.PressTitle(3);
-    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Malejąco"));
+    QCOMPARE(program.Panel("fileBar", 2), QString("  Malejąco"));
     QVERIFY(program.Cell(1, 3).startsWith("Z"));
     // The prefix search is off while not sorted by prefix ascending.
-    QVERIFY(!form.findChild<QLabel*>("Label1")->isEnabled());
+    QVERIFY(!form.findChild<QLabel*>("prefixHint")->isEnabled());
     // Descending by call puts the confirmed first and the unconfirmed last.
     program.PressTitle(4);
     program.PressTitle(4);
@@ -150,31 +150,31 @@ void GridTest::titlePressesSortAndReverse() {
 
 void GridTest::theDeletedTitleDoesNotSortWhileDeletedAreHidden() {
     Started program;
-    TForm1& form = *program.form;
-    form.MenuItem("bez_deleted_1")->trigger();
+    MainWindow& form = *program.form;
+    form.MenuItem("hideDeleted")->trigger();
     program.PressTitle(1);
     QCOMPARE(form.station().sortColumn, 2);
-    form.MenuItem("bez_deleted_1")->trigger();
+    form.MenuItem("hideDeleted")->trigger();
     program.PressTitle(1);
     QCOMPARE(form.station().sortColumn, 1);
 }
 
 void GridTest::typedLettersFindThePrefix() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     QTest::keyClicks(form.Grid(), "o");
-    QCOMPARE(program.Label("Label3"), QString("O"));
-    QCOMPARE(program.Label("Label1"), QString("ESC - szukanie następnego podmiotu"));
+    QCOMPARE(program.Label("typedPrefix"), QString("O"));
+    QCOMPARE(program.Label("prefixHint"), QString("ESC - szukanie następnego podmiotu"));
     QTest::keyClicks(form.Grid(), "h");
-    QCOMPARE(program.Label("Label3"), QString("OH"));
+    QCOMPARE(program.Label("typedPrefix"), QString("OH"));
     QCOMPARE(program.Cell(program.CurrentRow(), 2), QString("OH"));
     QCOMPARE(form.Grid()->currentIndex().row() + 1, program.CurrentRow());
     // A slash never joins the prefix.
     QTest::keyClicks(form.Grid(), "/");
-    QCOMPARE(program.Label("Label3"), QString("OH"));
+    QCOMPARE(program.Label("typedPrefix"), QString("OH"));
     QTest::keyClick(form.Grid(), Qt::Key_Escape);
-    QCOMPARE(program.Label("Label3"), QString());
-    QCOMPARE(program.Label("Label1"), QString("Wprowadź prefiks szukanego podmiotu"));
+    QCOMPARE(program.Label("typedPrefix"), QString());
+    QCOMPARE(program.Label("prefixHint"), QString("Wprowadź prefiks szukanego podmiotu"));
     // Beyond every prefix: the last row.
     QTest::keyClicks(form.Grid(), "zz");
     QCOMPARE(program.CurrentRow(), program.GridRows());
@@ -182,23 +182,23 @@ void GridTest::typedLettersFindThePrefix() {
 
 void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     program.PressTitle(3);
     // Standing in the name column, the view's own type-ahead would look for the names.
     QTest::keyClick(form.Grid(), Qt::Key_Right);
     QTest::keyClick(form.Grid(), Qt::Key_Right);
     const int before = program.CurrentRow();
     QTest::keyClicks(form.Grid(), "ohz");
-    QCOMPARE(program.Label("Label3"), QString());
+    QCOMPARE(program.Label("typedPrefix"), QString());
     QCOMPARE(program.CurrentRow(), before);
     QCOMPARE(form.Grid()->currentIndex().row() + 1, before);
 }
 
 void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     QTest::keyClick(form.Grid(), Qt::Key_F, Qt::ControlModifier);
-    TForm3& search = *form.Form3;
+    SearchDialog& search = *form.searchDialog;
     QVERIFY(search.isVisible());
     QCOMPARE(search.windowTitle(), QString("Szukanie podmiotu"));
     // Window frames may shift the place by a pixel or two.
@@ -260,7 +260,7 @@ void GridTest::rowColoursFollowTheRowState() {
 
 void GridTest::theCurrentRowIsWhiteOnBlueWhateverTheColours() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.station().appearance.verifiedColour = SettingFromColour(QColor(0, 0, 255));
@@ -282,7 +282,7 @@ void GridTest::theCurrentRowIsWhiteOnBlueWhateverTheColours() {
 
 void GridTest::anItalicFontLastsOnlyUntilTheSettingsAreWritten() {
     Started program;
-    TForm1& form = *program.form;
+    MainWindow& form = *program.form;
     QFont chosen("DejaVu Sans Mono", 12);
     chosen.setBold(true);
     chosen.setItalic(true);
@@ -301,8 +301,8 @@ void GridTest::anItalicFontLastsOnlyUntilTheSettingsAreWritten() {
 
 void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
     Started program;
-    TForm1& form = *program.form;
-    TFwysokosc_wierszy& dialog = *form.Fwysokosc_wierszy;
+    MainWindow& form = *program.form;
+    RowHeightDialog& dialog = *form.rowHeightDialog;
     QSpinBox& spin = *dialog.SpinEdit1();
     int offered = 0;
     QTimer::singleShot(0, &dialog, [&] {
@@ -313,7 +313,7 @@ void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
         QTest::keyClick(&spin, Qt::Key_PageUp);
         dialog.findChild<QPushButton*>("Button1")->click();
     });
-    form.MenuItem("Wysoko1")->trigger();
+    form.MenuItem("setRowHeight")->trigger();
     QCOMPARE(offered, 21);
     QCOMPARE(spin.value(), 22);
     QCOMPARE(form.station().appearance.rowHeight, 22);

@@ -16,17 +16,17 @@ QStringList Captions(const QList<QAction*>& actions) {
     return captions;
 }
 
-QStringList MenuCaptions(TForm1& form, const char* menu) {
+QStringList MenuCaptions(MainWindow& form, const char* menu) {
     return Captions(form.MenuItem(menu)->menu()->actions());
 }
 
 const char* const kFileCommands[] = {
-    "Szukanie1",   "Zapisz1", "Zapiszjako1",      "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
-    "Drukowanie1", "Edycja1", "ImportujzDX4WIN1", "Weryfikacja1",      "Widok1"};
-const char* const kAlwaysEnabled[] = {
-    "Nowy1",       "Otwrz1",      "ZapiszQSL", "ZapiszLoTW", "Zarzdzaniebazpodmiotw1",
-    "Koniec1",     "Ustawienia1", "Kolory1",   "Czcionka1",  "Pomoc1",
-    "Plikpomocy1", "Oprogramie1"};
+    "openSearch", "saveStation",       "saveStationAs", "saveVerifiedList", "saveToVerifyList",
+    "printMenu",  "editCurrentEntity", "importData",    "verificationMenu", "viewMenu"};
+const char* const kAlwaysEnabled[] = {"newStation",   "openStation",        "saveQslList",
+                                      "saveLotwList", "openEntityDatabase", "quit",
+                                      "settingsMenu", "coloursMenu",        "chooseFont",
+                                      "helpMenu",     "openHelp",           "showAbout"};
 
 // Three confirmed entities, one of them deleted and verified, and one LoTW to verify.
 const std::vector<Entity> kConfirmations = {
@@ -54,7 +54,7 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::firstStartShowsAnEmptyGridWithFileCommandsDisabled() {
     Program program;
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     QVERIFY(program.started);
     QCOMPARE(form.windowTitle(), QString("Zestawienie Podmiotów DXCC"));
     QCOMPARE(program.GridRows(), 0);
@@ -62,55 +62,56 @@ void MainWindowTest::firstStartShowsAnEmptyGridWithFileCommandsDisabled() {
         QCOMPARE(form.GridModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QString::fromUtf8(kColumnTitles[static_cast<size_t>(c)]));
     }
-    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       0/0"));
-    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   0/0"));
-    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  0/0"));
-    QCOMPARE(program.Panel("StatusBar1", 3), QString());
-    QCOMPARE(program.Panel("StatusBar2", 2), QString("  Rosnąco"));
+    QCOMPARE(program.Panel("counterBar", 0), QString("Razem:       0/0"));
+    QCOMPARE(program.Panel("counterBar", 1), QString("Zweryfikowane:   0/0"));
+    QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  0/0"));
+    QCOMPARE(program.Panel("counterBar", 3), QString());
+    QCOMPARE(program.Panel("fileBar", 2), QString("  Rosnąco"));
     for (const char* item : kFileCommands) QVERIFY2(!program.Enabled(item), item);
     for (const char* item : kAlwaysEnabled) QVERIFY2(program.Enabled(item), item);
-    QVERIFY(form.MenuItem("Wszystkiepodmioty1")->isChecked());
+    QVERIFY(form.MenuItem("showAllEntities")->isChecked());
     QVERIFY(program.DialoguesAsScripted());
 }
 
 void MainWindowTest::menuBarHoldsEveryItemInOrder() {
     Program program;
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     QCOMPARE(Captions(form.menuBar()->actions()),
              QStringList({"Plik", "Widok", "Drukowanie", "Import danych", "Weryfikacja", "Edycja",
                           "Szu&kanie", "Ustawienia", "Pomoc"}));
-    QCOMPARE(MenuCaptions(form, "Plik1"),
+    QCOMPARE(MenuCaptions(form, "fileMenu"),
              QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
                           "Zapisz jako..", "Zapisz listę podmiotów zweryfik.",
                           "Zapisz listę podmiotów potw. QSL", "Zapisz listę podmiotów potw. LoTW",
                           "-", "Zarządzanie bazą podmiotów", "-", "&Koniec"}));
-    QCOMPARE(MenuCaptions(form, "Widok1"),
+    QCOMPARE(MenuCaptions(form, "viewMenu"),
              QStringList({"Wszystkie podmioty", "Wszystkie podmioty bez zweryfikowanych",
                           "Podmioty do weryfikacji", "Podmioty zweryfikowane",
                           "Podmioty potwierdzone (zweryf. i do weryf.)", "Podmioty niepotwierdzone",
                           "-", "Nie wyświetlaj podmiotów usuniętych"}));
-    QCOMPARE(MenuCaptions(form, "Drukowanie1"),
+    QCOMPARE(MenuCaptions(form, "printMenu"),
              QStringList({"Normalne..", "Uproszczone..", "Konfiguracja drukarki"}));
-    QCOMPARE(MenuCaptions(form, "Normalne1"),
+    QCOMPARE(MenuCaptions(form, "normalPrintMenu"),
              QStringList({"Kompletna lista", "Lista podmiotów zweryfikowanych"}));
-    QCOMPARE(MenuCaptions(form, "Uproszczone1"),
+    QCOMPARE(MenuCaptions(form, "simplifiedPrintMenu"),
              QStringList({"Kompletna lista", "Lista podmiotów zweryfikowanych",
                           "Lista podmiotów do weryfikacji"}));
-    QCOMPARE(MenuCaptions(form, "Weryfikacja1"),
+    QCOMPARE(MenuCaptions(form, "verificationMenu"),
              QStringList({"Zapisz listę podmiotów do weryfikacji",
                           "Drukuj listę podmiotów do weryfikacji", "-", "Weryfikacja danych"}));
-    QCOMPARE(MenuCaptions(form, "Ustawienia1"), QStringList({"Kolory", "Czcionka"}));
-    QCOMPARE(MenuCaptions(form, "Kolory1"), QStringList({"Kolor tła dla podmiotów potwierdzonych",
-                                                         "Kolor tła dla podmiotów usuniętych",
-                                                         "Kolor tła dla podmiotów zweryfikowanych",
-                                                         "Kolor tła dla podmiotów pozostałych"}));
-    QCOMPARE(MenuCaptions(form, "Pomoc1"), QStringList({"Plik pomocy", "O programie.."}));
-    QCOMPARE(MenuCaptions(form, "PopupMenu1"), QStringList({"Wysokość wierszy"}));
+    QCOMPARE(MenuCaptions(form, "settingsMenu"), QStringList({"Kolory", "Czcionka"}));
+    QCOMPARE(
+        MenuCaptions(form, "coloursMenu"),
+        QStringList({"Kolor tła dla podmiotów potwierdzonych", "Kolor tła dla podmiotów usuniętych",
+                     "Kolor tła dla podmiotów zweryfikowanych",
+                     "Kolor tła dla podmiotów pozostałych"}));
+    QCOMPARE(MenuCaptions(form, "helpMenu"), QStringList({"Plik pomocy", "O programie.."}));
+    QCOMPARE(MenuCaptions(form, "gridPopupMenu"), QStringList({"Wysokość wierszy"}));
     // The six views are one radio group; hiding deleted entities stands apart.
-    form.MenuItem("Podmiotyzweryfikowane1")->setChecked(true);
-    QVERIFY(!form.MenuItem("Wszystkiepodmioty1")->isChecked());
-    QVERIFY(form.MenuItem("bez_deleted_1")->isCheckable());
-    QVERIFY(!form.MenuItem("bez_deleted_1")->actionGroup());
+    form.MenuItem("showVerified")->setChecked(true);
+    QVERIFY(!form.MenuItem("showAllEntities")->isChecked());
+    QVERIFY(form.MenuItem("hideDeleted")->isCheckable());
+    QVERIFY(!form.MenuItem("hideDeleted")->actionGroup());
 }
 
 void MainWindowTest::settingsReopenTheLastStationWithItsLook() {
@@ -125,21 +126,21 @@ void MainWindowTest::settingsReopenTheLastStationWithItsLook() {
     settings.viewVerified = true;
     program.WriteSettings(settings);
 
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     QVERIFY(program.started);
     QCOMPARE(form.windowTitle(), QString("Zestawienie Podmiotów DXCC dla stacji SP5ABC"));
     for (const char* item : kFileCommands) QVERIFY2(program.Enabled(item), item);
     // The last view key read wins.
-    QVERIFY(form.MenuItem("Podmiotyzweryfikowane1")->isChecked());
-    QCOMPARE(form.findChild<QLabel*>("Label5")->text(), QString("Zweryfikowane"));
+    QVERIFY(form.MenuItem("showVerified")->isChecked());
+    QCOMPARE(form.findChild<QLabel*>("viewName")->text(), QString("Zweryfikowane"));
     QCOMPARE(program.GridRows(), 2);
-    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       3/4"));
-    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   1/2"));
-    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  2/2"));
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/1"));
-    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->toolTip(),
+    QCOMPARE(program.Panel("counterBar", 0), QString("Razem:       3/4"));
+    QCOMPARE(program.Panel("counterBar", 1), QString("Zweryfikowane:   1/2"));
+    QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  2/2"));
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  3/1"));
+    QCOMPARE(form.findChild<PanelBar*>("fileBar")->toolTip(),
              QString::fromStdString(settings.file));
-    QCOMPARE(form.findChild<QLabel*>("Label1")->text(),
+    QCOMPARE(form.findChild<QLabel*>("prefixHint")->text(),
              QString("Wprowadź prefiks szukanego podmiotu"));
 
     const QHeaderView* titles = form.Grid()->horizontalHeader();
@@ -160,7 +161,7 @@ void MainWindowTest::settingsNamingAMissingFileKeepFileCommandsDisabled() {
     settings.file = program.dir.File("gone.txt");
     program.WriteSettings(settings);
     program.prompter.ExpectError("Plik danych \n" + settings.file + "\nnie został znaleziony!");
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     QVERIFY(program.started);
     QCOMPARE(program.GridRows(), 0);
     for (const char* item : kFileCommands) QVERIFY2(!program.Enabled(item), item);
@@ -183,16 +184,16 @@ void MainWindowTest::closingWithUnsavedDataAsksAndCancelKeepsTheWindow() {
     settings.call = "SP5ABC";
     settings.file = program.WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
     program.WriteSettings(settings);
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     form.station().MarkModified();
     form.Refresh();
-    QCOMPARE(program.Panel("StatusBar2", 1), QString("Modyfikacja"));
+    QCOMPARE(program.Panel("fileBar", 1), QString("Modyfikacja"));
     RemoveFile(program.dir.File("zorva_rade.ini"));
 
     program.prompter.ExpectBox(
         Warning("Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel), Answer::Cancel);
-    form.MenuItem("Koniec1")->trigger();
+    form.MenuItem("quit")->trigger();
     QVERIFY(form.isVisible());
     // The settings were written before the question.
     QVERIFY(program.dir.Exists("zorva_rade.ini"));
@@ -207,7 +208,7 @@ void MainWindowTest::closingWithUnsavedDataAsksAndCancelKeepsTheWindow() {
 
 void MainWindowTest::closingUnchangedWritesTheSettingsAndCloses() {
     Program program;
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     QVERIFY(form.close());
     const SettingsRead written = ReadSettingsFile(program.dir.File("zorva_rade.ini"));
@@ -219,7 +220,7 @@ void MainWindowTest::closingUnchangedWritesTheSettingsAndCloses() {
 
 void MainWindowTest::windowWidthFollowsTheColumns() {
     Program program;
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     QCOMPARE(form.width(), 35 + 12 + 48 + 167 + 85 + 147 + 74 + 68 + 36);
     form.resize(1000, 300);
@@ -234,9 +235,9 @@ void MainWindowTest::windowWidthFollowsTheColumns() {
                         QPoint(5, 5));
     QCOMPARE(form.width(), 35 + 12 + 48 + 267 + 85 + 147 + 74 + 68 + 36);
     const int quarter = form.width() / 4;
-    QCOMPARE(form.findChild<PanelBar*>("StatusBar1")->PanelWidth(0), quarter);
-    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(0), 3 * quarter);
-    QCOMPARE(form.findChild<PanelBar*>("StatusBar2")->PanelWidth(2), form.width() / 8);
+    QCOMPARE(form.findChild<PanelBar*>("counterBar")->PanelWidth(0), quarter);
+    QCOMPARE(form.findChild<PanelBar*>("fileBar")->PanelWidth(0), 3 * quarter);
+    QCOMPARE(form.findChild<PanelBar*>("fileBar")->PanelWidth(2), form.width() / 8);
 }
 
 void MainWindowTest::oversizedSettingsStartWithinTheScreen() {
@@ -245,7 +246,7 @@ void MainWindowTest::oversizedSettingsStartWithinTheScreen() {
     settings.columnWidths[3] = 2147483647;
     settings.windowHeight = 2147483647;
     program.WriteSettings(settings);
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     QCOMPARE(form.station().appearance.columnWidths[3], kMaxColumnWidth);
     QVERIFY(form.height() <= QGuiApplication::primaryScreen()->availableGeometry().height());

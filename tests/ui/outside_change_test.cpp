@@ -16,7 +16,7 @@ const std::vector<Entity> kThree = {{"DL", "DL1XX", "2022-05-06", "QSL", ""},
                                     {"OH", "OH2BH", "2023-07-08", "QSL", ""},
                                     {"SP", "SP9OUT", "2023-07-09", "QSL", ""}};
 
-TForm1& StartOn(Program& program) {
+MainWindow& StartOn(Program& program) {
     Settings settings;
     settings.call = "SP5ABC";
     settings.file = program.WriteStation("sp5abc.txt", "SP5ABC", kOne);
@@ -35,13 +35,13 @@ class OutsideChangeTest : public QObject {
 
 void OutsideChangeTest::activationLoadsTheChangedFileAndSaysSo() {
     Program program;
-    TForm1& form = StartOn(program);
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  1/0"));
+    MainWindow& form = StartOn(program);
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  1/0"));
     program.WriteStation("sp5abc.txt", "SP5ABC", kTwo);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&form, &activate);
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  2/0"));
-    QCOMPARE(program.Panel("StatusBar2", 0), QString::fromUtf8(kReloadedNotice));
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  2/0"));
+    QCOMPARE(program.Panel("fileBar", 0), QString::fromUtf8(kReloadedNotice));
     QVERIFY(program.DialoguesAsScripted());
 }
 
@@ -50,9 +50,9 @@ void OutsideChangeTest::watcherFollowsTheFileAcrossReplacements() {
     Program program;
     StartOn(program);
     program.WriteStation("sp5abc.txt", "SP5ABC", kTwo);
-    QTRY_COMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  2/0"));
+    QTRY_COMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  2/0"));
     program.WriteStation("sp5abc.txt", "SP5ABC", kThree);
-    QTRY_COMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/0"));
+    QTRY_COMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  3/0"));
     QVERIFY(program.DialoguesAsScripted());
 }
 

@@ -13,11 +13,11 @@
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
+#include "main_window.h"
 #include "panel_bar.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 #include "test_rows.h"
-#include "zorva_user.h"
 
 namespace zorva::ui_test {
 
@@ -63,9 +63,9 @@ class Program {
         WriteSettingsFile(dir.File("zorva_rade.ini"), settings);
     }
 
-    TForm1& Start() {
-        form = std::make_unique<TForm1>(prompter, clock, dir.Path());
-        started = form->FormCreate();
+    MainWindow& Start() {
+        form = std::make_unique<MainWindow>(prompter, clock, dir.Path());
+        started = form->Start();
         return *form;
     }
 
@@ -85,7 +85,7 @@ class Program {
     TempDir dir;
     ScriptedPrompter prompter;
     FixedClock clock;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     bool started = false;
 };
 

@@ -13,14 +13,14 @@ class QPushButton;
 
 namespace zorva {
 
-class TForm1;
+class MainWindow;
 
 // "Zarządzanie bazą podmiotów": the lines of dxcc_adif.kvt beside the entity
 // fields. Handlers forward to the EntityEditor and then show its state.
-class TFPodmioty : public QDialog {
+class EntityDatabaseWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TFPodmioty(TForm1& mainWindow);
+    explicit EntityDatabaseWindow(MainWindow& mainWindow);
 
     // Loads the list and shows the window modally; nothing when the file is missing.
     void Run();
@@ -41,16 +41,16 @@ class TFPodmioty : public QDialog {
     QPushButton* Button4() const { return Button4_; }
 
   public slots:
-    void ListBox1Click();
-    void Button1Click();  // "Szukaj wg ADIF"
-    void Button2Click();  // "Nowy podmiot"
-    void Button3Click();  // "Zapisz zmiany"
-    void Button4Click();  // "Powrót"
-    void Edit1Exit();
-    void Edit1Change(const QString& text);
-    void Edit2Change(const QString& text);
-    void Edit3Change(const QString& text);
-    void CheckBox1Click(bool checked);
+    void lineChosen();
+    void searchByAdif();  // "Szukaj wg ADIF"
+    void newEntity();     // "Nowy podmiot"
+    void saveChanges();   // "Zapisz zmiany"
+    void goBack();        // "Powrót"
+    void leaveNumberField();
+    void numberTyped(const QString& text);
+    void prefixTyped(const QString& text);
+    void nameTyped(const QString& text);
+    void deletedToggled(bool checked);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,7 +66,7 @@ class TFPodmioty : public QDialog {
     void ApplyFocus();
     void AfterSave();
 
-    TForm1& main_;
+    MainWindow& main_;
     EntityEditor editor_;
     QListWidget* ListBox1_ = nullptr;
     QGroupBox* GroupBox1_ = nullptr;

@@ -1,4 +1,4 @@
-#include "podmioty.h"
+#include "entity_database_window.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -12,7 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "zorva_user.h"
+#include "main_window.h"
 
 namespace zorva {
 namespace {
@@ -45,11 +45,11 @@ void KeepTyping(QLineEdit* field, const std::string& text) {
 
 }  // namespace
 
-TFPodmioty::TFPodmioty(TForm1& mainWindow)
+EntityDatabaseWindow::EntityDatabaseWindow(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(mainWindow),
       editor_(mainWindow.station()) {
-    setObjectName("FPodmioty");
+    setObjectName("entityDatabaseWindow");
     setWindowTitle(QString::fromUtf8(kEditorCaption));
     setModal(true);
     BuildList();
@@ -87,7 +87,7 @@ TFPodmioty::TFPodmioty(TForm1& mainWindow)
     layout->addLayout(counterRow);
 }
 
-void TFPodmioty::BuildList() {
+void EntityDatabaseWindow::BuildList() {
     ListBox1_ = new QListWidget(this);
     ListBox1_->setObjectName("ListBox1");
     ListBox1_->setFont(FixedPitchFont(10));
@@ -98,14 +98,14 @@ void TFPodmioty::BuildList() {
     // Selection, not the current row: a list taking the focus makes a row current
     // without choosing it.
     connect(ListBox1_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!filling_) ListBox1Click();
+        if (!filling_) lineChosen();
     });
     connect(ListBox1_, &QListWidget::itemClicked, this, [this] {
-        if (!filling_) ListBox1Click();
+        if (!filling_) lineChosen();
     });
 }
 
-void TFPodmioty::BuildFields() {
+void EntityDatabaseWindow::BuildFields() {
     GroupBox1_ = new QGroupBox("Dane Podmiotu", this);
     GroupBox1_->setObjectName("GroupBox1");
     const QFont fieldFont = FixedPitchFont(10);
@@ -139,37 +139,37 @@ void TFPodmioty::BuildFields() {
     grid->addWidget(new QLabel("Nazwa podmiotu", GroupBox1_), 2, 0, 1, 3);
     grid->addWidget(Edit3_, 3, 0, 1, 3);
 
-    connect(Edit1_, &QLineEdit::textEdited, this, &TFPodmioty::Edit1Change);
-    connect(Edit2_, &QLineEdit::textEdited, this, &TFPodmioty::Edit2Change);
-    connect(Edit3_, &QLineEdit::textEdited, this, &TFPodmioty::Edit3Change);
-    connect(CheckBox1_, &QCheckBox::clicked, this, &TFPodmioty::CheckBox1Click);
+    connect(Edit1_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::numberTyped);
+    connect(Edit2_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::prefixTyped);
+    connect(Edit3_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::nameTyped);
+    connect(CheckBox1_, &QCheckBox::clicked, this, &EntityDatabaseWindow::deletedToggled);
 }
 
-void TFPodmioty::BuildButtons() {
+void EntityDatabaseWindow::BuildButtons() {
     Button1_ = MakeButton(this, "Button1", "Szukaj wg ADIF");
     Button2_ = MakeButton(this, "Button2", "Nowy podmiot");
     Button3_ = MakeButton(this, "Button3", "Zapisz zmiany");
     Button4_ = MakeButton(this, "Button4", "Powrót");
-    connect(Button1_, &QPushButton::clicked, this, &TFPodmioty::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TFPodmioty::Button2Click);
-    connect(Button3_, &QPushButton::clicked, this, &TFPodmioty::Button3Click);
-    connect(Button4_, &QPushButton::clicked, this, &TFPodmioty::Button4Click);
+    connect(Button1_, &QPushButton::clicked, this, &EntityDatabaseWindow::searchByAdif);
+    connect(Button2_, &QPushButton::clicked, this, &EntityDatabaseWindow::newEntity);
+    connect(Button3_, &QPushButton::clicked, this, &EntityDatabaseWindow::saveChanges);
+    connect(Button4_, &QPushButton::clicked, this, &EntityDatabaseWindow::goBack);
 }
 
-void TFPodmioty::Run() {
+void EntityDatabaseWindow::Run() {
     if (!Prepare()) return;
     move(main_.frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
 }
 
-bool TFPodmioty::Prepare() {
+bool EntityDatabaseWindow::Prepare() {
     if (!editor_.Open()) return false;
     ShowState();
     adjustSize();
     return true;
 }
 
-void TFPodmioty::ShowState() {
+void EntityDatabaseWindow::ShowState() {
     filling_ = true;
     const auto& lines = editor_.Lines();
     bool same = ListBox1_->count() == static_cast<int>(lines.size());
@@ -186,7 +186,7 @@ void TFPodmioty::ShowState() {
     ApplyFocus();
 }
 
-void TFPodmioty::ShowSelection() {
+void EntityDatabaseWindow::ShowSelection() {
     const int selected = editor_.SelectedLine();
     if (selected < 0) {
         ListBox1_->setCurrentRow(-1);
@@ -197,7 +197,7 @@ void TFPodmioty::ShowSelection() {
     ListBox1_->scrollToItem(ListBox1_->item(selected));
 }
 
-void TFPodmioty::ShowFields() {
+void EntityDatabaseWindow::ShowFields() {
     const bool wasFilling = std::exchange(filling_, true);
     Edit1_->setText(Q(editor_.Number()));
     Edit2_->setText(Q(editor_.Prefix()));
@@ -208,7 +208,7 @@ void TFPodmioty::ShowFields() {
     filling_ = wasFilling;
 }
 
-void TFPodmioty::ApplyFocus() {
+void EntityDatabaseWindow::ApplyFocus() {
     switch (editor_.TakeFocus()) {
         case EditorField::Number:
             Edit1_->setFocus(Qt::OtherFocusReason);
@@ -227,7 +227,7 @@ void TFPodmioty::ApplyFocus() {
     }
 }
 
-void TFPodmioty::ListBox1Click() {
+void EntityDatabaseWindow::lineChosen() {
     const QList<QListWidgetItem*> chosen = ListBox1_->selectedItems();
     editor_.SelectLine(chosen.isEmpty() ? -1 : ListBox1_->row(chosen.first()));
     filling_ = true;
@@ -235,22 +235,22 @@ void TFPodmioty::ListBox1Click() {
     filling_ = false;
 }
 
-void TFPodmioty::Button1Click() {
+void EntityDatabaseWindow::searchByAdif() {
     editor_.SearchByAdif();
     ShowState();
 }
 
-void TFPodmioty::Button2Click() {
+void EntityDatabaseWindow::newEntity() {
     editor_.NewEntity();
     ShowState();
 }
 
-void TFPodmioty::Button3Click() {
+void EntityDatabaseWindow::saveChanges() {
     if (editor_.Save()) main_.Refresh();
     ShowState();
 }
 
-void TFPodmioty::Button4Click() {
+void EntityDatabaseWindow::goBack() {
     const bool typed = editor_.HasUnsavedTyping();
     if (!editor_.Close()) {
         ShowState();
@@ -260,35 +260,36 @@ void TFPodmioty::Button4Click() {
     accept();
 }
 
-void TFPodmioty::Edit1Exit() {
+void EntityDatabaseWindow::leaveNumberField() {
     if (editor_.LeaveNumberField()) ShowState();
 }
 
-void TFPodmioty::Edit1Change(const QString& text) {
+void EntityDatabaseWindow::numberTyped(const QString& text) {
     editor_.TypeNumber(text.toStdString());
     KeepTyping(Edit1_, editor_.Number());
 }
 
-void TFPodmioty::Edit2Change(const QString& text) {
+void EntityDatabaseWindow::prefixTyped(const QString& text) {
     editor_.TypePrefix(text.toStdString());
     KeepTyping(Edit2_, editor_.Prefix());
 }
 
-void TFPodmioty::Edit3Change(const QString& text) {
+void EntityDatabaseWindow::nameTyped(const QString& text) {
     editor_.TypeName(text.toStdString());
     KeepTyping(Edit3_, editor_.Name());
 }
 
-void TFPodmioty::CheckBox1Click(bool checked) {
+void EntityDatabaseWindow::deletedToggled(bool checked) {
     editor_.SetDeleted(checked);
 }
 
-bool TFPodmioty::eventFilter(QObject* watched, QEvent* event) {
+bool EntityDatabaseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1_ && event->type() == QEvent::FocusOut && isVisible()) {
         // Only a move to another control of this window leaves the field;
         // a message box or another window taking the focus does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Edit1Exit();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            leaveNumberField();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,5 +1,5 @@
 // The import window over the main window of a station of all shipped entities.
-#include "Unit7.h"
+#include "import_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,17 +19,17 @@ using namespace zorva::ui_test;
 
 namespace {
 
-TForm1& StartStation(Program& program, const std::vector<Entity>& confirmed = {}) {
+MainWindow& StartStation(Program& program, const std::vector<Entity>& confirmed = {}) {
     Settings settings;
     settings.call = "SP9XYZ";
     settings.file = program.WriteStation("sp9xyz.txt", "SP9XYZ", confirmed);
     program.WriteSettings(settings);
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     return form;
 }
 
-const EntityRow& TableRow(const TForm1& form, const std::string& adif) {
+const EntityRow& TableRow(const MainWindow& form, const std::string& adif) {
     return form.station().table.Row(form.station().table.FindAdif(adif));
 }
 
@@ -39,7 +39,7 @@ void Tick(QAbstractButton* button) {
 }
 
 // Runs `drive` once the window's modal loop has started, then closes it if still open.
-void WhenShown(TForm7& window, const std::function<void()>& drive, bool* ran) {
+void WhenShown(ImportWindow& window, const std::function<void()>& drive, bool* ran) {
     QTimer::singleShot(0, &window, [&window, drive, ran] {
         *ran = true;
         drive();
@@ -54,7 +54,7 @@ MessageBox ContinueQuestion() {
 
 }  // namespace
 
-class Unit7Test : public QObject {
+class ImportWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void controlsStartAsDesigned();
@@ -65,10 +65,10 @@ class Unit7Test : public QObject {
     void wybierzSelectsTheSourceOfTheChosenFile();
 };
 
-void Unit7Test::controlsStartAsDesigned() {
+void ImportWindowTest::controlsStartAsDesigned() {
     Program program;
-    TForm1& form = StartStation(program);
-    TForm7 window(form);
+    MainWindow& form = StartStation(program);
+    ImportWindow window(form);
     QCOMPARE(window.windowTitle(), QString("Importowanie danych z pliku ADIF"));
     QVERIFY(window.Edit1()->text().isEmpty());
     QCOMPARE(window.Button1()->text(), QString("Wybierz"));
@@ -89,10 +89,10 @@ void Unit7Test::controlsStartAsDesigned() {
     QCOMPARE(window.ProgressBar1()->maximum(), 100);
 }
 
-void Unit7Test::extractBoxesExcludeEachOther() {
+void ImportWindowTest::extractBoxesExcludeEachOther() {
     Program program;
-    TForm1& form = StartStation(program);
-    TForm7 window(form);
+    MainWindow& form = StartStation(program);
+    ImportWindow window(form);
     window.show();
     Tick(window.CheckBox1());
     QVERIFY(window.CheckBox1()->isChecked());
@@ -104,9 +104,9 @@ void Unit7Test::extractBoxesExcludeEachOther() {
     QVERIFY(!window.CheckBox1()->isChecked());
 }
 
-void Unit7Test::seriesOfTwoFilesYesThenNo() {
+void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
     Program program;
-    TForm1& form = StartStation(program, {{"DL", "DL1OLD", "2000-01-01", "QSL", ""}});
+    MainWindow& form = StartStation(program, {{"DL", "DL1OLD", "2000-01-01", "QSL", ""}});
     program.dir.Write(
         "log.adi",
         "Log\r\n<EOH>\r\n<CALL:4>K1AA<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291<EOR>\r\n"
@@ -115,7 +115,7 @@ void Unit7Test::seriesOfTwoFilesYesThenNo() {
                       "LoTW report<eoh>\r\n<call:5>dl2new<qso_date:8:d>20230303<qsl_rcvd:1:s>y"
                       "<dxcc:3>230<eor>\r\n<call:4>ea6a<lotw_qsl_rcvd:1>Y<dxcc:2>21<eor>\r\n"
                       "<APP_LoTW_EOF>\r\n");
-    TForm7 window(form);
+    ImportWindow window(form);
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes)
         .ExpectBox(ContinueQuestion(), Answer::No)
         .ExpectBox({kImportDone, "Komunikat", Icon::Information, Buttons::Ok, {}});
@@ -146,9 +146,9 @@ void Unit7Test::seriesOfTwoFilesYesThenNo() {
     QCOMPARE(TableRow(form, "230").confirmation, std::string("QSL"));
     QCOMPARE(TableRow(form, " 21").call, std::string("EA6A"));
     QCOMPARE(TableRow(form, " 21").confirmation, std::string("LoTW"));
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  1/2"));
-    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  3/3"));
-    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  1/2"));
+    QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  3/3"));
+    QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
     QCOMPARE(form.station().viewMode, ViewMode::AllEntities);
     QCOMPARE(program.GridRows(), form.station().table.Count());
     QCOMPARE(QString::fromStdString(program.dir.Read("bledy_dxcc.txt")),
@@ -165,11 +165,11 @@ void Unit7Test::seriesOfTwoFilesYesThenNo() {
     QCOMPARE(window.Edit1()->text(), QString::fromStdString(program.dir.File("lotw.adi")));
 }
 
-void Unit7Test::powrotAfterYesLeavesSeriesEndUndone() {
+void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     program.dir.Write("log.adi", "<CALL:4>K1AA<QSL_RCVD:1>Y<DXCC:3>291<EOR>");
-    TForm7 window(form);
+    ImportWindow window(form);
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
     bool ran = false;
     WhenShown(
@@ -186,16 +186,16 @@ void Unit7Test::powrotAfterYesLeavesSeriesEndUndone() {
     QVERIFY(program.DialoguesAsScripted());
     QCOMPARE(TableRow(form, "291").call, std::string("K1AA"));
     QVERIFY(!program.dir.Exists("log_qsl.adi"));
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  0/0"));
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  0/0"));
 }
 
-void Unit7Test::progressBarShowsWhileReading() {
+void ImportWindowTest::progressBarShowsWhileReading() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     std::string log = "<EOH>";
     for (int i = 0; i < 20000; ++i) log += "<CALL:4>K1AA<QSL_RCVD:1>N<DXCC:3>291<EOR>\r\n";
     program.dir.Write("log.adi", log);
-    TForm7 window(form);
+    ImportWindow window(form);
     bool barSeenDuringQuestion = false;
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
     bool ran = false;
@@ -213,12 +213,12 @@ void Unit7Test::progressBarShowsWhileReading() {
     QVERIFY(window.ProgressBar1()->isHidden());
 }
 
-void Unit7Test::wybierzSelectsTheSourceOfTheChosenFile() {
+void ImportWindowTest::wybierzSelectsTheSourceOfTheChosenFile() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     program.dir.Write("report.adi", "ARRL Logbook of the World Status Report\r\n<eoh>\r\n");
     program.dir.Write("log.adi", "Log\r\n<PROGRAMID:5>Other<EOH>\r\n");
-    TForm7 window(form);
+    ImportWindow window(form);
     window.show();
     const FileChoice choice{kAdifFileFilter, "", ""};
     for (const auto& [name, lotw] : {std::pair{"report.adi", true}, std::pair{"log.adi", false}}) {
@@ -229,5 +229,5 @@ void Unit7Test::wybierzSelectsTheSourceOfTheChosenFile() {
     QVERIFY(program.DialoguesAsScripted());
 }
 
-QTEST_MAIN(Unit7Test)
-#include "Unit7_test.moc"
+QTEST_MAIN(ImportWindowTest)
+#include "import_window_test.moc"

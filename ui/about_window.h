@@ -26,10 +26,10 @@ std::string ProgramVersion();
 
 // "Informacja o programie": the picture, what the program is for, its version,
 // its maker with his e-mail and home page, and the system-information tool.
-class TForm5 : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
   public:
-    TForm5(Prompter& prompter, std::string programDir, QWidget* parent = nullptr);
+    AboutWindow(Prompter& prompter, std::string programDir, QWidget* parent = nullptr);
 
     // Shows the window modally, centred on its parent.
     void Run();
@@ -48,11 +48,11 @@ class TForm5 : public QDialog {
     QPushButton* Button2() const { return Button2_; }
 
   public slots:
-    void FormActivate();
-    void Label6Click();
-    void Label7Click();
-    void Button1Click();  // "Informacje o systemie"
-    void Button2Click();  // "Powrót"
+    void ShowVersion();
+    void mailAuthor();
+    void openHomePage();
+    void showSystemInformation();  // "Informacje o systemie"
+    void goBack();                 // "Powrót"
 
   protected:
     void showEvent(QShowEvent* event) override;

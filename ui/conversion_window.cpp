@@ -1,4 +1,4 @@
-#include "konwersja.h"
+#include "conversion_window.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,9 +12,10 @@
 
 namespace zorva {
 
-TFkonwersja::TFkonwersja(Station& station, const std::string& firstArgument, QWidget* parent)
+ConversionWindow::ConversionWindow(Station& station, const std::string& firstArgument,
+                                   QWidget* parent)
     : QDialog(parent), station_(station) {
-    setObjectName("Fkonwersja");
+    setObjectName("conversionWindow");
     setWindowTitle(QString::fromUtf8("Konwersja plików do nowej wersji ZORVA_Rade "));
     Label1_ = new QLabel(QString::fromUtf8("Plik do konwersji"), this);
     Edit1_ = new QLineEdit(this);
@@ -36,34 +37,34 @@ TFkonwersja::TFkonwersja(Station& station, const std::string& firstArgument, QWi
     layout->addWidget(Button1_, 1, 1);
     layout->addWidget(Button2_, 2, 0, Qt::AlignRight);
     layout->addWidget(Button3_, 2, 1);
-    connect(Button1_, &QPushButton::clicked, this, &TFkonwersja::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TFkonwersja::Button2Click);
-    connect(Button3_, &QPushButton::clicked, this, &TFkonwersja::Button3Click);
+    connect(Button1_, &QPushButton::clicked, this, &ConversionWindow::chooseFile);
+    connect(Button2_, &QPushButton::clicked, this, &ConversionWindow::convert);
+    connect(Button3_, &QPushButton::clicked, this, &ConversionWindow::quit);
 
     template_ = LoadConversionTemplate(station_.ProgramDir(), station_.prompter);
     if (template_.readWhole && !firstArgument.empty())
         Edit1_->setText(QString::fromStdString(firstArgument));
 }
 
-void TFkonwersja::Button1Click() {
+void ConversionWindow::chooseFile() {
     FileChoice choice{"Pliki tekstowe |*.txt|Wszystkie pliki|*.*", {}, {}};
     if (auto chosen = station_.prompter.ChooseOpenFile(choice))
         Edit1_->setText(QString::fromStdString(*chosen));
 }
 
-void TFkonwersja::Button2Click() {
+void ConversionWindow::convert() {
     bool written = ConvertOldStationFile(Edit1_->text().toStdString(), template_, station_.prompter,
                                          station_.clock);
     station_.conversionFailed = !written;
 }
 
-void TFkonwersja::Button3Click() {
+void ConversionWindow::quit() {
     QCoreApplication::quit();
 }
 
-bool TFkonwersja::eventFilter(QObject* watched, QEvent* event) {
+bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1_ && event->type() == QEvent::MouseButtonDblClick) {
-        Button1Click();
+        chooseFile();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -1,4 +1,4 @@
-#include "zorva_user.h"
+#include "main_window.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -17,24 +17,24 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "Unit4.h"
-#include "Unit6.h"
-#include "Unit7.h"
-#include "Unit8.h"
+#include "about_window.h"
+#include "entity_database_window.h"
 #include "entity_grid_model.h"
 #include "entry/verification.h"
+#include "entry_dialog.h"
 #include "grid_cell_delegate.h"
 #include "help_file.h"
+#include "import_window.h"
 #include "lists/list_commands.h"
 #include "panel_bar.h"
-#include "podmioty.h"
 #include "print_dialogs.h"
+#include "row_height_dialog.h"
+#include "search_dialog.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
 #include "station/views.h"
 #include "station_file_watcher.h"
-#include "wprowadzanie_danych.h"
-#include "wysokosc_wierszy.h"
+#include "verification_date_dialog.h"
 
 namespace zorva {
 namespace {
@@ -48,23 +48,22 @@ constexpr int kCoolBarHeight = 30;
 struct ViewItem {
     ViewMode mode;
     const char* name;
-    void (TForm1::*handler)();
+    void (MainWindow::*handler)();
 };
 
 const ViewItem kViewItems[] = {
-    {ViewMode::AllEntities, "Wszystkiepodmioty1", &TForm1::Wszystkiepodmioty1Click},
-    {ViewMode::AllButVerified, "Wszystkiepodmiotybezzweryfikowanych1",
-     &TForm1::Wszystkiepodmiotybezzweryfikowanych1Click},
-    {ViewMode::ToVerify, "Podmiotydoweryfikacji1", &TForm1::Podmiotydoweryfikacji1Click},
-    {ViewMode::Verified, "Podmiotyzweryfikowane1", &TForm1::Podmiotyzweryfikowane1Click},
-    {ViewMode::Confirmed, "Podmiotypotwierdzone1", &TForm1::Podmiotypotwierdzone1Click},
-    {ViewMode::Unconfirmed, "Podmiotyniepotwierdzone1", &TForm1::Podmiotyniepotwierdzone1Click},
+    {ViewMode::AllEntities, "showAllEntities", &MainWindow::showAllEntities},
+    {ViewMode::AllButVerified, "showAllButVerified", &MainWindow::showAllButVerified},
+    {ViewMode::ToVerify, "showToVerify", &MainWindow::showToVerify},
+    {ViewMode::Verified, "showVerified", &MainWindow::showVerified},
+    {ViewMode::Confirmed, "showConfirmed", &MainWindow::showConfirmed},
+    {ViewMode::Unconfirmed, "showUnconfirmed", &MainWindow::showUnconfirmed},
 };
 
 // The items that need an open station file.
 const char* const kFileCommands[] = {
-    "Szukanie1",   "Zapisz1", "Zapiszjako1",      "Zapiszlistzweryf1", "Zapiszlistdoweryfikacji1",
-    "Drukowanie1", "Edycja1", "ImportujzDX4WIN1", "Weryfikacja1",      "Widok1"};
+    "openSearch", "saveStation",       "saveStationAs", "saveVerifiedList", "saveToVerifyList",
+    "printMenu",  "editCurrentEntity", "importData",    "verificationMenu", "viewMenu"};
 
 // "Fixedsys" where it exists, else the system's fixed-pitch face.
 QString PreferredFontFace() {
@@ -75,34 +74,35 @@ QString PreferredFontFace() {
 
 }  // namespace
 
-TForm1::TForm1(Prompter& prompter, const Clock& clock, std::string programDir, QWidget* parent)
+MainWindow::MainWindow(Prompter& prompter, const Clock& clock, std::string programDir,
+                       QWidget* parent)
     : QMainWindow(parent), station_(prompter, clock, std::move(programDir)) {
-    setObjectName("Form1");
+    setObjectName("mainWindow");
     setWindowTitle(Q(station_.texts.caption));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    BuildCoolBar(central);
+    BuildViewBar(central);
     BuildGrid(central);
-    StatusBar2_ = new PanelBar(3, Qt::AlignLeft, central);
-    StatusBar2_->setObjectName("StatusBar2");
-    StatusBar1_ = new PanelBar(4, Qt::AlignHCenter, central);
-    StatusBar1_->setObjectName("StatusBar1");
-    layout->addWidget(StatusBar2_);
-    layout->addWidget(StatusBar1_);
+    fileBar_ = new PanelBar(3, Qt::AlignLeft, central);
+    fileBar_->setObjectName("fileBar");
+    counterBar_ = new PanelBar(4, Qt::AlignHCenter, central);
+    counterBar_->setObjectName("counterBar");
+    layout->addWidget(fileBar_);
+    layout->addWidget(counterBar_);
     setCentralWidget(central);
     BuildMenus();
     watcher_ = new StationFileWatcher(this);
-    connect(watcher_, &StationFileWatcher::Changed, this, &TForm1::CheckOutsideChange);
+    connect(watcher_, &StationFileWatcher::Changed, this, &MainWindow::CheckOutsideChange);
     resize(station_.appearance.windowWidth, station_.appearance.windowHeight);
     Refresh();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption,
-                         void (TForm1::*handler)()) {
+QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption,
+                             void (MainWindow::*handler)()) {
     QAction* item = menu->addAction(QString::fromUtf8(caption));
     item->setObjectName(name);
     connect(item, &QAction::triggered, this, handler);
@@ -110,7 +110,7 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption,
     return item;
 }
 
-void TForm1::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     auto submenu = [this](QWidget* owner, const char* name, const char* caption) {
         QMenu* menu = owner == menuBar()
@@ -121,31 +121,33 @@ void TForm1::BuildMenus() {
         items_[name] = menu->menuAction();
         return menu;
     };
-    auto command = [this, bar](const char* name, const char* caption, void (TForm1::*handler)()) {
+    auto command = [this, bar](const char* name, const char* caption,
+                               void (MainWindow::*handler)()) {
         QAction* item = bar->addAction(QString::fromUtf8(caption));
         item->setObjectName(name);
         connect(item, &QAction::triggered, this, handler);
         items_[name] = item;
     };
 
-    QMenu* plik = submenu(bar, "Plik1", "Plik");
-    AddItem(plik, "Nowy1", "Nowy", &TForm1::Nowy1Click);
+    QMenu* plik = submenu(bar, "fileMenu", "Plik");
+    AddItem(plik, "newStation", "Nowy", &MainWindow::newStation);
     plik->addSeparator();
-    AddItem(plik, "Otwrz1", "Otwórz", &TForm1::Otwrz1Click);
+    AddItem(plik, "openStation", "Otwórz", &MainWindow::openStation);
     plik->addSeparator();
-    AddItem(plik, "Zapisz1", "Zapisz                          Ctrl+S", &TForm1::Zapisz1Click);
-    AddItem(plik, "Zapiszjako1", "Zapisz jako..", &TForm1::Zapiszjako1Click);
-    AddItem(plik, "Zapiszlistzweryf1", "Zapisz listę podmiotów zweryfik.",
-            &TForm1::Zapiszlistzweryf1Click);
-    AddItem(plik, "ZapiszQSL", "Zapisz listę podmiotów potw. QSL", &TForm1::ZapiszQSLClick);
-    AddItem(plik, "ZapiszLoTW", "Zapisz listę podmiotów potw. LoTW", &TForm1::ZapiszLoTWClick);
+    AddItem(plik, "saveStation", "Zapisz                          Ctrl+S",
+            &MainWindow::saveStation);
+    AddItem(plik, "saveStationAs", "Zapisz jako..", &MainWindow::saveStationAs);
+    AddItem(plik, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
+            &MainWindow::saveVerifiedList);
+    AddItem(plik, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
+    AddItem(plik, "saveLotwList", "Zapisz listę podmiotów potw. LoTW", &MainWindow::saveLotwList);
     plik->addSeparator();
-    AddItem(plik, "Zarzdzaniebazpodmiotw1", "Zarządzanie bazą podmiotów",
-            &TForm1::Zarzdzaniebazpodmiotw1Click);
+    AddItem(plik, "openEntityDatabase", "Zarządzanie bazą podmiotów",
+            &MainWindow::openEntityDatabase);
     plik->addSeparator();
-    AddItem(plik, "Koniec1", "&Koniec", &TForm1::Koniec1Click);
+    AddItem(plik, "quit", "&Koniec", &MainWindow::quit);
 
-    QMenu* widok = submenu(bar, "Widok1", "Widok");
+    QMenu* widok = submenu(bar, "viewMenu", "Widok");
     viewGroup_ = new QActionGroup(this);
     viewGroup_->setExclusive(true);
     for (const ViewItem& view : kViewItems) {
@@ -155,143 +157,142 @@ void TForm1::BuildMenus() {
         viewItems_[view.mode] = item;
     }
     widok->addSeparator();
-    AddItem(widok, "bez_deleted_1", "Nie wyświetlaj podmiotów usuniętych",
-            &TForm1::bez_deleted_1Click)
+    AddItem(widok, "hideDeleted", "Nie wyświetlaj podmiotów usuniętych",
+            &MainWindow::toggleHideDeleted)
         ->setCheckable(true);
 
-    QMenu* drukowanie = submenu(bar, "Drukowanie1", "Drukowanie");
-    QMenu* normalne = submenu(drukowanie, "Normalne1", "Normalne..");
-    AddItem(normalne, "Kompletnalista1", "Kompletna lista", &TForm1::Kompletnalista1Click);
-    AddItem(normalne, "Listapodmiotwzweryfikowanych1", "Lista podmiotów zweryfikowanych",
-            &TForm1::Listapodmiotwzweryfikowanych1Click);
-    QMenu* uproszczone = submenu(drukowanie, "Uproszczone1", "Uproszczone..");
-    AddItem(uproszczone, "Kompletnalista2", "Kompletna lista", &TForm1::Kompletnalista2Click);
-    AddItem(uproszczone, "Listapodmiotwzweryfikowanych2", "Lista podmiotów zweryfikowanych",
-            &TForm1::Listapodmiotwzweryfikowanych2Click);
-    AddItem(uproszczone, "Listapodmiotwdoweryfikacji2", "Lista podmiotów do weryfikacji",
-            &TForm1::Listapodmiotwdoweryfikacji2Click);
-    AddItem(drukowanie, "Konfiguracjadrukarki1", "Konfiguracja drukarki",
-            &TForm1::Konfiguracjadrukarki1Click);
+    QMenu* drukowanie = submenu(bar, "printMenu", "Drukowanie");
+    QMenu* normalne = submenu(drukowanie, "normalPrintMenu", "Normalne..");
+    AddItem(normalne, "printNormalList", "Kompletna lista", &MainWindow::printNormalList);
+    AddItem(normalne, "printNormalVerifiedList", "Lista podmiotów zweryfikowanych",
+            &MainWindow::printNormalVerifiedList);
+    QMenu* uproszczone = submenu(drukowanie, "simplifiedPrintMenu", "Uproszczone..");
+    AddItem(uproszczone, "printSimplifiedList", "Kompletna lista",
+            &MainWindow::printSimplifiedList);
+    AddItem(uproszczone, "printSimplifiedVerifiedList", "Lista podmiotów zweryfikowanych",
+            &MainWindow::printSimplifiedVerifiedList);
+    AddItem(uproszczone, "printSimplifiedToVerifyList", "Lista podmiotów do weryfikacji",
+            &MainWindow::printSimplifiedToVerifyList);
+    AddItem(drukowanie, "setUpPrinter", "Konfiguracja drukarki", &MainWindow::setUpPrinter);
 
-    command("ImportujzDX4WIN1", "Import danych", &TForm1::ImportujzDX4WIN1Click);
+    command("importData", "Import danych", &MainWindow::importData);
 
-    QMenu* weryfikacja = submenu(bar, "Weryfikacja1", "Weryfikacja");
-    AddItem(weryfikacja, "Zapiszlistdoweryfikacji1", "Zapisz listę podmiotów do weryfikacji",
-            &TForm1::Zapiszlistdoweryfikacji1Click);
-    AddItem(weryfikacja, "Listapodmiotwdoweryfikacji1", "Drukuj listę podmiotów do weryfikacji",
-            &TForm1::Listapodmiotwdoweryfikacji1Click);
+    QMenu* weryfikacja = submenu(bar, "verificationMenu", "Weryfikacja");
+    AddItem(weryfikacja, "saveToVerifyList", "Zapisz listę podmiotów do weryfikacji",
+            &MainWindow::saveToVerifyList);
+    AddItem(weryfikacja, "printVerificationReport", "Drukuj listę podmiotów do weryfikacji",
+            &MainWindow::printVerificationReport);
     weryfikacja->addSeparator();
-    AddItem(weryfikacja, "Weryfikacjadanych1", "Weryfikacja danych",
-            &TForm1::Weryfikacjadanych1Click);
+    AddItem(weryfikacja, "verifyData", "Weryfikacja danych", &MainWindow::verifyData);
 
-    command("Edycja1", "Edycja", &TForm1::zorva1DblClick);
-    command("Szukanie1", "Szu&kanie", &TForm1::Szukanie1Click);
+    command("editCurrentEntity", "Edycja", &MainWindow::editCurrentEntity);
+    command("openSearch", "Szu&kanie", &MainWindow::openSearch);
 
-    QMenu* ustawienia = submenu(bar, "Ustawienia1", "Ustawienia");
-    QMenu* kolory = submenu(ustawienia, "Kolory1", "Kolory");
-    AddItem(kolory, "Kolortadlapodmiotwpotwierdzonych1", "Kolor tła dla podmiotów potwierdzonych",
-            &TForm1::Kolortadlapodmiotwpotwierdzonych1Click);
-    AddItem(kolory, "Kolortadlapodmiotwusunitych1", "Kolor tła dla podmiotów usuniętych",
-            &TForm1::Kolortadlapodmiotwusunitych1Click);
-    AddItem(kolory, "Kolortadlapodmiotwzweryfikowanych1", "Kolor tła dla podmiotów zweryfikowanych",
-            &TForm1::Kolortadlapodmiotwzweryfikowanych1Click);
-    AddItem(kolory, "Kolortadlapodmiotwpozostaych1", "Kolor tła dla podmiotów pozostałych",
-            &TForm1::Kolortadlapodmiotwpozostaych1Click);
-    AddItem(ustawienia, "Czcionka1", "Czcionka", &TForm1::Czcionka1Click);
+    QMenu* ustawienia = submenu(bar, "settingsMenu", "Ustawienia");
+    QMenu* kolory = submenu(ustawienia, "coloursMenu", "Kolory");
+    AddItem(kolory, "chooseConfirmedColour", "Kolor tła dla podmiotów potwierdzonych",
+            &MainWindow::chooseConfirmedColour);
+    AddItem(kolory, "chooseDeletedColour", "Kolor tła dla podmiotów usuniętych",
+            &MainWindow::chooseDeletedColour);
+    AddItem(kolory, "chooseVerifiedColour", "Kolor tła dla podmiotów zweryfikowanych",
+            &MainWindow::chooseVerifiedColour);
+    AddItem(kolory, "chooseOtherColour", "Kolor tła dla podmiotów pozostałych",
+            &MainWindow::chooseOtherColour);
+    AddItem(ustawienia, "chooseFont", "Czcionka", &MainWindow::chooseFont);
 
-    QMenu* pomoc = submenu(bar, "Pomoc1", "Pomoc");
-    AddItem(pomoc, "Plikpomocy1", "Plik pomocy", &TForm1::Plikpomocy1Click);
-    AddItem(pomoc, "Oprogramie1", "O programie..", &TForm1::Oprogramie1Click);
+    QMenu* pomoc = submenu(bar, "helpMenu", "Pomoc");
+    AddItem(pomoc, "openHelp", "Plik pomocy", &MainWindow::openHelp);
+    AddItem(pomoc, "showAbout", "O programie..", &MainWindow::showAbout);
 
     gridPopup_ = new QMenu(this);
-    gridPopup_->setObjectName("PopupMenu1");
-    items_["PopupMenu1"] = gridPopup_->menuAction();
-    AddItem(gridPopup_, "Wysoko1", "Wysokość wierszy", &TForm1::Wysoko1Click);
+    gridPopup_->setObjectName("gridPopupMenu");
+    items_["gridPopupMenu"] = gridPopup_->menuAction();
+    AddItem(gridPopup_, "setRowHeight", "Wysokość wierszy", &MainWindow::setRowHeight);
 }
 
-void TForm1::BuildCoolBar(QWidget* parent) {
-    auto* coolBar = new QFrame(parent);
-    coolBar->setObjectName("CoolBar1");
-    coolBar->setFixedHeight(kCoolBarHeight);
-    coolBar->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    auto* row = new QHBoxLayout(coolBar);
+void MainWindow::BuildViewBar(QWidget* parent) {
+    auto* viewBar = new QFrame(parent);
+    viewBar->setObjectName("viewBar");
+    viewBar->setFixedHeight(kCoolBarHeight);
+    viewBar->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* row = new QHBoxLayout(viewBar);
     row->setContentsMargins(6, 0, 6, 0);
-    auto label = [coolBar](const char* name) {
-        auto* l = new QLabel(coolBar);
+    auto label = [viewBar](const char* name) {
+        auto* l = new QLabel(viewBar);
         l->setObjectName(name);
         l->setTextFormat(Qt::PlainText);
         return l;
     };
-    Label4_ = label("Label4");
-    Label4_->setText("Widok: ");
-    Label5_ = label("Label5");
-    QFont viewFont = Label5_->font();
+    viewCaptionLabel_ = label("viewCaption");
+    viewCaptionLabel_->setText("Widok: ");
+    viewLabel_ = label("viewName");
+    QFont viewFont = viewLabel_->font();
     viewFont.setBold(true);
-    Label5_->setFont(viewFont);
-    Label5_->setStyleSheet("color: navy;");
-    Label1_ = label("Label1");
-    Label3_ = label("Label3");
+    viewLabel_->setFont(viewFont);
+    viewLabel_->setStyleSheet("color: navy;");
+    prefixHintLabel_ = label("prefixHint");
+    prefixLabel_ = label("typedPrefix");
     QFont prefixFont("Arial");
     prefixFont.setPixelSize(19);
     prefixFont.setBold(true);
-    Label3_->setFont(prefixFont);
-    Label3_->setStyleSheet("color: red;");
-    row->addWidget(Label4_);
-    row->addWidget(Label5_);
+    prefixLabel_->setFont(prefixFont);
+    prefixLabel_->setStyleSheet("color: red;");
+    row->addWidget(viewCaptionLabel_);
+    row->addWidget(viewLabel_);
     row->addSpacing(24);
-    row->addWidget(Label1_);
+    row->addWidget(prefixHintLabel_);
     row->addSpacing(8);
-    row->addWidget(Label3_);
+    row->addWidget(prefixLabel_);
     row->addStretch(1);
-    parent->layout()->addWidget(coolBar);
+    parent->layout()->addWidget(viewBar);
 }
 
-void TForm1::BuildGrid(QWidget* parent) {
-    zorva1_ = new QTableView(parent);
-    zorva1_->setObjectName("zorva1");
+void MainWindow::BuildGrid(QWidget* parent) {
+    grid_ = new QTableView(parent);
+    grid_->setObjectName("grid");
     model_ = new EntityGridModel(station_, this);
-    zorva1_->setModel(model_);
-    zorva1_->setItemDelegate(new GridCellDelegate(zorva1_));
-    zorva1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    zorva1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    zorva1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    zorva1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    zorva1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    zorva1_->setShowGrid(true);
-    zorva1_->setWordWrap(false);
-    zorva1_->setTabKeyNavigation(false);
-    zorva1_->verticalHeader()->hide();
-    zorva1_->verticalHeader()->setMinimumSectionSize(kMinRowHeight);
-    zorva1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    QHeaderView* titles = zorva1_->horizontalHeader();
+    grid_->setModel(model_);
+    grid_->setItemDelegate(new GridCellDelegate(grid_));
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->setShowGrid(true);
+    grid_->setWordWrap(false);
+    grid_->setTabKeyNavigation(false);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setMinimumSectionSize(kMinRowHeight);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView* titles = grid_->horizontalHeader();
     titles->setSectionsClickable(false);
     titles->setHighlightSections(false);
     titles->setStretchLastSection(false);
     titles->setMinimumSectionSize(1);
     titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    zorva1_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(zorva1_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { gridPopup_->popup(zorva1_->viewport()->mapToGlobal(at)); });
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { gridPopup_->popup(grid_->viewport()->mapToGlobal(at)); });
     connect(titles, &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { ColumnResized(column, width); });
-    connect(zorva1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
                 if (now.isValid()) CurrentCellChanged(now.row() + 1, now.column());
             });
-    zorva1_->installEventFilter(this);
-    zorva1_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
+    grid_->viewport()->installEventFilter(this);
     titles->viewport()->installEventFilter(this);
-    parent->layout()->addWidget(zorva1_);
+    parent->layout()->addWidget(grid_);
 }
 
-QAction* TForm1::MenuItem(const QString& name) const {
+QAction* MainWindow::MenuItem(const QString& name) const {
     auto found = items_.find(name);
     return found == items_.end() ? nullptr : found->second;
 }
 
 // --- start-up, activation, size, closing ---
 
-bool TForm1::FormCreate() {
+bool MainWindow::Start() {
     if (!station_.FormCreate()) return false;
     const Appearance& look = station_.appearance;
     resize(look.windowWidth, look.windowHeight);
@@ -306,8 +307,8 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-void TForm1::FormActivate() {
-    zorva1_->setFocus();
+void MainWindow::FocusFirstRow() {
+    grid_->setFocus();
     if (station_.grid.DataRowCount() >= 1) {
         station_.SelectRow(1);
         station_.grid.currentColumn = 1;
@@ -315,27 +316,27 @@ void TForm1::FormActivate() {
     Refresh();
 }
 
-void TForm1::FormCanResize() {
+void MainWindow::FitToColumns() {
     const int width =
         std::max(kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths));
     setMinimumHeight(kMinWindowHeight);
     if (minimumWidth() != width || maximumWidth() != width) setFixedWidth(width);
     const int quarter = this->width() / 4;
-    for (int i = 0; i < 4; ++i) StatusBar1_->SetPanelWidth(i, quarter);
-    StatusBar2_->SetPanelWidth(0, 3 * quarter);
-    StatusBar2_->SetPanelWidth(1, this->width() / 8);
-    StatusBar2_->SetPanelWidth(2, this->width() / 8);
+    for (int i = 0; i < 4; ++i) counterBar_->SetPanelWidth(i, quarter);
+    fileBar_->SetPanelWidth(0, 3 * quarter);
+    fileBar_->SetPanelWidth(1, this->width() / 8);
+    fileBar_->SetPanelWidth(2, this->width() / 8);
 }
 
-bool TForm1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        FormActivate();
+        FocusFirstRow();
         CheckOutsideChange();
     }
     return QMainWindow::event(event);
 }
 
-void TForm1::CheckOutsideChange() {
+void MainWindow::CheckOutsideChange() {
     // Not in the middle of another dialogue: a question of its own would nest in it.
     if (checkingOutside_ || QApplication::activeModalWidget()) return;
     checkingOutside_ = true;
@@ -351,12 +352,12 @@ void TForm1::CheckOutsideChange() {
     Refresh();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormCanResize();
+    FitToColumns();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (station_.FormCloseQuery(width(), height())) {
         event->accept();
     } else {
@@ -367,23 +368,23 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 // --- drawing the state ---
 
-void TForm1::Refresh() {
+void MainWindow::Refresh() {
     const MainWindowTexts& texts = station_.texts;
     setWindowTitle(Q(texts.caption));
-    Label5_->setText(Q(texts.label5));
-    Label1_->setText(Q(texts.label1));
-    Label1_->setEnabled(texts.label1Enabled);
-    Label3_->setText(Q(texts.label3));
+    viewLabel_->setText(Q(texts.label5));
+    prefixHintLabel_->setText(Q(texts.label1));
+    prefixHintLabel_->setEnabled(texts.label1Enabled);
+    prefixLabel_->setText(Q(texts.label3));
     for (int i = 0; i < 4; ++i)
-        StatusBar1_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
-    StatusBar2_->SetText(0, notice_.isEmpty() ? Q(texts.fileNamePanel) : notice_);
-    StatusBar2_->SetText(1, Q(texts.modifiedPanel));
-    StatusBar2_->SetText(2, Q(texts.sortPanel));
-    StatusBar2_->setToolTip(Q(texts.fileHint));
+        counterBar_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
+    fileBar_->SetText(0, notice_.isEmpty() ? Q(texts.fileNamePanel) : notice_);
+    fileBar_->SetText(1, Q(texts.modifiedPanel));
+    fileBar_->SetText(2, Q(texts.sortPanel));
+    fileBar_->setToolTip(Q(texts.fileHint));
     watcher_->Watch(station_.currentFileName);
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
     viewItems_.at(station_.viewMode)->setChecked(true);
-    items_.at("bez_deleted_1")->setChecked(station_.hideDeleted);
+    items_.at("hideDeleted")->setChecked(station_.hideDeleted);
 
     redrawing_ = true;
     if (model_->rowCount() != station_.grid.DataRowCount()) {
@@ -396,10 +397,10 @@ void TForm1::Refresh() {
     ApplyGridLook();
     ShowCurrentRow();
     redrawing_ = false;
-    FormCanResize();
+    FitToColumns();
 }
 
-void TForm1::ApplyGridLook() {
+void MainWindow::ApplyGridLook() {
     const Appearance& look = station_.appearance;
     QFont font(Q(look.fontName));
     font.setPointSize(std::max(1, look.fontSize));
@@ -408,29 +409,29 @@ void TForm1::ApplyGridLook() {
         chosenFont_->pointSize() == font.pointSize()) {
         font = *chosenFont_;
     }
-    if (zorva1_->font() != font) zorva1_->setFont(font);
-    zorva1_->verticalHeader()->setDefaultSectionSize(ClampRowHeight(look.rowHeight));
-    QHeaderView* titles = zorva1_->horizontalHeader();
+    if (grid_->font() != font) grid_->setFont(font);
+    grid_->verticalHeader()->setDefaultSectionSize(ClampRowHeight(look.rowHeight));
+    QHeaderView* titles = grid_->horizontalHeader();
     for (int c = 0; c < EntityRow::kFieldCount; ++c) {
         const int width = look.columnWidths[static_cast<size_t>(c)];
         if (titles->sectionSize(c) != width) titles->resizeSection(c, width);
     }
 }
 
-void TForm1::ShowCurrentRow() {
+void MainWindow::ShowCurrentRow() {
     const zorva::Grid& grid = station_.grid;
     if (grid.currentRow < 1 || grid.currentRow > grid.DataRowCount()) {
-        zorva1_->selectionModel()->clearCurrentIndex();
-        zorva1_->clearSelection();
+        grid_->selectionModel()->clearCurrentIndex();
+        grid_->clearSelection();
         return;
     }
     const QModelIndex current = model_->index(grid.currentRow - 1, std::max(0, grid.currentColumn));
-    zorva1_->selectionModel()->setCurrentIndex(
+    grid_->selectionModel()->setCurrentIndex(
         current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    zorva1_->scrollTo(current);
+    grid_->scrollTo(current);
 }
 
-void TForm1::CurrentCellChanged(int row, int column) {
+void MainWindow::CurrentCellChanged(int row, int column) {
     if (redrawing_) return;
     const int before = station_.grid.currentRow;
     station_.SelectRow(row);
@@ -438,34 +439,34 @@ void TForm1::CurrentCellChanged(int row, int column) {
     model_->CurrentRowMoved(before, row);
 }
 
-void TForm1::ColumnResized(int column, int width) {
+void MainWindow::ColumnResized(int column, int width) {
     if (redrawing_ || column < 0 || column >= EntityRow::kFieldCount) return;
     station_.appearance.columnWidths[static_cast<size_t>(column)] = width;
 }
 
 // --- the grid's keys and mouse ---
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    QHeaderView* titles = zorva1_->horizontalHeader();
-    if (watched == zorva1_ && event->type() == QEvent::KeyPress) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    QHeaderView* titles = grid_->horizontalHeader();
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        return zorva1KeyDown(key) || zorva1KeyPress(key);
+        return GridShortcutKey(key) || GridKeyPress(key);
     }
     auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (mouse && watched == zorva1_->viewport()) {
+    if (mouse && watched == grid_->viewport()) {
         switch (event->type()) {
             case QEvent::MouseButtonPress: {
                 const QPoint at = mouse->position().toPoint();
-                const int row = zorva1_->rowAt(at.y());
-                zorva1MouseDown(row < 0 ? -1 : row + 1, zorva1_->columnAt(at.x()));
+                const int row = grid_->rowAt(at.y());
+                GridPressed(row < 0 ? -1 : row + 1, grid_->columnAt(at.x()));
                 break;
             }
             case QEvent::MouseButtonRelease:
-                zorva1MouseUp();
+                GridReleased();
                 break;
             case QEvent::MouseButtonDblClick:
                 if (mouse->button() == Qt::LeftButton) {
-                    zorva1DblClick();
+                    editCurrentEntity();
                     return true;
                 }
                 break;
@@ -482,26 +483,26 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             const int left = column < 0 ? 0 : titles->sectionViewportPosition(column);
             const int right = column < 0 ? 0 : left + titles->sectionSize(column);
             const bool onBorder = column >= 0 && (x - left < grip || right - x <= grip);
-            zorva1MouseDown(0, onBorder ? -1 : column);
+            GridPressed(0, onBorder ? -1 : column);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            zorva1MouseUp();
+            GridReleased();
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::zorva1MouseDown(int row, int column) {
+void MainWindow::GridPressed(int row, int column) {
     station_.PressGrid(row, column);
     // The press selects its row as well; redrawing the old current row first would scroll to it.
     if (row > 0) station_.SelectRow(row);
     Refresh();
 }
 
-void TForm1::zorva1MouseUp() {
-    FormCanResize();
+void MainWindow::GridReleased() {
+    FitToColumns();
 }
 
-bool TForm1::zorva1KeyDown(QKeyEvent* key) {
+bool MainWindow::GridShortcutKey(QKeyEvent* key) {
     const bool ctrlAlone = key->modifiers() == Qt::ControlModifier;
     if (ctrlAlone && key->key() == Qt::Key_S) {
         station_.SaveFromGrid();
@@ -509,21 +510,21 @@ bool TForm1::zorva1KeyDown(QKeyEvent* key) {
         return true;
     }
     if (key->key() == Qt::Key_F1) {
-        Plikpomocy1Click();
+        openHelp();
         return true;
     }
     if (ctrlAlone && key->key() == Qt::Key_F) {
-        Szukanie1Click();
+        openSearch();
         return true;
     }
     return false;
 }
 
-bool TForm1::zorva1KeyPress(QKeyEvent* key) {
+bool MainWindow::GridKeyPress(QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         const bool edit = station_.PressGridEnter();
         Refresh();
-        if (edit) zorva1DblClick();
+        if (edit) editCurrentEntity();
         return true;
     }
     if (key->key() == Qt::Key_Escape) {
@@ -542,149 +543,149 @@ bool TForm1::zorva1KeyPress(QKeyEvent* key) {
 
 // --- Plik ---
 
-void TForm1::Nowy1Click() {
+void MainWindow::newStation() {
     station_.New();
     Refresh();
 }
 
-void TForm1::Otwrz1Click() {
+void MainWindow::openStation() {
     station_.Open();
     Refresh();
 }
 
-void TForm1::Zapisz1Click() {
+void MainWindow::saveStation() {
     station_.Save();
     Refresh();
 }
 
-void TForm1::Zapiszjako1Click() {
+void MainWindow::saveStationAs() {
     station_.SaveAs();
     Refresh();
 }
 
-void TForm1::Zapiszlistzweryf1Click() {
+void MainWindow::saveVerifiedList() {
     SaveVerifiedList(station_);
     Refresh();
 }
 
-void TForm1::ZapiszQSLClick() {
+void MainWindow::saveQslList() {
     SaveConfirmationList(station_, ConfirmationKind::Qsl);
 }
-void TForm1::ZapiszLoTWClick() {
+void MainWindow::saveLotwList() {
     SaveConfirmationList(station_, ConfirmationKind::Lotw);
 }
-void TForm1::Zarzdzaniebazpodmiotw1Click() {
-    if (FPodmioty) FPodmioty->Run();
+void MainWindow::openEntityDatabase() {
+    if (entityDatabaseWindow) entityDatabaseWindow->Run();
 }
 
-void TForm1::Koniec1Click() {
+void MainWindow::quit() {
     close();
 }
 
 // --- Widok ---
 
-void TForm1::Wszystkiepodmioty1Click() {
+void MainWindow::showAllEntities() {
     station_.ApplyView(ViewMode::AllEntities);
     Refresh();
 }
 
-void TForm1::Wszystkiepodmiotybezzweryfikowanych1Click() {
+void MainWindow::showAllButVerified() {
     station_.ApplyView(ViewMode::AllButVerified);
     Refresh();
 }
 
-void TForm1::Podmiotydoweryfikacji1Click() {
+void MainWindow::showToVerify() {
     station_.ApplyView(ViewMode::ToVerify);
     Refresh();
 }
 
-void TForm1::Podmiotyzweryfikowane1Click() {
+void MainWindow::showVerified() {
     station_.ApplyView(ViewMode::Verified);
     Refresh();
 }
 
-void TForm1::Podmiotypotwierdzone1Click() {
+void MainWindow::showConfirmed() {
     station_.ApplyView(ViewMode::Confirmed);
     Refresh();
 }
 
-void TForm1::Podmiotyniepotwierdzone1Click() {
+void MainWindow::showUnconfirmed() {
     station_.ApplyView(ViewMode::Unconfirmed);
     Refresh();
 }
 
-void TForm1::bez_deleted_1Click() {
+void MainWindow::toggleHideDeleted() {
     station_.ToggleHideDeleted();
     Refresh();
 }
 
 // --- Drukowanie, Import danych, Weryfikacja ---
 
-void TForm1::Kompletnalista1Click() {
+void MainWindow::printNormalList() {
     PrintDialogChooser printer(this);
     PrintNormalList(station_, printer.Chooser());
 }
 
-void TForm1::Listapodmiotwzweryfikowanych1Click() {
+void MainWindow::printNormalVerifiedList() {
     station_.printMode = PrintMode::Verified;
-    Kompletnalista1Click();
+    printNormalList();
 }
 
-void TForm1::Kompletnalista2Click() {
+void MainWindow::printSimplifiedList() {
     PrintDialogChooser printer(this);
     PrintSimplifiedList(station_, printer.Chooser());
 }
 
-void TForm1::Listapodmiotwzweryfikowanych2Click() {
+void MainWindow::printSimplifiedVerifiedList() {
     station_.printMode = PrintMode::Verified;
-    Kompletnalista2Click();
+    printSimplifiedList();
 }
 
-void TForm1::Listapodmiotwdoweryfikacji2Click() {
+void MainWindow::printSimplifiedToVerifyList() {
     station_.printMode = PrintMode::ToVerify;
-    Kompletnalista2Click();
+    printSimplifiedList();
 }
 
-void TForm1::Konfiguracjadrukarki1Click() {
+void MainWindow::setUpPrinter() {
     ShowPrinterSetup(this);
 }
-void TForm1::ImportujzDX4WIN1Click() {
-    if (!Form7) Form7 = new TForm7(*this);
-    Form7->Run();
+void MainWindow::importData() {
+    if (!importWindow) importWindow = new ImportWindow(*this);
+    importWindow->Run();
 }
-void TForm1::Zapiszlistdoweryfikacji1Click() {
+void MainWindow::saveToVerifyList() {
     SaveVerificationList(station_);
     Refresh();
 }
 
-void TForm1::Listapodmiotwdoweryfikacji1Click() {
+void MainWindow::printVerificationReport() {
     PrintDialogChooser printer(this);
     PrintVerificationReport(station_, printer.Chooser());
 }
-void TForm1::Weryfikacjadanych1Click() {
+void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);
     if (!today) return;
     repaint();
-    if (!Form4) Form4 = new TForm4(*this);
-    Form4->Run(*today);
+    if (!verificationDateDialog) verificationDateDialog = new VerificationDateDialog(*this);
+    verificationDateDialog->Run(*today);
 }
 
 // --- Edycja, Szukanie ---
 
-void TForm1::zorva1DblClick() {
+void MainWindow::editCurrentEntity() {
     if (!station_.CanEdit()) return;
-    TForm2 dialog(*this);
+    EntryDialogWindow dialog(*this);
     dialog.Run();
     Refresh();
 }
 
-void TForm1::Szukanie1Click() {
-    if (Form3) Form3->Open();
+void MainWindow::openSearch() {
+    if (searchDialog) searchDialog->Open();
 }
 
 // --- Ustawienia ---
 
-void TForm1::ChooseColour(int Appearance::*colour) {
+void MainWindow::ChooseColour(int Appearance::*colour) {
     const QColor chosen =
         QColorDialog::getColor(ColourFromSetting(station_.appearance.*colour), this);
     if (!chosen.isValid()) return;
@@ -692,20 +693,20 @@ void TForm1::ChooseColour(int Appearance::*colour) {
     Refresh();
 }
 
-void TForm1::Kolortadlapodmiotwpotwierdzonych1Click() {
+void MainWindow::chooseConfirmedColour() {
     ChooseColour(&Appearance::confirmedColour);
 }
-void TForm1::Kolortadlapodmiotwusunitych1Click() {
+void MainWindow::chooseDeletedColour() {
     ChooseColour(&Appearance::deletedColour);
 }
-void TForm1::Kolortadlapodmiotwzweryfikowanych1Click() {
+void MainWindow::chooseVerifiedColour() {
     ChooseColour(&Appearance::verifiedColour);
 }
-void TForm1::Kolortadlapodmiotwpozostaych1Click() {
+void MainWindow::chooseOtherColour() {
     ChooseColour(&Appearance::otherColour);
 }
 
-void TForm1::Czcionka1Click() {
+void MainWindow::chooseFont() {
     QFont offered(PreferredFontFace());
     offered.setPointSize(10);
     offered.setBold(false);
@@ -715,7 +716,7 @@ void TForm1::Czcionka1Click() {
     SetGridFont(chosen);
 }
 
-void TForm1::SetGridFont(const QFont& font) {
+void MainWindow::SetGridFont(const QFont& font) {
     Appearance& look = station_.appearance;
     look.fontName = font.family().toStdString();
     look.fontSize = font.pointSize() > 0 ? font.pointSize() : look.fontSize;
@@ -729,15 +730,15 @@ void TForm1::SetGridFont(const QFont& font) {
 
 // --- Pomoc and the pop-up menu ---
 
-void TForm1::Plikpomocy1Click() {
+void MainWindow::openHelp() {
     OpenHelpFile(station_.prompter, station_.ProgramDir(), DesktopUrlOpener());
 }
-void TForm1::Oprogramie1Click() {
-    if (Form5) Form5->Run();
+void MainWindow::showAbout() {
+    if (aboutWindow) aboutWindow->Run();
 }
 
-void TForm1::Wysoko1Click() {
-    if (Fwysokosc_wierszy) Fwysokosc_wierszy->Run();
+void MainWindow::setRowHeight() {
+    if (rowHeightDialog) rowHeightDialog->Run();
 }
 
 }  // namespace zorva

@@ -13,14 +13,14 @@ class QRadioButton;
 
 namespace zorva {
 
-class TForm1;
+class MainWindow;
 
 // "Wprowadzanie danych": the call, the QSO date and the confirmation method of
 // the grid's current row. A fresh dialog is made for every opening.
-class TForm2 : public QDialog {
+class EntryDialogWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm2(TForm1& mainWindow);
+    explicit EntryDialogWindow(MainWindow& mainWindow);
 
     // Fills the dialog from the grid's current row; false when the row may not
     // be edited (the refusal has been shown).
@@ -42,9 +42,9 @@ class TForm2 : public QDialog {
     std::string DateFieldText() const;
 
   public slots:
-    void Button1Click();
-    void Button2Click();
-    void MaskEdit1Change();
+    void acceptEntry();
+    void cancel();
+    void dateTyped();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,12 +55,12 @@ class TForm2 : public QDialog {
     void BuildMethodGroup();
     void BuildPanel();
     void BuildButtons();
-    bool MaskEdit2KeyPress(int key);
-    bool MaskEdit1KeyPress(int key);
-    bool RadioButtonKeyPress(int key);
+    bool CallFieldKey(int key);
+    bool DateFieldKey(int key);
+    bool MethodKey(int key);
     QRadioButton* CheckedRadioButton() const;
 
-    TForm1& main_;
+    MainWindow& main_;
     EntryDialog entry_;
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;

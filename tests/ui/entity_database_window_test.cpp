@@ -1,5 +1,5 @@
 // The entity database editor's window, driven with the keyboard and the mouse.
-#include "podmioty.h"
+#include "entity_database_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,11 +13,11 @@
 #include "entity_grid_model.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
+#include "main_window.h"
 #include "panel_bar.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 #include "test_rows.h"
-#include "zorva_user.h"
 
 using namespace zorva;
 using zorva::testing::CrLf;
@@ -64,10 +64,10 @@ struct Fixture {
     std::string original;
     ScriptedPrompter prompter;
     zorva::testing::FixedClock clock;
-    TForm1 form{prompter, clock, dir.Path()};
+    MainWindow form{prompter, clock, dir.Path()};
 };
 
-void Show(TFPodmioty& window) {
+void Show(EntityDatabaseWindow& window) {
     QVERIFY(window.Prepare());
     window.show();
     window.activateWindow();
@@ -76,7 +76,7 @@ void Show(TFPodmioty& window) {
 
 }  // namespace
 
-class PodmiotyTest : public QObject {
+class EntityDatabaseWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void addsAnEntityWithTheKeyboard();
@@ -87,10 +87,10 @@ class PodmiotyTest : public QObject {
     void mainMenuOpensTheEditorModally();
 };
 
-void PodmiotyTest::addsAnEntityWithTheKeyboard() {
+void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
     Fixture f;
     QVERIFY(!f.form.station().modified);
-    TFPodmioty window(f.form);
+    EntityDatabaseWindow window(f.form);
     Show(window);
     QCOMPARE(window.Label5()->text(), QString("5/6"));
 
@@ -130,14 +130,14 @@ void PodmiotyTest::addsAnEntityWithTheKeyboard() {
         shown = shown || grid->data(grid->index(r, 3), Qt::DisplayRole).toString() == "Conway Reef";
     QVERIFY(shown);
     QVERIFY(f.form.station().modified);
-    auto* statusBar2 = f.form.findChild<PanelBar*>("StatusBar2");
+    auto* statusBar2 = f.form.findChild<PanelBar*>("fileBar");
     QVERIFY(statusBar2);
     QCOMPARE(statusBar2->Text(1), QString("Modyfikacja"));
 }
 
-void PodmiotyTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
+void EntityDatabaseWindowTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
     Fixture f;
-    TFPodmioty window(f.form);
+    EntityDatabaseWindow window(f.form);
     Show(window);
     QTest::keyClicks(window.Edit1(), "12");
     QCOMPARE(window.Edit1()->text(), QString());  // read-only until "Nowy podmiot"
@@ -154,9 +154,9 @@ void PodmiotyTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
              QString("1"));  // the window's own selection does not load the fields
 }
 
-void PodmiotyTest::controlsShowTheEditorsState() {
+void EntityDatabaseWindowTest::controlsShowTheEditorsState() {
     Fixture f;
-    TFPodmioty window(f.form);
+    EntityDatabaseWindow window(f.form);
     Show(window);
     QCOMPARE(window.windowTitle(), QString("Zarządzanie bazą podmiotów"));
     QVERIFY(QFontInfo(window.ListBox1()->font()).fixedPitch());
@@ -183,9 +183,9 @@ void PodmiotyTest::controlsShowTheEditorsState() {
     QVERIFY(window.Edit3()->text().isEmpty());
 }
 
-void PodmiotyTest::powrotAsksOnlyAfterTyping() {
+void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
     Fixture f;
-    TFPodmioty window(f.form);
+    EntityDatabaseWindow window(f.form);
     Show(window);
     QTest::mouseClick(window.CheckBox1(), Qt::LeftButton);  // not typing
     QTest::mouseClick(window.Button4(), Qt::LeftButton);
@@ -205,10 +205,10 @@ void PodmiotyTest::powrotAsksOnlyAfterTyping() {
     QVERIFY(!f.form.station().modified);
 }
 
-void PodmiotyTest::missingReferenceKeepsTheWindowShut() {
+void EntityDatabaseWindowTest::missingReferenceKeepsTheWindowShut() {
     Fixture f;
     std::remove(f.dir.File("dxcc_adif.kvt").c_str());
-    TFPodmioty window(f.form);
+    EntityDatabaseWindow window(f.form);
     f.prompter.ExpectError("Plik wzorcowy \"" + f.dir.File("dxcc_adif.kvt") +
                            "\" nie został znaleziony!\n" +
                            "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
@@ -217,19 +217,19 @@ void PodmiotyTest::missingReferenceKeepsTheWindowShut() {
     QVERIFY(f.prompter.Done());
 }
 
-void PodmiotyTest::mainMenuOpensTheEditorModally() {
+void EntityDatabaseWindowTest::mainMenuOpensTheEditorModally() {
     Fixture f;
-    TFPodmioty window(f.form);
-    f.form.FPodmioty = &window;
+    EntityDatabaseWindow window(f.form);
+    f.form.entityDatabaseWindow = &window;
     bool wasModal = false;
     QTimer::singleShot(0, &window, [&] {
         wasModal = window.isVisible() && window.isModal();
         window.Button4()->click();
     });
-    f.form.Zarzdzaniebazpodmiotw1Click();
+    f.form.openEntityDatabase();
     QVERIFY(wasModal);
     QVERIFY(!window.isVisible());
 }
 
-QTEST_MAIN(PodmiotyTest)
-#include "podmioty_test.moc"
+QTEST_MAIN(EntityDatabaseWindowTest)
+#include "entity_database_window_test.moc"

@@ -1,4 +1,4 @@
-#include "wysokosc_wierszy.h"
+#include "row_height_dialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -6,15 +6,15 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "main_window.h"
 #include "station/appearance.h"
-#include "zorva_user.h"
 
 namespace zorva {
 
-TFwysokosc_wierszy::TFwysokosc_wierszy(TForm1& mainWindow)
+RowHeightDialog::RowHeightDialog(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(mainWindow) {
-    setObjectName("Fwysokosc_wierszy");
+    setObjectName("rowHeightDialog");
     setWindowTitle(QString::fromUtf8("Wysokość wierszy"));
     setModal(true);
     SpinEdit1_ = new QSpinBox(this);
@@ -32,11 +32,11 @@ TFwysokosc_wierszy::TFwysokosc_wierszy(TForm1& mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SpinEdit1_);
     layout->addWidget(Button1_);
-    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &TFwysokosc_wierszy::SpinEdit1Change);
-    connect(Button1_, &QPushButton::clicked, this, &TFwysokosc_wierszy::Button1Click);
+    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &RowHeightDialog::heightChanged);
+    connect(Button1_, &QPushButton::clicked, this, &RowHeightDialog::goBack);
 }
 
-void TFwysokosc_wierszy::Run() {
+void RowHeightDialog::Run() {
     {
         const QSignalBlocker quiet(SpinEdit1_);
         SpinEdit1_->setValue(ClampRowHeight(main_.station().appearance.rowHeight));
@@ -47,25 +47,25 @@ void TFwysokosc_wierszy::Run() {
     exec();
 }
 
-void TFwysokosc_wierszy::showEvent(QShowEvent* event) {
+void RowHeightDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    FocusReturnButton();
 }
 
-void TFwysokosc_wierszy::FormActivate() {
+void RowHeightDialog::FocusReturnButton() {
     Button1_->setFocus();
 }
 
-void TFwysokosc_wierszy::SpinEdit1Change(int value) {
+void RowHeightDialog::heightChanged(int value) {
     main_.station().appearance.rowHeight = RowHeightFromText(std::to_string(value));
     main_.Refresh();
 }
 
-void TFwysokosc_wierszy::Button1Click() {
+void RowHeightDialog::goBack() {
     accept();
 }
 
-bool TFwysokosc_wierszy::Discarded(const QKeyEvent& key) {
+bool RowHeightDialog::Discarded(const QKeyEvent& key) {
     switch (key.key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
@@ -85,7 +85,7 @@ bool TFwysokosc_wierszy::Discarded(const QKeyEvent& key) {
     }
 }
 
-bool TFwysokosc_wierszy::eventFilter(QObject* watched, QEvent* event) {
+bool RowHeightDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == SpinEdit1_ && event->type() == QEvent::KeyPress) {
         return Discarded(*static_cast<QKeyEvent*>(event));
     }

@@ -1,4 +1,4 @@
-#include "wprowadzanie_danych.h"
+#include "entry_dialog.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "main_window.h"
 #include "text/columns.h"
-#include "zorva_user.h"
 
 namespace zorva {
 namespace {
@@ -35,12 +35,12 @@ void FocusField(QLineEdit* field) {
 
 }  // namespace
 
-TForm2::TForm2(TForm1& mainWindow)
+EntryDialogWindow::EntryDialogWindow(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       main_(mainWindow),
       entry_(mainWindow.station()) {
-    setObjectName("Form2");
+    setObjectName("entryDialog");
     setWindowTitle(QString::fromUtf8("Wprowadzanie danych"));
     setModal(true);
     BuildFields();
@@ -70,7 +70,7 @@ TForm2::TForm2(TForm1& mainWindow)
     setTabOrder(Button1_, Button2_);
 }
 
-void TForm2::BuildFields() {
+void EntryDialogWindow::BuildFields() {
     Label1_ = new QLabel(QString::fromUtf8("Znak"), this);
     Label2_ = new QLabel(QString::fromUtf8("Data (rrrr-mm-dd)"), this);
     MaskEdit2_ = new QLineEdit(this);
@@ -84,10 +84,10 @@ void TForm2::BuildFields() {
     Label1_->setBuddy(MaskEdit2_);
     Label2_->setBuddy(MaskEdit1_);
     for (QLineEdit* field : {MaskEdit2_, MaskEdit1_}) field->installEventFilter(this);
-    connect(MaskEdit1_, &QLineEdit::textChanged, this, &TForm2::MaskEdit1Change);
+    connect(MaskEdit1_, &QLineEdit::textChanged, this, &EntryDialogWindow::dateTyped);
 }
 
-void TForm2::BuildMethodGroup() {
+void EntryDialogWindow::BuildMethodGroup() {
     GroupBox1_ = new QGroupBox(QString::fromUtf8("Sposób potwierdzenia"), this);
     GroupBox1_->setObjectName("GroupBox1");
     RadioButton1_ = new QRadioButton("QSL", GroupBox1_);
@@ -101,7 +101,7 @@ void TForm2::BuildMethodGroup() {
     for (QRadioButton* radio : {RadioButton1_, RadioButton2_}) radio->installEventFilter(this);
 }
 
-void TForm2::BuildPanel() {
+void EntryDialogWindow::BuildPanel() {
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
@@ -118,16 +118,16 @@ void TForm2::BuildPanel() {
     layout->addStretch();
 }
 
-void TForm2::BuildButtons() {
+void EntryDialogWindow::BuildButtons() {
     Button1_ = new QPushButton(QString::fromUtf8("Zatwierdź"), this);
     Button1_->setObjectName("Button1");
     Button2_ = new QPushButton(QString::fromUtf8("Anuluj"), this);
     Button2_->setObjectName("Button2");
-    connect(Button1_, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(Button1_, &QPushButton::clicked, this, &EntryDialogWindow::acceptEntry);
+    connect(Button2_, &QPushButton::clicked, this, &EntryDialogWindow::cancel);
 }
 
-QLabel* TForm2::Label(int number) const {
+QLabel* EntryDialogWindow::Label(int number) const {
     switch (number) {
         case 1:
             return Label1_;
@@ -146,7 +146,7 @@ QLabel* TForm2::Label(int number) const {
     }
 }
 
-bool TForm2::Open() {
+bool EntryDialogWindow::Open() {
     if (!entry_.Open()) return false;
     const EntryForm& form = entry_.Form();
     Label3_->setText(Q(form.prefix));
@@ -168,7 +168,7 @@ bool TForm2::Open() {
     return true;
 }
 
-void TForm2::Run() {
+void EntryDialogWindow::Run() {
     if (!Open()) return;
     adjustSize();
     const QRect owner = main_.frameGeometry();
@@ -176,17 +176,17 @@ void TForm2::Run() {
     exec();
 }
 
-std::string TForm2::CallFieldText() const {
+std::string EntryDialogWindow::CallFieldText() const {
     return PadCut(MaskEdit2_->displayText().toStdString(), kCallFieldWidth);
 }
 
-std::string TForm2::DateFieldText() const {
+std::string EntryDialogWindow::DateFieldText() const {
     QString shown = MaskEdit1_->displayText();
     shown.replace(QChar('_'), QChar(' '));
     return PadCut(shown.toStdString(), kDateFieldWidth);
 }
 
-void TForm2::Button1Click() {
+void EntryDialogWindow::acceptEntry() {
     const ConfirmationMethod method =
         RadioButton2_->isChecked() ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
     const EntryOutcome outcome = entry_.Accept(CallFieldText(), DateFieldText(), method);
@@ -198,23 +198,23 @@ void TForm2::Button1Click() {
     if (outcome.focus == EntryFocus::CallField) FocusField(MaskEdit2_);
 }
 
-void TForm2::Button2Click() {
+void EntryDialogWindow::cancel() {
     entry_.Cancel();
     reject();
 }
 
-void TForm2::MaskEdit1Change() {
+void EntryDialogWindow::dateTyped() {
     entry_.DateFieldChanged();
     main_.Refresh();
 }
 
-QRadioButton* TForm2::CheckedRadioButton() const {
+QRadioButton* EntryDialogWindow::CheckedRadioButton() const {
     return RadioButton2_->isChecked() ? RadioButton2_ : RadioButton1_;
 }
 
-bool TForm2::MaskEdit2KeyPress(int key) {
+bool EntryDialogWindow::CallFieldKey(int key) {
     if (key == Qt::Key_Escape) {
-        Button2Click();
+        cancel();
         return true;
     }
     if (IsEnter(key)) {
@@ -224,7 +224,7 @@ bool TForm2::MaskEdit2KeyPress(int key) {
     return false;
 }
 
-bool TForm2::MaskEdit1KeyPress(int key) {
+bool EntryDialogWindow::DateFieldKey(int key) {
     if (IsEnter(key)) {
         CheckedRadioButton()->setFocus();
         return true;
@@ -232,33 +232,33 @@ bool TForm2::MaskEdit1KeyPress(int key) {
     return false;
 }
 
-bool TForm2::RadioButtonKeyPress(int key) {
+bool EntryDialogWindow::MethodKey(int key) {
     if (key == Qt::Key_Escape) {
-        Button2Click();
+        cancel();
         return true;
     }
     if (IsEnter(key)) {
-        Button1Click();
+        acceptEntry();
         return true;
     }
     return false;
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+bool EntryDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == MaskEdit2_) return MaskEdit2KeyPress(key);
-        if (watched == MaskEdit1_) return MaskEdit1KeyPress(key);
-        if (watched == RadioButton1_ || watched == RadioButton2_) return RadioButtonKeyPress(key);
+        if (watched == MaskEdit2_) return CallFieldKey(key);
+        if (watched == MaskEdit1_) return DateFieldKey(key);
+        if (watched == RadioButton1_ || watched == RadioButton2_) return MethodKey(key);
     }
     if (watched == RadioButton1_ && event->type() == QEvent::MouseButtonDblClick) {
-        Button1Click();
+        acceptEntry();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void EntryDialogWindow::keyPressEvent(QKeyEvent* event) {
     // Esc cancels only where the dialog says so (the call field and the method buttons).
     if (event->key() == Qt::Key_Escape) {
         event->accept();

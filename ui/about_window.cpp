@@ -1,4 +1,4 @@
-#include "Unit6.h"
+#include "about_window.h"
 
 #include <QFont>
 #include <QLabel>
@@ -41,7 +41,7 @@ std::string ProgramVersion() {
     return ZORVA_PROGRAM_VERSION;
 }
 
-TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
+AboutWindow::AboutWindow(Prompter& prompter, std::string programDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       openUrl(DesktopUrlOpener()),
@@ -49,7 +49,7 @@ TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
       systemTools({"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor"}),
       prompter_(prompter),
       programDir_(std::move(programDir)) {
-    setObjectName("Form5");
+    setObjectName("aboutWindow");
     setWindowTitle("Informacja o programie");
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
@@ -79,11 +79,11 @@ TForm5::TForm5(Prompter& prompter, std::string programDir, QWidget* parent)
     Button2_->setObjectName("Button2");
     Button2_->setGeometry(kTextLeft, 210, kTextWidth, 27);
     Button2_->setDefault(true);
-    connect(Button1_, &QPushButton::clicked, this, &TForm5::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TForm5::Button2Click);
+    connect(Button1_, &QPushButton::clicked, this, &AboutWindow::showSystemInformation);
+    connect(Button2_, &QPushButton::clicked, this, &AboutWindow::goBack);
 }
 
-QLabel* TForm5::AddLabel(const char* name, const QString& text, int y, bool bold) {
+QLabel* AboutWindow::AddLabel(const char* name, const QString& text, int y, bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     QFont font = label->font();
@@ -93,7 +93,7 @@ QLabel* TForm5::AddLabel(const char* name, const QString& text, int y, bool bold
     return label;
 }
 
-QLabel* TForm5::AddLink(const char* name, const QString& text, const QString& hint, int y) {
+QLabel* AboutWindow::AddLink(const char* name, const QString& text, const QString& hint, int y) {
     QLabel* link = AddLabel(name, text, y);
     QFont font = link->font();
     font.setUnderline(true);
@@ -104,40 +104,40 @@ QLabel* TForm5::AddLink(const char* name, const QString& text, const QString& hi
     return link;
 }
 
-void TForm5::Run() {
+void AboutWindow::Run() {
     if (parentWidget())
         move(parentWidget()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
 }
 
-void TForm5::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    ShowVersion();
 }
 
-void TForm5::FormActivate() {
+void AboutWindow::ShowVersion() {
     Label4_->setText(QString::fromStdString(VersionLine(ProgramVersion())));
     Button2_->setFocus(Qt::OtherFocusReason);
 }
 
-bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label6_) Label6Click();
-        if (watched == Label7_) Label7Click();
+        if (watched == Label6_) mailAuthor();
+        if (watched == Label7_) openHomePage();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm5::Label6Click() {
+void AboutWindow::mailAuthor() {
     openUrl(QUrl(QString("mailto:") + kAuthorEmail));
 }
 
-void TForm5::Label7Click() {
+void AboutWindow::openHomePage() {
     openUrl(QUrl(kAuthorHomePage));
 }
 
-void TForm5::Button1Click() {
+void AboutWindow::showSystemInformation() {
     for (const QString& tool : systemTools) {
         const QString program = QStandardPaths::findExecutable(tool);
         if (program.isEmpty()) continue;
@@ -148,7 +148,7 @@ void TForm5::Button1Click() {
     ShowInformation(prompter_, "Brak programu pokazującego informacje o systemie.");
 }
 
-void TForm5::Button2Click() {
+void AboutWindow::goBack() {
     accept();
 }
 

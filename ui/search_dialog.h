@@ -9,14 +9,14 @@ class QPushButton;
 
 namespace zorva {
 
-class TForm1;
+class MainWindow;
 
 // "Szukanie podmiotu": a modeless window beside the grid; each "Znajdź" moves the
 // grid's selection to the next entity whose name holds the typed text.
-class TForm3 : public QDialog {
+class SearchDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm3(TForm1& mainWindow);
+    explicit SearchDialog(MainWindow& mainWindow);
 
     // "Szukanie" in the main window: warns when not every entity is shown, then shows the window.
     void Open();
@@ -24,23 +24,23 @@ class TForm3 : public QDialog {
     QLineEdit* Edit1() const { return Edit1_; }
 
   public slots:
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Edit1Change(const QString& text);
+    void findNext();
+    void clearText();
+    void goBack();
+    void textTyped(const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormCreate();
+    void Reset();
     void Place();
     // Enter and Esc in the text field; true when the key was used.
-    bool Edit1KeyPress(int key);
+    bool TextFieldKey(int key);
     void Show(EntitySearch::Outcome outcome);
 
-    TForm1& main_;
+    MainWindow& main_;
     EntitySearch search_;
     QLineEdit* Edit1_ = nullptr;
     QPushButton* Button1_ = nullptr;

@@ -1,4 +1,4 @@
-#include "Unit8.h"
+#include "search_dialog.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -6,15 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "zorva_user.h"
+#include "main_window.h"
 
 namespace zorva {
 
-TForm3::TForm3(TForm1& mainWindow)
+SearchDialog::SearchDialog(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(mainWindow),
       search_(mainWindow.station()) {
-    setObjectName("Form3");
+    setObjectName("searchDialog");
     setWindowTitle("Szukanie podmiotu");
     setModal(false);
     Edit1_ = new QLineEdit(this);
@@ -36,24 +36,24 @@ TForm3::TForm3(TForm1& mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Edit1_);
     layout->addLayout(buttons);
-    connect(Button1_, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3_, &QPushButton::clicked, this, &TForm3::Button3Click);
-    connect(Edit1_, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    FormCreate();
+    connect(Button1_, &QPushButton::clicked, this, &SearchDialog::findNext);
+    connect(Button2_, &QPushButton::clicked, this, &SearchDialog::clearText);
+    connect(Button3_, &QPushButton::clicked, this, &SearchDialog::goBack);
+    connect(Edit1_, &QLineEdit::textChanged, this, &SearchDialog::textTyped);
+    Reset();
 }
 
-void TForm3::FormCreate() {
+void SearchDialog::Reset() {
     Place();
     Edit1_->clear();
 }
 
-void TForm3::Place() {
+void SearchDialog::Place() {
     const QPoint corner = main_.frameGeometry().topLeft();
     move(corner.x() + kSearchDialogLeftOffset, corner.y() + kSearchDialogTopOffset);
 }
 
-void TForm3::Open() {
+void SearchDialog::Open() {
     search_.Open();
     Place();
     show();
@@ -62,29 +62,29 @@ void TForm3::Open() {
     Edit1_->setFocus();
 }
 
-void TForm3::Show(EntitySearch::Outcome outcome) {
+void SearchDialog::Show(EntitySearch::Outcome outcome) {
     main_.Refresh();
     if (outcome == EntitySearch::Outcome::Finished) Edit1_->setFocus();
 }
 
-void TForm3::Button1Click() {
+void SearchDialog::findNext() {
     Show(search_.Find());
 }
 
-void TForm3::Button2Click() {
+void SearchDialog::clearText() {
     Edit1_->clear();
     search_.Clear();
 }
 
-void TForm3::Button3Click() {
+void SearchDialog::goBack() {
     hide();
 }
 
-void TForm3::Edit1Change(const QString& text) {
+void SearchDialog::textTyped(const QString& text) {
     search_.SetText(text.toStdString());
 }
 
-bool TForm3::Edit1KeyPress(int key) {
+bool SearchDialog::TextFieldKey(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         Show(search_.PressEnter());
         return true;
@@ -101,14 +101,14 @@ bool TForm3::Edit1KeyPress(int key) {
     return false;
 }
 
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1_ && event->type() == QEvent::KeyPress) {
-        return Edit1KeyPress(static_cast<QKeyEvent*>(event)->key());
+        return TextFieldKey(static_cast<QKeyEvent*>(event)->key());
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event) {
+void SearchDialog::keyPressEvent(QKeyEvent* event) {
     // Esc outside the text field must not close the window behind the search's back.
     if (event->key() == Qt::Key_Escape) return;
     QDialog::keyPressEvent(event);

@@ -1,4 +1,4 @@
-#include "konwersja.h"
+#include "conversion_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +15,7 @@ using testing::FixedClock;
 using testing::ScriptedPrompter;
 using testing::TempDir;
 
-class KonwersjaTest : public QObject {
+class ConversionWindowTest : public QObject {
     Q_OBJECT
 
   private:
@@ -37,7 +37,7 @@ class KonwersjaTest : public QObject {
         ScriptedPrompter prompter;
         FixedClock clock;
         Station station(prompter, clock, dir.Path());
-        TFkonwersja form(station);
+        ConversionWindow form(station);
         QCOMPARE(form.windowTitle(),
                  QString::fromUtf8("Konwersja plików do nowej wersji ZORVA_Rade "));
         QVERIFY(form.Edit1()->isReadOnly());
@@ -55,7 +55,7 @@ class KonwersjaTest : public QObject {
         FixedClock clock;
         Station station(prompter, clock, dir.Path());
         station.conversionFailed = true;
-        TFkonwersja form(station, dir.File("old.txt"));
+        ConversionWindow form(station, dir.File("old.txt"));
         QCOMPARE(form.Edit1()->text(), QString::fromStdString(dir.File("old.txt")));
         QTest::mouseClick(form.Button2(), Qt::LeftButton);
         QVERIFY(!station.conversionFailed);
@@ -73,10 +73,10 @@ class KonwersjaTest : public QObject {
         prompter.ExpectError("Plik wzorcowy \"" + dir.File("dxcc_adif_backup.kvt") +
                              "\" nie został znaleziony!\n" +
                              "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
-        TFkonwersja form(station, dir.File("old.txt"));
+        ConversionWindow form(station, dir.File("old.txt"));
         QVERIFY(form.Edit1()->text().isEmpty());
         prompter.ExpectError("Brak pliku do konwersji!");
-        form.Button2Click();
+        form.convert();
         QVERIFY(station.conversionFailed);
         QVERIFY(prompter.Done());
     }
@@ -87,7 +87,7 @@ class KonwersjaTest : public QObject {
         ScriptedPrompter prompter;
         FixedClock clock;
         Station station(prompter, clock, dir.Path());
-        TFkonwersja form(station);
+        ConversionWindow form(station);
         const FileChoice choice{"Pliki tekstowe |*.txt|Wszystkie pliki|*.*", "", ""};
         prompter.ExpectOpenFile(choice, dir.File("a.txt"));
         QTest::mouseClick(form.Button1(), Qt::LeftButton);
@@ -101,5 +101,5 @@ class KonwersjaTest : public QObject {
 
 }  // namespace zorva
 
-QTEST_MAIN(zorva::KonwersjaTest)
-#include "konwersja_test.moc"
+QTEST_MAIN(zorva::ConversionWindowTest)
+#include "conversion_window_test.moc"

@@ -1,4 +1,4 @@
-#include "Unit4.h"
+#include "verification_date_dialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -8,14 +8,14 @@
 #include <QVBoxLayout>
 
 #include "entry/verification.h"
-#include "zorva_user.h"
+#include "main_window.h"
 
 namespace zorva {
 
-TForm4::TForm4(TForm1& mainWindow)
+VerificationDateDialog::VerificationDateDialog(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       main_(mainWindow) {
-    setObjectName("Form4");
+    setObjectName("verificationDateDialog");
     setWindowTitle(QString::fromUtf8("Data weryfikacji"));
     setModal(false);
     Edit1_ = new QLineEdit(this);
@@ -34,11 +34,11 @@ TForm4::TForm4(TForm1& mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Edit1_);
     layout->addLayout(buttons);
-    connect(Button1_, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TForm4::Button2Click);
+    connect(Button1_, &QPushButton::clicked, this, &VerificationDateDialog::acceptDate);
+    connect(Button2_, &QPushButton::clicked, this, &VerificationDateDialog::cancel);
 }
 
-void TForm4::Run(const std::string& date) {
+void VerificationDateDialog::Run(const std::string& date) {
     Edit1_->setText(QString::fromStdString(date));
     adjustSize();
     const QRect owner = main_.frameGeometry();
@@ -49,7 +49,7 @@ void TForm4::Run(const std::string& date) {
     Button1_->setFocus();
 }
 
-void TForm4::Button1Click() {
+void VerificationDateDialog::acceptDate() {
     // A refused date keeps the dialog open for another one.
     if (!VerifyConfirmedRows(main_.station(), Edit1_->text().toStdString())) {
         Edit1_->setFocus();
@@ -59,23 +59,23 @@ void TForm4::Button1Click() {
     main_.Refresh();
 }
 
-void TForm4::Button2Click() {
+void VerificationDateDialog::cancel() {
     hide();
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+bool VerificationDateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             main_.station().typedPrefix.clear();
-            Button1Click();
+            acceptDate();
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm4::keyPressEvent(QKeyEvent* event) {
+void VerificationDateDialog::keyPressEvent(QKeyEvent* event) {
     // The dialog is closed by its buttons only.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -84,7 +84,7 @@ void TForm4::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void VerificationDateDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 

@@ -1,5 +1,5 @@
 // The About window, the picture decoder and the help file.
-#include "Unit6.h"
+#include "about_window.h"
 
 #include <unistd.h>
 
@@ -17,7 +17,7 @@
 using namespace zorva;
 using zorva::testing::ScriptedPrompter;
 
-class Unit6Test : public QObject {
+class AboutWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void versionLineTakesThreeNumbers();
@@ -28,15 +28,15 @@ class Unit6Test : public QObject {
     void helpIsOpenedFromTheProgramDirectoryOnly();
 };
 
-void Unit6Test::versionLineTakesThreeNumbers() {
+void AboutWindowTest::versionLineTakesThreeNumbers() {
     QCOMPARE(VersionLine("7.0.3.0"), std::string("Wersja 7.0.3"));
     QCOMPARE(VersionLine("10.12.345.6"), std::string("Wersja 10.12.345"));
     QCOMPARE(VersionLine("2.1"), std::string("Wersja 2.1"));
 }
 
-void Unit6Test::opensTwiceWithTheVersionAndFocusOnPowrot() {
+void AboutWindowTest::opensTwiceWithTheVersionAndFocusOnPowrot() {
     ScriptedPrompter prompter;
-    TForm5 about(prompter, ZORVA_DATA_DIR);
+    AboutWindow about(prompter, ZORVA_DATA_DIR);
     QCOMPARE(about.windowTitle(), QString("Informacja o programie"));
     for (int time = 0; time < 2; ++time) {
         QString version;
@@ -55,7 +55,7 @@ void Unit6Test::opensTwiceWithTheVersionAndFocusOnPowrot() {
     }
 }
 
-void Unit6Test::pictureIsDecodedAndStretched() {
+void AboutWindowTest::pictureIsDecodedAndStretched() {
     const QImage picture = DecodeJpegFile(std::string(ZORVA_DATA_DIR) + "/about.jpg");
     QCOMPARE(picture.size(), QSize(548, 1192));
     QVERIFY(picture.pixelColor(274, 596) != picture.pixelColor(274, 60));  // a picture, not a blank
@@ -66,17 +66,17 @@ void Unit6Test::pictureIsDecodedAndStretched() {
     QVERIFY(DecodeJpegFile(dir.File("missing.jpg")).isNull());
 
     ScriptedPrompter prompter;
-    TForm5 about(prompter, ZORVA_DATA_DIR);
+    AboutWindow about(prompter, ZORVA_DATA_DIR);
     QVERIFY(about.Image1()->hasScaledContents());
     QCOMPARE(about.Image1()->pixmap().size(), QSize(548, 1192));
 
-    TForm5 withoutPicture(prompter, dir.Path());  // no picture: the window still works
+    AboutWindow withoutPicture(prompter, dir.Path());  // no picture: the window still works
     QVERIFY(withoutPicture.Image1()->pixmap().isNull());
 }
 
-void Unit6Test::linksOpenMailAndHomePage() {
+void AboutWindowTest::linksOpenMailAndHomePage() {
     ScriptedPrompter prompter;
-    TForm5 about(prompter, ZORVA_DATA_DIR);
+    AboutWindow about(prompter, ZORVA_DATA_DIR);
     QList<QUrl> opened;
     about.openUrl = [&](const QUrl& url) {
         opened << url;
@@ -95,16 +95,16 @@ void Unit6Test::linksOpenMailAndHomePage() {
              (QList<QUrl>{QUrl("mailto:sp0zrv@example.org"), QUrl("https://example.org/sp0zrv/")}));
 }
 
-void Unit6Test::systemInformationStartsAToolOrSaysThereIsNone() {
+void AboutWindowTest::systemInformationStartsAToolOrSaysThereIsNone() {
     ScriptedPrompter prompter;
-    TForm5 about(prompter, ZORVA_DATA_DIR);
+    AboutWindow about(prompter, ZORVA_DATA_DIR);
     QStringList started;
     about.startProgram = [&](const QString& program) {
         started << program;
         return true;
     };
     about.systemTools = {"no-such-system-tool-here", "sh"};
-    about.Button1Click();
+    about.showSystemInformation();
     QCOMPARE(started.size(), 1);
     QVERIFY(started[0].endsWith("/sh"));
 
@@ -114,16 +114,16 @@ void Unit6Test::systemInformationStartsAToolOrSaysThereIsNone() {
                         Icon::Information,
                         Buttons::Ok,
                         {}});
-    about.Button1Click();
+    about.showSystemInformation();
 
     about.systemTools = {"sh"};
     about.startProgram = [](const QString&) { return false; };
     prompter.ExpectError("Nie można uruchomić programu " + started[0].toStdString() + ".");
-    about.Button1Click();
+    about.showSystemInformation();
     QVERIFY(prompter.Done());
 }
 
-void Unit6Test::helpIsOpenedFromTheProgramDirectoryOnly() {
+void AboutWindowTest::helpIsOpenedFromTheProgramDirectoryOnly() {
     ScriptedPrompter prompter;
     zorva::testing::TempDir programDir, workingDir;
     workingDir.Write("zorva_rade.html", "<html></html>");
@@ -152,5 +152,5 @@ void Unit6Test::helpIsOpenedFromTheProgramDirectoryOnly() {
     QVERIFY(prompter.Done());
 }
 
-QTEST_MAIN(Unit6Test)
-#include "Unit6_test.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

@@ -1,4 +1,4 @@
-#include "wprowadzanie_danych.h"
+#include "entry_dialog.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -10,9 +10,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "Unit4.h"
 #include "entry/verification.h"
 #include "ui_fixture.h"
+#include "verification_date_dialog.h"
 
 using namespace zorva;
 using namespace zorva::ui_test;
@@ -29,17 +29,17 @@ const MessageBox kVerificationBox{kVerificationQuestion, "Ostrzeżenie", Icon::W
                                   Buttons::YesNo, Answer::No};
 
 // The station above opened in the view of all entities.
-TForm1& StartStation(Program& program) {
+MainWindow& StartStation(Program& program) {
     Settings settings;
     settings.call = "SP9XYZ";
     settings.file = program.WriteStation("sp9xyz.txt", "SP9XYZ", kConfirmations);
     program.WriteSettings(settings);
-    TForm1& form = program.Start();
+    MainWindow& form = program.Start();
     form.show();
     return form;
 }
 
-int GridRowOf(const TForm1& form, const std::string& prefix) {
+int GridRowOf(const MainWindow& form, const std::string& prefix) {
     const zorva::Grid& grid = form.station().grid;
     for (int r = 1; r <= grid.DataRowCount(); ++r) {
         if (grid.DataRow(r).prefix == prefix) return r;
@@ -47,13 +47,13 @@ int GridRowOf(const TForm1& form, const std::string& prefix) {
     return 0;
 }
 
-const EntityRow& TableRow(const TForm1& form, const std::string& adif) {
+const EntityRow& TableRow(const MainWindow& form, const std::string& adif) {
     return form.station().table.Row(form.station().table.FindAdif(adif));
 }
 
 // A press and release on a data row of the grid, as the user clicks it. The
 // row is made current first, so that the grid shows it where the click lands.
-void ClickRow(TForm1& form, int gridRow) {
+void ClickRow(MainWindow& form, int gridRow) {
     QTableView* grid = form.Grid();
     form.station().SelectRow(gridRow);
     form.Refresh();
@@ -62,9 +62,9 @@ void ClickRow(TForm1& form, int gridRow) {
 }
 
 // Runs `drive` on the entry dialog once its modal loop has started.
-void WhenEntryDialogOpens(const std::function<void(TForm2&)>& drive, bool* ran) {
+void WhenEntryDialogOpens(const std::function<void(EntryDialogWindow&)>& drive, bool* ran) {
     QTimer::singleShot(0, [drive, ran] {
-        auto* dialog = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<EntryDialogWindow*>(QApplication::activeModalWidget());
         if (!dialog) return;
         *ran = true;
         drive(*dialog);
@@ -91,7 +91,7 @@ class EntryDialogWindowTest : public QObject {
 
 void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     const int row = GridRowOf(form, "F");
     QVERIFY(row > 0);
     ClickRow(form, row);
@@ -99,7 +99,7 @@ void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
 
     bool ran = false;
     WhenEntryDialogOpens(
-        [](TForm2& dialog) {
+        [](EntryDialogWindow& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Wprowadzanie danych"));
             QTest::keyClicks(dialog.MaskEdit2(), "f5xyz");
             QTest::keyClick(dialog.MaskEdit2(), Qt::Key_Return);
@@ -121,19 +121,19 @@ void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
     QCOMPARE(entity.call, std::string("F5XYZ"));
     QCOMPARE(entity.qsoDate, std::string("2024-05-17"));
     QCOMPARE(entity.confirmation, std::string("QSL"));
-    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       3/4"));
-    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  2/3"));
-    QCOMPARE(program.Panel("StatusBar1", 3), QString("QSL/LoTW:  3/1"));
-    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QCOMPARE(program.Panel("counterBar", 0), QString("Razem:       3/4"));
+    QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  2/3"));
+    QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  3/1"));
+    QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
     QVERIFY(form.station().modified);
     QVERIFY(program.DialoguesAsScripted());
 }
 
 void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "DL/D"));
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     QVERIFY(dialog.WasConfirmed());
     QCOMPARE(dialog.Label(1)->text(), QString("Znak"));
@@ -157,7 +157,7 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     QVERIFY(!form.station().modified);
 
     form.station().SelectRow(GridRowOf(form, "F"));
-    TForm2 blank(form);
+    EntryDialogWindow blank(form);
     QVERIFY(blank.Open());
     QVERIFY(!blank.WasConfirmed());
     QCOMPARE(blank.CallFieldText(), std::string(15, ' '));
@@ -176,9 +176,9 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
 
 void EntryDialogWindowTest::tabOrderFollowsTheFields() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "F"));
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     const QList<QWidget*> order = {dialog.MaskEdit2(),    dialog.MaskEdit1(), dialog.RadioButton1(),
                                    dialog.RadioButton2(), dialog.Button1(),   dialog.Button2()};
@@ -191,9 +191,9 @@ void EntryDialogWindowTest::tabOrderFollowsTheFields() {
 
 void EntryDialogWindowTest::refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "F"));
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
     QTest::keyClicks(dialog.MaskEdit2(), "F5XYZ");
@@ -213,10 +213,10 @@ void EntryDialogWindowTest::refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate()
 
 void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     const int row = GridRowOf(form, "OH");
     form.station().SelectRow(row);
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
     form.station().grid.currentRow = 0;
@@ -229,9 +229,9 @@ void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
 
 void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "DL/D"));
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
     dialog.MaskEdit2()->clear();
@@ -248,29 +248,29 @@ void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
 
 void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "OH"));
-    TForm2 dialog(form);
+    EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
     QVERIFY(!form.station().modified);
     dialog.MaskEdit1()->setCursorPosition(9);
     QTest::keyClick(dialog.MaskEdit1(), Qt::Key_9);
     QVERIFY(form.station().modified);
-    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
     dialog.Button2()->click();
     QCOMPARE(TableRow(form, "224").qsoDate, std::string("2023-07-08"));
 }
 
 void EntryDialogWindowTest::verifiedRowIsRefusedBeforeTheDialogShows() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     const int row = GridRowOf(form, "SP");
     ClickRow(form, row);
     bool ran = false;
-    WhenEntryDialogOpens([](TForm2&) {}, &ran);
+    WhenEntryDialogOpens([](EntryDialogWindow&) {}, &ran);
     program.prompter.ExpectError("Nie można zmieniać zweryfikowanych danych!");
-    form.MenuItem("Edycja1")->trigger();
+    form.MenuItem("editCurrentEntity")->trigger();
     QVERIFY(!ran);
     QVERIFY(program.DialoguesAsScripted());
     QCoreApplication::processEvents();
@@ -278,11 +278,11 @@ void EntryDialogWindowTest::verifiedRowIsRefusedBeforeTheDialogShows() {
 
 void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
-    form.MenuItem("Weryfikacjadanych1")->trigger();
-    QVERIFY(form.Form4);
-    TForm4& dates = *form.Form4;
+    form.MenuItem("verifyData")->trigger();
+    QVERIFY(form.verificationDateDialog);
+    VerificationDateDialog& dates = *form.verificationDateDialog;
     QVERIFY(dates.isVisible());
     QVERIFY(!dates.isModal());
     QCOMPARE(dates.windowTitle(), QString("Data weryfikacji"));
@@ -298,23 +298,23 @@ void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
     QCOMPARE(TableRow(form, "224").verifiedDate, std::string("2025-01-10"));
     QCOMPARE(TableRow(form, " 81").verifiedDate, std::string("2025-01-10"));
     QCOMPARE(program.Cell(GridRowOf(form, "OH"), 7), QString("2025-01-10"));
-    QCOMPARE(program.Panel("StatusBar1", 0), QString("Razem:       2/3"));
-    QCOMPARE(program.Panel("StatusBar1", 1), QString("Zweryfikowane:   2/3"));
-    QCOMPARE(program.Panel("StatusBar1", 2), QString("Do weryfikacji:  0/0"));
-    QCOMPARE(program.Panel("StatusBar2", 1), QString("   Modyfikacja"));
+    QCOMPARE(program.Panel("counterBar", 0), QString("Razem:       2/3"));
+    QCOMPARE(program.Panel("counterBar", 1), QString("Zweryfikowane:   2/3"));
+    QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  0/0"));
+    QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
 
     program.prompter.ExpectError("Brak danych do weryfikacji!");
-    form.MenuItem("Weryfikacjadanych1")->trigger();
+    form.MenuItem("verifyData")->trigger();
     QVERIFY(!dates.isVisible());
     QVERIFY(program.DialoguesAsScripted());
 }
 
 void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
     Program program;
-    TForm1& form = StartStation(program);
+    MainWindow& form = StartStation(program);
     program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
-    form.MenuItem("Weryfikacjadanych1")->trigger();
-    TForm4& dates = *form.Form4;
+    form.MenuItem("verifyData")->trigger();
+    VerificationDateDialog& dates = *form.verificationDateDialog;
     dates.Edit1()->clear();
     program.prompter.ExpectError("Wprowadź datę weryfikacji!");
     dates.Button1()->click();
@@ -327,4 +327,4 @@ void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
 }
 
 QTEST_MAIN(EntryDialogWindowTest)
-#include "wprowadzanie_danych_test.moc"
+#include "entry_dialog_test.moc"

@@ -17,13 +17,13 @@ class Station;
 // previous version. The program converts through the station's hook and never
 // shows this window; it is created at start so that a missing or faulty
 // template is reported.
-class TFkonwersja : public QDialog {
+class ConversionWindow : public QDialog {
     Q_OBJECT
   public:
     // Reads the template. The first command-line argument goes into the path
     // field when the template was read without a message.
-    explicit TFkonwersja(Station& station, const std::string& firstArgument = {},
-                         QWidget* parent = nullptr);
+    explicit ConversionWindow(Station& station, const std::string& firstArgument = {},
+                              QWidget* parent = nullptr);
 
     QLineEdit* Edit1() const { return Edit1_; }
     QPushButton* Button1() const { return Button1_; }
@@ -31,9 +31,9 @@ class TFkonwersja : public QDialog {
     QPushButton* Button3() const { return Button3_; }
 
   public slots:
-    void Button1Click();  // "Szukaj"
-    void Button2Click();  // "Start"
-    void Button3Click();  // "Koniec"
+    void chooseFile();  // "Szukaj"
+    void convert();     // "Start"
+    void quit();        // "Koniec"
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

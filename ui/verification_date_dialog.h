@@ -8,14 +8,14 @@ class QPushButton;
 
 namespace zorva {
 
-class TForm1;
+class MainWindow;
 
 // "Data weryfikacji": the modeless date dialog of "Weryfikacja danych". It
 // lives for the whole run and is shown and hidden; its frame has no buttons.
-class TForm4 : public QDialog {
+class VerificationDateDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm4(TForm1& mainWindow);
+    explicit VerificationDateDialog(MainWindow& mainWindow);
 
     // Offers the date and shows the dialog with the focus on "OK".
     void Run(const std::string& date);
@@ -25,8 +25,8 @@ class TForm4 : public QDialog {
     QPushButton* Button2() const { return Button2_; }
 
   public slots:
-    void Button1Click();
-    void Button2Click();
+    void acceptDate();
+    void cancel();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,7 +34,7 @@ class TForm4 : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    TForm1& main_;
+    MainWindow& main_;
     QLineEdit* Edit1_ = nullptr;
     QPushButton* Button1_ = nullptr;
     QPushButton* Button2_ = nullptr;

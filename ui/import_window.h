@@ -13,14 +13,14 @@ class QRadioButton;
 
 namespace zorva {
 
-class TForm1;
+class MainWindow;
 
 // "Importowanie danych z pliku ADIF": the import window. It is made once and its controls
 // keep their values for the whole program run; each "Import danych" starts a series in it.
-class TForm7 : public QDialog {
+class ImportWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm7(TForm1& mainWindow);
+    explicit ImportWindow(MainWindow& mainWindow);
 
     // "Import danych": prepares a series ("Nowy" first on an empty table) and shows the
     // window modally, unless there is no station to import into.
@@ -42,12 +42,12 @@ class TForm7 : public QDialog {
     QProgressBar* ProgressBar1() const { return ProgressBar1_; }
 
   public slots:
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void CheckBox1Click(bool checked);
-    void CheckBox2Click(bool checked);
+    void chooseFile();
+    void importFile();
+    void goBack();
+    void showInfo();
+    void extractQslToggled(bool checked);
+    void extractLotwToggled(bool checked);
 
   private:
     void BuildControls();
@@ -56,7 +56,7 @@ class TForm7 : public QDialog {
     void ShowExtractBoxes();
     void ShowProgress(uint64_t bytesRead, uint64_t totalBytes);
 
-    TForm1& main_;
+    MainWindow& main_;
     AdifImport import_;
     QElapsedTimer sinceRepaint_;
     QLineEdit* Edit1_ = nullptr;

@@ -1,4 +1,4 @@
-#include "Unit7.h"
+#include "import_window.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "zorva_user.h"
+#include "main_window.h"
 
 namespace zorva {
 namespace {
@@ -26,18 +26,18 @@ constexpr qint64 kRepaintMilliseconds = 33;
 
 }  // namespace
 
-TForm7::TForm7(TForm1& mainWindow)
+ImportWindow::ImportWindow(MainWindow& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(mainWindow),
       import_(mainWindow.station()) {
-    setObjectName("Form7");
+    setObjectName("importWindow");
     setWindowTitle(Q(kImportWindowCaption));
     setModal(true);
     BuildControls();
     Edit1_->clear();
 }
 
-void TForm7::BuildControls() {
+void ImportWindow::BuildControls() {
     auto* fileLabel = new QLabel(Q("Nazwa pliku"), this);
     Edit1_ = new QLineEdit(this);
     Edit1_->setObjectName("Edit1");
@@ -109,15 +109,15 @@ void TForm7::BuildControls() {
     layout->addLayout(buttons);
     layout->addWidget(ProgressBar1_);  // along the bottom edge
 
-    connect(Button1_, &QPushButton::clicked, this, &TForm7::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &TForm7::Button2Click);
-    connect(Button3_, &QPushButton::clicked, this, &TForm7::Button3Click);
-    connect(Button4_, &QPushButton::clicked, this, &TForm7::Button4Click);
-    connect(CheckBox1_, &QCheckBox::clicked, this, &TForm7::CheckBox1Click);
-    connect(CheckBox2_, &QCheckBox::clicked, this, &TForm7::CheckBox2Click);
+    connect(Button1_, &QPushButton::clicked, this, &ImportWindow::chooseFile);
+    connect(Button2_, &QPushButton::clicked, this, &ImportWindow::importFile);
+    connect(Button3_, &QPushButton::clicked, this, &ImportWindow::goBack);
+    connect(Button4_, &QPushButton::clicked, this, &ImportWindow::showInfo);
+    connect(CheckBox1_, &QCheckBox::clicked, this, &ImportWindow::extractQslToggled);
+    connect(CheckBox2_, &QCheckBox::clicked, this, &ImportWindow::extractLotwToggled);
 }
 
-void TForm7::Run() {
+void ImportWindow::Run() {
     const bool open = import_.BeginSeries();
     main_.Refresh();
     if (!open) return;
@@ -126,7 +126,7 @@ void TForm7::Run() {
     main_.Refresh();
 }
 
-void TForm7::TakeControls() {
+void ImportWindow::TakeControls() {
     ImportControls& c = import_.controls;
     c.fileName = Edit1_->text().toStdString();
     c.source = RadioButton2_->isChecked() ? ImportSource::Lotw : ImportSource::Log;
@@ -136,26 +136,26 @@ void TForm7::TakeControls() {
     c.includeDeleted = CheckBox3_->isChecked();
 }
 
-void TForm7::ShowExtractBoxes() {
+void ImportWindow::ShowExtractBoxes() {
     const QSignalBlocker quiet1(CheckBox1_);
     const QSignalBlocker quiet2(CheckBox2_);
     CheckBox1_->setChecked(import_.controls.extractQsl);
     CheckBox2_->setChecked(import_.controls.extractLotw);
 }
 
-void TForm7::CheckBox1Click(bool checked) {
+void ImportWindow::extractQslToggled(bool checked) {
     import_.controls.extractLotw = CheckBox2_->isChecked();
     import_.SetExtractQsl(checked);
     ShowExtractBoxes();
 }
 
-void TForm7::CheckBox2Click(bool checked) {
+void ImportWindow::extractLotwToggled(bool checked) {
     import_.controls.extractQsl = CheckBox1_->isChecked();
     import_.SetExtractLotw(checked);
     ShowExtractBoxes();
 }
 
-void TForm7::Button1Click() {
+void ImportWindow::chooseFile() {
     import_.controls.fileName = Edit1_->text().toStdString();
     import_.controls.source = RadioButton2_->isChecked() ? ImportSource::Lotw : ImportSource::Log;
     import_.ChooseFile();
@@ -164,15 +164,15 @@ void TForm7::Button1Click() {
         ->setChecked(true);
 }
 
-void TForm7::Button4Click() {
+void ImportWindow::showInfo() {
     import_.ShowInfo();
 }
 
-void TForm7::Button3Click() {
+void ImportWindow::goBack() {
     reject();
 }
 
-void TForm7::ShowProgress(uint64_t bytesRead, uint64_t totalBytes) {
+void ImportWindow::ShowProgress(uint64_t bytesRead, uint64_t totalBytes) {
     if (!ProgressBar1_->isVisible()) {
         ProgressBar1_->setValue(0);
         ProgressBar1_->show();
@@ -186,7 +186,7 @@ void TForm7::ShowProgress(uint64_t bytesRead, uint64_t totalBytes) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TForm7::Button2Click() {
+void ImportWindow::importFile() {
     TakeControls();
     sinceRepaint_.invalidate();
     const RunEnd end =

@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "ports/clock.h"
+#include "ports/prompter.h"
+#include "station/station.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTableView;
+
+namespace zorva {
+
+class EntityGridModel;
+class PanelBar;
+class StationFileWatcher;
+class SearchDialog;
+class VerificationDateDialog;
+class AboutWindow;
+class ImportWindow;
+class EntityDatabaseWindow;
+class RowHeightDialog;
+
+// The main window: the menu bar, the bar with the view and prefix-search
+// labels, the entity grid and the two status bars. Its handlers call the Station
+// and then redraw everything from the Station's state.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(Prompter& prompter, const Clock& clock, std::string programDir,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Station& station() { return station_; }
+    const Station& station() const { return station_; }
+    QTableView* Grid() const { return grid_; }
+    EntityGridModel* GridModel() const { return model_; }
+    // A menu item by its component name ("saveStation", "viewMenu", ...), or null.
+    QAction* MenuItem(const QString& name) const;
+
+    // The program's other windows, created by the program block in its order.
+    SearchDialog* searchDialog = nullptr;
+    VerificationDateDialog* verificationDateDialog =
+        nullptr;  // made at the first "Weryfikacja danych", then kept
+    RowHeightDialog* rowHeightDialog = nullptr;
+    AboutWindow* aboutWindow = nullptr;
+    ImportWindow* importWindow = nullptr;  // made at the first "Import danych", then kept
+    EntityDatabaseWindow* entityDatabaseWindow = nullptr;
+
+    // Start-up: settings, the last station file; false when the program must end.
+    bool Start();
+    // Redraws every control from the Station's state.
+    void Refresh();
+    // Gives the grid the focus and makes row 1, column 1 current.
+    void FocusFirstRow();
+    // Fits the width to the columns (+ 36) and divides the status bars.
+    void FitToColumns();
+    // The grid's font as the font command sets it.
+    void SetGridFont(const QFont& font);
+    // Loads the station file again, or asks, when another program saved it.
+    void CheckOutsideChange();
+
+  public slots:
+    // Plik
+    void newStation();
+    void openStation();
+    void saveStation();
+    void saveStationAs();
+    void saveVerifiedList();
+    void saveQslList();
+    void saveLotwList();
+    void openEntityDatabase();
+    void quit();
+    // Widok
+    void showAllEntities();
+    void showAllButVerified();
+    void showToVerify();
+    void showVerified();
+    void showConfirmed();
+    void showUnconfirmed();
+    void toggleHideDeleted();
+    // Drukowanie
+    void printNormalList();
+    void printNormalVerifiedList();
+    void printSimplifiedList();
+    void printSimplifiedVerifiedList();
+    void printSimplifiedToVerifyList();
+    void setUpPrinter();
+    // Import danych, Weryfikacja, Edycja, Szukanie
+    void importData();
+    void saveToVerifyList();
+    void printVerificationReport();
+    void verifyData();
+    void editCurrentEntity();
+    void openSearch();
+    // Ustawienia
+    void chooseConfirmedColour();
+    void chooseDeletedColour();
+    void chooseVerifiedColour();
+    void chooseOtherColour();
+    void chooseFont();
+    // Pomoc
+    void openHelp();
+    void showAbout();
+    // The grid's pop-up menu
+    void setRowHeight();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildViewBar(QWidget* parent);
+    void BuildGrid(QWidget* parent);
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                     void (MainWindow::*handler)());
+    void ApplyGridLook();
+    void ShowCurrentRow();
+    void CurrentCellChanged(int row, int column);
+    void ColumnResized(int column, int width);
+    void ChooseColour(int Appearance::*colour);
+
+    bool GridShortcutKey(QKeyEvent* key);
+    bool GridKeyPress(QKeyEvent* key);
+    void GridPressed(int row, int column);
+    void GridReleased();
+
+    Station station_;
+    std::map<QString, QAction*> items_;
+    QActionGroup* viewGroup_ = nullptr;
+    std::map<ViewMode, QAction*> viewItems_;
+    QLabel* viewCaptionLabel_ = nullptr;
+    QLabel* viewLabel_ = nullptr;
+    QLabel* prefixHintLabel_ = nullptr;
+    QLabel* prefixLabel_ = nullptr;
+    QTableView* grid_ = nullptr;
+    EntityGridModel* model_ = nullptr;
+    QMenu* gridPopup_ = nullptr;
+    PanelBar* fileBar_ = nullptr;
+    PanelBar* counterBar_ = nullptr;
+    // Set while the window itself moves the grid, so its signals are not taken as the user's.
+    bool redrawing_ = false;
+    // The font chosen in this run, with the styles the settings file does not keep.
+    std::optional<QFont> chosenFont_;
+    StationFileWatcher* watcher_ = nullptr;
+    bool checkingOutside_ = false;
+    // Shown in place of the file name for a while after the file was loaded again.
+    QString notice_;
+};
+
+}  // namespace zorva
