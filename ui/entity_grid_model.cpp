@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 
 #include "station/appearance.h"
 
@@ -23,36 +24,103 @@ int SettingFromColour(const QColor& colour) {
 }
 
 EntityGridModel::EntityGridModel(Station& station, QObject* parent)
-    : QAbstractTableModel(parent), station_(station) {}
+    : QAbstractTableModel(parent),
+      station_(station),
+      shown_(CurrentRows()),
+      shownSortColumn_(station.sortColumn) {}
+
+int EntityGridModel::GridRow(int modelRow) {
+    return modelRow + 1;
+}
+
+int EntityGridModel::ModelRow(int gridRow) {
+    return gridRow - 1;
+}
 
 int EntityGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : station_.grid.DataRowCount();
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
 }
 
 int EntityGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : EntityRow::kFieldCount;
 }
 
+std::vector<EntityGridModel::ShownRow> EntityGridModel::CurrentRows() const {
+    const Grid& grid = station_.grid;
+    std::vector<ShownRow> rows;
+    rows.reserve(static_cast<size_t>(grid.DataRowCount()));
+    for (int m = 0; m < grid.DataRowCount(); ++m) {
+        const EntityRow& entity = grid.DataRow(GridRow(m));
+        const bool current = GridRow(m) == grid.currentRow;
+        rows.push_back({entity,
+                        current ? kHighlightBackground
+                                : ColourFromSetting(RowBackground(entity, station_.appearance)),
+                        current ? kHighlightText : QColor(Qt::black)});
+    }
+    return rows;
+}
+
+void EntityGridModel::Sync() {
+    std::vector<ShownRow> rows = CurrentRows();
+    const bool sameEntities = std::equal(
+        rows.begin(), rows.end(), shown_.begin(), shown_.end(),
+        [](const ShownRow& a, const ShownRow& b) { return a.entity.adif == b.entity.adif; });
+    if (!sameEntities) {
+        beginResetModel();
+        shown_ = std::move(rows);
+        shownSortColumn_ = station_.sortColumn;
+        endResetModel();
+        return;
+    }
+    AnnounceChangedRows(rows);
+    if (shownSortColumn_ != station_.sortColumn) {
+        shownSortColumn_ = station_.sortColumn;
+        emit headerDataChanged(Qt::Horizontal, 0, EntityRow::kFieldCount - 1);
+    }
+}
+
+void EntityGridModel::AnnounceChangedRows(const std::vector<ShownRow>& rows) {
+    // Neighbouring changed rows go out as one range.
+    size_t i = 0;
+    while (i < rows.size()) {
+        if (rows[i] == shown_[i]) {
+            ++i;
+            continue;
+        }
+        const size_t first = i;
+        while (i < rows.size() && !(rows[i] == shown_[i])) {
+            shown_[i] = rows[i];
+            ++i;
+        }
+        emit dataChanged(index(static_cast<int>(first), 0),
+                         index(static_cast<int>(i - 1), EntityRow::kFieldCount - 1));
+    }
+}
+
+void EntityGridModel::SelectCell(int gridRow, int column) {
+    station_.SelectRow(gridRow);
+    station_.grid.currentColumn = column;
+    Sync();
+}
+
 QColor EntityGridModel::Background(int gridRow) const {
-    if (gridRow == station_.grid.currentRow && gridRow != 0) return kHighlightBackground;
-    return ColourFromSetting(RowBackground(station_.grid.DataRow(gridRow), station_.appearance));
+    return shown_.at(static_cast<size_t>(ModelRow(gridRow))).background;
 }
 
 QColor EntityGridModel::Foreground(int gridRow) const {
-    if (gridRow == station_.grid.currentRow && gridRow != 0) return kHighlightText;
-    return Qt::black;
+    return shown_.at(static_cast<size_t>(ModelRow(gridRow))).foreground;
 }
 
 QVariant EntityGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= station_.grid.DataRowCount()) return {};
-    const int gridRow = index.row() + 1;
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const ShownRow& row = shown_[static_cast<size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(station_.grid.DataRow(gridRow).Field(index.column()));
+            return QString::fromStdString(row.entity.Field(index.column()));
         case Qt::BackgroundRole:
-            return Background(gridRow);
+            return row.background;
         case Qt::ForegroundRole:
-            return Foreground(gridRow);
+            return row.foreground;
         default:
             return {};
     }
@@ -66,7 +134,7 @@ QVariant EntityGridModel::headerData(int section, Qt::Orientation orientation, i
         case Qt::DisplayRole:
             return QString::fromUtf8(kColumnTitles[static_cast<size_t>(section)]);
         case Qt::ForegroundRole:
-            return section == station_.sortColumn ? kSortTitle : QColor(Qt::black);
+            return section == shownSortColumn_ ? kSortTitle : QColor(Qt::black);
         case Qt::BackgroundRole:
             return QApplication::palette().color(QPalette::Button);
         case Qt::TextAlignmentRole:
@@ -79,22 +147,6 @@ QVariant EntityGridModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags EntityGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-}
-
-void EntityGridModel::Reload() {
-    beginResetModel();
-    endResetModel();
-}
-
-void EntityGridModel::CurrentRowMoved(int from, int to) {
-    RowChanged(from);
-    RowChanged(to);
-}
-
-void EntityGridModel::RowChanged(int gridRow) {
-    if (gridRow < 1 || gridRow > station_.grid.DataRowCount()) return;
-    emit dataChanged(index(gridRow - 1, 0), index(gridRow - 1, EntityRow::kFieldCount - 1),
-                     {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 }  // namespace zorva

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <vector>
 
 #include "station/station.h"
 
@@ -11,8 +12,10 @@ namespace zorva {
 QColor ColourFromSetting(int value);
 int SettingFromColour(const QColor& colour);
 
-// The entity grid as Qt sees it: the Station's grid rows (row r of the model is
-// grid data row r + 1), with the row-state colours and the highlighted current row.
+// The entity grid as Qt sees it: the Station's grid rows with the row-state
+// colours and the highlighted current row. The model shows its own copy of the
+// rows, so nothing it shows changes unannounced; Sync() brings the copy up to
+// the Station and announces what differs.
 class EntityGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -24,19 +27,34 @@ class EntityGridModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The Station's grid was refilled, sorted or re-coloured.
-    void Reload();
-    // The current row moved from one grid row to another (1-based, 0 for none).
-    void CurrentRowMoved(int from, int to);
+    // Takes the Station's grid as it is now: a reset when other rows are shown
+    // or in another order, dataChanged for each row whose text or colours
+    // changed, headerDataChanged when the sort column moved.
+    void Sync();
+    // Makes a grid row and column current and shows it.
+    void SelectCell(int gridRow, int column);
+
+    // The Station's grid row of a model row and back; the grid counts its title row as row 0.
+    static int GridRow(int modelRow);
+    static int ModelRow(int gridRow);
 
     // The background of a data row by its state, or white on blue for the current row.
     QColor Background(int gridRow) const;
     QColor Foreground(int gridRow) const;
 
   private:
-    void RowChanged(int gridRow);
+    struct ShownRow {
+        EntityRow entity;
+        QColor background;
+        QColor foreground;
+        bool operator==(const ShownRow&) const = default;
+    };
+    std::vector<ShownRow> CurrentRows() const;
+    void AnnounceChangedRows(const std::vector<ShownRow>& rows);
 
     Station& station_;
+    std::vector<ShownRow> shown_;
+    int shownSortColumn_ = -1;
 };
 
 }  // namespace zorva

@@ -277,7 +277,8 @@ void MainWindow::BuildGrid(QWidget* parent) {
             [this](int column, int, int width) { ColumnResized(column, width); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
-                if (now.isValid()) CurrentCellChanged(now.row() + 1, now.column());
+                if (now.isValid())
+                    CurrentCellChanged(EntityGridModel::GridRow(now.row()), now.column());
             });
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
@@ -387,13 +388,7 @@ void MainWindow::Refresh() {
     items_.at("hideDeleted")->setChecked(station_.hideDeleted);
 
     redrawing_ = true;
-    if (model_->rowCount() != station_.grid.DataRowCount()) {
-        model_->Reload();
-    } else if (model_->rowCount() > 0) {
-        emit model_->dataChanged(model_->index(0, 0),
-                                 model_->index(model_->rowCount() - 1, EntityRow::kFieldCount - 1));
-    }
-    emit model_->headerDataChanged(Qt::Horizontal, 0, EntityRow::kFieldCount - 1);
+    model_->Sync();
     ApplyGridLook();
     ShowCurrentRow();
     redrawing_ = false;
@@ -425,7 +420,8 @@ void MainWindow::ShowCurrentRow() {
         grid_->clearSelection();
         return;
     }
-    const QModelIndex current = model_->index(grid.currentRow - 1, std::max(0, grid.currentColumn));
+    const QModelIndex current =
+        model_->index(EntityGridModel::ModelRow(grid.currentRow), std::max(0, grid.currentColumn));
     grid_->selectionModel()->setCurrentIndex(
         current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     grid_->scrollTo(current);
@@ -433,10 +429,7 @@ void MainWindow::ShowCurrentRow() {
 
 void MainWindow::CurrentCellChanged(int row, int column) {
     if (redrawing_) return;
-    const int before = station_.grid.currentRow;
-    station_.SelectRow(row);
-    station_.grid.currentColumn = column;
-    model_->CurrentRowMoved(before, row);
+    model_->SelectCell(row, column);
 }
 
 void MainWindow::ColumnResized(int column, int width) {
@@ -458,7 +451,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseButtonPress: {
                 const QPoint at = mouse->position().toPoint();
                 const int row = grid_->rowAt(at.y());
-                GridPressed(row < 0 ? -1 : row + 1, grid_->columnAt(at.x()));
+                GridPressed(row < 0 ? -1 : EntityGridModel::GridRow(row), grid_->columnAt(at.x()));
                 break;
             }
             case QEvent::MouseButtonRelease:

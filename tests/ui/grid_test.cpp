@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -69,6 +70,7 @@ class GridTest : public QObject {
     void theCurrentRowIsWhiteOnBlueWhateverTheColours();
     void anItalicFontLastsOnlyUntilTheSettingsAreWritten();
     void rowHeightSpinTakesOnlyArrowSteps();
+    void theModelAnnouncesOnlyWhatChanged();
 };
 
 void GridTest::viewItemsFillTheGridAndNameTheView() {
@@ -324,6 +326,38 @@ void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
     spin.setValue(99);
     QTest::keyClick(&spin, Qt::Key_Up);
     QCOMPARE(form.Grid()->verticalHeader()->defaultSectionSize(), 99);
+}
+
+void GridTest::theModelAnnouncesOnlyWhatChanged() {
+    Started program;
+    MainWindow& form = *program.form;
+    EntityGridModel& model = *form.GridModel();
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy titles(&model, &QAbstractItemModel::headerDataChanged);
+    form.Refresh();
+    QVERIFY(resets.isEmpty() && changes.isEmpty() && titles.isEmpty());
+
+    // A new current row repaints the row left and the row reached, nothing else.
+    const int left = program.CurrentRow();
+    const int sp = program.RowOfPrefix("SP");
+    form.Grid()->setCurrentIndex(model.index(sp - 1, 3));
+    QVERIFY(!changes.isEmpty());
+    for (const QList<QVariant>& change : changes) {
+        const int first = change.at(0).toModelIndex().row() + 1;
+        const int last = change.at(1).toModelIndex().row() + 1;
+        QVERIFY((first == last && (first == sp || first == left)) || (first == left && last == sp));
+    }
+    // A colour repaints rows in place; another order or view is a new set of rows.
+    changes.clear();
+    form.station().appearance.otherColour = SettingFromColour(QColor(1, 2, 3));
+    form.Refresh();
+    QVERIFY(!changes.isEmpty() && resets.isEmpty());
+    program.PressTitle(3);
+    QCOMPARE(resets.count(), 1);
+    form.MenuItem("showToVerify")->trigger();
+    QCOMPARE(resets.count(), 2);
+    QCOMPARE(program.GridRows(), 2);
 }
 
 QTEST_MAIN(GridTest)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QHeaderView>
 #include <QTableView>
@@ -65,6 +66,10 @@ class Program {
 
     MainWindow& Start() {
         form = std::make_unique<MainWindow>(prompter, clock, dir.Path());
+        // Every signal the grid model sends while the test drives the window is checked; a fault
+        // aborts.
+        modelTester = std::make_unique<QAbstractItemModelTester>(
+            form->GridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         started = form->Start();
         return *form;
     }
@@ -86,6 +91,7 @@ class Program {
     ScriptedPrompter prompter;
     FixedClock clock;
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<QAbstractItemModelTester> modelTester;
     bool started = false;
 };
 
