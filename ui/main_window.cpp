@@ -129,80 +129,80 @@ void MainWindow::BuildMenus() {
         items_[name] = item;
     };
 
-    QMenu* plik = submenu(bar, "fileMenu", "Plik");
-    AddItem(plik, "newStation", "Nowy", &MainWindow::newStation);
-    plik->addSeparator();
-    AddItem(plik, "openStation", "Otwórz", &MainWindow::openStation);
-    plik->addSeparator();
-    AddItem(plik, "saveStation", "Zapisz                          Ctrl+S",
+    QMenu* fileMenu = submenu(bar, "fileMenu", "Plik");
+    AddItem(fileMenu, "newStation", "Nowy", &MainWindow::newStation);
+    fileMenu->addSeparator();
+    AddItem(fileMenu, "openStation", "Otwórz", &MainWindow::openStation);
+    fileMenu->addSeparator();
+    AddItem(fileMenu, "saveStation", "Zapisz                          Ctrl+S",
             &MainWindow::saveStation);
-    AddItem(plik, "saveStationAs", "Zapisz jako..", &MainWindow::saveStationAs);
-    AddItem(plik, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
+    AddItem(fileMenu, "saveStationAs", "Zapisz jako..", &MainWindow::saveStationAs);
+    AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
             &MainWindow::saveVerifiedList);
-    AddItem(plik, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
-    AddItem(plik, "saveLotwList", "Zapisz listę podmiotów potw. LoTW", &MainWindow::saveLotwList);
-    plik->addSeparator();
-    AddItem(plik, "openEntityDatabase", "Zarządzanie bazą podmiotów",
+    AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
+    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. LoTW", &MainWindow::saveLotwList);
+    fileMenu->addSeparator();
+    AddItem(fileMenu, "openEntityDatabase", "Zarządzanie bazą podmiotów",
             &MainWindow::openEntityDatabase);
-    plik->addSeparator();
-    AddItem(plik, "quit", "&Koniec", &MainWindow::quit);
+    fileMenu->addSeparator();
+    AddItem(fileMenu, "quit", "&Koniec", &MainWindow::quit);
 
-    QMenu* widok = submenu(bar, "viewMenu", "Widok");
+    QMenu* viewMenu = submenu(bar, "viewMenu", "Widok");
     viewGroup_ = new QActionGroup(this);
     viewGroup_->setExclusive(true);
     for (const ViewItem& view : kViewItems) {
-        QAction* item = AddItem(widok, view.name, ViewMenuCaption(view.mode), view.handler);
+        QAction* item = AddItem(viewMenu, view.name, ViewMenuCaption(view.mode), view.handler);
         item->setCheckable(true);
         viewGroup_->addAction(item);
         viewItems_[view.mode] = item;
     }
-    widok->addSeparator();
-    AddItem(widok, "hideDeleted", "Nie wyświetlaj podmiotów usuniętych",
+    viewMenu->addSeparator();
+    AddItem(viewMenu, "hideDeleted", "Nie wyświetlaj podmiotów usuniętych",
             &MainWindow::toggleHideDeleted)
         ->setCheckable(true);
 
-    QMenu* drukowanie = submenu(bar, "printMenu", "Drukowanie");
-    QMenu* normalne = submenu(drukowanie, "normalPrintMenu", "Normalne..");
-    AddItem(normalne, "printNormalList", "Kompletna lista", &MainWindow::printNormalList);
-    AddItem(normalne, "printNormalVerifiedList", "Lista podmiotów zweryfikowanych",
+    QMenu* printMenu = submenu(bar, "printMenu", "Drukowanie");
+    QMenu* normalMenu = submenu(printMenu, "normalPrintMenu", "Normalne..");
+    AddItem(normalMenu, "printNormalList", "Kompletna lista", &MainWindow::printNormalList);
+    AddItem(normalMenu, "printNormalVerifiedList", "Lista podmiotów zweryfikowanych",
             &MainWindow::printNormalVerifiedList);
-    QMenu* uproszczone = submenu(drukowanie, "simplifiedPrintMenu", "Uproszczone..");
-    AddItem(uproszczone, "printSimplifiedList", "Kompletna lista",
+    QMenu* simplifiedMenu = submenu(printMenu, "simplifiedPrintMenu", "Uproszczone..");
+    AddItem(simplifiedMenu, "printSimplifiedList", "Kompletna lista",
             &MainWindow::printSimplifiedList);
-    AddItem(uproszczone, "printSimplifiedVerifiedList", "Lista podmiotów zweryfikowanych",
+    AddItem(simplifiedMenu, "printSimplifiedVerifiedList", "Lista podmiotów zweryfikowanych",
             &MainWindow::printSimplifiedVerifiedList);
-    AddItem(uproszczone, "printSimplifiedToVerifyList", "Lista podmiotów do weryfikacji",
+    AddItem(simplifiedMenu, "printSimplifiedToVerifyList", "Lista podmiotów do weryfikacji",
             &MainWindow::printSimplifiedToVerifyList);
-    AddItem(drukowanie, "setUpPrinter", "Konfiguracja drukarki", &MainWindow::setUpPrinter);
+    AddItem(printMenu, "setUpPrinter", "Konfiguracja drukarki", &MainWindow::setUpPrinter);
 
     command("importData", "Import danych", &MainWindow::importData);
 
-    QMenu* weryfikacja = submenu(bar, "verificationMenu", "Weryfikacja");
-    AddItem(weryfikacja, "saveToVerifyList", "Zapisz listę podmiotów do weryfikacji",
+    QMenu* verificationMenu = submenu(bar, "verificationMenu", "Weryfikacja");
+    AddItem(verificationMenu, "saveToVerifyList", "Zapisz listę podmiotów do weryfikacji",
             &MainWindow::saveToVerifyList);
-    AddItem(weryfikacja, "printVerificationReport", "Drukuj listę podmiotów do weryfikacji",
+    AddItem(verificationMenu, "printVerificationReport", "Drukuj listę podmiotów do weryfikacji",
             &MainWindow::printVerificationReport);
-    weryfikacja->addSeparator();
-    AddItem(weryfikacja, "verifyData", "Weryfikacja danych", &MainWindow::verifyData);
+    verificationMenu->addSeparator();
+    AddItem(verificationMenu, "verifyData", "Weryfikacja danych", &MainWindow::verifyData);
 
     command("editCurrentEntity", "Edycja", &MainWindow::editCurrentEntity);
     command("openSearch", "Szu&kanie", &MainWindow::openSearch);
 
-    QMenu* ustawienia = submenu(bar, "settingsMenu", "Ustawienia");
-    QMenu* kolory = submenu(ustawienia, "coloursMenu", "Kolory");
-    AddItem(kolory, "chooseConfirmedColour", "Kolor tła dla podmiotów potwierdzonych",
+    QMenu* settingsMenu = submenu(bar, "settingsMenu", "Ustawienia");
+    QMenu* coloursMenu = submenu(settingsMenu, "coloursMenu", "Kolory");
+    AddItem(coloursMenu, "chooseConfirmedColour", "Kolor tła dla podmiotów potwierdzonych",
             &MainWindow::chooseConfirmedColour);
-    AddItem(kolory, "chooseDeletedColour", "Kolor tła dla podmiotów usuniętych",
+    AddItem(coloursMenu, "chooseDeletedColour", "Kolor tła dla podmiotów usuniętych",
             &MainWindow::chooseDeletedColour);
-    AddItem(kolory, "chooseVerifiedColour", "Kolor tła dla podmiotów zweryfikowanych",
+    AddItem(coloursMenu, "chooseVerifiedColour", "Kolor tła dla podmiotów zweryfikowanych",
             &MainWindow::chooseVerifiedColour);
-    AddItem(kolory, "chooseOtherColour", "Kolor tła dla podmiotów pozostałych",
+    AddItem(coloursMenu, "chooseOtherColour", "Kolor tła dla podmiotów pozostałych",
             &MainWindow::chooseOtherColour);
-    AddItem(ustawienia, "chooseFont", "Czcionka", &MainWindow::chooseFont);
+    AddItem(settingsMenu, "chooseFont", "Czcionka", &MainWindow::chooseFont);
 
-    QMenu* pomoc = submenu(bar, "helpMenu", "Pomoc");
-    AddItem(pomoc, "openHelp", "Plik pomocy", &MainWindow::openHelp);
-    AddItem(pomoc, "showAbout", "O programie..", &MainWindow::showAbout);
+    QMenu* helpMenu = submenu(bar, "helpMenu", "Pomoc");
+    AddItem(helpMenu, "openHelp", "Plik pomocy", &MainWindow::openHelp);
+    AddItem(helpMenu, "showAbout", "O programie..", &MainWindow::showAbout);
 
     gridPopup_ = new QMenu(this);
     gridPopup_->setObjectName("gridPopupMenu");
