@@ -140,7 +140,8 @@ void MainWindow::BuildMenus() {
     AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
             &MainWindow::saveVerifiedList);
     AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
-    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. LoTW", &MainWindow::saveLotwList);
+    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. LoTW",
+            &MainWindow::saveLotwList);
     fileMenu->addSeparator();
     AddItem(fileMenu, "openEntityDatabase", "Zarządzanie bazą podmiotów",
             &MainWindow::openEntityDatabase);
