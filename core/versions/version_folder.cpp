@@ -1,0 +1,28 @@
+#include "versions/version_folder.h"
+
+#include <algorithm>
+
+#include "io/directory.h"
+#include "io/file_system.h"
+
+namespace zorva {
+
+std::string VersionsFolder(const std::string& stationPath) {
+    return JoinPath(JoinPath(DirectoryOf(stationPath), "kopie"), FileNameOf(stationPath)) + "/";
+}
+
+FolderVersions VersionsIn(const std::string& folder) {
+    FolderVersions result;
+    FileNames files = ListFileNames(folder);
+    if (!files.ok()) {
+        result.error = files.error;
+        return result;
+    }
+    for (const std::string& file : files.names) {
+        if (auto name = ParseVersionName(file)) result.newestFirst.push_back(*name);
+    }
+    std::sort(result.newestFirst.begin(), result.newestFirst.end(), IsNewer);
+    return result;
+}
+
+}  // namespace zorva

@@ -1,0 +1,101 @@
+#include "versions/version_store.h"
+
+#include <algorithm>
+
+#include "io/directory.h"
+#include "versions/keeping_rule.h"
+
+namespace zorva {
+namespace {
+
+bool SameSecond(const LocalDateTime& a, const LocalDateTime& b) {
+    return DateTimeText(a) == DateTimeText(b);
+}
+
+// Two saves within one second must not share a version, so the later one takes
+// the next sequence number of that second.
+VersionName FreeName(const std::vector<VersionName>& kept, const LocalDateTime& now) {
+    VersionName name{now, 1};
+    for (const VersionName& version : kept) {
+        if (SameSecond(version.time, now))
+            name.sequence = std::max(name.sequence, version.sequence + 1);
+    }
+    return name;
+}
+
+bool EqualsNewest(const std::string& folder, const std::vector<VersionName>& kept,
+                  const std::string& bytes) {
+    if (kept.empty()) return false;
+    // A newest version that cannot be read proves nothing, so a new one is kept.
+    ReadResult newest = ReadWholeFile(folder + FormatVersionName(kept.front()));
+    return newest.ok() && newest.bytes == bytes;
+}
+
+// Removes what the keeping rule lets go; the first failure is told, the rest still tried.
+std::string Prune(const std::string& folder, const CivilDate& today) {
+    FolderVersions kept = VersionsIn(folder);
+    if (!kept.ok()) return kept.error;
+    std::string firstError;
+    for (const VersionName& version : VersionsToDrop(kept.newestFirst, today)) {
+        IoStatus removed = RemoveFile(folder + FormatVersionName(version));
+        if (!removed.ok() && firstError.empty()) firstError = removed.error;
+    }
+    return firstError;
+}
+
+KeptVersion Outcome(KeptVersion::Outcome outcome, std::string name = "", std::string error = "") {
+    KeptVersion result;
+    result.outcome = outcome;
+    result.name = std::move(name);
+    result.error = std::move(error);
+    return result;
+}
+
+KeptVersion Failed(std::string error) {
+    return Outcome(KeptVersion::Outcome::Failed, "", std::move(error));
+}
+
+std::string NotKeptText(const std::string& stationPath, const std::string& reason) {
+    return "Nie można zapisać kopii pliku " + stationPath + "\n" + reason + "\n\n";
+}
+
+}  // namespace
+
+KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now) {
+    if (!FileExists(stationPath)) return {};
+    ReadResult current = ReadWholeFile(stationPath);
+    if (!current.ok()) return Failed(current.error);
+    const std::string folder = VersionsFolder(stationPath);
+    FolderVersions kept = VersionsIn(folder);
+    if (!kept.ok()) return Failed(kept.error);
+    if (EqualsNewest(folder, kept.newestFirst, current.bytes))
+        return Outcome(KeptVersion::Outcome::Unchanged);
+    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(made.error);
+    const std::string name = FormatVersionName(FreeName(kept.newestFirst, now));
+    if (IoStatus written = WriteFileAtomic(folder + name, current.bytes); !written.ok())
+        return Failed(written.error);
+    KeptVersion result = Outcome(KeptVersion::Outcome::Kept, name);
+    result.pruneError = Prune(folder, now.date);
+    return result;
+}
+
+std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason) {
+    return NotKeptText(stationPath, reason) +
+           "Dane nie zostały zapisane. Można je zapisać pod inną nazwą (Zapisz jako..).";
+}
+
+IoStatus RestoreVersion(const std::string& stationPath, const std::string& versionName,
+                        const LocalDateTime& now) {
+    const std::string path = VersionsFolder(stationPath) + versionName;
+    if (!ParseVersionName(versionName) || !FileExists(path))
+        return {"Nie ma wersji " + versionName + " pliku " + stationPath + "."};
+    // Read first: keeping the current file may thin the folder of this very version.
+    ReadResult version = ReadWholeFile(path);
+    if (!version.ok()) return {version.error};
+    KeptVersion kept = KeepVersion(stationPath, now);
+    if (!kept.ok())
+        return {NotKeptText(stationPath, kept.error) + "Wersja nie została przywrócona."};
+    return WriteFileAtomic(stationPath, version.bytes);
+}
+
+}  // namespace zorva

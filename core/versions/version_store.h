@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "io/file_system.h"
+#include "versions/version_folder.h"
+#include "versions/version_name.h"
+
+namespace zorva {
+
+struct KeptVersion {
+    enum class Outcome {
+        Kept,
+        Unchanged,  // the file equals the newest version
+        NoFile,     // nothing to keep yet
+        Failed,     // the save must not go on
+    };
+    Outcome outcome = Outcome::NoFile;
+    std::string name;   // of the version written
+    std::string error;  // why no version could be written
+    // An old version the keeping rule could not remove; the next keep tries again.
+    std::string pruneError;
+    bool ok() const { return outcome != Outcome::Failed; }
+};
+
+// Before a save replaces the station file: keeps the file as it is now, byte for
+// byte, as a new version, then lets the keeping rule thin the folder.
+KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now);
+
+// The message of a save stopped because the version could not be written.
+std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason);
+
+// Keeps the station file as a version (so that the restore itself can be taken
+// back), then replaces it with the named version. The error is ready to show.
+IoStatus RestoreVersion(const std::string& stationPath, const std::string& versionName,
+                        const LocalDateTime& now);
+
+}  // namespace zorva
