@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include "files/file_messages.h"
 #include "io/file_system.h"
 
 namespace zorva::cli {
@@ -28,7 +29,7 @@ void PdfPageSink::EndDocument() {
         return;
     }
     IoStatus status = WriteFileAtomic(path_, std::string_view(bytes.constData(), bytes.size()));
-    if (!status.ok()) error_ = status.error;
+    if (!status.ok()) error_ = FileErrorMessage(status);
     written_ = status.ok();
 }
 

@@ -49,7 +49,7 @@ DataSeen ReadAll(std::string_view bytes, size_t pieceSize, AdifLimits limits) {
         }
         records.push_back(std::move(seen));
     }
-    Require(reader.ReadError().empty(), "a memory source reported a read error");
+    Require(reader.ReadError().ok(), "a memory source reported a read error");
     Require(!reader.NotAdif() || records.empty(), "records read from data that is not ADIF");
     return {std::move(records), reader.NotAdif(), reader.LotwReport()};
 }

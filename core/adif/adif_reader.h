@@ -61,7 +61,7 @@ class AdifReader {
     bool Closed() const { return closed_; }
 
     uint64_t BytesRead() const { return bytesRead_; }
-    const std::string& ReadError() const { return readError_; }
+    const IoStatus& ReadError() const { return readError_; }
 
   private:
     enum class Fill { Got, End, Failed, Full };
@@ -107,7 +107,7 @@ class AdifReader {
     bool done_ = false;
     bool headerDone_ = false;
     uint64_t bytesRead_ = 0;
-    std::string readError_;
+    IoStatus readError_;
     bool startNotAdif_ = false;
     bool blank_ = false;
     bool sawAdif_ = false;

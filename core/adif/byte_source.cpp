@@ -15,7 +15,7 @@ FileByteSource::FileByteSource(const std::string& path) : path_(path) {
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
-        error_ = "Nie można otworzyć pliku " + path + ":\n" + std::strerror(errno);
+        error_ = IoStatus::System(IoStep::Open, path, errno);
         return;
     }
     struct stat st {};
@@ -35,7 +35,7 @@ long FileByteSource::Read(char* into, size_t size) {
         ssize_t n = ::read(fd_, into, size);
         if (n >= 0) return static_cast<long>(n);
         if (errno == EINTR) continue;
-        error_ = "Błąd odczytu pliku " + path_ + ":\n" + std::strerror(errno);
+        error_ = IoStatus::System(IoStep::Read, path_, errno);
         return -1;
     }
 }

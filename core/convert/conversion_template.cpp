@@ -1,26 +1,13 @@
 #include "convert/conversion_template.h"
 
+#include "files/entity_line.h"
+#include "files/file_messages.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "text/columns.h"
 
 namespace zorva {
 namespace {
-
-bool HasSeparators(const std::string& line) {
-    for (size_t column : {4, 6, 12, 37})
-        if (ColumnAt(line, column) != "|") return false;
-    return true;
-}
-
-EntityRow TemplateRow(const std::string& line) {
-    EntityRow row;
-    row.adif = Columns(line, 0, 3);
-    row.deleted = Trim(Columns(line, 4, 1));
-    row.prefix = Trim(Columns(line, 6, 5));
-    row.name = Trim(Columns(line, 12, 24));
-    return row;
-}
 
 std::string MissingTemplateMessage(const std::string& path) {
     return "Plik wzorcowy \"" + path + "\" nie został znaleziony!\n" +
@@ -43,16 +30,16 @@ ConversionTemplate LoadConversionTemplate(const std::string& programDir, Prompte
     }
     TextLines file = ReadTextLines(result.path);
     if (!file.ok()) {
-        ShowError(prompter, file.error);
+        ShowError(prompter, FileErrorMessage(file.status));
         return result;
     }
     for (const std::string& line : file.lines) {
         if (Trim(line).empty()) continue;
-        if (!HasSeparators(line)) {
+        if (!HasEntitySeparators(line)) {
             ShowError(prompter, FaultyLineMessage(line));
             return result;
         }
-        result.rows.push_back(TemplateRow(line));
+        result.rows.push_back(ParseEntityLine(line));
     }
     result.readWhole = true;
     return result;

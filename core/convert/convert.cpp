@@ -1,6 +1,7 @@
 #include "convert/convert.h"
 
 #include "convert/old_station_file.h"
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
@@ -109,7 +110,7 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
     }
     TextLines old = ReadTextLines(path);
     if (!old.ok()) {
-        ShowError(prompter, old.error);
+        ShowError(prompter, FileErrorMessage(old.status));
         return false;
     }
     ConvertedLines converted = ConvertOldLines(old.lines, entities, clock.TodayShort());
@@ -119,7 +120,7 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
     }
     EncodedText encoded = EncodeLines(converted.lines);
     if (!encoded.ok()) {
-        ShowError(prompter, encoded.error);
+        ShowError(prompter, FileErrorMessage(encoded.status));
         return false;
     }
 
@@ -127,12 +128,13 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
     // failure at any step leaves the old content where it was.
     const std::string backup = path + "~";
     if (IoStatus kept = CopyFile(path, backup); !kept.ok()) {
-        ShowError(prompter, kept.error + "\n\nNie udało się zachować kopii pliku pod nazwą " +
-                                backup + ".\nPlik nie został przekonwertowany.");
+        ShowError(prompter, FileErrorMessage(kept) +
+                                "\n\nNie udało się zachować kopii pliku pod nazwą " + backup +
+                                ".\nPlik nie został przekonwertowany.");
         return false;
     }
     if (IoStatus written = WriteFileAtomic(path, encoded.bytes); !written.ok()) {
-        ShowError(prompter, written.error + "\n\nPlik nie został przekonwertowany; " +
+        ShowError(prompter, FileErrorMessage(written) + "\n\nPlik nie został przekonwertowany; " +
                                 "jego dotychczasowa zawartość pozostała bez zmian.");
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include "editor/editor_line.h"
 #include "editor/reference_rewrite.h"
+#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
@@ -47,7 +48,7 @@ bool EntityEditor::Open() {
     }
     TextLines read = ReadTextLines(path);
     if (!read.ok()) {
-        ShowError(station_.prompter, read.error);
+        ShowError(station_.prompter, FileErrorMessage(read.status));
         return false;
     }
     for (auto& line : read.lines)
@@ -218,7 +219,8 @@ bool EntityEditor::Save() {
 
     IoStatus written = RewriteWithBackup(station_.ReferencePath(), updated);
     if (!written.ok()) {
-        ShowError(station_.prompter, written.error + "\n\nPlik wzorcowy nie został zmieniony.");
+        ShowError(station_.prompter,
+                  FileErrorMessage(written) + "\n\nPlik wzorcowy nie został zmieniony.");
         return false;
     }
     lines_ = std::move(updated);

@@ -19,10 +19,10 @@ void RestoreBackup(const std::string& backupPath, const std::optional<std::strin
 
 IoStatus RewriteWithBackup(const std::string& path, const std::vector<std::string>& lines) {
     EncodedText encoded = EncodeLines(lines);
-    if (!encoded.ok()) return IoStatus{encoded.error};
+    if (!encoded.ok()) return encoded.status;
 
     ReadResult current = ReadWholeFile(path);
-    if (!current.ok()) return IoStatus{current.error};
+    if (!current.ok()) return current.status;
 
     const std::string backupPath = path + "~";
     std::optional<std::string> earlierBackup;

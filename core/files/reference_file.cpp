@@ -38,7 +38,7 @@ ReferenceList ReadReferenceList(const std::string& path) {
     ReferenceList list;
     TextLines text = ReadTextLines(path);
     if (!text.ok()) {
-        list.error = text.error;
+        list.status = text.status;
         return list;
     }
     for (auto& line : text.lines) {

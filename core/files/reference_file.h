@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/io_status.h"
 #include "model/entity_row.h"
 
 namespace zorva {
@@ -35,8 +36,8 @@ std::string ReferenceDataView(const EntityRow& row);
 struct ReferenceList {
     std::vector<std::string> lines;
     std::optional<std::string> badLine;
-    std::string error;
-    bool ok() const { return error.empty(); }
+    IoStatus status;
+    bool ok() const { return status.ok(); }
 };
 ReferenceList ReadReferenceList(const std::string& path);
 

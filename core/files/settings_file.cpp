@@ -165,7 +165,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
     SettingsRead result;
     ReadResult raw = ReadWholeFile(path);
     if (!raw.ok()) {
-        result.error = raw.error;
+        result.status = raw.status;
         return result;
     }
     result.settings = ParseSettings(DecodeCp1250(raw.bytes));
@@ -177,7 +177,7 @@ IoStatus WriteSettingsFile(const std::string& path, const Settings& settings) {
     // Sections that other features keep in the file (the LoTW downloads) stay.
     if (FileExists(path)) {
         ReadResult old = ReadWholeFile(path);
-        if (!old.ok()) return IoStatus{old.error};
+        if (!old.ok()) return old.status;
         text +=
             SectionsOtherThan(DecodeCp1250(old.bytes), {kConfiguration, kTable, kWindow, kDisplay});
     }

@@ -68,8 +68,8 @@ std::string FormatSettings(const Settings& settings);
 
 struct SettingsRead {
     Settings settings;
-    std::string error;  // the file exists but could not be read
-    bool ok() const { return error.empty(); }
+    IoStatus status;  // the file exists but could not be read
+    bool ok() const { return status.ok(); }
 };
 // Reads a Windows-1250 settings file; the file must exist.
 SettingsRead ReadSettingsFile(const std::string& path);

@@ -13,7 +13,7 @@ namespace {
 
 struct LoadedIni {
     CSimpleIniA ini{true, false, false};
-    std::string error;
+    IoStatus status;
 };
 
 void LoadText(CSimpleIniA& ini, std::string_view text) {
@@ -27,7 +27,7 @@ void LoadFile(LoadedIni& loaded, const std::string& path) {
     if (!FileExists(path)) return;
     ReadResult raw = ReadWholeFile(path);
     if (!raw.ok()) {
-        loaded.error = raw.error;
+        loaded.status = raw.status;
         return;
     }
     LoadText(loaded.ini, DecodeCp1250(raw.bytes));
@@ -62,7 +62,7 @@ SectionRead ReadSettingsSection(const std::string& path, const std::string& sect
     LoadedIni loaded;
     LoadFile(loaded, path);
     SectionRead result;
-    result.error = loaded.error;
+    result.status = loaded.status;
     CSimpleIniA::TNamesDepend keys;
     loaded.ini.GetAllKeys(section.c_str(), keys);
     for (const auto& key : keys)
@@ -75,7 +75,7 @@ IoStatus UpdateSettingsSection(const std::string& path, const std::string& secti
     LoadedIni loaded;
     LoadFile(loaded, path);
     // Writing over a file that could not be read would lose what it holds.
-    if (!loaded.error.empty()) return IoStatus{loaded.error};
+    if (!loaded.status.ok()) return loaded.status;
     loaded.ini.SetSpaces(false);
     for (const auto& [key, value] : values)
         loaded.ini.SetValue(section.c_str(), key.c_str(), value.c_str());

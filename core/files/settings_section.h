@@ -15,8 +15,8 @@ using SectionValues = std::map<std::string, std::string>;
 
 struct SectionRead {
     SectionValues values;
-    std::string error;  // the file exists but could not be read
-    bool ok() const { return error.empty(); }
+    IoStatus status;  // the file exists but could not be read
+    bool ok() const { return status.ok(); }
 };
 
 // The keys and values of the section; a missing file or section gives none.

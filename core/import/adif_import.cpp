@@ -1,6 +1,7 @@
 #include "import/adif_import.h"
 
 #include "adif/adif_reader.h"
+#include "files/file_messages.h"
 #include "import/append_session.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
@@ -87,7 +88,7 @@ bool AdifImport::BeginSeries() {
     records_.Reset(static_cast<size_t>(station_.table.Count()) + 1);
     IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
     if (!created.ok()) {
-        ShowError(station_.prompter, created.error);
+        ShowError(station_.prompter, FileErrorMessage(created));
         return false;
     }
     return true;
@@ -144,7 +145,7 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
     const IoStatus committed = errors.Commit();
     progressVisible = false;
     std::string failure = end == ReadEnd::Failed ? writeError_ : std::string();
-    if (failure.empty() && !committed.ok()) failure = committed.error;
+    if (failure.empty() && !committed.ok()) failure = FileErrorMessage(committed);
     if (!failure.empty()) {
         ShowError(prompter, failure);
         return RunEnd::Failed;
@@ -172,8 +173,8 @@ AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& e
             progress(reported, total);
         }
     }
-    if (!reader.ReadError().empty()) {
-        writeError_ = reader.ReadError();
+    if (!reader.ReadError().ok()) {
+        writeError_ = FileErrorMessage(reader.ReadError());
         return ReadEnd::Failed;
     }
     if (progress && reader.BytesRead() != reported) progress(reader.BytesRead(), total);
@@ -196,7 +197,7 @@ bool AdifImport::Evaluate(const AdifReader& reader, AppendSession& errors) {
 
 bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
     IoStatus status = errors.Append(JoinLinesLower(raw) + "\r\n");
-    if (!status.ok()) writeError_ = status.error;
+    if (!status.ok()) writeError_ = FileErrorMessage(status);
     return status.ok();
 }
 
@@ -209,7 +210,7 @@ bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmatio
     // The extract holds the record as read; the last one of a file may lack its <EOR>.
     const IoStatus kept =
         records_.Put(static_cast<size_t>(row), reader.Raw(), reader.Closed() ? "" : "<EOR>");
-    if (!kept.ok()) writeError_ = kept.error;
+    if (!kept.ok()) writeError_ = FileErrorMessage(kept);
     return kept.ok();
 }
 
@@ -236,7 +237,7 @@ bool AdifImport::WriteExtract() {
     IoStatus written = out.Open();
     if (written.ok()) written = WriteExtractTo(out, kind == ExtractKind::Qsl ? "QSL" : "LoTW");
     if (written.ok()) written = out.Commit();
-    if (!written.ok()) ShowError(station_.prompter, written.error);
+    if (!written.ok()) ShowError(station_.prompter, FileErrorMessage(written));
     return written.ok();
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace zorva {
 namespace {
@@ -15,8 +14,8 @@ RecordSpool::~RecordSpool() {
     if (file_ != nullptr) std::fclose(file_);
 }
 
-IoStatus RecordSpool::Failed(const char* what) const {
-    return IoStatus{std::string(what) + ":\n" + std::strerror(errno)};
+IoStatus RecordSpool::Failed(IoStep step) const {
+    return IoStatus::System(step, {}, errno);
 }
 
 void RecordSpool::Reset(size_t slots) {
@@ -34,12 +33,12 @@ IoStatus RecordSpool::Put(size_t slot, std::string_view head, std::string_view t
     Grow(slot + 1);
     if (file_ == nullptr) {
         file_ = std::tmpfile();
-        if (file_ == nullptr) return Failed("Nie można utworzyć pliku tymczasowego");
+        if (file_ == nullptr) return Failed(IoStep::CreateTemporary);
     }
     if (std::fseek(file_, 0, SEEK_END) != 0 ||
         std::fwrite(head.data(), 1, head.size(), file_) != head.size() ||
         std::fwrite(tail.data(), 1, tail.size(), file_) != tail.size())
-        return Failed("Błąd zapisu pliku tymczasowego");
+        return Failed(IoStep::WriteTemporary);
     slots_[slot] = {size_, head.size() + tail.size(), true};
     size_ += head.size() + tail.size();
     return IoStatus::Ok();
@@ -49,13 +48,13 @@ IoStatus RecordSpool::CopyTo(size_t slot, AtomicFileWriter& out) {
     if (!Has(slot)) return IoStatus::Ok();
     const Slot& held = slots_[slot];
     if (std::fseek(file_, static_cast<long>(held.offset), SEEK_SET) != 0)
-        return Failed("Błąd odczytu pliku tymczasowego");
+        return Failed(IoStep::ReadTemporary);
     std::string chunk(static_cast<size_t>(std::min<uint64_t>(held.length, kCopyChunk)), '\0');
     for (uint64_t left = held.length; left > 0;) {
         const size_t want = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
         if (std::fread(chunk.data(), 1, want, file_) != want) {
             if (!std::ferror(file_)) errno = EIO;
-            return Failed("Błąd odczytu pliku tymczasowego");
+            return Failed(IoStep::ReadTemporary);
         }
         if (IoStatus written = out.Write({chunk.data(), want}); !written.ok()) return written;
         left -= want;

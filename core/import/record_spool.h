@@ -35,7 +35,7 @@ class RecordSpool {
         uint64_t length = 0;
         bool present = false;
     };
-    IoStatus Failed(const char* what) const;
+    IoStatus Failed(IoStep step) const;
 
     std::FILE* file_ = nullptr;
     uint64_t size_ = 0;

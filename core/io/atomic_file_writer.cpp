@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <random>
 
@@ -77,48 +76,54 @@ AtomicFileWriter::~AtomicFileWriter() {
     }
 }
 
-IoStatus AtomicFileWriter::Fail(const char* what) {
+IoStatus AtomicFileWriter::Fail(IoStep step) {
     int err = errno;
     if (fd_ >= 0) {
         ::close(fd_);
         ::unlink(temp_.c_str());
         fd_ = -1;
     }
-    return IoStatus{std::string(what) + " " + path_ + ":\n" + std::strerror(err)};
+    return IoStatus::System(step, path_, err);
+}
+
+IoStatus AtomicFileWriter::NotOpen() const {
+    return {IoKind::Other, IoStep::Write, path_, {}, {}};
 }
 
 IoStatus AtomicFileWriter::Open() {
     std::optional<std::string> target = FollowLinks(path_);
-    if (!target) return Fail("Nie można utworzyć pliku");
+    if (!target) return Fail(IoStep::Create);
     target_ = std::move(*target);
     struct stat old {};
     const bool replacing = ::stat(target_.c_str(), &old) == 0;
     // A replacement stays private until it carries the old file's bits.
     fd_ = OpenTemporary(target_, replacing ? 0600 : 0666, temp_);
-    if (fd_ < 0) return Fail("Nie można utworzyć pliku");
-    if (replacing && !KeepOwnerAndMode(fd_, old)) return Fail("Nie można zmienić atrybutów pliku");
+    if (fd_ < 0) return Fail(IoStep::Create);
+    if (replacing && !KeepOwnerAndMode(fd_, old)) return Fail(IoStep::ChangeAttributes);
     return IoStatus::Ok();
 }
 
 IoStatus AtomicFileWriter::Write(std::string_view bytes) {
-    if (fd_ < 0) return IoStatus{"Błąd zapisu pliku " + path_};
-    if (!posix::WriteAll(fd_, bytes)) return Fail("Błąd zapisu pliku");
+    if (fd_ < 0) return NotOpen();
+    if (!posix::WriteAll(fd_, bytes)) return Fail(IoStep::Write);
     return IoStatus::Ok();
 }
 
 IoStatus AtomicFileWriter::CopyCurrent() {
     int from = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (from < 0) return errno == ENOENT ? IoStatus::Ok() : Fail("Nie można otworzyć pliku");
+    if (from < 0) return errno == ENOENT ? IoStatus::Ok() : Fail(IoStep::Open);
     char chunk[1 << 16];
     for (;;) {
-        ssize_t n = ::read(from, chunk, sizeof chunk);
+        ssize_t n = posix::Read(from, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n == 0) break;
-        if (n < 0 || !posix::WriteAll(fd_, std::string_view(chunk, static_cast<size_t>(n)))) {
+        const bool copied =
+            n > 0 && posix::WriteAll(fd_, std::string_view(chunk, static_cast<size_t>(n)));
+        if (!copied) {
             int err = errno;
             ::close(from);
             errno = err;
-            return Fail("Błąd zapisu pliku");
+            return Fail(n < 0 ? IoStep::Read : IoStep::Write);
         }
     }
     ::close(from);
@@ -126,20 +131,19 @@ IoStatus AtomicFileWriter::CopyCurrent() {
 }
 
 IoStatus AtomicFileWriter::Commit() {
-    if (fd_ < 0) return IoStatus{"Błąd zapisu pliku " + path_};
-    if (posix::Injected(FileOp::Flush) || ::fsync(fd_) != 0)
-        return Fail("Błąd zapisu na dysk pliku");
+    if (fd_ < 0) return NotOpen();
+    if (posix::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail(IoStep::Flush);
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(temp_.c_str());
-        return IoStatus{"Błąd zapisu pliku " + path_ + ":\n" + std::strerror(err)};
+        return IoStatus::System(IoStep::Write, path_, err);
     }
     if (posix::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
         int err = errno;
         ::unlink(temp_.c_str());
-        return IoStatus{"Nie można zapisać pliku " + path_ + ":\n" + std::strerror(err)};
+        return IoStatus::System(IoStep::Replace, path_, err);
     }
     // Make the rename itself durable.
     int dirFd = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -28,7 +28,8 @@ class AtomicFileWriter {
     bool IsOpen() const { return fd_ >= 0; }
 
   private:
-    IoStatus Fail(const char* what);
+    IoStatus Fail(IoStep step);
+    IoStatus NotOpen() const;
 
     std::string path_;    // as the caller named it, for the messages
     std::string target_;  // the file replaced: path_ with its links followed

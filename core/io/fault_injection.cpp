@@ -6,9 +6,10 @@ namespace zorva::fault_injection {
 namespace {
 
 struct State {
-    std::array<int, 5> counts{};
+    std::array<int, 6> counts{};
     int armedOp = -1;
     int armedAt = 0;
+    int armedErrno = EIO;
 };
 
 State& GetState() {
@@ -18,11 +19,12 @@ State& GetState() {
 
 }  // namespace
 
-void FailNth(FileOp op, int n) {
+void FailNth(FileOp op, int n, int err) {
     auto& s = GetState();
     s.counts = {};
     s.armedOp = static_cast<int>(op);
     s.armedAt = n;
+    s.armedErrno = err;
 }
 
 void Disarm() {
@@ -42,6 +44,10 @@ bool ShouldFail(FileOp op) {
     int index = static_cast<int>(op);
     int seen = ++s.counts[index];
     return s.armedOp == index && seen == s.armedAt;
+}
+
+int ArmedErrno() {
+    return GetState().armedErrno;
 }
 
 }  // namespace zorva::fault_injection

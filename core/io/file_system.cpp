@@ -5,25 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "io/atomic_file_writer.h"
 #include "io/posix_calls.h"
 
 namespace zorva {
-namespace {
-
-std::string Reason(int err) {
-    return std::strerror(err);
-}
-
-IoStatus Failure(const std::string& what, const std::string& path, int err) {
-    return IoStatus{what + " " + path + ":\n" + Reason(err)};
-}
-
-}  // namespace
-
 bool FileExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -46,9 +32,9 @@ bool IsReadOnly(const std::string& path) {
 IoStatus ClearReadOnly(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return Failure("Nie można odczytać atrybutów pliku", path, errno);
+        return IoStatus::System(IoStep::ReadAttributes, path, errno);
     if (::chmod(path.c_str(), st.st_mode | S_IWUSR) != 0)
-        return Failure("Nie można zmienić atrybutów pliku", path, errno);
+        return IoStatus::System(IoStep::ChangeAttributes, path, errno);
     return IoStatus::Ok();
 }
 
@@ -56,15 +42,15 @@ ReadResult ReadWholeFile(const std::string& path) {
     ReadResult result;
     int fd = posix::OpenChecked(path.c_str(), O_RDONLY);
     if (fd < 0) {
-        result.error = Failure("Nie można otworzyć pliku", path, errno).error;
+        result.status = IoStatus::System(IoStep::Open, path, errno);
         return result;
     }
     char buffer[1 << 16];
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        ssize_t n = posix::Read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            result.error = Failure("Błąd odczytu pliku", path, errno).error;
+            result.status = IoStatus::System(IoStep::Read, path, errno);
             result.bytes.clear();
             break;
         }
@@ -84,19 +70,19 @@ IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
 
 IoStatus RenameFile(const std::string& from, const std::string& to) {
     if (posix::Injected(FileOp::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
-        return Failure("Nie można zmienić nazwy pliku", from, errno);
+        return IoStatus::System(IoStep::Rename, from, errno);
     return IoStatus::Ok();
 }
 
 IoStatus RemoveFile(const std::string& path) {
     if (posix::Injected(FileOp::Remove) || ::unlink(path.c_str()) != 0)
-        return Failure("Nie można usunąć pliku", path, errno);
+        return IoStatus::System(IoStep::Remove, path, errno);
     return IoStatus::Ok();
 }
 
 IoStatus CopyFile(const std::string& from, const std::string& to) {
     ReadResult source = ReadWholeFile(from);
-    if (!source.ok()) return IoStatus{source.error};
+    if (!source.ok()) return source.status;
     return WriteFileAtomic(to, source.bytes);
 }
 

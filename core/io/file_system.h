@@ -4,20 +4,14 @@
 #include <string_view>
 #include <vector>
 
-namespace zorva {
+#include "io/io_status.h"
 
-// The outcome of a file operation: empty error means success. The error holds
-// the operation, the path and the system's reason, ready to show to the user.
-struct IoStatus {
-    std::string error;
-    bool ok() const { return error.empty(); }
-    static IoStatus Ok() { return {}; }
-};
+namespace zorva {
 
 struct ReadResult {
     std::string bytes;
-    std::string error;
-    bool ok() const { return error.empty(); }
+    IoStatus status;
+    bool ok() const { return status.ok(); }
 };
 
 bool FileExists(const std::string& path);

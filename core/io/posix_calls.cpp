@@ -9,8 +9,13 @@ namespace zorva::posix {
 
 bool Injected(FileOp op) {
     if (!fault_injection::ShouldFail(op)) return false;
-    errno = EIO;
+    errno = fault_injection::ArmedErrno();
     return true;
+}
+
+ssize_t Read(int fd, void* buffer, size_t size) {
+    if (Injected(FileOp::Read)) return -1;
+    return ::read(fd, buffer, size);
 }
 
 int OpenChecked(const char* path, int flags, mode_t mode) {

@@ -22,7 +22,7 @@ TextLines ReadTextLines(const std::string& path) {
     TextLines result;
     ReadResult raw = ReadWholeFile(path);
     if (!raw.ok()) {
-        result.error = raw.error;
+        result.status = raw.status;
         return result;
     }
     result.lines = SplitLines(raw.bytes);
@@ -34,9 +34,7 @@ EncodedText EncodeLines(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         auto encoded = EncodeCp1250(line);
         if (!encoded) {
-            result.error =
-                "Znak \"" + FirstUnencodable(line) +
-                "\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" + line;
+            result.status = IoStatus::Unencodable(FirstUnencodable(line), line);
             result.bytes.clear();
             return result;
         }
@@ -48,7 +46,7 @@ EncodedText EncodeLines(const std::vector<std::string>& lines) {
 
 IoStatus WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
     EncodedText text = EncodeLines(lines);
-    if (!text.ok()) return IoStatus{text.error};
+    if (!text.ok()) return text.status;
     return WriteFileAtomic(path, text.bytes);
 }
 

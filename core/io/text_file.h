@@ -11,8 +11,8 @@ namespace zorva {
 // a missing final line end is accepted.
 struct TextLines {
     std::vector<std::string> lines;
-    std::string error;
-    bool ok() const { return error.empty(); }
+    IoStatus status;
+    bool ok() const { return status.ok(); }
 };
 
 TextLines ReadTextLines(const std::string& path);
@@ -22,8 +22,8 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // first character that cannot be written, before anything touches the disk.
 struct EncodedText {
     std::string bytes;
-    std::string error;
-    bool ok() const { return error.empty(); }
+    IoStatus status;
+    bool ok() const { return status.ok(); }
 };
 EncodedText EncodeLines(const std::vector<std::string>& lines);
 

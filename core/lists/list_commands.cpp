@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "files/file_messages.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "text/columns.h"
@@ -33,7 +34,7 @@ std::optional<std::string> ChooseFile(Station& station, const std::string& prese
 
 bool Write(Station& station, const std::string& path, const std::vector<std::string>& lines) {
     IoStatus status = WriteTextLines(path, lines);
-    if (!status.ok()) ShowError(station.prompter, status.error);
+    if (!status.ok()) ShowError(station.prompter, FileErrorMessage(status));
     return status.ok();
 }
 

@@ -34,7 +34,7 @@ class ReportSink : public DownloadSink {
         tail_.append(bytes);
         if (tail_.size() > 2 * kHeadSize) tail_.erase(0, tail_.size() - kHeadSize);
         IoStatus written = writer_.Write(bytes);
-        if (!written.ok()) writeError_ = written.error;
+        if (!written.ok()) writeError_ = written;
         return written.ok();
     }
 
@@ -46,7 +46,7 @@ class ReportSink : public DownloadSink {
     // Why the sink stopped the transfer.
     LotwFailure StopReason() const {
         if (tooLarge_) return LotwFailure::TooLarge;
-        if (!writeError_.empty()) return LotwFailure::FileError;
+        if (!writeError_.ok()) return LotwFailure::FileError;
         return LotwFailure::Aborted;
     }
 
@@ -64,7 +64,7 @@ class ReportSink : public DownloadSink {
     }
 
     std::uint64_t Received() const { return received_; }
-    const std::string& WriteError() const { return writeError_; }
+    const IoStatus& WriteError() const { return writeError_; }
 
   private:
     AtomicFileWriter& writer_;
@@ -73,7 +73,7 @@ class ReportSink : public DownloadSink {
     std::uint64_t received_ = 0;
     std::string head_;
     std::string tail_;
-    std::string writeError_;
+    IoStatus writeError_;
     bool tooLarge_ = false;
     bool aborted_ = false;
 };
@@ -123,7 +123,7 @@ LotwDownload DownloadLotwReport(HttpFetcher& fetcher, const LotwDownloadRequest&
     AtomicFileWriter writer(request.reportPath);
     if (IoStatus opened = writer.Open(); !opened.ok()) {
         result.failure = LotwFailure::FileError;
-        result.detail = opened.error;
+        result.file = opened;
         return result;
     }
     ReportSink sink(writer, request.maxBytes, progress);
@@ -133,14 +133,15 @@ LotwDownload DownloadLotwReport(HttpFetcher& fetcher, const LotwDownloadRequest&
     result.bytes = sink.Received();
     result.httpStatus = fetched.httpStatus;
     result.failure = FailureOf(fetched.outcome, sink);
-    result.detail =
-        HidePassword(result.failure == LotwFailure::FileError ? sink.WriteError() : fetched.detail,
-                     request.query.password);
+    if (result.failure == LotwFailure::FileError)
+        result.file = sink.WriteError();
+    else
+        result.detail = HidePassword(fetched.detail, request.query.password);
     if (result.failure == LotwFailure::None) result.failure = CheckReport(sink);
     if (result.failure != LotwFailure::None) return result;
     if (IoStatus committed = writer.Commit(); !committed.ok()) {
         result.failure = LotwFailure::FileError;
-        result.detail = committed.error;
+        result.file = committed;
     }
     return result;
 }

@@ -37,7 +37,8 @@ struct LotwDownload {
     LotwFailure failure = LotwFailure::None;
     std::uint64_t bytes = 0;  // of the report received
     long httpStatus = 0;
-    std::string detail;  // the system's or the transport's reason; never the password
+    std::string detail;  // the transport's reason; never the password
+    IoStatus file;       // why the report file could not be written
     bool ok() const { return failure == LotwFailure::None; }
 };
 

@@ -26,7 +26,7 @@ std::string ValueOf(const SectionValues& values, const std::string& key) {
 LotwMemory RecallLotw(const std::string& settingsPath, const std::string& call) {
     SectionRead read = ReadSettingsSection(settingsPath, kSection);
     LotwMemory memory;
-    memory.error = read.error;
+    memory.status = read.status;
     memory.login = ValueOf(read.values, LoginKey(call));
     if (memory.login.empty()) memory.login = ValueOf(read.values, kLastLogin);
     memory.lastDownload = ParseIsoDate(ValueOf(read.values, DateKey(call)));

@@ -12,7 +12,7 @@ namespace zorva {
 struct LotwMemory {
     std::string login;  // this station's, else the one used last for any station
     std::optional<CivilDate> lastDownload;  // nothing: no download yet, ask for everything
-    std::string error;                      // the settings file exists but could not be read
+    IoStatus status;                        // the settings file exists but could not be read
 };
 
 LotwMemory RecallLotw(const std::string& settingsPath, const std::string& call);

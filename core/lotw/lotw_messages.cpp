@@ -1,5 +1,7 @@
 #include "lotw/lotw_messages.h"
 
+#include "files/file_messages.h"
+
 namespace zorva {
 namespace {
 
@@ -40,7 +42,7 @@ std::string LotwFailureMessage(const LotwDownload& d) {
         case LotwFailure::Aborted:
             return "Pobieranie raportu LoTW zostało przerwane.";
         case LotwFailure::FileError:
-            return WithReason("Nie można zapisać raportu LoTW.", d.detail);
+            return WithReason("Nie można zapisać raportu LoTW.", FileErrorMessage(d.file));
         case LotwFailure::Other:
             break;
     }

@@ -1,4 +1,5 @@
 // Reading the open station file into the table, with its failure paths.
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "station/call_prompt.h"
@@ -83,7 +84,7 @@ void Load(Station& s, bool mayConvert) {
     s.grid.rows.clear();
     s.grid.currentRow = 0;
     if (!raw.ok()) {
-        ShowError(s.prompter, raw.error);
+        ShowError(s.prompter, FileErrorMessage(raw.status));
         ForgetFailedLoad(s);
         return;
     }

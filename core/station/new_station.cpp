@@ -1,4 +1,5 @@
 // "Nowy": a new station built from the reference file.
+#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
@@ -55,7 +56,7 @@ void ShowTableInFileOrder(Station& s) {
 void FillFromReference(Station& s) {
     TextLines reference = ReadTextLines(s.ReferencePath());
     if (!reference.ok()) {
-        ShowError(s.prompter, reference.error);
+        ShowError(s.prompter, FileErrorMessage(reference.status));
         return;
     }
     s.table.ResetToPlaceholder();

@@ -2,6 +2,7 @@
 // file; nothing it saved is loaded over or written over without the user's say.
 #include "station/outside_change.h"
 
+#include "files/file_messages.h"
 #include "io/file_lock.h"
 #include "io/file_system.h"
 #include "station/station.h"
@@ -112,7 +113,7 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
         if (expected && ChangedVersion(*expected)) continue;
         IoStatus written = WriteFileAtomic(path, bytes);
         if (!written.ok()) {
-            ShowError(s.prompter, written.error);
+            ShowError(s.prompter, FileErrorMessage(written));
             return GuardedWrite::Failed;
         }
         known.Remember(path, bytes);

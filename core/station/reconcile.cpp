@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
@@ -109,7 +110,7 @@ bool Station::ReconcileWithReference() {
     }
     ReferenceList reference = ReadReferenceList(path);
     if (!reference.ok()) {
-        ShowError(prompter, reference.error);
+        ShowError(prompter, FileErrorMessage(reference.status));
         return false;
     }
     AdifIndex index(table);

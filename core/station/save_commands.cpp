@@ -1,4 +1,5 @@
 // "Zapisz", "Zapisz jako.." and Ctrl+S: the station file is written whole or not at all.
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
@@ -20,7 +21,7 @@ ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
     if (answer != Answer::Yes) return ReadOnlyOutcome::Stop;
     IoStatus cleared = ClearReadOnly(path);
     if (!cleared.ok()) {
-        ShowError(s.prompter, cleared.error);
+        ShowError(s.prompter, FileErrorMessage(cleared));
         return ReadOnlyOutcome::Stop;
     }
     return ReadOnlyOutcome::Write;
@@ -53,7 +54,7 @@ std::optional<std::string> StationFileBytes(Station& s, const std::string& path)
     for (const auto& row : s.table.Rows()) lines.push_back(FormatStationLine(row));
     EncodedText encoded = EncodeLines(lines);
     if (!encoded.ok()) {
-        ShowError(s.prompter, encoded.error);
+        ShowError(s.prompter, FileErrorMessage(encoded.status));
         return std::nullopt;
     }
     if (auto line = LineNotReadBack(encoded.bytes, s.table.Rows())) {

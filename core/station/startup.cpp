@@ -1,4 +1,5 @@
 // Start-up and closing of the main window, with the settings file.
+#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "files/settings_file.h"
 #include "io/file_system.h"
@@ -93,7 +94,7 @@ bool Station::FormCreate() {
         if (read.ok())
             ApplySettings(read.settings);
         else
-            ShowError(prompter, read.error);
+            ShowError(prompter, FileErrorMessage(read.status));
     }
     LoadStationFile();
     if (table.HighestIndex() > 1) {
@@ -107,7 +108,7 @@ bool Station::FormCreate() {
 bool Station::FormCloseQuery(int windowWidth, int windowHeight) {
     IoStatus written =
         WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
-    if (!written.ok()) ShowError(prompter, written.error);
+    if (!written.ok()) ShowError(prompter, FileErrorMessage(written));
     if (!modified) return true;
     Answer answer =
         AskWarning(prompter, "Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);

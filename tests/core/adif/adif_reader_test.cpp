@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <vector>
@@ -220,11 +221,11 @@ class FailingSource : public ByteSource {
         first.copy(into, n);
         return static_cast<long>(n);
     }
-    const std::string& Error() const override { return error_; }
+    const IoStatus& Error() const override { return error_; }
 
   private:
     int calls_ = 0;
-    std::string error_ = "Błąd odczytu pliku x:\nInput/output error";
+    IoStatus error_ = IoStatus::System(IoStep::Read, "x", EIO);
 };
 
 TEST(AdifReaderErrors, FailedReadEndsReadingWithTheReason) {
@@ -232,7 +233,8 @@ TEST(AdifReaderErrors, FailedReadEndsReadingWithTheReason) {
     AdifReader reader(source, kNames);
     ASSERT_TRUE(reader.Next());
     EXPECT_FALSE(reader.Next());
-    EXPECT_EQ(reader.ReadError(), "Błąd odczytu pliku x:\nInput/output error");
+    EXPECT_EQ(reader.ReadError().step, IoStep::Read);
+    EXPECT_EQ(reader.ReadError().reason, "Input/output error");
     EXPECT_FALSE(reader.Next());
 }
 
@@ -269,7 +271,8 @@ TEST(AdifReaderHeader, KindOfDataIsToldFromItsHeaderOrItsBytes) {
 TEST(AdifReaderFile, MissingFileIsReportedWithReason) {
     FileByteSource source("/nonexistent/dir/log.adi");
     EXPECT_FALSE(source.IsOpen());
-    EXPECT_NE(source.Error().find("/nonexistent/dir/log.adi"), std::string::npos);
+    EXPECT_EQ(source.Error().path, "/nonexistent/dir/log.adi");
+    EXPECT_EQ(source.Error().kind, IoKind::NotFound);
 }
 
 TEST(AdifJoinLines, RemovesLineBreaksAndLowersOnlyAsciiLetters) {

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "files/file_messages.h"
 #include "temp_dir.h"
 #include "test_rows.h"
 
@@ -61,7 +62,7 @@ TEST(ReferenceList, StopsAtTheFirstLineThatIsNotAnEntityLine) {
 
 TEST(ShippedReferenceFile, HoldsEveryEntityOnce) {
     ReferenceList list = ReadReferenceList(std::string(ZORVA_SOURCE_DIR) + "/data/dxcc_adif.kvt");
-    ASSERT_TRUE(list.ok()) << list.error;
+    ASSERT_TRUE(list.ok()) << FileErrorMessage(list.status);
     std::set<std::string> keys;
     int current = 0;
     for (const auto& line : list.lines) {

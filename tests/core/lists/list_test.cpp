@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
 #include "lists/list_commands.h"
@@ -230,9 +231,9 @@ TEST_F(ListCommands, VerificationListNameHoldsNoCharacterAFileNameCannotHave) {
 TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
     ExpectCall("SP9Ω");
     prompter.ExpectSaveFile(Choice("sp9Ω_08.12.2026.txt"), dir.File("lista.txt"));
-    const std::string reason =
+    const std::string reason = FileErrorMessage(
         EncodeLines(VerificationListLines(station.table, "sp9Ω", "08.12.2026", station.counters))
-            .error;
+            .status);
     ASSERT_FALSE(reason.empty());
     prompter.ExpectError(reason);
     SaveVerificationList(station);
@@ -255,7 +256,7 @@ TEST_F(ListCommands, ConfirmationListsOverwriteWithoutAskingAndShowNothing) {
 
 TEST_F(ListCommands, AFailedWriteIsReportedWithItsReason) {
     const std::string target = dir.File("brak/lista.txt");
-    const std::string reason = WriteTextLines(target, {"x"}).error;
+    const std::string reason = FileErrorMessage(WriteTextLines(target, {"x"}));
     ASSERT_FALSE(reason.empty());
     prompter.ExpectSaveFile(Choice(""), target);
     prompter.ExpectError(reason);

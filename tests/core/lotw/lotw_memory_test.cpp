@@ -15,7 +15,7 @@ TEST(LotwMemory, EachStationRemembersItsDateAndTheLastLoginServesNewOnes) {
     TempDir dir;
     const std::string ini = dir.File("zorva_rade.ini");
     LotwMemory first = RecallLotw(ini, "SP5ABC");
-    EXPECT_TRUE(first.error.empty());
+    EXPECT_TRUE(first.status.ok());
     EXPECT_EQ(first.login, "");
     EXPECT_FALSE(first.lastDownload);
 

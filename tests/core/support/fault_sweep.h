@@ -30,6 +30,8 @@ inline const char* OpName(FileOp op) {
     switch (op) {
         case FileOp::Open:
             return "open";
+        case FileOp::Read:
+            return "read";
         case FileOp::Write:
             return "write";
         case FileOp::Flush:

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
 #include "model/entity_row.h"
@@ -30,7 +31,7 @@ inline std::vector<std::string> StationLines(const std::string& call,
 
 inline std::string Encoded(const std::vector<std::string>& lines) {
     EncodedText text = EncodeLines(lines);
-    EXPECT_TRUE(text.ok()) << text.error;
+    EXPECT_TRUE(text.ok()) << FileErrorMessage(text.status);
     return text.bytes;
 }
 
