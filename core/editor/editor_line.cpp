@@ -1,29 +1,30 @@
 #include "editor/editor_line.h"
 
+#include "files/entity_line.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 
 namespace zorva {
 
 std::string LineNumber(const std::string& line) {
-    return Columns(line, 0, 3);
+    return ParseEntityLine(line).adif;
 }
 
 bool LineIsDeleted(const std::string& line) {
-    return ColumnAt(line, 5) == "D";
+    return ParseEntityLine(line).deleted == "D";
 }
 
 std::string LinePrefix(const std::string& line) {
-    return Trim(Columns(line, 6, 5));
+    return ParseEntityLine(line).prefix;
 }
 
 std::string LineName(const std::string& line) {
-    return Trim(Columns(line, 12, 24));
+    return ParseEntityLine(line).name;
 }
 
 std::string BuildEditorLine(const std::string& key, bool deleted, const std::string& prefix,
                             const std::string& name) {
-    return key + "|" + (deleted ? "D|" : " |") + PadCut(prefix, 5) + "|" + PadCut(name, 24) + "|";
+    return FormatEntityLine(key, deleted, prefix, name);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "files/reference_file.h"
 
+#include "files/entity_line.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
 #include "text/columns.h"
@@ -7,31 +8,26 @@
 namespace zorva {
 
 std::string FormatReferenceLine(const EntityRow& row) {
-    return PadLeft(row.adif, 3) + "|" + (row.deleted.empty() ? " " : "D") + "|" +
-           PadCut(row.prefix, 5) + "|" + PadCut(row.name, 24) + "|";
+    return FormatEntityLine(PadLeft(row.adif, entity_line::kAdif.width), !row.deleted.empty(),
+                            row.prefix, row.name);
 }
 
 std::string ReferenceKey(std::string_view line) {
-    return Columns(line, 0, 3);
+    return Columns(line, entity_line::kAdif.first, entity_line::kAdif.width);
 }
 
 bool IsBadReferenceLine(std::string_view line) {
-    return ColumnAt(line, 4) != "|" || ColumnAt(line, 6) != "|" || ColumnAt(line, 12) != "|" ||
-           ColumnAt(line, 37) != "|";
+    return !HasEntitySeparators(line);
 }
 
 EntityRow ParseReferenceLine(std::string_view line) {
-    EntityRow row;
-    row.adif = ReferenceKey(line);
-    row.deleted = Trim(Columns(line, 4, 1));
-    row.prefix = Trim(Columns(line, 6, 5));
-    row.name = Trim(Columns(line, 12, 24));
-    return row;
+    return ParseEntityLine(line);
 }
 
 std::string ReferenceDataView(const EntityRow& row) {
-    return row.adif + "|" + (row.deleted == "D" ? "D|" : " |") + PadCut(row.prefix, 5) + "|" +
-           PadCut(row.name, 24);
+    std::string line = FormatEntityLine(row.adif, row.deleted == "D", row.prefix, row.name);
+    line.pop_back();
+    return line;
 }
 
 ReferenceList ReadReferenceList(const std::string& path) {

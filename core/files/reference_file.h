@@ -13,8 +13,7 @@ namespace zorva {
 inline constexpr const char* kReferenceFileName = "dxcc_adif.kvt";
 inline constexpr size_t kReferenceLineWidth = 37;
 
-// The 37-character line of an entity: adif right-aligned to 3, "D" or a blank,
-// prefix (5) and name (24), each followed by "|".
+// The entity line of a row, its adif right-aligned.
 std::string FormatReferenceLine(const EntityRow& row);
 
 // Columns 1 to 3 of a line, untrimmed: the key that ties it to a station row.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "files/entity_line.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 #include "text/utf8.h"
@@ -9,14 +10,9 @@
 namespace zorva {
 namespace {
 
-struct FieldLayout {
-    size_t firstColumn;  // 1-based
-    size_t width;
-};
-
-// prefix, name, call, qsoDate, confirmation, verifiedDate.
-constexpr std::array<FieldLayout, 6> kPaddedFields = {
-    {{7, 5}, {13, 24}, {38, 15}, {54, 10}, {65, 4}, {70, 10}}};
+// The fields after the entity line: call, qsoDate, confirmation, verifiedDate.
+constexpr std::array<EntityLineField, 4> kConfirmationFields = {
+    {{37, 15}, {53, 10}, {64, 4}, {69, 10}}};
 
 bool HasSeparatorsAt(std::string_view line, std::initializer_list<size_t> columns) {
     for (size_t column : columns)
@@ -35,8 +31,8 @@ class LineColumns {
         if (first >= line_.size()) return {};
         return std::string(line_.substr(first, count));
     }
-    std::string Trimmed(const FieldLayout& field) const {
-        return Trim(Get(field.firstColumn - 1, field.width));
+    std::string Trimmed(const EntityLineField& field) const {
+        return Trim(Get(field.first, field.width));
     }
 
   private:
@@ -84,19 +80,18 @@ std::vector<std::string> StationHeaderLines(const std::string& call, const std::
 }
 
 std::string FormatStationLine(const EntityRow& row) {
-    std::string line = row.adif + "|";
-    line += row.deleted.empty() ? " |" : "D|";
-    const std::array<const std::string*, 6> fields = {
-        &row.prefix, &row.name, &row.call, &row.qsoDate, &row.confirmation, &row.verifiedDate};
+    std::string line = FormatEntityLine(row.adif, !row.deleted.empty(), row.prefix, row.name);
+    const std::array<const std::string*, 4> fields = {&row.call, &row.qsoDate, &row.confirmation,
+                                                      &row.verifiedDate};
     for (size_t i = 0; i < fields.size(); ++i) {
-        line += PadCut(*fields[i], kPaddedFields[i].width);
+        line += PadCut(*fields[i], kConfirmationFields[i].width);
         line += '|';
     }
     return line;
 }
 
 bool IsBadStationLine(std::string_view line) {
-    return !HasSeparatorsAt(line, {4, 6, 12, 37});
+    return !HasEntitySeparators(line);
 }
 
 bool IsPreviousVersionLine(std::string_view line) {
@@ -110,14 +105,14 @@ bool IsBlankLine(std::string_view line) {
 EntityRow ParseStationLine(std::string_view line) {
     const LineColumns columns(line);
     EntityRow row;
-    row.adif = columns.Get(0, 3);
-    row.deleted = Trim(columns.Get(4, 1));
-    row.prefix = columns.Trimmed(kPaddedFields[0]);
-    row.name = columns.Trimmed(kPaddedFields[1]);
-    row.call = columns.Trimmed(kPaddedFields[2]);
-    row.qsoDate = columns.Trimmed(kPaddedFields[3]);
-    row.confirmation = columns.Trimmed(kPaddedFields[4]);
-    row.verifiedDate = columns.Trimmed(kPaddedFields[5]);
+    row.adif = columns.Get(entity_line::kAdif.first, entity_line::kAdif.width);
+    row.deleted = columns.Trimmed(entity_line::kDeleted);
+    row.prefix = columns.Trimmed(entity_line::kPrefix);
+    row.name = columns.Trimmed(entity_line::kName);
+    row.call = columns.Trimmed(kConfirmationFields[0]);
+    row.qsoDate = columns.Trimmed(kConfirmationFields[1]);
+    row.confirmation = columns.Trimmed(kConfirmationFields[2]);
+    row.verifiedDate = columns.Trimmed(kConfirmationFields[3]);
     if (row.confirmation.empty() && !row.call.empty()) row.confirmation = "QSL";
     return row;
 }
