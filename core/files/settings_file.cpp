@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <optional>
 
+#include "files/settings_keys.h"
 #include "files/settings_section.h"
 #include "io/text_file.h"
 #include "text/columns.h"
@@ -13,11 +15,6 @@
 
 namespace zorva {
 namespace {
-
-constexpr const char* kConfiguration = "Konfiguracja";
-constexpr const char* kTable = "Tabela";
-constexpr const char* kWindow = "Widok";
-constexpr const char* kDisplay = "Wyswietlanie";
 
 // Multi-key so that the first of duplicate keys can be told from the others.
 class IniReader {
@@ -36,24 +33,29 @@ class IniReader {
         return std::string(value);
     }
 
-    void ReadText(const char* section, const char* key, std::string& target) const {
-        if (auto value = Text(section, key)) target = *value;
-    }
-
-    void ReadInt(const char* section, const char* key, int& target, int lowest, int highest) const {
-        if (auto value = Text(section, key))
-            if (auto number = ParseInteger(*value)) target = std::clamp(*number, lowest, highest);
-    }
-
-    void ReadColour(const char* section, const char* key, int& target) const {
-        if (auto value = Text(section, key))
-            if (auto number = ParseInteger(*value); number && *number >= 0 && *number <= kMaxColour)
-                target = *number;
-    }
-
-    void ReadFlag(const char* section, const char* key, bool& target) const {
-        if (auto value = Text(section, key))
-            if (auto number = ParseInteger(*value)) target = *number != 0;
+    void Read(const SettingsKey& k) const {
+        const std::optional<std::string> text = Text(k.section, k.key);
+        if (!text) return;
+        if (k.kind == SettingsKeyKind::Text) {
+            *std::get<std::string*>(k.value) = *text;
+            return;
+        }
+        if (k.kind == SettingsKeyKind::Bold) {
+            *std::get<bool*>(k.value) = *text == "1";
+            return;
+        }
+        const std::optional<int> number = ParseInteger(*text);
+        if (!number) return;
+        switch (k.kind) {
+            case SettingsKeyKind::Number:
+                *std::get<int*>(k.value) = std::clamp(*number, k.lowest, k.highest);
+                break;
+            case SettingsKeyKind::Colour:
+                if (*number >= 0 && *number <= kMaxColour) *std::get<int*>(k.value) = *number;
+                break;
+            default:
+                *std::get<bool*>(k.value) = *number != 0;
+        }
     }
 
   private:
@@ -64,14 +66,15 @@ class IniWriter {
   public:
     IniWriter() : ini_(true, false, false) { ini_.SetSpaces(false); }
 
-    void Text(const char* section, const char* key, const std::string& value) {
-        ini_.SetValue(section, key, value.c_str());
-    }
-    void Int(const char* section, const char* key, int value) {
-        Text(section, key, std::to_string(value));
-    }
-    void Flag(const char* section, const char* key, bool value) {
-        Int(section, key, value ? 1 : 0);
+    void Write(const SettingsKey& k) {
+        std::string text;
+        if (k.kind == SettingsKeyKind::Text)
+            text = *std::get<std::string*>(k.value);
+        else if (auto* flag = std::get_if<bool*>(&k.value))
+            text = **flag ? "1" : "0";
+        else
+            text = std::to_string(*std::get<int*>(k.value));
+        ini_.SetValue(k.section, k.key, text.c_str());
     }
 
     std::string Result() const {
@@ -113,51 +116,14 @@ std::optional<int> ParseInteger(std::string_view text) {
 Settings ParseSettings(std::string_view text) {
     Settings s;
     IniReader ini(text);
-    ini.ReadText(kConfiguration, "Znak", s.call);
-    ini.ReadText(kConfiguration, "Plik", s.file);
-    ini.ReadText(kTable, "Czcionka", s.fontName);
-    ini.ReadInt(kTable, "Wielkosc czcionki", s.fontSize, kMinFontSize, kMaxFontSize);
-    s.fontBold = ini.Text(kTable, "Grubosc czcionki").value_or("") == "1";
-    ini.ReadColour(kTable, "Kolor potwierdzonych", s.confirmedColour);
-    ini.ReadColour(kTable, "Kolor zweryfikowanych", s.verifiedColour);
-    ini.ReadColour(kTable, "Kolor usunietych", s.deletedColour);
-    ini.ReadColour(kTable, "Kolor pozostalych", s.otherColour);
-    for (size_t i = 0; i < kColumnWidthKeys.size(); ++i)
-        ini.ReadInt(kTable, kColumnWidthKeys[i], s.columnWidths[i], 0, kMaxColumnWidth);
-    ini.ReadInt(kTable, "Wysokosc wierszy", s.rowHeight, kMinRowHeight, kMaxRowHeight);
-    ini.ReadInt(kWindow, "Wysokosc okna", s.windowHeight, kMinWindowHeight, kMaxWindowSize);
-    ini.ReadInt(kWindow, "Szerokosc okna", s.windowWidth, kMinWindowWidth, kMaxWindowSize);
-    ini.ReadFlag(kDisplay, "Usuniete", s.hideDeleted);
-    ini.ReadFlag(kDisplay, "Wszystkie", s.viewAll);
-    ini.ReadFlag(kDisplay, "Wszystkie bez zweryfikowanych", s.viewAllButVerified);
-    ini.ReadFlag(kDisplay, "Do weryfikacji", s.viewToVerify);
-    ini.ReadFlag(kDisplay, "Potwierdzone", s.viewConfirmed);
-    ini.ReadFlag(kDisplay, "Zweryfikowane", s.viewVerified);
+    for (const SettingsKey& key : SettingsKeys(s)) ini.Read(key);
     return s;
 }
 
-std::string FormatSettings(const Settings& s) {
+std::string FormatSettings(const Settings& settings) {
+    Settings s = settings;
     IniWriter ini;
-    ini.Text(kConfiguration, "Znak", s.call);
-    ini.Text(kConfiguration, "Plik", s.file);
-    ini.Int(kWindow, "Wysokosc okna", s.windowHeight);
-    ini.Int(kWindow, "Szerokosc okna", s.windowWidth);
-    for (size_t i = 0; i < kColumnWidthKeys.size(); ++i)
-        ini.Int(kTable, kColumnWidthKeys[i], s.columnWidths[i]);
-    ini.Int(kTable, "Wysokosc wierszy", s.rowHeight);
-    ini.Text(kTable, "Czcionka", s.fontName);
-    ini.Int(kTable, "Wielkosc czcionki", s.fontSize);
-    ini.Text(kTable, "Grubosc czcionki", s.fontBold ? "1" : "0");
-    ini.Int(kTable, "Kolor potwierdzonych", s.confirmedColour);
-    ini.Int(kTable, "Kolor zweryfikowanych", s.verifiedColour);
-    ini.Int(kTable, "Kolor usunietych", s.deletedColour);
-    ini.Int(kTable, "Kolor pozostalych", s.otherColour);
-    ini.Flag(kDisplay, "Usuniete", s.hideDeleted);
-    ini.Flag(kDisplay, "Wszystkie", s.viewAll);
-    ini.Flag(kDisplay, "Wszystkie bez zweryfikowanych", s.viewAllButVerified);
-    ini.Flag(kDisplay, "Do weryfikacji", s.viewToVerify);
-    ini.Flag(kDisplay, "Potwierdzone", s.viewConfirmed);
-    ini.Flag(kDisplay, "Zweryfikowane", s.viewVerified);
+    for (const SettingsKey& key : SettingsKeys(s)) ini.Write(key);
     return ini.Result();
 }
 
@@ -178,8 +144,8 @@ IoStatus WriteSettingsFile(const std::string& path, const Settings& settings) {
     if (FileExists(path)) {
         ReadResult old = ReadWholeFile(path);
         if (!old.ok()) return old.status;
-        text +=
-            SectionsOtherThan(DecodeCp1250(old.bytes), {kConfiguration, kTable, kWindow, kDisplay});
+        text += SectionsOtherThan(DecodeCp1250(old.bytes),
+                                  {std::begin(kSettingsSections), std::end(kSettingsSections)});
     }
     return WriteTextLines(path, IniLines(text));
 }
