@@ -10,11 +10,6 @@ namespace {
 
 constexpr size_t kVerificationColumnWidth = 11;  // the date and its "|"
 
-// The counter text that follows a status panel's 17-character label.
-std::string CounterText(const std::string& panelText) {
-    return Columns(panelText, 17, 8);
-}
-
 bool WaitingWith(const EntityRow& row, const char* confirmation) {
     return !row.call.empty() && row.verifiedDate.empty() && row.confirmation == confirmation;
 }
@@ -46,8 +41,8 @@ std::vector<std::string> VerificationListLines(const EntityTable& table, const s
         "; " + shortDate,
         ";",
         ";",
-        ";Stan zweryfikowanych  : " + CounterText(counters.VerifiedText()),
-        ";Stan do zweryfikowania: " + CounterText(counters.ToVerifyText()),
+        ";Stan zweryfikowanych  : " + counters.VerifiedCounter(),
+        ";Stan do zweryfikowania: " + counters.ToVerifyCounter(),
         std::string(69, '-'),
     };
     for (const char* confirmation : {"QSL", "LoTW"}) {

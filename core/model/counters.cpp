@@ -32,12 +32,34 @@ std::string Counters::TotalText() const {
            std::to_string(toVerifyAll + verifiedAll);
 }
 
+namespace {
+
+std::string Pair(int active, int all) {
+    return std::to_string(active) + "/" + std::to_string(all);
+}
+
+// The printed reports leave room for eight characters.
+std::string Cut(std::string counter) {
+    if (counter.size() > 8) counter.resize(8);
+    return counter;
+}
+
+}  // namespace
+
 std::string Counters::VerifiedText() const {
-    return "Zweryfikowane:   " + std::to_string(verifiedActive) + "/" + std::to_string(verifiedAll);
+    return "Zweryfikowane:   " + Pair(verifiedActive, verifiedAll);
 }
 
 std::string Counters::ToVerifyText() const {
-    return "Do weryfikacji:  " + std::to_string(toVerifyActive) + "/" + std::to_string(toVerifyAll);
+    return "Do weryfikacji:  " + Pair(toVerifyActive, toVerifyAll);
+}
+
+std::string Counters::VerifiedCounter() const {
+    return Cut(Pair(verifiedActive, verifiedAll));
+}
+
+std::string Counters::ToVerifyCounter() const {
+    return Cut(Pair(toVerifyActive, toVerifyAll));
 }
 
 std::string Counters::QslLotwText() const {

@@ -22,11 +22,15 @@ struct Counters {
     void CountRow(const EntityRow& row);
     static Counters Of(const EntityTable& table);
 
-    // The four status-bar texts.
+    // The four status-bar texts: a label, then the counter.
     std::string TotalText() const;
     std::string VerifiedText() const;
     std::string ToVerifyText() const;
     std::string QslLotwText() const;
+
+    // A counter as lists and reports show it: "active/all", at most eight characters.
+    std::string VerifiedCounter() const;
+    std::string ToVerifyCounter() const;
 
     bool operator==(const Counters&) const = default;
 };

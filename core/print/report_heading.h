@@ -15,10 +15,6 @@ struct ReportHeading {
     std::string toVerifyCounter;  // "ToVerifyActive/ToVerifyAll"
 };
 
-// The counter text that follows the label of a status panel: from its 18th
-// character, at most eight characters.
-std::string CounterTextOf(const std::string& panelText);
-
 ReportHeading MakeHeading(const std::string& titleCall, const std::string& stationCall,
                           const std::string& date, const Counters& counters);
 
