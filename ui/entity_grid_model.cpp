@@ -7,20 +7,14 @@
 #include "station/appearance.h"
 
 namespace zorva {
-namespace {
-
-const QColor kHighlightBackground(0, 0, 255);
-const QColor kHighlightText(255, 255, 255);
-const QColor kSortTitle(255, 0, 0);
-
-}  // namespace
 
 QColor ColourFromSetting(int value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    const Rgb rgb = RgbOf(value);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 int SettingFromColour(const QColor& colour) {
-    return colour.blue() * 65536 + colour.green() * 256 + colour.red();
+    return ColourOf({colour.red(), colour.green(), colour.blue()});
 }
 
 EntityGridModel::EntityGridModel(Station& station, QObject* parent)
@@ -50,12 +44,10 @@ std::vector<EntityGridModel::ShownRow> EntityGridModel::CurrentRows() const {
     std::vector<ShownRow> rows;
     rows.reserve(static_cast<size_t>(grid.DataRowCount()));
     for (int m = 0; m < grid.DataRowCount(); ++m) {
-        const EntityRow& entity = grid.DataRow(GridRow(m));
-        const bool current = GridRow(m) == grid.currentRow;
-        rows.push_back({entity,
-                        current ? kHighlightBackground
-                                : ColourFromSetting(RowBackground(entity, station_.appearance)),
-                        current ? kHighlightText : QColor(Qt::black)});
+        const CellPaint paint = PaintCell(station_, GridRow(m), 0);
+        rows.push_back({grid.DataRow(GridRow(m)),
+                        ColourFromSetting(paint.background.value_or(kWhite)),
+                        ColourFromSetting(paint.text)});
     }
     return rows;
 }
@@ -134,7 +126,7 @@ QVariant EntityGridModel::headerData(int section, Qt::Orientation orientation, i
         case Qt::DisplayRole:
             return QString::fromUtf8(kColumnTitles[static_cast<size_t>(section)]);
         case Qt::ForegroundRole:
-            return section == shownSortColumn_ ? kSortTitle : QColor(Qt::black);
+            return ColourFromSetting(section == shownSortColumn_ ? kRed : kBlack);
         case Qt::BackgroundRole:
             return QApplication::palette().color(QPalette::Button);
         case Qt::TextAlignmentRole:
