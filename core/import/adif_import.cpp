@@ -127,7 +127,7 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
     }
     FileByteSource source(path);
     if (!source.IsOpen()) {
-        ShowError(prompter, source.Error());
+        ShowError(prompter, FileErrorMessage(source.Error()));
         return RunEnd::Failed;
     }
     records_.Grow(static_cast<size_t>(station_.table.Count()) + 1);

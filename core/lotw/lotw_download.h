@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "io/io_status.h"
 #include "lotw/lotw_query.h"
 #include "ports/clock.h"
 #include "ports/http_fetcher.h"
