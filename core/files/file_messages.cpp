@@ -31,6 +31,10 @@ const char* StepWords(IoStep step) {
             return "Błąd zapisu pliku tymczasowego";
         case IoStep::ReadTemporary:
             return "Błąd odczytu pliku tymczasowego";
+        case IoStep::CreateFolder:
+            return "Nie można utworzyć folderu";
+        case IoStep::ReadFolder:
+            return "Nie można odczytać folderu";
         case IoStep::Encode:
             break;
     }

@@ -9,15 +9,11 @@
 namespace zorva {
 namespace {
 
-std::string Failure(const std::string& what, const std::string& path, int err) {
-    return what + " " + path + ":\n" + std::strerror(err);
-}
-
 IoStatus MakeOne(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return IoStatus::Ok();
     const int err = errno;
     if (err == EEXIST && IsDirectory(path)) return IoStatus::Ok();
-    return IoStatus{Failure("Nie można utworzyć folderu", path, err)};
+    return IoStatus::System(IoStep::CreateFolder, path, err);
 }
 
 }  // namespace
@@ -35,7 +31,7 @@ FileNames ListFileNames(const std::string& dir) {
     FileNames result;
     DIR* stream = ::opendir(dir.c_str());
     if (stream == nullptr) {
-        if (errno != ENOENT) result.error = Failure("Nie można odczytać folderu", dir, errno);
+        if (errno != ENOENT) result.status = IoStatus::System(IoStep::ReadFolder, dir, errno);
         return result;
     }
     errno = 0;
@@ -45,7 +41,7 @@ FileNames ListFileNames(const std::string& dir) {
         errno = 0;
     }
     if (errno != 0) {
-        result.error = Failure("Nie można odczytać folderu", dir, errno);
+        result.status = IoStatus::System(IoStep::ReadFolder, dir, errno);
         result.names.clear();
     }
     ::closedir(stream);

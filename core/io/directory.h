@@ -12,8 +12,8 @@ IoStatus MakeDirectories(const std::string& path);
 
 struct FileNames {
     std::vector<std::string> names;
-    std::string error;
-    bool ok() const { return error.empty(); }
+    IoStatus status;
+    bool ok() const { return status.ok(); }
 };
 
 // The names of the plain files in a folder, in no set order. A missing folder

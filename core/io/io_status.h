@@ -22,6 +22,8 @@ enum class IoStep {
     CreateTemporary,
     WriteTemporary,
     ReadTemporary,
+    CreateFolder,
+    ReadFolder,
     Encode,  // a character the file's code page cannot hold
 };
 

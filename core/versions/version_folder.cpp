@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/file_messages.h"
 #include "io/directory.h"
 #include "io/file_system.h"
 
@@ -15,7 +16,7 @@ FolderVersions VersionsIn(const std::string& folder) {
     FolderVersions result;
     FileNames files = ListFileNames(folder);
     if (!files.ok()) {
-        result.error = files.error;
+        result.error = FileErrorMessage(files.status);
         return result;
     }
     for (const std::string& file : files.names) {

@@ -1,5 +1,6 @@
 #include "versions/version_list.h"
 
+#include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "model/counters.h"
@@ -22,7 +23,7 @@ VersionEntry Entry(const std::string& folder, const VersionName& version) {
     if (bytes.ok())
         entry.counterTexts = CounterTexts(bytes.bytes);
     else
-        entry.error = bytes.error;
+        entry.error = FileErrorMessage(bytes.status);
     return entry;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/file_messages.h"
 #include "io/directory.h"
 #include "versions/keeping_rule.h"
 
@@ -38,7 +39,7 @@ std::string Prune(const std::string& folder, const CivilDate& today) {
     std::string firstError;
     for (const VersionName& version : VersionsToDrop(kept.newestFirst, today)) {
         IoStatus removed = RemoveFile(folder + FormatVersionName(version));
-        if (!removed.ok() && firstError.empty()) firstError = removed.error;
+        if (!removed.ok() && firstError.empty()) firstError = FileErrorMessage(removed);
     }
     return firstError;
 }
@@ -64,16 +65,16 @@ std::string NotKeptText(const std::string& stationPath, const std::string& reaso
 KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now) {
     if (!FileExists(stationPath)) return {};
     ReadResult current = ReadWholeFile(stationPath);
-    if (!current.ok()) return Failed(current.error);
+    if (!current.ok()) return Failed(FileErrorMessage(current.status));
     const std::string folder = VersionsFolder(stationPath);
     FolderVersions kept = VersionsIn(folder);
     if (!kept.ok()) return Failed(kept.error);
     if (EqualsNewest(folder, kept.newestFirst, current.bytes))
         return Outcome(KeptVersion::Outcome::Unchanged);
-    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(made.error);
+    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(FileErrorMessage(made));
     const std::string name = FormatVersionName(FreeName(kept.newestFirst, now));
     if (IoStatus written = WriteFileAtomic(folder + name, current.bytes); !written.ok())
-        return Failed(written.error);
+        return Failed(FileErrorMessage(written));
     KeptVersion result = Outcome(KeptVersion::Outcome::Kept, name);
     result.pruneError = Prune(folder, now.date);
     return result;
@@ -84,18 +85,18 @@ std::string VersionNotKeptMessage(const std::string& stationPath, const std::str
            "Dane nie zostały zapisane. Można je zapisać pod inną nazwą (Zapisz jako..).";
 }
 
-IoStatus RestoreVersion(const std::string& stationPath, const std::string& versionName,
-                        const LocalDateTime& now) {
+RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string& versionName,
+                              const LocalDateTime& now) {
     const std::string path = VersionsFolder(stationPath) + versionName;
     if (!ParseVersionName(versionName) || !FileExists(path))
         return {"Nie ma wersji " + versionName + " pliku " + stationPath + "."};
     // Read first: keeping the current file may thin the folder of this very version.
     ReadResult version = ReadWholeFile(path);
-    if (!version.ok()) return {version.error};
+    if (!version.ok()) return {FileErrorMessage(version.status)};
     KeptVersion kept = KeepVersion(stationPath, now);
     if (!kept.ok())
         return {NotKeptText(stationPath, kept.error) + "Wersja nie została przywrócona."};
-    return WriteFileAtomic(stationPath, version.bytes);
+    return {FileErrorMessage(WriteFileAtomic(stationPath, version.bytes))};
 }
 
 }  // namespace zorva

@@ -30,9 +30,14 @@ KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now
 // The message of a save stopped because the version could not be written.
 std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason);
 
+struct RestoreOutcome {
+    std::string error;  // ready to show; empty when the version was restored
+    bool ok() const { return error.empty(); }
+};
+
 // Keeps the station file as a version (so that the restore itself can be taken
-// back), then replaces it with the named version. The error is ready to show.
-IoStatus RestoreVersion(const std::string& stationPath, const std::string& versionName,
-                        const LocalDateTime& now);
+// back), then replaces it with the named version.
+RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string& versionName,
+                              const LocalDateTime& now);
 
 }  // namespace zorva
