@@ -9,7 +9,7 @@
 namespace zorva {
 
 inline constexpr const char* kLotwReportUrl = "https://lotw.arrl.org/lotwuser/lotwreport.adi";
-// Read by the front ends only, for tests against a local server.
+// Read by ApplyLotwServerOverrides only, for tests against a local server.
 inline constexpr const char* kLotwUrlVariable = "ZORVA_LOTW_URL";
 inline constexpr const char* kLotwCaFileVariable = "ZORVA_LOTW_CA_FILE";
 

@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 #include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
+#include "local_https_server.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_messages.h"
 #include "temp_dir.h"
 
-extern char** environ;
-
 namespace zorva {
 namespace {
 
+using testing::LocalHttpsServer;
 using testing::TempDir;
 
 constexpr const char* kPassword = "t@jne h&slo";
@@ -32,29 +27,6 @@ const std::string kReport =
     "<LOTW_QSL_RCVD:1>Y\r\n<eor>\r\n"
     "<CALL:4>K1XX\r\n<QSO_DATE:8>20240302\r\n<DXCC:3>291\r\n<QSL_RCVD:1>Y\r\n<eor>\r\n"
     "<APP_LoTW_EOF>\r\n";
-
-// https_server.py over its own folder, with certificates made for this run.
-class LocalHttpsServer {
-  public:
-    LocalHttpsServer() {
-        std::string script = ZORVA_SOURCE_DIR "/tests/core/lotw/https_server.py";
-        char* argv[] = {const_cast<char*>("python3"), script.data(),
-                        const_cast<char*>(dir.Path().c_str()), nullptr};
-        if (posix_spawnp(&pid, "python3", nullptr, nullptr, argv, environ) != 0) return;
-        for (int i = 0; i < 200 && !dir.Exists("port"); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ~LocalHttpsServer() {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-    std::string Url(const std::string& name) const {
-        return "https://127.0.0.1:" + dir.Read("port") + "/" + name + "/lotwuser/lotwreport.adi";
-    }
-
-    TempDir dir;
-    pid_t pid = -1;
-};
 
 // A port of 127.0.0.1 on which nothing listens.
 int ClosedPort() {
@@ -73,7 +45,7 @@ class LotwDownloadTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         server = new LocalHttpsServer;
-        ASSERT_TRUE(server->dir.Exists("port")) << "the HTTPS server did not start";
+        ASSERT_TRUE(server->Started()) << "the HTTPS server did not start";
         server->dir.Write("good", kReport);
         server->dir.Write(
             "html", "<!DOCTYPE HTML>\n<html><body>Username/password incorrect</body></html>\n");

@@ -1,0 +1,166 @@
+#include <QCoreApplication>
+#include <cstdlib>
+#include <optional>
+
+#include "command.h"
+#include "import/adif_import.h"
+#include "lotw/curl_http_fetcher.h"
+#include "lotw/lotw_messages.h"
+#include "lotw/lotw_session.h"
+#include "lotw_keyring.h"
+#include "station/station.h"
+
+namespace zorva::cli {
+namespace {
+
+constexpr const char* kPasswordVariable = "ZORVA_LOTW_PASSWORD";
+
+struct LotwOptions {
+    std::optional<CivilDate> since;
+    bool all = false;
+    ImportPriority priority = ImportPriority::Qsl;
+    std::optional<bool> extractLotw;
+};
+
+bool ParseOptions(const Args& args, LotwOptions& options, std::ostream& err) {
+    const auto choice = [&](const std::string& option) -> std::optional<bool> {
+        const std::string value = args.Value(option);
+        if (value == "qsl" || value == "lotw") return value == "lotw";
+        err << "zorva: " << option << " takes qsl or lotw\n";
+        return std::nullopt;
+    };
+    if (args.Has("--since") && args.Has("--all")) {
+        err << "zorva: --since and --all exclude each other\n";
+        return false;
+    }
+    if (args.Has("--since")) {
+        options.since = ParseIsoDate(args.Value("--since"));
+        if (!options.since) {
+            err << "zorva: --since takes a date YYYY-MM-DD\n";
+            return false;
+        }
+    }
+    options.all = args.Has("--all");
+    if (args.Has("--priority")) {
+        auto lotw = choice("--priority");
+        if (!lotw) return false;
+        options.priority = *lotw ? ImportPriority::Lotw : ImportPriority::Qsl;
+    }
+    if (args.Has("--extract")) {
+        options.extractLotw = choice("--extract");
+        if (!options.extractLotw) return false;
+    }
+    return true;
+}
+
+// From the environment, a file, or what the desktop program kept in the keyring.
+std::optional<std::string> Password(Context& ctx, const Args& args, const std::string& login) {
+    if (const char* fromEnvironment = std::getenv(kPasswordVariable);
+        fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+    if (args.Has("--password-file")) {
+        PasswordRead read = ReadPasswordFile(AbsolutePath(args.Value("--password-file")));
+        if (read.error.empty()) return read.password;
+        ShowError(ctx.prompter, read.error);
+        return std::nullopt;
+    }
+    // The keyring answers through Qt's event loop.
+    static int argc = 1;
+    static char name[] = "zorva";
+    static char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    std::optional<std::string> kept = RecallLotwPassword(login);
+    if (!kept || kept->empty()) ShowError(ctx.prompter, kLotwNoPassword);
+    return kept;
+}
+
+// The report as one import series of one LoTW file, as "zorva import" runs it.
+bool ImportReport(Context& ctx, Station& station, const std::string& report,
+                  const LotwOptions& options) {
+    AdifImport import(station);
+    import.controls.priority = options.priority;
+    if (options.extractLotw) {
+        if (*options.extractLotw)
+            import.SetExtractLotw(true);
+        else
+            import.SetExtractQsl(true);
+    }
+    if (!import.BeginSeries()) return false;
+    import.controls.fileName = report;
+    import.controls.source = ImportSource::Lotw;
+    ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
+        if (box.text == kImportContinueQuestion) return Answer::No;
+        return std::nullopt;
+    });
+    const RunEnd end = import.Import();
+    ctx.prompter.SetOverride(nullptr);
+    return end == RunEnd::Finished;
+}
+
+int RunLotw(Context& ctx, const Args& args) {
+    LotwOptions options;
+    if (!ParseOptions(args, options, ctx.err)) return kUsage;
+    auto station = LoadStation(ctx, args.positional[0]);
+    if (!station) return kFailed;
+    const std::string settings = station->SettingsPath();
+    const LotwMemory memory = RecallLotw(settings, station->stationCall);
+    if (!memory.error.empty()) {
+        ShowError(ctx.prompter, memory.error);
+        return kFailed;
+    }
+    const std::string login = args.Value("--login", memory.login);
+    if (login.empty()) {
+        ShowError(ctx.prompter, kLotwNoLogin);
+        return kFailed;
+    }
+    const std::optional<std::string> password = Password(ctx, args, login);
+    if (!password || password->empty()) return kFailed;
+    const std::optional<CivilDate> since =
+        options.all ? std::nullopt : (options.since ? options.since : memory.lastDownload);
+    const CivilDate today = ctx.clock.Today();
+    LotwDownloadRequest request = LotwRequestFor(station->currentFileName, station->stationCall,
+                                                 login, *password, since, today);
+    CurlHttpFetcher fetcher;
+    const LotwDownload download = DownloadLotwReport(fetcher, request, {});
+    if (!download.ok()) {
+        ShowError(ctx.prompter, LotwFailureMessage(download));
+        return kFailed;
+    }
+    if (!ImportReport(ctx, *station, request.reportPath, options)) return kFailed;
+    if (!SaveStation(ctx, *station)) return kFailed;
+    if (IoStatus remembered = RememberLotwDownload(settings, station->stationCall, login, today);
+        !remembered.ok()) {
+        ShowError(ctx.prompter, remembered.error);
+        return kFailed;
+    }
+    return kDone;
+}
+
+const bool registered = RegisterCommand({
+    "lotw",
+    "FILE [--login NAME] [--since YYYY-MM-DD | --all] [--priority qsl|lotw] "
+    "[--extract qsl|lotw] [--password-file F]",
+    "\"Pobierz z LoTW...\": downloads the confirmations of the station FILE's call from LoTW,\n"
+    "keeps the report beside FILE as <call>_lotw_<yyyy-mm-dd>.adi, imports it as a LoTW report\n"
+    "(as zorva import does: bledy_dxcc.txt, extract, final message) and saves FILE. Then\n"
+    "zorva_rade.ini remembers the day and the login for this station; nothing is remembered\n"
+    "when the download, the import or the save fails.\n\n"
+    "The password is taken from the environment variable ZORVA_LOTW_PASSWORD, else from the\n"
+    "first line of --password-file, else from the system keyring, where the desktop program's\n"
+    "\"Zapamiętaj hasło\" keeps it. It is never given as an argument.",
+    1,
+    1,
+    {{"--login", true, "the LoTW login; default: the one remembered for this station"},
+     {"--since", true,
+      "confirmations received since that day; default: since the last download for this "
+      "station, the first time all of them"},
+     {"--all", false, "every confirmation, whatever was downloaded before"},
+     {"--priority", true, "qsl (default) or lotw: which confirmation a filled row may take"},
+     {"--extract", true, "qsl or lotw: write that ADIF extract beside the report"},
+     {"--password-file", true, "a file whose first line is the password"}},
+    RunLotw,
+    StationInFirstArgument,
+});
+
+}  // namespace
+}  // namespace zorva::cli

@@ -1,0 +1,33 @@
+#include "lotw/lotw_session.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "io/file_system.h"
+
+namespace zorva {
+
+void ApplyLotwServerOverrides(LotwDownloadRequest& request) {
+    if (const char* url = std::getenv(kLotwUrlVariable); url && *url) request.baseUrl = url;
+    if (const char* ca = std::getenv(kLotwCaFileVariable); ca && *ca) request.caFile = ca;
+}
+
+LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::string& call,
+                                   const std::string& login, const std::string& password,
+                                   const std::optional<CivilDate>& since, const CivilDate& today) {
+    LotwDownloadRequest request;
+    ApplyLotwServerOverrides(request);
+    request.query = {login, password, call, since};
+    request.reportPath = LotwReportPath(stationFile, call, today);
+    return request;
+}
+
+PasswordRead ReadPasswordFile(const std::string& path) {
+    ReadResult read = ReadWholeFile(path);
+    if (!read.ok()) return {"", read.error};
+    std::string& text = read.bytes;
+    text.resize(std::min(text.size(), text.find_first_of("\r\n")));
+    return {text, text.empty() ? kLotwNoPassword : ""};
+}
+
+}  // namespace zorva

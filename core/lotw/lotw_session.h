@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "lotw/lotw_download.h"
+#include "lotw/lotw_memory.h"
+
+namespace zorva {
+
+inline constexpr const char* kLotwNoLogin = "Nie podano loginu do LoTW.";
+inline constexpr const char* kLotwNoPassword = "Nie podano hasła do LoTW.";
+
+// LoTW's address and the system's certificates, unless ZORVA_LOTW_URL and
+// ZORVA_LOTW_CA_FILE name a test server and its certificate.
+void ApplyLotwServerOverrides(LotwDownloadRequest& request);
+
+// The download of a station's confirmations since `since` (nothing: all of
+// them), its report kept beside the station file under today's date.
+LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::string& call,
+                                   const std::string& login, const std::string& password,
+                                   const std::optional<CivilDate>& since, const CivilDate& today);
+
+// The first line of a password file, without its line end.
+struct PasswordRead {
+    std::string password;
+    std::string error;
+};
+PasswordRead ReadPasswordFile(const std::string& path);
+
+}  // namespace zorva
