@@ -117,13 +117,18 @@ void ImportWindow::BuildControls() {
     connect(CheckBox2_, &QCheckBox::clicked, this, &ImportWindow::extractLotwToggled);
 }
 
-void ImportWindow::Run() {
+bool ImportWindow::Run(const std::string& lotwReport) {
     const bool open = import_.BeginSeries();
     main_.Refresh();
-    if (!open) return;
+    if (!open) return false;
+    if (!lotwReport.empty()) {
+        Edit1_->setText(QString::fromStdString(lotwReport));
+        RadioButton2_->setChecked(true);
+    }
     ProgressBar1_->setVisible(import_.progressVisible);
-    exec();
+    const bool completed = exec() == QDialog::Accepted;
     main_.Refresh();
+    return completed;
 }
 
 void ImportWindow::TakeControls() {

@@ -23,8 +23,9 @@ class ImportWindow : public QDialog {
     explicit ImportWindow(MainWindow& mainWindow);
 
     // "Import danych": prepares a series ("Nowy" first on an empty table) and shows the
-    // window modally, unless there is no station to import into.
-    void Run();
+    // window modally, unless there is no station to import into. A downloaded LoTW
+    // report comes named, its source set. True when the series was completed.
+    bool Run(const std::string& lotwReport = {});
 
     AdifImport& Import() { return import_; }
     QLineEdit* Edit1() const { return Edit1_; }

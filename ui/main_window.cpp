@@ -26,6 +26,7 @@
 #include "help_file.h"
 #include "import_window.h"
 #include "lists/list_commands.h"
+#include "lotw_download_dialog.h"
 #include "panel_bar.h"
 #include "print_dialogs.h"
 #include "row_height_dialog.h"
@@ -61,9 +62,10 @@ const ViewItem kViewItems[] = {
 };
 
 // The items that need an open station file.
-const char* const kFileCommands[] = {
-    "openSearch", "saveStation",       "saveStationAs", "saveVerifiedList", "saveToVerifyList",
-    "printMenu",  "editCurrentEntity", "importData",    "verificationMenu", "viewMenu"};
+const char* const kFileCommands[] = {"openSearch",        "saveStation",      "saveStationAs",
+                                     "saveVerifiedList",  "saveToVerifyList", "printMenu",
+                                     "editCurrentEntity", "importMenu",       "importData",
+                                     "downloadFromLotw",  "verificationMenu", "viewMenu"};
 
 // "Fixedsys" where it exists, else the system's fixed-pitch face.
 QString PreferredFontFace() {
@@ -176,7 +178,9 @@ void MainWindow::BuildMenus() {
             &MainWindow::printSimplifiedToVerifyList);
     AddItem(printMenu, "setUpPrinter", "Konfiguracja drukarki", &MainWindow::setUpPrinter);
 
-    command("importData", "Import danych", &MainWindow::importData);
+    QMenu* importMenu = submenu(bar, "importMenu", "Import danych");
+    AddItem(importMenu, "importData", "Z pliku ADIF...", &MainWindow::importData);
+    AddItem(importMenu, "downloadFromLotw", "Pobierz z LoTW...", &MainWindow::downloadFromLotw);
 
     QMenu* verificationMenu = submenu(bar, "verificationMenu", "Weryfikacja");
     AddItem(verificationMenu, "saveToVerifyList", "Zapisz listę podmiotów do weryfikacji",
@@ -646,6 +650,9 @@ void MainWindow::setUpPrinter() {
 void MainWindow::importData() {
     if (!importWindow) importWindow = new ImportWindow(*this);
     importWindow->Run();
+}
+void MainWindow::downloadFromLotw() {
+    DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
     SaveVerificationList(station_);

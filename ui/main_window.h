@@ -95,6 +95,7 @@ class MainWindow : public QMainWindow {
     void setUpPrinter();
     // Import danych, Weryfikacja, Edycja, Szukanie
     void importData();
+    void downloadFromLotw();
     void saveToVerifyList();
     void printVerificationReport();
     void verifyData();

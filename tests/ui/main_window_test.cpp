@@ -20,9 +20,10 @@ QStringList MenuCaptions(MainWindow& form, const char* menu) {
     return Captions(form.MenuItem(menu)->menu()->actions());
 }
 
-const char* const kFileCommands[] = {
-    "openSearch", "saveStation",       "saveStationAs", "saveVerifiedList", "saveToVerifyList",
-    "printMenu",  "editCurrentEntity", "importData",    "verificationMenu", "viewMenu"};
+const char* const kFileCommands[] = {"openSearch",        "saveStation",      "saveStationAs",
+                                     "saveVerifiedList",  "saveToVerifyList", "printMenu",
+                                     "editCurrentEntity", "importMenu",       "importData",
+                                     "downloadFromLotw",  "verificationMenu", "viewMenu"};
 const char* const kAlwaysEnabled[] = {"newStation",   "openStation",        "saveQslList",
                                       "saveLotwList", "openEntityDatabase", "quit",
                                       "settingsMenu", "coloursMenu",        "chooseFont",
@@ -96,6 +97,8 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
     QCOMPARE(MenuCaptions(form, "simplifiedPrintMenu"),
              QStringList({"Kompletna lista", "Lista podmiotów zweryfikowanych",
                           "Lista podmiotów do weryfikacji"}));
+    QCOMPARE(MenuCaptions(form, "importMenu"),
+             QStringList({"Z pliku ADIF...", "Pobierz z LoTW..."}));
     QCOMPARE(MenuCaptions(form, "verificationMenu"),
              QStringList({"Zapisz listę podmiotów do weryfikacji",
                           "Drukuj listę podmiotów do weryfikacji", "-", "Weryfikacja danych"}));

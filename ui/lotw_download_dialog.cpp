@@ -1,0 +1,240 @@
+#include "lotw_download_dialog.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "import_window.h"
+#include "lotw/curl_http_fetcher.h"
+#include "lotw/lotw_memory.h"
+#include "lotw/lotw_messages.h"
+#include "lotw/lotw_session.h"
+#include "lotw_keyring.h"
+#include "main_window.h"
+
+namespace zorva {
+namespace {
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QDate ToQDate(const CivilDate& d) {
+    return QDate(d.year, d.month, d.day);
+}
+
+CivilDate FromQDate(const QDate& d) {
+    return {d.year(), d.month(), d.day()};
+}
+
+}  // namespace
+
+LotwDownloadDialog::LotwDownloadDialog(Station& station, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      station_(station),
+      today_(station.clock.Today()) {
+    setObjectName("lotwDownloadDialog");
+    setWindowTitle(Q(kLotwDialogCaption));
+    setModal(true);
+    BuildControls();
+    Prefill();
+}
+
+void LotwDownloadDialog::BuildControls() {
+    login_ = new QLineEdit(this);
+    login_->setObjectName("login");
+    password_ = new QLineEdit(this);
+    password_->setObjectName("password");
+    password_->setEchoMode(QLineEdit::Password);
+    remember_ = new QCheckBox(Q("&Zapamiętaj hasło"), this);
+    remember_->setObjectName("rememberPassword");
+    since_ = new QDateEdit(this);
+    since_->setObjectName("since");
+    since_->setDisplayFormat("yyyy-MM-dd");
+    since_->setCalendarPopup(true);
+    since_->setMaximumDate(ToQDate(today_));
+    all_ = new QCheckBox(Q("&Wszystkie"), this);
+    all_->setObjectName("all");
+    connect(all_, &QCheckBox::toggled, since_, &QWidget::setDisabled);
+
+    auto* sinceRow = new QHBoxLayout;
+    sinceRow->addWidget(since_, 1);
+    sinceRow->addWidget(all_);
+    auto* form = new QFormLayout;
+    form->addRow(Q("&Login:"), login_);
+    form->addRow(Q("&Hasło:"), password_);
+    form->addRow(QString(), remember_);
+    form->addRow(Q("Potwierdzenia &od dnia:"), sinceRow);
+    // The form's labels take the fields as buddies, so Alt+letter reaches them.
+    static_cast<QLabel*>(form->labelForField(sinceRow))->setBuddy(since_);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progress");
+    progress_->setRange(0, 0);
+    progress_->setTextVisible(false);
+    received_ = new QLabel(this);
+    received_->setObjectName("received");
+
+    download_ = new QPushButton(Q("&Pobierz"), this);
+    download_->setObjectName("download");
+    download_->setDefault(true);
+    abort_ = new QPushButton(Q("P&rzerwij"), this);
+    abort_->setObjectName("abort");
+    cancel_ = new QPushButton(Q("Anuluj"), this);
+    cancel_->setObjectName("cancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(download_);
+    buttons->addWidget(abort_);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(progress_);
+    layout->addWidget(received_);
+    layout->addLayout(buttons);
+    setMinimumWidth(380);
+
+    ticker_ = new QTimer(this);
+    ticker_->setInterval(100);
+    connect(ticker_, &QTimer::timeout, this, &LotwDownloadDialog::ShowBytes);
+    connect(download_, &QPushButton::clicked, this, &LotwDownloadDialog::download);
+    connect(abort_, &QPushButton::clicked, this, &LotwDownloadDialog::abortDownload);
+    connect(cancel_, &QPushButton::clicked, this, &LotwDownloadDialog::reject);
+    SetDownloading(false);
+}
+
+void LotwDownloadDialog::Prefill() {
+    const LotwMemory memory = RecallLotw(station_.SettingsPath(), station_.stationCall);
+    login_->setText(QString::fromStdString(memory.login));
+    const std::optional<std::string> kept = RecallLotwPassword(memory.login);
+    password_->setText(QString::fromStdString(kept.value_or("")));
+    remember_->setChecked(kept.has_value());
+    since_->setDate(ToQDate(memory.lastDownload.value_or(today_)));
+    all_->setChecked(!memory.lastDownload);
+    (memory.login.empty() ? login_ : password_)->setFocus();
+}
+
+std::string LotwDownloadDialog::Login() const {
+    return login_->text().trimmed().toStdString();
+}
+
+bool LotwDownloadDialog::Run() {
+    return exec() == QDialog::Accepted;
+}
+
+void LotwDownloadDialog::SetDownloading(bool downloading) {
+    downloading_ = downloading;
+    for (QWidget* field : {static_cast<QWidget*>(login_), static_cast<QWidget*>(password_),
+                           static_cast<QWidget*>(remember_), static_cast<QWidget*>(all_),
+                           static_cast<QWidget*>(download_), static_cast<QWidget*>(cancel_)})
+        field->setEnabled(!downloading);
+    since_->setEnabled(!downloading && !all_->isChecked());
+    abort_->setEnabled(downloading);
+    progress_->setVisible(downloading);
+    received_->setVisible(downloading);
+    if (downloading) {
+        ShowBytes();
+        abort_->setFocus();
+        ticker_->start();
+    } else {
+        ticker_->stop();
+    }
+}
+
+void LotwDownloadDialog::ShowBytes() {
+    received_->setText(Q("Odebrano: ") + QLocale(QLocale::Polish).toString(qulonglong(bytes_)) +
+                       Q(" bajtów"));
+}
+
+LotwDownload LotwDownloadDialog::Fetch(const LotwDownloadRequest& request) {
+    bytes_ = 0;
+    aborted_ = false;
+    LotwDownload result;
+    // The fetcher blocks until the transfer ends, so it runs beside the event loop.
+    QThread* worker = QThread::create([&] {
+        CurlHttpFetcher fetcher;
+        result = DownloadLotwReport(fetcher, request, [this](std::uint64_t bytes) {
+            bytes_ = bytes;
+            return !aborted_;
+        });
+    });
+    QEventLoop loop;
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    SetDownloading(true);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    delete worker;
+    SetDownloading(false);
+    return result;
+}
+
+void LotwDownloadDialog::download() {
+    const std::string login = Login();
+    const std::string password = password_->text().toStdString();
+    if (login.empty() || password.empty()) {
+        ShowError(station_.prompter, login.empty() ? kLotwNoLogin : kLotwNoPassword);
+        (login.empty() ? login_ : password_)->setFocus();
+        return;
+    }
+    std::optional<CivilDate> since;
+    if (!all_->isChecked()) since = FromQDate(since_->date());
+    const LotwDownloadRequest request = LotwRequestFor(
+        station_.currentFileName, station_.stationCall, login, password, since, today_);
+    const LotwDownload got = Fetch(request);
+    if (!got.ok()) {
+        ShowError(station_.prompter, LotwFailureMessage(got));
+        download_->setFocus();
+        return;
+    }
+    reportPath_ = request.reportPath;
+    KeepPassword();
+    accept();
+}
+
+// Only a password that LoTW accepted is kept.
+void LotwDownloadDialog::KeepPassword() {
+    const std::string login = Login();
+    const std::string failure = remember_->isChecked()
+                                    ? StoreLotwPassword(login, password_->text().toStdString())
+                                    : ForgetLotwPassword(login);
+    if (!failure.empty()) ShowError(station_.prompter, failure);
+}
+
+void LotwDownloadDialog::abortDownload() {
+    aborted_ = true;
+}
+
+void LotwDownloadDialog::reject() {
+    if (downloading_)
+        abortDownload();
+    else
+        QDialog::reject();
+}
+
+void DownloadFromLotw(MainWindow& mainWindow) {
+    Station& station = mainWindow.station();
+    LotwDownloadDialog dialog(station, &mainWindow);
+    if (!dialog.Run()) return;
+    if (!mainWindow.importWindow) mainWindow.importWindow = new ImportWindow(mainWindow);
+    const bool imported = mainWindow.importWindow->Run(dialog.ReportPath());
+    if (imported && station.Save()) {
+        const IoStatus remembered = RememberLotwDownload(
+            station.SettingsPath(), station.stationCall, dialog.Login(), dialog.Today());
+        if (!remembered.ok()) ShowError(station.prompter, remembered.error);
+    }
+    mainWindow.Refresh();
+}
+
+}  // namespace zorva
