@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "files/file_messages.h"
 #include "import_window.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_memory.h"
@@ -232,7 +233,7 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     if (imported && station.Save()) {
         const IoStatus remembered = RememberLotwDownload(
             station.SettingsPath(), station.stationCall, dialog.Login(), dialog.Today());
-        if (!remembered.ok()) ShowError(station.prompter, remembered.error);
+        if (!remembered.ok()) ShowError(station.prompter, FileErrorMessage(remembered));
     }
     mainWindow.Refresh();
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "command.h"
+#include "files/file_messages.h"
 #include "import/adif_import.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_messages.h"
@@ -104,8 +105,8 @@ int RunLotw(Context& ctx, const Args& args) {
     if (!station) return kFailed;
     const std::string settings = station->SettingsPath();
     const LotwMemory memory = RecallLotw(settings, station->stationCall);
-    if (!memory.error.empty()) {
-        ShowError(ctx.prompter, memory.error);
+    if (!memory.status.ok()) {
+        ShowError(ctx.prompter, FileErrorMessage(memory.status));
         return kFailed;
     }
     const std::string login = args.Value("--login", memory.login);
@@ -130,7 +131,7 @@ int RunLotw(Context& ctx, const Args& args) {
     if (!SaveStation(ctx, *station)) return kFailed;
     if (IoStatus remembered = RememberLotwDownload(settings, station->stationCall, login, today);
         !remembered.ok()) {
-        ShowError(ctx.prompter, remembered.error);
+        ShowError(ctx.prompter, FileErrorMessage(remembered));
         return kFailed;
     }
     return kDone;

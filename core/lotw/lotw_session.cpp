@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "files/file_messages.h"
 #include "io/file_system.h"
 
 namespace zorva {
@@ -24,7 +25,7 @@ LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::st
 
 PasswordRead ReadPasswordFile(const std::string& path) {
     ReadResult read = ReadWholeFile(path);
-    if (!read.ok()) return {"", read.error};
+    if (!read.ok()) return {"", FileErrorMessage(read.status)};
     std::string& text = read.bytes;
     text.resize(std::min(text.size(), text.find_first_of("\r\n")));
     return {text, text.empty() ? kLotwNoPassword : ""};
