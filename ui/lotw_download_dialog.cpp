@@ -120,7 +120,8 @@ void LotwDownloadDialog::Prefill() {
     login_->setText(QString::fromStdString(memory.login));
     const std::optional<std::string> kept = RecallLotwPassword(memory.login);
     password_->setText(QString::fromStdString(kept.value_or("")));
-    remember_->setChecked(kept.has_value());
+    passwordWasKept_ = kept.has_value();
+    remember_->setChecked(passwordWasKept_);
     since_->setDate(ToQDate(memory.lastDownload.value_or(today_)));
     all_->setChecked(!memory.lastDownload);
     (memory.login.empty() ? login_ : password_)->setFocus();
@@ -204,12 +205,14 @@ void LotwDownloadDialog::download() {
     accept();
 }
 
-// Only a password that LoTW accepted is kept.
+// Only a password that LoTW accepted is kept; the keyring is left alone unless
+// the user asked to keep one or to stop keeping it.
 void LotwDownloadDialog::KeepPassword() {
-    const std::string login = Login();
-    const std::string failure = remember_->isChecked()
-                                    ? StoreLotwPassword(login, password_->text().toStdString())
-                                    : ForgetLotwPassword(login);
+    std::string failure;
+    if (remember_->isChecked())
+        failure = StoreLotwPassword(Login(), password_->text().toStdString());
+    else if (passwordWasKept_)
+        failure = ForgetLotwPassword(Login());
     if (!failure.empty()) ShowError(station_.prompter, failure);
 }
 

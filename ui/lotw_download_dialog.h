@@ -62,6 +62,7 @@ class LotwDownloadDialog : public QDialog {
     std::atomic<std::uint64_t> bytes_{0};
     std::atomic<bool> aborted_{false};
     bool downloading_ = false;
+    bool passwordWasKept_ = false;
     QLineEdit* login_ = nullptr;
     QLineEdit* password_ = nullptr;
     QCheckBox* remember_ = nullptr;
