@@ -1,11 +1,10 @@
 // zorva: the desktop program's rules for scripts and for people without a display.
-#include <unistd.h>
-
 #include <clocale>
 #include <iostream>
 #include <sstream>
 
 #include "command.h"
+#include "io/console.h"
 #include "io/file_lock.h"
 #include "io/program_directory.h"
 #include "ports/clock.h"
@@ -125,7 +124,8 @@ bool ParseArgs(const Command& c, const std::vector<std::string>& words, Args& ar
 }
 
 int Run(int argc, char** argv) {
-    std::vector<std::string> words(argv + 1, argv + argc);
+    PrepareConsole();
+    std::vector<std::string> words = CommandLineWords(argc, argv);
     std::string home;
     Answering answering = Answering::Ask;
     size_t i = 0;
@@ -175,7 +175,7 @@ int Run(int argc, char** argv) {
         std::setlocale(LC_ALL, "");
         home = ProgramDirectory();
     }
-    TerminalPrompter prompter(std::cout, std::cerr, answering, isatty(STDIN_FILENO) != 0);
+    TerminalPrompter prompter(std::cout, std::cerr, answering, StandardInputIsConsole());
     SystemClock clock;
     Context ctx{prompter, clock, home, std::cout, std::cerr};
     FileLock lock;

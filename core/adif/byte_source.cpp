@@ -8,12 +8,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "io/file_calls.h"
+
 namespace zorva {
 
 FileByteSource::FileByteSource(const std::string& path) : path_(path) {
-    do {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd_ < 0 && errno == EINTR);
+    fd_ = sys::Open(path, O_RDONLY);
     if (fd_ < 0) {
         error_ = IoStatus::System(IoStep::Open, path, errno);
         return;

@@ -1,16 +1,14 @@
 #include "io/directory.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <cerrno>
-#include <cstring>
+
+#include "io/file_calls.h"
 
 namespace zorva {
 namespace {
 
 IoStatus MakeOne(const std::string& path) {
-    if (::mkdir(path.c_str(), 0777) == 0) return IoStatus::Ok();
+    if (sys::MakeDirectory(path)) return IoStatus::Ok();
     const int err = errno;
     if (err == EEXIST && IsDirectory(path)) return IoStatus::Ok();
     return IoStatus::System(IoStep::CreateFolder, path, err);
@@ -29,22 +27,13 @@ IoStatus MakeDirectories(const std::string& path) {
 
 FileNames ListFileNames(const std::string& dir) {
     FileNames result;
-    DIR* stream = ::opendir(dir.c_str());
-    if (stream == nullptr) {
+    std::vector<std::string> names;
+    if (!sys::ListDirectory(dir, names)) {
         if (errno != ENOENT) result.status = IoStatus::System(IoStep::ReadFolder, dir, errno);
         return result;
     }
-    errno = 0;
-    while (const dirent* entry = ::readdir(stream)) {
-        const std::string name = entry->d_name;
+    for (const std::string& name : names)
         if (FileExists(JoinPath(dir, name))) result.names.push_back(name);
-        errno = 0;
-    }
-    if (errno != 0) {
-        result.status = IoStatus::System(IoStep::ReadFolder, dir, errno);
-        result.names.clear();
-    }
-    ::closedir(stream);
     return result;
 }
 

@@ -1,15 +1,10 @@
-// The POSIX lock: flock on the lock file, which the last holder removes.
 #include "io/file_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <thread>
+
+#include "io/lock_file_calls.h"
 
 namespace zorva {
 namespace {
@@ -26,37 +21,14 @@ std::map<std::string, HeldLock>& HeldLocks() {
     return held;
 }
 
-// A holder removes the lock file on release; whoever locked the removed file
-// meanwhile holds nothing and must try again on the new one.
-bool StillNamed(int fd, const std::string& lockPath) {
-    struct stat opened {
-    }, named{};
-    return ::fstat(fd, &opened) == 0 && ::stat(lockPath.c_str(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-}
-
-enum class Attempt { Locked, Busy, Failed, Again };
-
-Attempt TryLock(const std::string& lockPath, int& fd) {
-    fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return errno == EINTR ? Attempt::Again : Attempt::Failed;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        if (StillNamed(fd, lockPath)) return Attempt::Locked;
-        ::close(fd);
-        return Attempt::Again;
-    }
-    const int err = errno;
-    ::close(fd);
-    if (err == EINTR) return Attempt::Again;
-    return err == EWOULDBLOCK ? Attempt::Busy : Attempt::Failed;
-}
-
 }  // namespace
 
 std::string LockPathFor(const std::string& path) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const auto real = std::filesystem::weakly_canonical(path, ec);
-    return (ec ? path : real.string()) + ".lock";
+    const auto real = fs::weakly_canonical(fs::path(std::u8string(path.begin(), path.end())), ec);
+    const std::u8string utf8 = real.generic_u8string();
+    return (ec ? path : std::string(utf8.begin(), utf8.end())) + ".lock";
 }
 
 FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds patience) {
@@ -71,17 +43,17 @@ FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds pa
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
         int fd = -1;
-        switch (TryLock(lock.lockPath_, fd)) {
-            case Attempt::Locked:
+        switch (sys::TryLockFile(lock.lockPath_, fd)) {
+            case sys::LockAttempt::Locked:
                 held[lock.lockPath_] = {fd, 1};
                 lock.state_ = State::Held;
                 return lock;
-            case Attempt::Failed:
+            case sys::LockAttempt::Failed:
                 lock.state_ = State::Unavailable;
                 return lock;
-            case Attempt::Again:
+            case sys::LockAttempt::Again:
                 continue;
-            case Attempt::Busy:
+            case sys::LockAttempt::Busy:
                 break;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -117,9 +89,7 @@ void FileLock::Release() {
     auto& held = HeldLocks();
     auto it = held.find(lockPath_);
     if (it == held.end() || --it->second.depth > 0) return;
-    // Removed before unlocking: a program waiting on this file then finds it gone and starts over.
-    ::unlink(lockPath_.c_str());
-    ::close(it->second.fd);
+    sys::UnlockFile(lockPath_, it->second.fd);
     held.erase(it);
 }
 

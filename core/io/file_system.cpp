@@ -1,53 +1,46 @@
 #include "io/file_system.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
 #include "io/atomic_file_writer.h"
-#include "io/posix_calls.h"
+#include "io/file_calls.h"
 
 namespace zorva {
 bool FileExists(const std::string& path) {
-    struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return sys::TypeOf(path) == sys::PathType::File;
 }
 
 bool IsDirectory(const std::string& path) {
-    struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return sys::TypeOf(path) == sys::PathType::Directory;
 }
 
 bool IsWritableDirectory(const std::string& path) {
-    return IsDirectory(path) && ::access(path.c_str(), W_OK) == 0;
+    return IsDirectory(path) && sys::CanWriteIn(path);
 }
 
 bool IsReadOnly(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+    return sys::IsReadOnly(path);
 }
 
 IoStatus ClearReadOnly(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
+    if (sys::TypeOf(path) == sys::PathType::Missing)
         return IoStatus::System(IoStep::ReadAttributes, path, errno);
-    if (::chmod(path.c_str(), st.st_mode | S_IWUSR) != 0)
-        return IoStatus::System(IoStep::ChangeAttributes, path, errno);
+    if (!sys::ClearReadOnly(path)) return IoStatus::System(IoStep::ChangeAttributes, path, errno);
     return IoStatus::Ok();
 }
 
 ReadResult ReadWholeFile(const std::string& path) {
     ReadResult result;
-    int fd = posix::OpenChecked(path.c_str(), O_RDONLY);
+    int fd = sys::OpenChecked(path, O_RDONLY);
     if (fd < 0) {
         result.status = IoStatus::System(IoStep::Open, path, errno);
         return result;
     }
     char buffer[1 << 16];
     for (;;) {
-        ssize_t n = posix::Read(fd, buffer, sizeof buffer);
+        ssize_t n = sys::Read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
             result.status = IoStatus::System(IoStep::Read, path, errno);
@@ -57,7 +50,7 @@ ReadResult ReadWholeFile(const std::string& path) {
         if (n == 0) break;
         result.bytes.append(buffer, static_cast<size_t>(n));
     }
-    ::close(fd);
+    sys::Close(fd);
     return result;
 }
 
@@ -69,13 +62,13 @@ IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
 }
 
 IoStatus RenameFile(const std::string& from, const std::string& to) {
-    if (posix::Injected(FileOp::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
+    if (sys::Injected(FileOp::Rename) || !sys::Rename(from, to))
         return IoStatus::System(IoStep::Rename, from, errno);
     return IoStatus::Ok();
 }
 
 IoStatus RemoveFile(const std::string& path) {
-    if (posix::Injected(FileOp::Remove) || ::unlink(path.c_str()) != 0)
+    if (sys::Injected(FileOp::Remove) || !sys::Remove(path))
         return IoStatus::System(IoStep::Remove, path, errno);
     return IoStatus::Ok();
 }

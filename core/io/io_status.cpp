@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "io/file_calls.h"
+
 namespace zorva {
 
 IoKind KindOfErrno(int err) {
+    if (err == sys::kQuotaExceeded) return IoKind::NoSpace;
     switch (err) {
         case ENOENT:
         case ENOTDIR:
@@ -15,7 +18,6 @@ IoKind KindOfErrno(int err) {
         case EROFS:
             return IoKind::NoPermission;
         case ENOSPC:
-        case EDQUOT:
         case EFBIG:
             return IoKind::NoSpace;
         default:

@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <ctime>
 
+#include "io/local_time.h"
+
 namespace zorva {
 
 CivilDate SystemClock::Today() const {
     std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalTime(now);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

@@ -6,6 +6,7 @@
 
 #include "io/atomic_file_writer.h"
 #include "io/fault_injection.h"
+#include "io/file_calls.h"
 #include "io/file_system.h"
 #include "temp_dir.h"
 
@@ -14,8 +15,9 @@ namespace {
 
 TEST(IoStatus, KindFollowsTheSystemsReason) {
     const std::pair<int, IoKind> cases[] = {
-        {ENOENT, IoKind::NotFound},    {ENOTDIR, IoKind::NotFound}, {EACCES, IoKind::NoPermission},
-        {EROFS, IoKind::NoPermission}, {ENOSPC, IoKind::NoSpace},   {EDQUOT, IoKind::NoSpace},
+        {ENOENT, IoKind::NotFound},     {ENOTDIR, IoKind::NotFound},
+        {EACCES, IoKind::NoPermission}, {EROFS, IoKind::NoPermission},
+        {ENOSPC, IoKind::NoSpace},      {sys::kQuotaExceeded, IoKind::NoSpace},
         {EIO, IoKind::Other},
     };
     for (const auto& [err, kind] : cases) EXPECT_EQ(KindOfErrno(err), kind) << err;

@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "io/fault_injection.h"
 #include "io/file_system.h"
 #include "load_fixture.h"
@@ -140,7 +142,7 @@ TEST_F(Saving, RowThatWouldNotReadBackRefusesTheSaveAndKeepsTheOldFile) {
 }
 
 TEST_F(Saving, SaveAsAppendsTxtOnlyWhenThePathHasNoDot) {
-    ASSERT_EQ(::mkdir(dir.File("logi.2026").c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(dir.File("logi.2026")));
     prompter.ExpectSaveFile(SaveChoice(""), dir.File("logi.2026/sp5abc")).ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.SaveAs());
     EXPECT_EQ(station.currentFileName, dir.File("logi.2026/sp5abc"));

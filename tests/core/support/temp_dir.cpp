@@ -3,15 +3,26 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace zorva::testing {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zorva-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "zorva-test-";
+        for (int i = 0; i < 8; ++i) name += kChars[random() % (sizeof kChars - 1)];
+        const auto candidate = std::filesystem::temp_directory_path() / name;
+        // create_directory is false when the folder was there already.
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate.generic_string();
+            return;
+        }
+    }
+    throw std::runtime_error("no fresh temporary folder");
 }
 
 TempDir::~TempDir() {

@@ -1,5 +1,3 @@
-#include "io/atomic_file_writer.h"
-
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -9,7 +7,8 @@
 #include <optional>
 #include <random>
 
-#include "io/posix_calls.h"
+#include "io/atomic_file_writer.h"
+#include "io/file_calls.h"
 
 namespace zorva {
 namespace {
@@ -50,7 +49,7 @@ std::string RandomSuffix() {
 int OpenTemporary(const std::string& target, mode_t mode, std::string& temp) {
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
         temp = target + ".tmp~" + RandomSuffix();
-        int fd = posix::OpenChecked(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+        int fd = sys::OpenChecked(temp, O_WRONLY | O_CREAT | O_EXCL, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -105,7 +104,7 @@ IoStatus AtomicFileWriter::Open() {
 
 IoStatus AtomicFileWriter::Write(std::string_view bytes) {
     if (fd_ < 0) return NotOpen();
-    if (!posix::WriteAll(fd_, bytes)) return Fail(IoStep::Write);
+    if (!sys::WriteAll(fd_, bytes)) return Fail(IoStep::Write);
     return IoStatus::Ok();
 }
 
@@ -114,11 +113,11 @@ IoStatus AtomicFileWriter::CopyCurrent() {
     if (from < 0) return errno == ENOENT ? IoStatus::Ok() : Fail(IoStep::Open);
     char chunk[1 << 16];
     for (;;) {
-        ssize_t n = posix::Read(from, chunk, sizeof chunk);
+        ssize_t n = sys::Read(from, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n == 0) break;
         const bool copied =
-            n > 0 && posix::WriteAll(fd_, std::string_view(chunk, static_cast<size_t>(n)));
+            n > 0 && sys::WriteAll(fd_, std::string_view(chunk, static_cast<size_t>(n)));
         if (!copied) {
             int err = errno;
             ::close(from);
@@ -132,7 +131,7 @@ IoStatus AtomicFileWriter::CopyCurrent() {
 
 IoStatus AtomicFileWriter::Commit() {
     if (fd_ < 0) return NotOpen();
-    if (posix::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail(IoStep::Flush);
+    if (sys::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail(IoStep::Flush);
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
@@ -140,7 +139,7 @@ IoStatus AtomicFileWriter::Commit() {
         ::unlink(temp_.c_str());
         return IoStatus::System(IoStep::Write, path_, err);
     }
-    if (posix::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+    if (sys::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
         int err = errno;
         ::unlink(temp_.c_str());
         return IoStatus::System(IoStep::Replace, path_, err);

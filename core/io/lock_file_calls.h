@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// Taking and dropping the lock on a lock file, the part of FileLock that
+// differs between systems.
+namespace zorva::sys {
+
+enum class LockAttempt { Locked, Busy, Failed, Again };
+
+LockAttempt TryLockFile(const std::string& lockPath, int& fd);
+// Removes the lock file, then lets it go: a program waiting on it finds it
+// gone and starts over.
+void UnlockFile(const std::string& lockPath, int fd);
+
+}  // namespace zorva::sys
