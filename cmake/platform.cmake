@@ -1,0 +1,47 @@
+# What differs between the systems the core is built for. A source named
+# *_posix.cpp is built on Linux only, *_windows.cpp on Windows only.
+if(WIN32)
+    set(ZORVA_PLATFORM_SUFFIX windows)
+    set(ZORVA_OTHER_PLATFORM_SUFFIX posix)
+    # The system converts and collates; the LoTW download (libcurl) stays Linux-only here.
+    set(ZORVA_INI_CONVERTER SI_CONVERT_WIN32)
+    set(ZORVA_TEXT_LIBS)
+    # SimpleIni is one header; the cross build takes it from the build machine.
+    find_file(SIMPLEINI_HEADER SimpleIni.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    # Debian's header keeps the template's body for its own library, built for Linux only.
+    configure_file(${SIMPLEINI_HEADER} ${CMAKE_BINARY_DIR}/simpleini/SimpleIni.h COPYONLY)
+    file(WRITE ${CMAKE_BINARY_DIR}/simpleini/simpleini.cpp
+         "#define SI_IMPLEMENTATION\n#include <SimpleIni.h>\n"
+         "template class CSimpleIniTempl<char, SI_NoCase<char>, SI_ConvertA<char>>;\n")
+    add_library(zorva_simpleini STATIC ${CMAKE_BINARY_DIR}/simpleini/simpleini.cpp)
+    target_compile_definitions(zorva_simpleini PUBLIC SI_CONVERT_WIN32)
+    target_compile_options(zorva_simpleini PRIVATE -w)
+    target_include_directories(zorva_simpleini SYSTEM PUBLIC ${CMAKE_BINARY_DIR}/simpleini)
+    add_library(zorva::simpleini ALIAS zorva_simpleini)
+    set(ZORVA_INI_LIBS zorva::simpleini)
+    option(ZORVA_LOTW "Build the LoTW download (needs libcurl)" OFF)
+else()
+    set(ZORVA_PLATFORM_SUFFIX posix)
+    set(ZORVA_OTHER_PLATFORM_SUFFIX windows)
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(SIMPLEINI REQUIRED IMPORTED_TARGET simpleini)
+    pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-i18n icu-uc)
+    set(ZORVA_INI_CONVERTER SI_CONVERT_ICU)
+    set(ZORVA_TEXT_LIBS PkgConfig::ICU)
+    set(ZORVA_INI_LIBS PkgConfig::SIMPLEINI PkgConfig::ICU)
+    option(ZORVA_LOTW "Build the LoTW download (needs libcurl)" ON)
+endif()
+
+# The system libraries the core's platform files call (none beyond the C library on Linux).
+add_library(zorva_system INTERFACE)
+add_library(zorva::system ALIAS zorva_system)
+if(WIN32)
+    target_link_libraries(zorva_system INTERFACE shell32)
+endif()
+
+# Drops from a list of sources those of the other platform.
+function(zorva_keep_this_platform list_var)
+    set(kept ${${list_var}})
+    list(FILTER kept EXCLUDE REGEX "_${ZORVA_OTHER_PLATFORM_SUFFIX}(_test)?\\.cpp$")
+    set(${list_var} ${kept} PARENT_SCOPE)
+endfunction()
