@@ -2,18 +2,10 @@
 
 #include <string>
 
+#include "document/entity_fields.h"
 #include "station/station.h"
 
 namespace zorva {
-
-// The date field as it reads while nothing is typed: its two "-" are part of the text.
-inline constexpr const char* kEmptyDateField = "    -  -  ";
-inline constexpr size_t kCallFieldWidth = 15;
-inline constexpr size_t kDateFieldWidth = 10;
-
-inline constexpr const char* kVerifiedRowRefusal = "Nie można zmieniać zweryfikowanych danych!";
-
-enum class ConfirmationMethod { Qsl, Lotw };
 
 // Where the keyboard focus goes after "Zatwierdź" was refused.
 enum class EntryFocus { Unchanged, CallField, DateField };
@@ -60,15 +52,6 @@ class EntryDialog {
     void Cancel();
 
   private:
-    EntryFocus Refuse(const std::string& message, EntryFocus focus);
-    bool ValidateDate(const std::string& callField, const std::string& dateField,
-                      EntryFocus& focus);
-    void WriteGridRow(const std::string& call, const std::string& date, const std::string& method);
-    void WriteEntityRow(const std::string& call, const std::string& date,
-                        const std::string& method);
-    void UpdateCounters(const std::string& previousMethod, const std::string& call,
-                        const std::string& method);
-
     Station& station_;
     EntryForm form_;
     bool wasConfirmed_ = false;

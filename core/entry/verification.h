@@ -4,17 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "document/entity_fields.h"
 #include "station/station.h"
 
 namespace zorva {
 
-inline constexpr const char* kNothingToVerify = "Brak danych do weryfikacji!";
 inline constexpr const char* kVerificationQuestion =
     "Weryfikacja spowoduje przesunięcie nowych podmiotów\ndo grupy podmiotów zweryfikowanych. "
     "\nJesli dotychczas nie wydrukowałes listy do aktualizacji \ni nie zapisałes pliku z nowymi "
     "danymi do ZORVA Clubu,\nzrób to przed dokonaniem weryfikacji. \n\nCzy kontynuowac?";
-inline constexpr const char* kEmptyVerificationDate = "Wprowadź datę weryfikacji!";
-inline constexpr size_t kVerificationDateWidth = 10;
 
 // "Weryfikacja danych": the text to offer in the date dialog (today as
 // year-month-day), or nothing when there is nothing to verify or the user

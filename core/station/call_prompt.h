@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "document/station_call.h"
 #include "ports/prompter.h"
 
 namespace zorva {
@@ -11,9 +12,5 @@ namespace zorva {
 // nothing when the box is cancelled. The answer is returned as typed; blanks
 // alone give the empty call.
 std::optional<std::string> AskStationCall(Prompter& prompter);
-
-// The name of a new station's file: the call in lower case with ".txt"; path
-// separators in the call (as in "SP5ABC/P") become "_" so the file stays in its folder.
-std::string StationFileNameForCall(const std::string& call);
 
 }  // namespace zorva

@@ -1,8 +1,6 @@
 // "Nowy": a new station built from the reference file.
-#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "files/station_file.h"
-#include "io/text_file.h"
 #include "station/call_prompt.h"
 #include "station/station.h"
 
@@ -53,23 +51,14 @@ void ShowTableInFileOrder(Station& s) {
     s.grid.currentRow = s.grid.rows.empty() ? 0 : 1;
 }
 
-void FillFromReference(Station& s) {
-    TextLines reference = ReadTextLines(s.ReferencePath());
-    if (!reference.ok()) {
-        ShowError(s.prompter, FileErrorMessage(reference.status));
+void ShowNewStation(Station& s) {
+    const FillOutcome filled = s.FillFromReference();
+    // A bad line leaves the entities read before it in view.
+    if (filled.tableReplaced) ShowTableInFileOrder(s);
+    if (!filled.ok()) {
+        ShowError(s.prompter, filled.refusal);
         return;
     }
-    s.table.ResetToPlaceholder();
-    for (const auto& line : reference.lines) {
-        if (line.empty()) continue;
-        if (IsBadReferenceLine(line)) {
-            ShowTableInFileOrder(s);
-            ShowError(s.prompter, BadReferenceLineMessage(line));
-            return;
-        }
-        s.table.Append(ParseReferenceLine(line));
-    }
-    ShowTableInFileOrder(s);
     s.EnableFileCommands(true);
     s.texts.label1 = kPrefixPrompt;
     s.MarkModified();
@@ -115,7 +104,7 @@ void Station::New() {
         ForgetStationWithoutReference(*this);
         return;
     }
-    FillFromReference(*this);
+    ShowNewStation(*this);
 }
 
 }  // namespace zorva

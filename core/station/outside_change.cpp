@@ -10,16 +10,6 @@
 namespace zorva {
 namespace {
 
-// FNV-1a: the hash tells versions apart, it guards against no adversary.
-uint64_t HashOf(std::string_view bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
 // The file's version when it is there, readable and other than `known`. A file
 // that vanished holds nothing to lose, and one that cannot be read shows nothing.
 std::optional<DiskVersion> ChangedVersion(const DiskVersion& known) {
@@ -55,20 +45,6 @@ Answer AskAboutOverwrite(Station& s, const std::string& path) {
 std::string StationBusyMessage(const std::string& path) {
     return "Plik " + path + "\n" + "jest właśnie zmieniany przez inny program." + "\n" +
            "Spróbuj ponownie za chwilę.";
-}
-
-DiskVersion VersionOf(const std::string& path, std::string_view bytes) {
-    return {path, bytes.size(), HashOf(bytes)};
-}
-
-void KnownVersions::Remember(const std::string& path, std::string_view bytes) {
-    read = VersionOf(path, bytes);
-    kept.reset();
-}
-
-void KnownVersions::Forget() {
-    read.reset();
-    kept.reset();
 }
 
 OutsideChange CheckOutsideChange(Station& s) {

@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "document/station_document.h"
 #include "files/settings_file.h"
-#include "model/counters.h"
-#include "model/entity_table.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
 #include "station/outside_change.h"
+#include "view/view_state.h"
 
 namespace zorva {
 
-enum class ViewMode { AllEntities, AllButVerified, ToVerify, Verified, Confirmed, Unconfirmed };
 enum class PrintMode { Complete, Verified, ToVerify };
 
 inline constexpr const char* kModifiedMark = "Modyfikacja";
@@ -39,37 +38,6 @@ struct Appearance {
     int windowWidth = 666;
 };
 
-// The rows the grid shows: copies of the EntityRows of the current view, in
-// the order of the current sort. Grid row 0 is the header; data row r (1-based)
-// is rows[r - 1].
-struct Grid {
-    std::vector<EntityRow> rows;
-    int currentRow = 0;  // SelectedRow: 0 while no data row is current
-    int currentColumn = 1;
-
-    int RowCount() const { return static_cast<int>(rows.size()) + 1; }
-    int DataRowCount() const { return static_cast<int>(rows.size()); }
-    const EntityRow& DataRow(int r) const { return rows.at(static_cast<size_t>(r - 1)); }
-    EntityRow& DataRow(int r) { return rows.at(static_cast<size_t>(r - 1)); }
-    // The adif of the current row, or empty.
-    std::string CurrentAdif() const;
-};
-
-// Texts and states that the main window shows; the front end draws them as they stand.
-struct MainWindowTexts {
-    std::string caption = "Aktualizacja podmiotów DXCC";
-    std::array<std::string, 4> counterPanels;  // StatusBar1
-    std::string fileNamePanel;                 // StatusBar2 panel 0
-    std::string modifiedPanel;                 // StatusBar2 panel 1
-    std::string sortPanel = "  Rosnąco";       // StatusBar2 panel 2
-    std::string fileHint;                      // StatusBar2 hint: the full path
-    std::string label1;
-    bool label1Enabled = true;
-    std::string label3;
-    std::string label5 = "Wszystkie podmioty";
-    bool fileCommandsEnabled = false;
-};
-
 enum CounterPanel : unsigned {
     kPanelTotal = 1,
     kPanelVerified = 2,
@@ -78,44 +46,22 @@ enum CounterPanel : unsigned {
     kAllPanels = 15
 };
 
-// The state of the main window's unit and the commands of its menus. Every
-// dialogue runs through the prompter; the front ends show what the state holds.
-class Station {
+// The desktop's session: the open station document, the main window's view of
+// it and the commands of its menus. Every dialogue runs through the prompter;
+// the front ends show what the view state holds.
+class Station : public StationDocument, public ViewState {
   public:
     Station(Prompter& prompter, const Clock& clock, std::string programDir);
 
-    // --- state ---
-    EntityTable table;
-    std::string currentFileName;
-    std::string stationCall;
-    bool modified = false;
-    Counters counters;
-    ViewMode viewMode = ViewMode::AllEntities;
-    bool hideDeleted = false;
-    Grid grid;
-    int sortColumn = 2;
-    bool sortAscending = true;
-    int lastMouseRow = 0;
-    int lastMouseCol = 0;
-    std::string typedPrefix;
-    std::string rememberedAdif;
     Appearance appearance;
     bool conversionFailed = false;
     PrintMode printMode = PrintMode::Complete;
-    MainWindowTexts texts;
-    KnownVersions diskVersions;
 
     Prompter& prompter;
     const Clock& clock;
     // Runs the conversion of a previous-version file named currentFileName;
     // sets conversionFailed when no new file was written. Empty: not available.
     std::function<void(Station&)> convertOldFile;
-
-    // --- files beside the program ---
-    const std::string& ProgramDir() const { return programDir_; }
-    std::string ProgramFile(const std::string& name) const;
-    std::string ReferencePath() const { return ProgramFile("dxcc_adif.kvt"); }
-    std::string SettingsPath() const { return ProgramFile("zorva_rade.ini"); }
 
     // --- start-up and shutdown ---
     // False when the program must end (no reference file).
@@ -169,9 +115,6 @@ class Station {
     bool CanEdit() const;
     // Typed characters search prefixes only while the grid is sorted by prefix ascending.
     bool PrefixSearchPossible() const;
-
-  private:
-    std::string programDir_;
 };
 
 // The display form of a long path: middle folders give way to ".../" until the

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/disk_version.h"
+#include "document/outcome.h"
+#include "model/counters.h"
+#include "model/entity_table.h"
+
+namespace zorva {
+
+enum class ConfirmationMethod { Qsl, Lotw };
+
+// The field a refused confirmation blames, so a dialog can put the cursor there.
+enum class FaultyField { None, Call, Date };
+
+struct FillOutcome : Outcome {
+    bool tableReplaced = false;  // false when the reference file could not be read at all
+};
+
+struct ConfirmOutcome : Outcome {
+    FaultyField field = FaultyField::None;
+    bool changed = false;  // the call, date or method differ from before
+};
+
+// One station: its table of entities, call, file, counters and whether it
+// changed since it was last read or written. The operations a user performs
+// check their input and change table and counters together; they never ask.
+class StationDocument {
+  public:
+    explicit StationDocument(std::string programDir);
+
+    EntityTable table;
+    std::string currentFileName;
+    std::string stationCall;
+    bool modified = false;
+    Counters counters;
+    KnownVersions diskVersions;  // for telling another program's save apart
+
+    // --- files beside the program ---
+    const std::string& ProgramDir() const { return programDir_; }
+    std::string ProgramFile(const std::string& name) const;
+    std::string ReferencePath() const { return ProgramFile("dxcc_adif.kvt"); }
+    std::string SettingsPath() const { return ProgramFile("zorva_rade.ini"); }
+
+    // A new station of `call` from the reference file, named after the call in
+    // the program directory and not yet saved.
+    Outcome Create(const std::string& call);
+    // The table replaced by the reference file's entities. A bad reference line
+    // refuses and leaves the entities read before it.
+    FillOutcome FillFromReference();
+
+    // Records the confirmation of the entity `adif` (three characters, as the
+    // grid shows it). The date is the date field's ten characters, blanks where
+    // a part is missing; an empty call removes the confirmation.
+    ConfirmOutcome Confirm(const std::string& adif, const std::string& call,
+                           const std::string& date, ConfirmationMethod method);
+    // The same for a copy of an entity shown elsewhere (a grid row): the copy and
+    // the table's entity of its adif, when there is one, change alike, and the
+    // counters follow the copy.
+    ConfirmOutcome ConfirmShownRow(EntityRow& shown, const std::string& call,
+                                   const std::string& date, ConfirmationMethod method);
+    // Removes the confirmation of `adif`; an unconfirmed entity is left alone.
+    ConfirmOutcome Clear(const std::string& adif);
+
+    bool HasRowsToVerify() const;
+    // Stamps the verification date into every confirmed, unverified row
+    // (deleted rows included); changedRows says how many.
+    Outcome Verify(std::string_view typedDate);
+
+  private:
+    std::string programDir_;
+};
+
+}  // namespace zorva
