@@ -1,10 +1,11 @@
 #include <ostream>
 
 #include "command.h"
-#include "entry/entry_dialog.h"
+#include "document/entity_fields.h"
 #include "entry/typed_fields.h"
 #include "station/station.h"
 #include "text/columns.h"
+#include "text/utf8.h"
 
 namespace zorva::cli {
 namespace {
@@ -17,27 +18,12 @@ bool ParseAdif(const std::string& text, std::string& adif) {
     return true;
 }
 
-// The station loaded with every entity in the grid, and the entity's grid row made current.
-std::unique_ptr<Station> LoadAndSelect(Context& ctx, const std::string& file,
-                                       const std::string& adif) {
-    auto station = LoadStation(ctx, file, [](Station& s) {
-        s.viewMode = ViewMode::AllEntities;
-        s.hideDeleted = false;
-    });
-    if (!station) return nullptr;
-    for (int r = 1; r <= station->grid.DataRowCount(); ++r) {
-        if (station->grid.DataRow(r).adif == adif) {
-            station->SelectRow(r);
-            return station;
-        }
+// The outcome's refusal shown, or the station saved.
+int SaveUnlessRefused(Context& ctx, Station& station, const Outcome& outcome) {
+    if (!outcome.ok()) {
+        ShowError(ctx.prompter, outcome.refusal);
+        return kFailed;
     }
-    ShowError(ctx.prompter, "Brak podmiotu o numerze ADIF " + Trim(adif) + "!");
-    return nullptr;
-}
-
-int AcceptAndSave(Context& ctx, Station& station, EntryDialog& dialog, const std::string& callField,
-                  const std::string& dateField, ConfirmationMethod method) {
-    if (!dialog.Accept(callField, dateField, method).accepted) return kFailed;
     return SaveStation(ctx, station) ? kDone : kFailed;
 }
 
@@ -51,8 +37,8 @@ int RunConfirm(Context& ctx, const Args& args) {
         ctx.err << "zorva: confirm needs --call CALL and --date rrrr-mm-dd\n";
         return kUsage;
     }
-    const auto callField = CallFieldFromTyped(args.Value("--call"));
-    if (!callField) {
+    const std::string call = ToUpperText(args.Value("--call"));
+    if (CharCount(args.Value("--call")) > kCallFieldWidth) {
         ShowError(ctx.prompter, "Znak może mieć najwyżej 15 znaków!");
         return kFailed;
     }
@@ -61,12 +47,10 @@ int RunConfirm(Context& ctx, const Args& args) {
         ShowError(ctx.prompter, "Data łączności ma postać rrrr-mm-dd!");
         return kFailed;
     }
-    auto station = LoadAndSelect(ctx, args.positional[0], adif);
+    auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    EntryDialog dialog(*station);
-    if (!dialog.Open()) return kFailed;
     const auto method = args.Has("--lotw") ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
-    return AcceptAndSave(ctx, *station, dialog, *callField, *dateField, method);
+    return SaveUnlessRefused(ctx, *station, station->Confirm(adif, call, *dateField, method));
 }
 
 int RunClear(Context& ctx, const Args& args) {
@@ -75,16 +59,12 @@ int RunClear(Context& ctx, const Args& args) {
         ctx.err << "zorva: ADIF is the entity's number, one to three digits\n";
         return kUsage;
     }
-    auto station = LoadAndSelect(ctx, args.positional[0], adif);
+    auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    EntryDialog dialog(*station);
-    if (!dialog.Open()) return kFailed;
+    const ConfirmOutcome cleared = station->Clear(adif);
     // Nothing to remove; the file stays as it is.
-    if (!dialog.WasConfirmed()) return kDone;
-    const std::string& date = dialog.Form().date;
-    const std::string dateField = DateFieldFromTyped(date).value_or(PadCut(date, kDateFieldWidth));
-    return AcceptAndSave(ctx, *station, dialog, std::string(kCallFieldWidth, ' '), dateField,
-                         dialog.Form().method);
+    if (cleared.ok() && !cleared.changed) return kDone;
+    return SaveUnlessRefused(ctx, *station, cleared);
 }
 
 const bool confirmRegistered = RegisterCommand({

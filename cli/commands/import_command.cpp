@@ -44,17 +44,11 @@ int RunImport(Context& ctx, const Args& args) {
     // The files named are the series: another file follows every one but the last.
     const size_t files = args.positional.size() - 1;
     for (size_t i = 1; i <= files; ++i) {
-        const bool last = i == files;
-        ctx.prompter.SetOverride([last](const MessageBox& box) -> std::optional<Answer> {
-            if (box.text == kImportContinueQuestion) return last ? Answer::No : Answer::Yes;
-            return std::nullopt;
-        });
         controls.fileName = AbsolutePath(args.positional[i]);
         if (!args.Has("--source"))
             controls.source =
                 IsLotwReport(controls.fileName) ? ImportSource::Lotw : ImportSource::Log;
-        const RunEnd end = import.Import();
-        ctx.prompter.SetOverride(nullptr);
+        const RunEnd end = import.ImportFile(i != files);
         if (end == RunEnd::Refused || end == RunEnd::Failed) return kFailed;
     }
     return SaveStation(ctx, *station) ? kDone : kFailed;

@@ -1,17 +1,13 @@
 #include <ostream>
 
 #include "command.h"
+#include "document/station_call.h"
 #include "io/file_system.h"
-#include "station/call_prompt.h"
 #include "station/station.h"
 #include "text/columns.h"
 
 namespace zorva::cli {
 namespace {
-
-bool IsExistingFileQuestion(const MessageBox& box) {
-    return box.text.rfind("Plik dla ", 0) == 0 && box.buttons == Buttons::YesNoCancel;
-}
 
 int RunNew(Context& ctx, const Args& args) {
     const std::string call = args.positional[0];
@@ -21,22 +17,16 @@ int RunNew(Context& ctx, const Args& args) {
     }
     Station station(ctx.prompter, ctx.clock, ctx.home);
     const std::string path = station.ProgramFile(StationFileNameForCall(call));
-    const bool replace = args.Has("--replace");
-    if (FileExists(path) && !replace) {
+    if (FileExists(path) && !args.Has("--replace")) {
         ShowError(ctx.prompter,
                   "Plik " + path + " już istnieje.\nUżyj --replace, aby go zastąpić.");
         return kFailed;
     }
-    ctx.prompter.QueueInput(call);
-    // A call the file cannot hold is refused with its message, and not asked for again.
-    ctx.prompter.QueueInput(std::nullopt);
-    ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
-        if (IsExistingFileQuestion(box)) return Answer::No;  // --replace: a new file in its place
-        return std::nullopt;
-    });
-    station.New();
-    ctx.prompter.SetOverride(nullptr);
-    if (station.currentFileName != path || !station.texts.fileCommandsEnabled) return kFailed;
+    const Outcome created = station.Create(call);
+    if (!created.ok()) {
+        ShowError(ctx.prompter, created.refusal);
+        return kFailed;
+    }
     if (!SaveStation(ctx, station)) return kFailed;
     ctx.out << path << "\n";
     return kDone;

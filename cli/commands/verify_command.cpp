@@ -1,5 +1,5 @@
 #include "command.h"
-#include "entry/verification.h"
+#include "document/entity_fields.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -8,16 +8,16 @@ namespace {
 int RunVerify(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    // Running the command is the answer to the program's warning question.
-    ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
-        if (box.text == kVerificationQuestion) return Answer::Yes;
-        return std::nullopt;
-    });
-    const std::optional<std::string> offered = StartVerification(*station);
-    ctx.prompter.SetOverride(nullptr);
-    if (!offered) return kFailed;
-    const std::string date = args.Has("--date") ? args.Value("--date") : *offered;
-    if (!VerifyConfirmedRows(*station, date)) return kFailed;
+    if (!station->HasRowsToVerify()) {
+        ShowError(ctx.prompter, kNothingToVerify);
+        return kFailed;
+    }
+    const std::string date = args.Has("--date") ? args.Value("--date") : IsoDate(ctx.clock.Today());
+    const Outcome verified = station->Verify(date);
+    if (!verified.ok()) {
+        ShowError(ctx.prompter, verified.refusal);
+        return kFailed;
+    }
     return SaveStation(ctx, *station) ? kDone : kFailed;
 }
 

@@ -115,6 +115,18 @@ void AdifImport::BuildEntityIndex() {
 }
 
 RunEnd AdifImport::Import(const ImportProgress& progress) {
+    return Run(progress, [this] {
+        return station_.prompter.Show({kImportContinueQuestion, "Kontynuacja importu",
+                                       Icon::Question, Buttons::YesNo, Answer::No}) == Answer::Yes;
+    });
+}
+
+RunEnd AdifImport::ImportFile(bool anotherFileFollows, const ImportProgress& progress) {
+    return Run(progress, [anotherFileFollows] { return anotherFileFollows; });
+}
+
+RunEnd AdifImport::Run(const ImportProgress& progress,
+                       const std::function<bool()>& anotherFileFollows) {
     Prompter& prompter = station_.prompter;
     const std::string path = controls.fileName;
     if (path.empty()) {
@@ -155,9 +167,7 @@ RunEnd AdifImport::Import(const ImportProgress& progress) {
         return RunEnd::Refused;
     }
 
-    const Answer answer = prompter.Show({kImportContinueQuestion, "Kontynuacja importu",
-                                         Icon::Question, Buttons::YesNo, Answer::No});
-    if (answer == Answer::Yes) return RunEnd::NextFile;
+    if (anotherFileFollows()) return RunEnd::NextFile;
     if ((controls.extractQsl || controls.extractLotw) && !WriteExtract()) return RunEnd::Failed;
     FinishSeries(errors.Appended());
     return RunEnd::Finished;

@@ -80,10 +80,13 @@ class AdifImport {
     void ShowInfo();
     // "Importuj" with the file of controls.fileName.
     RunEnd Import(const ImportProgress& progress = {});
+    // The same without the question whether another file follows: the caller knows.
+    RunEnd ImportFile(bool anotherFileFollows, const ImportProgress& progress = {});
 
     std::string ErrorFilePath() const { return station_.ProgramFile(kImportErrorFileName); }
 
   private:
+    RunEnd Run(const ImportProgress& progress, const std::function<bool()>& anotherFileFollows);
     enum class ReadEnd { Done, Failed };
     ReadEnd ReadRecords(AdifReader& reader, AppendSession& errors, const ImportProgress& progress,
                         uint64_t total);
