@@ -25,9 +25,6 @@ void TerminalPrompter::Print(std::ostream& stream, bool& first, const std::strin
 }
 
 Answer TerminalPrompter::Show(const MessageBox& box) {
-    if (override_) {
-        if (auto answer = override_(box)) return *answer;
-    }
     if (!IsQuestion(box)) {
         if (box.caption == "Błąd") {
             ++errors_;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -34,10 +33,6 @@ class TerminalPrompter : public Prompter {
     // What commands give in place of the dialogs: typed texts and chosen files, in order.
     void QueueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
     void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
-    // A command may answer a particular question itself (say, "--replace").
-    void SetOverride(std::function<std::optional<Answer>(const MessageBox&)> override) {
-        override_ = std::move(override);
-    }
 
     int ErrorCount() const { return errors_; }
 
@@ -54,7 +49,6 @@ class TerminalPrompter : public Prompter {
     int errors_ = 0;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<std::string>> files_;
-    std::function<std::optional<Answer>(const MessageBox&)> override_;
 };
 
 }  // namespace zorva::cli

@@ -76,8 +76,7 @@ std::optional<std::string> Password(Context& ctx, const Args& args, const std::s
 }
 
 // The report as one import series of one LoTW file, as "zorva import" runs it.
-bool ImportReport(Context& ctx, Station& station, const std::string& report,
-                  const LotwOptions& options) {
+bool ImportReport(Station& station, const std::string& report, const LotwOptions& options) {
     AdifImport import(station);
     import.controls.priority = options.priority;
     if (options.extractLotw) {
@@ -89,13 +88,7 @@ bool ImportReport(Context& ctx, Station& station, const std::string& report,
     if (!import.BeginSeries()) return false;
     import.controls.fileName = report;
     import.controls.source = ImportSource::Lotw;
-    ctx.prompter.SetOverride([](const MessageBox& box) -> std::optional<Answer> {
-        if (box.text == kImportContinueQuestion) return Answer::No;
-        return std::nullopt;
-    });
-    const RunEnd end = import.Import();
-    ctx.prompter.SetOverride(nullptr);
-    return end == RunEnd::Finished;
+    return import.ImportFile(false) == RunEnd::Finished;
 }
 
 int RunLotw(Context& ctx, const Args& args) {
@@ -127,7 +120,7 @@ int RunLotw(Context& ctx, const Args& args) {
         ShowError(ctx.prompter, LotwFailureMessage(download));
         return kFailed;
     }
-    if (!ImportReport(ctx, *station, request.reportPath, options)) return kFailed;
+    if (!ImportReport(*station, request.reportPath, options)) return kFailed;
     if (!SaveStation(ctx, *station)) return kFailed;
     if (IoStatus remembered = RememberLotwDownload(settings, station->stationCall, login, today);
         !remembered.ok()) {
