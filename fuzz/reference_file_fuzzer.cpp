@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     station.LoadStationFile();
     // Whatever was taken over, the rows stay in prefix order for the views.
     EntityTable sorted = station.table;
-    sortuj(sorted);
+    SortByPrefix(sorted);
     Require(sorted.Rows() == station.table.Rows(), "reconciled rows out of prefix order");
     return 0;
 }

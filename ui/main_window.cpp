@@ -299,7 +299,7 @@ QAction* MainWindow::MenuItem(const QString& name) const {
 // --- start-up, activation, size, closing ---
 
 bool MainWindow::Start() {
-    if (!station_.FormCreate()) return false;
+    if (!station_.StartUp()) return false;
     const Appearance& look = station_.appearance;
     resize(look.windowWidth, look.windowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -364,7 +364,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (station_.FormCloseQuery(width(), height())) {
+    if (station_.MayClose(width(), height())) {
         event->accept();
     } else {
         event->ignore();
@@ -377,10 +377,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::Refresh() {
     const MainWindowTexts& texts = station_.texts;
     setWindowTitle(Q(texts.caption));
-    viewLabel_->setText(Q(texts.label5));
-    prefixHintLabel_->setText(Q(texts.label1));
-    prefixHintLabel_->setEnabled(texts.label1Enabled);
-    prefixLabel_->setText(Q(texts.label3));
+    viewLabel_->setText(Q(texts.viewTitle));
+    prefixHintLabel_->setText(Q(texts.searchPrompt));
+    prefixHintLabel_->setEnabled(texts.searchPromptEnabled);
+    prefixLabel_->setText(Q(texts.typedPrefixShown));
     for (int i = 0; i < 4; ++i)
         counterBar_->SetText(i, Q(texts.counterPanels[static_cast<size_t>(i)]));
     fileBar_->SetText(0, notice_.isEmpty() ? Q(texts.fileNamePanel) : notice_);

@@ -268,7 +268,7 @@ void EntityEditor::CarryIntoTable(const std::string& key, const std::string& pre
     row.name = name;
     if (row.prefix != prefix) {
         row.prefix = prefix;
-        sortuj(table);
+        SortByPrefix(table);
     }
 }
 

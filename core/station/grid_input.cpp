@@ -46,35 +46,35 @@ void Station::PressGrid(int row, int col) {
     texts.sortPanel = SortDirectionText(sortAscending);
     sortColumn = col;
     if (PrefixSearchPossible()) {
-        texts.label1Enabled = true;
+        texts.searchPromptEnabled = true;
     } else {
-        texts.label3.clear();
-        texts.label1 = kPrefixPrompt;
+        texts.typedPrefixShown.clear();
+        texts.searchPrompt = kPrefixPrompt;
         typedPrefix.clear();
-        texts.label1Enabled = false;
+        texts.searchPromptEnabled = false;
     }
     if (!grid.rows.empty() && !grid.DataRow(1).adif.empty()) SortGrid();
 }
 
 bool Station::TypeGridChar(char32_t ch) {
     if (table.Count() == 0) return true;
-    texts.label1 = typedPrefix.empty() ? kPrefixPrompt : kNextPrefixPrompt;
+    texts.searchPrompt = typedPrefix.empty() ? kPrefixPrompt : kNextPrefixPrompt;
     if (IsPrefixCharacter(ch) && PrefixSearchPossible()) {
         if (grid.rows.empty()) return true;
         typedPrefix += UpperAscii(ch);
-        texts.label1 = kNextPrefixPrompt;
+        texts.searchPrompt = kNextPrefixPrompt;
         SelectRow(FirstRowFromPrefix(grid, typedPrefix));
         if (typedPrefix.size() > kMaxTypedPrefix) {
             typedPrefix.clear();
-            texts.label1 = kPrefixPrompt;
+            texts.searchPrompt = kPrefixPrompt;
         }
-        texts.label3 = typedPrefix;
+        texts.typedPrefixShown = typedPrefix;
         return true;
     }
     if (ch == kEscapeKey) {
         typedPrefix.clear();
-        texts.label3.clear();
-        texts.label1 = kPrefixPrompt;
+        texts.typedPrefixShown.clear();
+        texts.searchPrompt = kPrefixPrompt;
         return true;
     }
     return false;

@@ -38,8 +38,8 @@ void ForgetStationWithoutReference(Station& s) {
     s.currentFileName.clear();
     s.texts.fileHint = "Brak wybranego pliku!";
     s.texts.fileNamePanel.clear();
-    s.texts.label1.clear();
-    s.texts.label3.clear();
+    s.texts.searchPrompt.clear();
+    s.texts.typedPrefixShown.clear();
     s.typedPrefix.clear();
     s.ClearModified();
     s.printMode = PrintMode::Complete;
@@ -60,7 +60,7 @@ void ShowNewStation(Station& s) {
         return;
     }
     s.EnableFileCommands(true);
-    s.texts.label1 = kPrefixPrompt;
+    s.texts.searchPrompt = kPrefixPrompt;
     s.MarkModified();
 }
 
@@ -89,7 +89,7 @@ void Station::New() {
             AskWarning(prompter, ExistingFileQuestion(stationCall), Buttons::YesNoCancel);
         if (answer == Answer::Yes) {
             LoadStationFile();
-            texts.label1 = kPrefixPrompt;
+            texts.searchPrompt = kPrefixPrompt;
             EnableFileCommands(true);
             return;
         }

@@ -39,7 +39,7 @@ bool OfferDifference(Station& s, int index, const std::string& line, const Entit
     row.name = reference.name;
     if (row.prefix != reference.prefix) {
         row.prefix = reference.prefix;
-        sortuj(s.table);
+        SortByPrefix(s.table);
     }
     s.MarkModified();
     return true;
@@ -61,7 +61,7 @@ bool OfferMissingEntity(Station& s, const std::string& line, const EntityRow& re
 
 }  // namespace
 
-void sortuj(EntityTable& table) {
+void SortByPrefix(EntityTable& table) {
     auto& rows = table.Rows();
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(rows.size());

@@ -23,11 +23,11 @@ void ResetWindowState(Station& s) {
     s.sortAscending = true;
     s.sortColumn = 2;
     s.texts.sortPanel = "  Rosnąco";
-    s.texts.label3.clear();
+    s.texts.typedPrefixShown.clear();
     s.typedPrefix.clear();
     s.ClearModified();
     s.printMode = PrintMode::Complete;
-    s.texts.label1.clear();
+    s.texts.searchPrompt.clear();
     s.EnableFileCommands(false);
     s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0",
                              ""};
@@ -83,7 +83,7 @@ Settings Station::CurrentSettings(int windowWidth, int windowHeight) const {
     return s;
 }
 
-bool Station::FormCreate() {
+bool Station::StartUp() {
     if (!FileExists(ReferencePath())) {
         ShowError(prompter, MissingReferenceMessage(ReferencePath()));
         return false;
@@ -100,12 +100,12 @@ bool Station::FormCreate() {
     if (table.HighestIndex() > 1) {
         EnableFileCommands(true);
         texts.fileNamePanel = ShortenPath(currentFileName, 75);
-        texts.label1 = kPrefixPrompt;
+        texts.searchPrompt = kPrefixPrompt;
     }
     return true;
 }
 
-bool Station::FormCloseQuery(int windowWidth, int windowHeight) {
+bool Station::MayClose(int windowWidth, int windowHeight) {
     IoStatus written =
         WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
     if (!written.ok()) ShowError(prompter, FileErrorMessage(written));

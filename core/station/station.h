@@ -65,9 +65,9 @@ class Station : public StationDocument, public ViewState {
 
     // --- start-up and shutdown ---
     // False when the program must end (no reference file).
-    bool FormCreate();
+    bool StartUp();
     // True when the window may close.
-    bool FormCloseQuery(int windowWidth, int windowHeight);
+    bool MayClose(int windowWidth, int windowHeight);
 
     // --- station file ---
     void LoadStationFile();
@@ -122,6 +122,6 @@ class Station : public StationDocument, public ViewState {
 std::string ShortenPath(const std::string& path, size_t limit);
 
 // Stable sort of the rows by prefix, comparing Windows-1250 character codes.
-void sortuj(EntityTable& table);
+void SortByPrefix(EntityTable& table);
 
 }  // namespace zorva

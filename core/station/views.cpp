@@ -68,7 +68,7 @@ std::vector<EntityRow> RowsInView(const EntityTable& table, ViewMode mode, bool 
 
 void Station::ApplyView(ViewMode mode) {
     viewMode = mode;
-    texts.label5 = ViewLabel(mode);
+    texts.viewTitle = ViewLabel(mode);
     if (mode == ViewMode::AllEntities && !table.HasElements()) {
         prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
         return;

@@ -33,11 +33,11 @@ struct MainWindowTexts {
     std::string fileNamePanel;
     std::string modifiedPanel;
     std::string sortPanel = "  Rosnąco";
-    std::string fileHint;  // the full path of the open file
-    std::string label1;
-    bool label1Enabled = true;
-    std::string label3;
-    std::string label5 = "Wszystkie podmioty";
+    std::string fileHint;      // the full path of the open file
+    std::string searchPrompt;  // what typing into the grid does next
+    bool searchPromptEnabled = true;
+    std::string typedPrefixShown;  // the prefix typed so far
+    std::string viewTitle = "Wszystkie podmioty";
     bool fileCommandsEnabled = false;
 };
 

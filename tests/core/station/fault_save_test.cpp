@@ -56,11 +56,11 @@ Outcome RunCommand(Command command, const FaultPoint& fault) {
                 out.result = station.SaveAs();
                 break;
             case Command::CloseAndSave:
-                out.result = station.FormCloseQuery(700, 500);
+                out.result = station.MayClose(700, 500);
                 break;
             case Command::CloseUnmodified:
                 station.ClearModified();
-                out.result = station.FormCloseQuery(700, 500);
+                out.result = station.MayClose(700, 500);
                 break;
         }
     });

@@ -178,14 +178,14 @@ TEST_F(Loading, NoCallAndFewRowsAsksNothing) {
 TEST_F(Loading, MissingReferenceStopsBeforeTheViewAndTheCallPrompt) {
     WriteStation("nocall.txt", "", SmallStation());
     RemoveFile(dir.File("dxcc_adif.kvt"));
-    station.texts.label5 = "unchanged";
+    station.texts.viewTitle = "unchanged";
     prompter.ExpectError("Plik wzorcowy \"" + dir.File("dxcc_adif.kvt") +
                          "\" nie został znaleziony!\nMusi on znajdować się w tym samym katalogu, "
                          "co i ZORVA_RADE.EXE.");
     Load("nocall.txt");
     EXPECT_EQ(station.table.Count(), 4);
     EXPECT_EQ(station.texts.counterPanels[0], "Razem:       2/3");
-    EXPECT_EQ(station.texts.label5, "unchanged");
+    EXPECT_EQ(station.texts.viewTitle, "unchanged");
     EXPECT_EQ(station.grid.DataRowCount(), 4);
 }
 

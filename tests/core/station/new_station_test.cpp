@@ -40,7 +40,7 @@ TEST_F(NewStation, BuildsTheTableFromTheReferenceFile) {
     EXPECT_TRUE(station.modified);
     EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
     EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.label1, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
     EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  0/0");
     EXPECT_FALSE(dir.Exists("sp5abc.txt"));  // written only when the user saves
 
@@ -91,7 +91,7 @@ TEST_F(NewStation, ExistingFileAnsweredYesOpensIt) {
     EXPECT_EQ(station.table.Rows(), SmallStation());
     EXPECT_FALSE(station.modified);
     EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.label1, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
 }
 
 TEST_F(NewStation, ExistingFileAnsweredNoBuildsANewTableToReplaceIt) {
@@ -119,7 +119,7 @@ TEST_F(NewStation, ExistingFileAnsweredCancelRestoresTheOpenStation) {
 
 TEST_F(NewStation, MissingReferenceFileClearsTheStation) {
     OpenStation();
-    station.texts.label3 = "SP";
+    station.texts.typedPrefixShown = "SP";
     station.typedPrefix = "SP";
     station.printMode = PrintMode::Verified;
     station.EnableFileCommands(true);
@@ -131,8 +131,8 @@ TEST_F(NewStation, MissingReferenceFileClearsTheStation) {
     EXPECT_EQ(station.currentFileName, "");
     EXPECT_EQ(station.texts.fileHint, "Brak wybranego pliku!");
     EXPECT_EQ(station.texts.fileNamePanel, "");
-    EXPECT_EQ(station.texts.label1, "");
-    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.texts.searchPrompt, "");
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_FALSE(station.modified);
     EXPECT_EQ(station.printMode, PrintMode::Complete);

@@ -29,8 +29,8 @@ TEST_F(PrefixSearch, SelectsTheFirstPrefixThatIsNotLessThanTheTypedOne) {
     Type("H");
     EXPECT_EQ(station.typedPrefix, "OH");
     EXPECT_EQ(CurrentAdif(), "  4");
-    EXPECT_EQ(station.texts.label3, "OH");
-    EXPECT_EQ(station.texts.label1, kNext);
+    EXPECT_EQ(station.texts.typedPrefixShown, "OH");
+    EXPECT_EQ(station.texts.searchPrompt, kNext);
 }
 
 TEST_F(PrefixSearch, WithoutSuchPrefixGoesToTheNextOneInCodeOrder) {
@@ -73,8 +73,8 @@ TEST_F(PrefixSearch, TheFifthCharacterStillMovesAndThenStartsAfresh) {
     Type("B");
     EXPECT_EQ(CurrentAdif(), "  6");
     EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.label3, "");
-    EXPECT_EQ(station.texts.label1, kPrompt);
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.texts.searchPrompt, kPrompt);
     Type("Z");
     EXPECT_EQ(CurrentAdif(), "  7");
 }
@@ -83,8 +83,8 @@ TEST_F(PrefixSearch, EscapeForgetsTheTypedPrefix) {
     Type("OK");
     station.PressGridEscape();
     EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.label3, "");
-    EXPECT_EQ(station.texts.label1, kPrompt);
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.texts.searchPrompt, kPrompt);
     EXPECT_EQ(CurrentAdif(), "  6");
 }
 
@@ -94,7 +94,7 @@ TEST_F(PrefixSearch, WorksOnlyWhileSortedByPrefixAscending) {
     EXPECT_FALSE(station.TypeGridChar(U'O'));
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_EQ(station.grid.currentRow, row);
-    EXPECT_FALSE(station.texts.label1Enabled);
+    EXPECT_FALSE(station.texts.searchPromptEnabled);
 
     station.PressGrid(0, 2);
     station.PressGrid(0, 2);  // prefix descending
@@ -107,7 +107,7 @@ TEST_F(PrefixSearch, DoesNothingWithoutEntities) {
     EXPECT_TRUE(station.TypeGridChar(U'O'));
     EXPECT_TRUE(station.TypeGridChar(U'/'));
     EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.label3, "");
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
     EXPECT_EQ(station.grid.currentRow, 0);
 }
 

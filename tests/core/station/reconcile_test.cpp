@@ -158,7 +158,7 @@ TEST(Sortuj, StableByCharacterCodesOfTheWindows1250Page) {
                                                                                 {"  6", "dl"},
                                                                                 {"  7", "Ą"}})
         table.Append(Row(adif, "", prefix, "n"));
-    sortuj(table);
+    SortByPrefix(table);
     std::vector<std::string> adifs;
     for (const auto& row : table.Rows()) adifs.push_back(row.adif);
     // Ś is 0x8C and Ą 0xA5 in Windows-1250, the reverse of their Unicode order.

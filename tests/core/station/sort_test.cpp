@@ -173,11 +173,11 @@ TEST_F(TitlePress, AwayFromPrefixAscendingEndsThePrefixSearch) {
     ASSERT_EQ(station.typedPrefix, "O");
     station.PressGrid(0, 4);
     EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.label3, "");
-    EXPECT_EQ(station.texts.label1, "Wprowadź prefiks szukanego podmiotu");
-    EXPECT_FALSE(station.texts.label1Enabled);
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_FALSE(station.texts.searchPromptEnabled);
     station.PressGrid(0, 2);
-    EXPECT_TRUE(station.texts.label1Enabled);
+    EXPECT_TRUE(station.texts.searchPromptEnabled);
 }
 
 TEST_F(TitlePress, OnAnEmptyGridChangesTheSortWithoutSorting) {

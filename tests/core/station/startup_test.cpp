@@ -20,18 +20,18 @@ class Startup : public StationFiles {
 TEST_F(Startup, MissingReferenceFileEndsTheProgram) {
     RemoveFile(dir.File("dxcc_adif.kvt"));
     prompter.ExpectError(MissingReferenceMessage(dir.File("dxcc_adif.kvt")));
-    EXPECT_FALSE(station.FormCreate());
+    EXPECT_FALSE(station.StartUp());
 }
 
 TEST_F(Startup, FirstStartWithoutSettingsShowsAnEmptyWindow) {
-    EXPECT_TRUE(station.FormCreate());
+    EXPECT_TRUE(station.StartUp());
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
     EXPECT_EQ(station.texts.counterPanels,
               (std::array<std::string, 4>{"Razem:       0/0", "Zweryfikowane:   0/0",
                                           "Do weryfikacji:  0/0", ""}));
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
     EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
-    EXPECT_EQ(station.texts.label1, "");
+    EXPECT_EQ(station.texts.searchPrompt, "");
     EXPECT_EQ(station.grid.DataRowCount(), 0);
     EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
     EXPECT_TRUE(station.appearance.fontBold);
@@ -46,12 +46,12 @@ TEST_F(Startup, SettingsReopenTheLastFileAndRestoreTheWindow) {
         "Kolor usunietych=255\r\nWysokosc wierszy=18\r\n[Widok]\r\nWysokosc okna=500\r\n"
         "Szerokosc okna=800\r\n[Wyswietlanie]\r\nUsuniete=1\r\nWszystkie=0\r\nDo "
         "weryfikacji=1\r\n"));
-    EXPECT_TRUE(station.FormCreate());
+    EXPECT_TRUE(station.StartUp());
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
     EXPECT_EQ(station.table.Rows(), SmallStation());
     EXPECT_TRUE(station.texts.fileCommandsEnabled);
     EXPECT_EQ(station.texts.fileNamePanel, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.texts.label1, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
     EXPECT_EQ(station.appearance.columnWidths[3], 200);
     EXPECT_EQ(station.appearance.fontName, "Courier New");
     EXPECT_EQ(station.appearance.fontSize, 9);
@@ -67,22 +67,22 @@ TEST_F(Startup, SettingsReopenTheLastFileAndRestoreTheWindow) {
 
 TEST_F(Startup, ViewKeysFollowTheRadioGroup) {
     WriteSettings("[Wyswietlanie]\r\nWszystkie=0\r\n");
-    station.FormCreate();
+    station.StartUp();
     EXPECT_EQ(station.viewMode, ViewMode::Unconfirmed);
 
     Station second(prompter, clock, dir.Path());
     WriteSettings("[Wyswietlanie]\r\nWszystkie=1\r\nZweryfikowane=1\r\n");
-    second.FormCreate();
+    second.StartUp();
     EXPECT_EQ(second.viewMode, ViewMode::Verified);
 }
 
 TEST_F(Startup, LastFileGoneIsReportedAndItsNameWrittenBackAtClose) {
     WriteSettings(SettingsFor("gone.txt"));
     prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
-    EXPECT_TRUE(station.FormCreate());
+    EXPECT_TRUE(station.StartUp());
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
-    EXPECT_TRUE(station.FormCloseQuery(666, 416));
+    EXPECT_TRUE(station.MayClose(666, 416));
     EXPECT_EQ(ReadSettingsFile(dir.File("zorva_rade.ini")).settings.file, dir.File("gone.txt"));
 }
 
@@ -94,15 +94,15 @@ TEST_F(Startup, OneEntityLoadsButLeavesTheFileCommandsOff) {
         Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
                  SmallReference()[1] + "\n\nCzy zaktualizować dane?"),
         Answer::No);
-    station.FormCreate();
+    station.StartUp();
     EXPECT_EQ(station.table.Count(), 1);
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.label1, "");
+    EXPECT_EQ(station.texts.searchPrompt, "");
 
     Station second(prompter, clock, dir.Path());
     WriteStation("two.txt", "SP5ABC", {SmallStation()[0], SmallStation()[1]});
     WriteSettings(SettingsFor("two.txt"));
-    second.FormCreate();
+    second.StartUp();
     EXPECT_TRUE(second.texts.fileCommandsEnabled);
 }
 
@@ -110,7 +110,7 @@ TEST_F(Startup, SettingsWithJunkGiveDefaultsAndNoMessage) {
     WriteSettings(
         std::string("[Tabela]\r\nSzerokosc ADIF=szeroka\r\nSzerokosc ADIF=50\r\n\x01\x02\xff\r\n"
                     "Grubosc czcionki=tak\r\n[Konfiguracja\r\nZnak"));
-    EXPECT_TRUE(station.FormCreate());
+    EXPECT_TRUE(station.StartUp());
     EXPECT_EQ(station.appearance.columnWidths[0], 35);
     EXPECT_FALSE(station.appearance.fontBold);
     EXPECT_EQ(station.stationCall, "");
@@ -121,7 +121,7 @@ TEST_F(Startup, UnreadableSettingsAreReportedAndDefaultsApply) {
     fault_injection::FailNth(FileOp::Open, 1);
     prompter.ExpectError("Nie można otworzyć pliku " + dir.File("zorva_rade.ini") +
                          ":\nInput/output error");
-    EXPECT_TRUE(station.FormCreate());
+    EXPECT_TRUE(station.StartUp());
     fault_injection::Disarm();
     EXPECT_EQ(station.stationCall, "");
 }
@@ -131,7 +131,7 @@ class Closing : public Startup {
     void StartWithModifiedStation() {
         WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
         WriteSettings(SettingsFor("sp5abc.txt"));
-        station.FormCreate();
+        station.StartUp();
         station.table.Row(3).call = "SP9X";
         station.MarkEdited();
     }
@@ -142,11 +142,11 @@ class Closing : public Startup {
 TEST_F(Closing, WritesEverySettingAndAsksNothingWhenUnmodified) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
     WriteSettings(SettingsFor("sp5abc.txt"));
-    station.FormCreate();
+    station.StartUp();
     station.appearance.columnWidths[1] = 20;
     station.hideDeleted = true;
     station.viewMode = ViewMode::Confirmed;
-    EXPECT_TRUE(station.FormCloseQuery(700, 450));
+    EXPECT_TRUE(station.MayClose(700, 450));
     Settings saved = ReadSettingsFile(dir.File("zorva_rade.ini")).settings;
     Settings expected;
     expected.call = "SP5ABC";
@@ -164,14 +164,14 @@ TEST_F(Closing, WritesEverySettingAndAsksNothingWhenUnmodified) {
 TEST_F(Closing, NextStartRestoresWhatTheLastCloseWrote) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
     WriteSettings(SettingsFor("sp5abc.txt"));
-    station.FormCreate();
+    station.StartUp();
     station.appearance.confirmedColour = 123;
     station.appearance.fontBold = true;
     station.viewMode = ViewMode::Verified;
-    station.FormCloseQuery(640, 480);
+    station.MayClose(640, 480);
 
     Station next(prompter, clock, dir.Path());
-    next.FormCreate();
+    next.StartUp();
     EXPECT_EQ(next.currentFileName, dir.File("sp5abc.txt"));
     EXPECT_EQ(next.appearance.confirmedColour, 123);
     EXPECT_TRUE(next.appearance.fontBold);
@@ -182,7 +182,7 @@ TEST_F(Closing, NextStartRestoresWhatTheLastCloseWrote) {
 TEST_F(Closing, CancelKeepsTheProgramButTheSettingsAreWritten) {
     StartWithModifiedStation();
     prompter.ExpectBox(kQuestion, Answer::Cancel);
-    EXPECT_FALSE(station.FormCloseQuery(666, 416));
+    EXPECT_FALSE(station.MayClose(666, 416));
     EXPECT_TRUE(dir.Exists("zorva_rade.ini"));
     EXPECT_TRUE(station.modified);
 }
@@ -190,7 +190,7 @@ TEST_F(Closing, CancelKeepsTheProgramButTheSettingsAreWritten) {
 TEST_F(Closing, YesSavesThenCloses) {
     StartWithModifiedStation();
     prompter.ExpectBox(kQuestion, Answer::Yes).ExpectBox(Info(kSaved));
-    EXPECT_TRUE(station.FormCloseQuery(666, 416));
+    EXPECT_TRUE(station.MayClose(666, 416));
     EXPECT_NE(dir.Read("sp5abc.txt").find("SP9X"), std::string::npos);
 }
 
@@ -206,14 +206,14 @@ TEST_F(Closing, YesWithAFailedSaveKeepsTheProgramOpen) {
                     Buttons::YesNoCancel,
                     {}},
                    Answer::Cancel);
-    EXPECT_FALSE(station.FormCloseQuery(666, 416));
+    EXPECT_FALSE(station.MayClose(666, 416));
     EXPECT_TRUE(station.modified);
 }
 
 TEST_F(Closing, NoClosesWithoutSaving) {
     StartWithModifiedStation();
     prompter.ExpectBox(kQuestion, Answer::No);
-    EXPECT_TRUE(station.FormCloseQuery(666, 416));
+    EXPECT_TRUE(station.MayClose(666, 416));
     EXPECT_EQ(dir.Read("sp5abc.txt"), StationBytes("SP5ABC", SmallStation()));
 }
 
@@ -221,7 +221,7 @@ TEST_F(Closing, SettingsWriteErrorIsReportedAndClosingGoesOn) {
     fault_injection::FailNth(FileOp::Rename, 1);
     prompter.ExpectError("Nie można zapisać pliku " + dir.File("zorva_rade.ini") +
                          ":\nInput/output error");
-    EXPECT_TRUE(station.FormCloseQuery(666, 416));
+    EXPECT_TRUE(station.MayClose(666, 416));
     fault_injection::Disarm();
     EXPECT_FALSE(dir.Exists("zorva_rade.ini"));
 }

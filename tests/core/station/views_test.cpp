@@ -41,7 +41,7 @@ TEST_P(EachView, ShowsTheRowsOfItsPredicateAndItsLabel) {
     Load(EveryState());
     station.ApplyView(c.mode);
     EXPECT_EQ(station.viewMode, c.mode);
-    EXPECT_EQ(station.texts.label5, c.label);
+    EXPECT_EQ(station.texts.viewTitle, c.label);
     EXPECT_EQ(GridAdifs(), c.shown);
 
     station.ToggleHideDeleted();
@@ -132,7 +132,7 @@ TEST_F(ViewFill, AllEntitiesWithNothingLoadedSaysSoAndLeavesTheGrid) {
     ExpectNothingToShow();
     station.ApplyView(ViewMode::AllEntities);
     EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
-    EXPECT_EQ(station.texts.label5, "Wszystkie podmioty");
+    EXPECT_EQ(station.texts.viewTitle, "Wszystkie podmioty");
     EXPECT_EQ(GridAdifs(), Adifs{"  1"});
     EXPECT_EQ(station.grid.currentRow, 1);
 }
@@ -155,7 +155,7 @@ TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
     station.table.Row(5).call.clear();
     ExpectNothingToShow();
     station.ApplyView(ViewMode::ToVerify);
-    EXPECT_EQ(station.texts.label5, "Do weryfikacji");
+    EXPECT_EQ(station.texts.viewTitle, "Do weryfikacji");
     EXPECT_EQ(station.grid.RowCount(), 1);
     EXPECT_EQ(station.grid.currentRow, 0);
     EXPECT_EQ(CurrentAdif(), "");
