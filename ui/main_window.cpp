@@ -619,29 +619,34 @@ void MainWindow::toggleHideDeleted() {
 
 // --- Drukowanie, Import danych, Weryfikacja ---
 
-void MainWindow::printNormalList() {
+void MainWindow::printNormal(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintNormalList(station_, printer.Chooser());
+    PrintNormalList(station_, mode, printer.Chooser());
+}
+
+void MainWindow::printSimplified(PrintMode mode) {
+    PrintDialogChooser printer(this);
+    PrintSimplifiedList(station_, mode, printer.Chooser());
+}
+
+void MainWindow::printNormalList() {
+    printNormal(PrintMode::Complete);
 }
 
 void MainWindow::printNormalVerifiedList() {
-    station_.printMode = PrintMode::Verified;
-    printNormalList();
+    printNormal(PrintMode::Verified);
 }
 
 void MainWindow::printSimplifiedList() {
-    PrintDialogChooser printer(this);
-    PrintSimplifiedList(station_, printer.Chooser());
+    printSimplified(PrintMode::Complete);
 }
 
 void MainWindow::printSimplifiedVerifiedList() {
-    station_.printMode = PrintMode::Verified;
-    printSimplifiedList();
+    printSimplified(PrintMode::Verified);
 }
 
 void MainWindow::printSimplifiedToVerifyList() {
-    station_.printMode = PrintMode::ToVerify;
-    printSimplifiedList();
+    printSimplified(PrintMode::ToVerify);
 }
 
 void MainWindow::setUpPrinter() {

@@ -120,6 +120,8 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void printNormal(PrintMode mode);
+    void printSimplified(PrintMode mode);
     void BuildMenus();
     void BuildViewBar(QWidget* parent);
     void BuildGrid(QWidget* parent);

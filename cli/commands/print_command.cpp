@@ -65,11 +65,10 @@ int RunPrint(Context& ctx, const Args& args) {
     PdfPageSink pdf(AbsolutePath(args.Value("--pdf")));
     ChoosePrinter choosePdf = [&pdf]() -> PageSink* { return &pdf; };
     ctx.prompter.QueueInput(call);
-    station->printMode = mode;
     if (report == "normal")
-        PrintNormalList(*station, choosePdf);
+        PrintNormalList(*station, mode, choosePdf);
     else if (report == "simplified")
-        PrintSimplifiedList(*station, choosePdf);
+        PrintSimplifiedList(*station, mode, choosePdf);
     else
         PrintVerificationReport(*station, choosePdf);
     return pdf.Written() ? kDone : kFailed;

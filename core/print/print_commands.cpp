@@ -14,16 +14,6 @@ namespace zorva {
 
 namespace {
 
-// The print mode holds for one command only.
-class CompleteModeAfterwards {
-  public:
-    explicit CompleteModeAfterwards(Station& station) : station_(station) {}
-    ~CompleteModeAfterwards() { station_.printMode = PrintMode::Complete; }
-
-  private:
-    Station& station_;
-};
-
 enum class OnLandscape { Warn, Stop };
 
 // The common opening: the print dialog, the orientation check and the call
@@ -48,7 +38,6 @@ ReportHeading HeadingFor(const Station& station, const std::string& titleCall) {
 
 void Send(Station& station, const Document& document, PageSink& printer) {
     EmitDocument(document, printer);
-    station.printMode = PrintMode::Complete;
     if (const std::string error = printer.Error(); !error.empty()) {
         ShowError(station.prompter, error);
         return;
@@ -58,27 +47,21 @@ void Send(Station& station, const Document& document, PageSink& printer) {
 
 }  // namespace
 
-void PrintNormalList(Station& station, const ChoosePrinter& choosePrinter) {
-    CompleteModeAfterwards reset(station);
+void PrintNormalList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
     PageSink* printer = choosePrinter();
     auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
     if (!call) return;
-    Send(station, ComposeNormalList(station.table, station.printMode, HeadingFor(station, *call)),
-         *printer);
+    Send(station, ComposeNormalList(station.table, mode, HeadingFor(station, *call)), *printer);
 }
 
-void PrintSimplifiedList(Station& station, const ChoosePrinter& choosePrinter) {
-    CompleteModeAfterwards reset(station);
+void PrintSimplifiedList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
     PageSink* printer = choosePrinter();
     auto call = OpenPrint(station, printer, OnLandscape::Stop, "");
     if (!call) return;
-    Send(station,
-         ComposeSimplifiedList(station.table, station.printMode, HeadingFor(station, *call)),
-         *printer);
+    Send(station, ComposeSimplifiedList(station.table, mode, HeadingFor(station, *call)), *printer);
 }
 
 void PrintVerificationReport(Station& station, const ChoosePrinter& choosePrinter) {
-    CompleteModeAfterwards reset(station);
     PageSink* printer = choosePrinter();
     auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
     if (!call) return;

@@ -16,10 +16,9 @@ inline constexpr const char* kSentToPrinter = "Dane zostały wysłane do drukark
 inline constexpr const char* kPrintCallCaption = "Identyfikacja stacji";
 inline constexpr const char* kPrintCallPrompt = "Podaj znak stacji, której dotyczy wydruk:";
 
-// The "Drukowanie" commands. Each prints in station.printMode (set by the menu
-// item just before) and leaves it complete again, however the command ends.
-void PrintNormalList(Station& station, const ChoosePrinter& choosePrinter);
-void PrintSimplifiedList(Station& station, const ChoosePrinter& choosePrinter);
+// The "Drukowanie" commands: every entity, or only those the mode names.
+void PrintNormalList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter);
+void PrintSimplifiedList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter);
 // "Drukuj listę podmiotów do weryfikacji" of the "Weryfikacja" menu.
 void PrintVerificationReport(Station& station, const ChoosePrinter& choosePrinter);
 

@@ -42,7 +42,6 @@ void ForgetStationWithoutReference(Station& s) {
     s.texts.typedPrefixShown.clear();
     s.typedPrefix.clear();
     s.ClearModified();
-    s.printMode = PrintMode::Complete;
     s.EnableFileCommands(false);
 }
 

@@ -26,7 +26,6 @@ void ResetWindowState(Station& s) {
     s.texts.typedPrefixShown.clear();
     s.typedPrefix.clear();
     s.ClearModified();
-    s.printMode = PrintMode::Complete;
     s.texts.searchPrompt.clear();
     s.EnableFileCommands(false);
     s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0",

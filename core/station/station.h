@@ -55,7 +55,6 @@ class Station : public StationDocument, public ViewState {
 
     Appearance appearance;
     bool conversionFailed = false;
-    PrintMode printMode = PrintMode::Complete;
 
     Prompter& prompter;
     const Clock& clock;

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QtTest>
+#include <functional>
 
 #include "print/normal_list.h"
 #include "print/print_commands.h"
@@ -53,8 +54,13 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
   private:
+    static void VerificationReport(Station& station, PrintMode, const ChoosePrinter& choose) {
+        PrintVerificationReport(station, choose);
+    }
+
     // Prints one report through a QPrinter writing a PDF; the number of pages in the file.
-    int PrintToPdf(int rows, void (*command)(Station&, const ChoosePrinter&),
+    int PrintToPdf(int rows,
+                   const std::function<void(Station&, PrintMode, const ChoosePrinter&)>& command,
                    const std::string& offered, PrintMode mode = PrintMode::Complete) {
         TempDir dir;
         ScriptedPrompter prompter;
@@ -63,7 +69,6 @@ class PrintingTest : public QObject {
         station.table = Entities(rows);
         station.counters = Counters::Of(station.table);
         station.stationCall = "SP1ABC";
-        station.printMode = mode;
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -73,7 +78,7 @@ class PrintingTest : public QObject {
 
         prompter.ExpectInput(kPrintCallCaption, kPrintCallPrompt, offered, "sp9xyz");
         prompter.ExpectBox({kSentToPrinter, "Komunikat", Icon::Information, Buttons::Ok, {}});
-        command(station, [&]() -> PageSink* { return &sink; });
+        command(station, mode, [&]() -> PageSink* { return &sink; });
         if (!prompter.Done()) return -1;
         return PdfPageCount(QString::fromStdString(dir.File("raport.pdf")));
     }
@@ -91,9 +96,9 @@ class PrintingTest : public QObject {
     }
 
     void verificationReportRunsOverAsManyPagesAsItNeeds() {
-        QCOMPARE(PrintToPdf(0, PrintVerificationReport, "SP1ABC"), 1);
+        QCOMPARE(PrintToPdf(0, VerificationReport, "SP1ABC"), 1);
         // 140 of 420 wait: 54, 56 and 30 rows, and the checker's half moves to a fourth page.
-        QCOMPARE(PrintToPdf(420, PrintVerificationReport, "SP1ABC"), 4);
+        QCOMPARE(PrintToPdf(420, VerificationReport, "SP1ABC"), 4);
     }
 
     void anUnwritableFileIsReportedInsteadOfSent() {

@@ -47,7 +47,7 @@ class PrintCommands : public ::testing::Test {
 TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
     ExpectCall("SP1ABC", "sp9xyz");
     prompter.ExpectBox(kSent);
-    PrintNormalList(station, Printer());
+    PrintNormalList(station, PrintMode::Complete, Printer());
     EXPECT_TRUE(prompter.Done());
     ASSERT_TRUE(sink.Finished());
     ASSERT_EQ(1u, sink.Pages().size());
@@ -59,24 +59,18 @@ TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
     EXPECT_EQ("SP1ABC", station.stationCall);  // the typed call is for the title only
 }
 
-TEST_F(PrintCommands, CancelledPrintDialogEndsTheCommandAndTheModeIsCompleteAgain) {
-    station.printMode = PrintMode::Verified;
-    PrintNormalList(station, Cancelled());
-    EXPECT_EQ(PrintMode::Complete, station.printMode);
-    station.printMode = PrintMode::ToVerify;
-    PrintSimplifiedList(station, Cancelled());
-    EXPECT_EQ(PrintMode::Complete, station.printMode);
+TEST_F(PrintCommands, CancelledPrintDialogEndsTheCommand) {
+    PrintNormalList(station, PrintMode::Verified, Cancelled());
+    PrintSimplifiedList(station, PrintMode::ToVerify, Cancelled());
     PrintVerificationReport(station, Cancelled());
     EXPECT_TRUE(prompter.Done());
 }
 
 TEST_F(PrintCommands, CancelOrAnEmptyCallEndsEveryPrintWithoutPrinting) {
-    station.printMode = PrintMode::Verified;
     ExpectCall("SP1ABC", std::nullopt);
-    PrintNormalList(station, Printer());
-    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    PrintNormalList(station, PrintMode::Verified, Printer());
     ExpectCall("", "");
-    PrintSimplifiedList(station, Printer());
+    PrintSimplifiedList(station, PrintMode::Complete, Printer());
     ExpectCall("SP1ABC", "  ");
     PrintVerificationReport(station, Printer());
     EXPECT_TRUE(prompter.Done());
@@ -87,13 +81,13 @@ TEST_F(PrintCommands, LandscapeWarnsThenTheNormalListAndTheReportPrintButTheSimp
     RecordingPageSink landscape(Orientation::Landscape);
     ChoosePrinter choose = [&] { return &landscape; };
     prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
-    PrintSimplifiedList(station, choose);
+    PrintSimplifiedList(station, PrintMode::Complete, choose);
     EXPECT_TRUE(landscape.Calls().empty());
 
     prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
     ExpectCall("SP1ABC", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintNormalList(station, choose);
+    PrintNormalList(station, PrintMode::Complete, choose);
     EXPECT_TRUE(landscape.Finished());
 
     RecordingPageSink again(Orientation::Landscape);
@@ -105,18 +99,16 @@ TEST_F(PrintCommands, LandscapeWarnsThenTheNormalListAndTheReportPrintButTheSimp
     EXPECT_TRUE(prompter.Done());
 }
 
-TEST_F(PrintCommands, TheModeHoldsForOnePrintOnly) {
-    station.printMode = PrintMode::ToVerify;
+TEST_F(PrintCommands, TheModeChoosesTheEntitiesOfOnePrint) {
     ExpectCall("", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintSimplifiedList(station, Printer());
-    EXPECT_EQ(PrintMode::Complete, station.printMode);
+    PrintSimplifiedList(station, PrintMode::ToVerify, Printer());
     EXPECT_EQ(0, CountStartingWith(sink.Pages()[0], "Stan zweryfikowanych"));
 
     RecordingPageSink next;
     ExpectCall("", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintSimplifiedList(station, [&] { return &next; });
+    PrintSimplifiedList(station, PrintMode::Complete, [&] { return &next; });
     EXPECT_EQ(1, CountStartingWith(next.Pages()[0], "Stan zweryfikowanych"));
     EXPECT_TRUE(prompter.Done());
 }
@@ -135,12 +127,10 @@ TEST_F(PrintCommands, VerificationReportListsTheWaitingEntityUnderTheTypedTitle)
 
 TEST_F(PrintCommands, APrinterThatRefusesTheDocumentIsReportedNotAnnouncedAsSent) {
     sink.FailWith("Nie można zapisać pliku /brak/raport.pdf");
-    station.printMode = PrintMode::Verified;
     ExpectCall("SP1ABC", "SP1ABC");
     prompter.ExpectError("Nie można zapisać pliku /brak/raport.pdf");
-    PrintNormalList(station, Printer());
+    PrintNormalList(station, PrintMode::Verified, Printer());
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(PrintMode::Complete, station.printMode);
 }
 
 }  // namespace

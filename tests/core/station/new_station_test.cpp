@@ -121,7 +121,6 @@ TEST_F(NewStation, MissingReferenceFileClearsTheStation) {
     OpenStation();
     station.texts.typedPrefixShown = "SP";
     station.typedPrefix = "SP";
-    station.printMode = PrintMode::Verified;
     station.EnableFileCommands(true);
     RemoveFile(dir.File("dxcc_adif.kvt"));
     ExpectCall("SP5ABC");
@@ -135,7 +134,6 @@ TEST_F(NewStation, MissingReferenceFileClearsTheStation) {
     EXPECT_EQ(station.texts.typedPrefixShown, "");
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.printMode, PrintMode::Complete);
     EXPECT_FALSE(station.texts.fileCommandsEnabled);
     EXPECT_EQ(station.table.Rows(), SmallStation());
     EXPECT_EQ(station.texts.counterPanels[0], "Razem:       0/0");
