@@ -27,6 +27,9 @@ struct ConfirmOutcome : Outcome {
 // One station: its table of entities, call, file, counters and whether it
 // changed since it was last read or written. The operations a user performs
 // check their input and change table and counters together; they never ask.
+// Stable sort of the rows by prefix, comparing Windows-1250 character codes.
+void SortByPrefix(EntityTable& table);
+
 class StationDocument {
   public:
     explicit StationDocument(std::string programDir);
@@ -63,6 +66,14 @@ class StationDocument {
                                    const std::string& date, ConfirmationMethod method);
     // Removes the confirmation of `adif`; an unconfirmed entity is left alone.
     ConfirmOutcome Clear(const std::string& adif);
+
+    // Reconciliation with the reference file, one entity at a time, each change
+    // applied only when the user accepted it. Entity `index` is 1-based.
+    bool DiffersFromReference(int index, const EntityRow& reference) const;
+    // The reference's deleted mark, prefix and name; a new prefix re-sorts the table.
+    void TakeFromReference(int index, const EntityRow& reference);
+    // An entity the table lacks, put before the first greater prefix.
+    void AddFromReference(const EntityRow& reference);
 
     bool HasRowsToVerify() const;
     // Stamps the verification date into every confirmed, unverified row

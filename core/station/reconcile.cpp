@@ -1,6 +1,5 @@
 // Bringing the entity columns of a freshly read table in line with the
 // reference file, one question for every difference.
-#include <algorithm>
 #include <unordered_map>
 
 #include "files/file_messages.h"
@@ -9,38 +8,25 @@
 #include "io/file_system.h"
 #include "station/station.h"
 #include "text/columns.h"
-#include "text/cp1250.h"
 
 namespace zorva {
 namespace {
 
 constexpr const char* kMismatchCaption = "Niezgodność danych";
 
-// Prefixes compare by their Windows-1250 character codes, as the file holds them.
-std::string PrefixKey(const std::string& prefix) {
-    return EncodeCp1250(prefix).value_or(prefix);
-}
-
 Answer AskMismatch(Prompter& prompter, const std::string& text) {
     return prompter.Show({text, kMismatchCaption, Icon::Warning, Buttons::YesNo, {}});
 }
 
 bool OfferDifference(Station& s, int index, const std::string& line, const EntityRow& reference) {
-    EntityRow& row = s.table.Row(index);
-    if (row.deleted == reference.deleted && row.prefix == reference.prefix &&
-        row.name == reference.name)
-        return false;
+    if (!s.DiffersFromReference(index, reference)) return false;
     const std::string question =
         "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " +
-        QuotableLine(Columns(line, 0, 36)) + "\n" + "dane     : " + ReferenceDataView(row) + "\n" +
-        "\n" + "Czy zaktualizować dane ?";
+        QuotableLine(Columns(line, 0, 36)) + "\n" +
+        "dane     : " + ReferenceDataView(s.table.Row(index)) + "\n" + "\n" +
+        "Czy zaktualizować dane ?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
-    row.deleted = reference.deleted;
-    row.name = reference.name;
-    if (row.prefix != reference.prefix) {
-        row.prefix = reference.prefix;
-        SortByPrefix(s.table);
-    }
+    s.TakeFromReference(index, reference);
     s.MarkModified();
     return true;
 }
@@ -50,32 +36,10 @@ bool OfferMissingEntity(Station& s, const std::string& line, const EntityRow& re
         "W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
         QuotableLine(line) + "\n" + "\n" + "Czy zaktualizować dane?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
-    const std::string key = PrefixKey(reference.prefix);
-    const auto& rows = s.table.Rows();
-    auto greater = std::find_if(rows.begin(), rows.end(),
-                                [&](const EntityRow& row) { return PrefixKey(row.prefix) > key; });
-    s.table.Insert(static_cast<int>(greater - rows.begin()) + 1, reference);
+    s.AddFromReference(reference);
     s.MarkModified();
     return true;
 }
-
-}  // namespace
-
-void SortByPrefix(EntityTable& table) {
-    auto& rows = table.Rows();
-    std::vector<std::pair<std::string, size_t>> keys;
-    keys.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) keys.emplace_back(PrefixKey(rows[i].prefix), i);
-    auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
-    if (std::is_sorted(keys.begin(), keys.end(), byKey)) return;
-    std::stable_sort(keys.begin(), keys.end(), byKey);
-    std::vector<EntityRow> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& key : keys) sorted.push_back(std::move(rows[key.second]));
-    rows = std::move(sorted);
-}
-
-namespace {
 
 // The first row of every adif, rebuilt whenever an accepted change moves rows.
 class AdifIndex {

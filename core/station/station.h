@@ -120,7 +120,4 @@ class Station : public StationDocument, public ViewState {
 // text fits the limit (in characters) or no more than two "/" remain.
 std::string ShortenPath(const std::string& path, size_t limit);
 
-// Stable sort of the rows by prefix, comparing Windows-1250 character codes.
-void SortByPrefix(EntityTable& table);
-
 }  // namespace zorva
