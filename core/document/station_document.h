@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ enum class FaultyField { None, Call, Date };
 
 struct FillOutcome : Outcome {
     bool tableReplaced = false;  // false when the reference file could not be read at all
+};
+
+struct ReadOutcome : Outcome {
+    bool missing = false;  // no such file (refused only when a name was given)
+    std::optional<std::string>
+        badLine;  // the first line that is no entity; the rows before it read
 };
 
 struct ConfirmOutcome : Outcome {
@@ -46,6 +53,10 @@ class StationDocument {
     std::string ProgramFile(const std::string& name) const;
     std::string ReferencePath() const { return ProgramFile("dxcc_adif.kvt"); }
     std::string SettingsPath() const { return ProgramFile("zorva_rade.ini"); }
+
+    // The table, call and counters from currentFileName, as far as it reads. A file
+    // that cannot be read leaves an empty table; reconciliation is the caller's.
+    ReadOutcome Read();
 
     // A new station of `call` from the reference file, named after the call in
     // the program directory and not yet saved.

@@ -1,7 +1,5 @@
 // Reading the open station file into the table, with its failure paths.
-#include "files/file_messages.h"
 #include "files/station_file.h"
-#include "io/file_system.h"
 #include "station/call_prompt.h"
 #include "station/station.h"
 #include "text/columns.h"
@@ -69,35 +67,23 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
 }
 
 void Load(Station& s, bool mayConvert) {
-    if (!FileExists(s.currentFileName)) {
-        if (!s.currentFileName.empty())
-            ShowError(s.prompter,
-                      "Plik danych \n" + s.currentFileName + "\n" + "nie został znaleziony!");
-        s.diskVersions.Forget();
+    const ReadOutcome read = s.Read();
+    if (read.missing) {
+        if (!read.ok()) ShowError(s.prompter, read.refusal);
         s.texts.fileNamePanel.clear();
         SettleStationCall(s);
         return;
     }
-    ReadResult raw = ReadWholeFile(s.currentFileName);
-    s.counters = {};
-    s.table.ResetToPlaceholder();
     s.grid.rows.clear();
     s.grid.currentRow = 0;
-    if (!raw.ok()) {
-        ShowError(s.prompter, FileErrorMessage(raw.status));
+    if (!read.ok()) {
+        ShowError(s.prompter, read.refusal);
         ForgetFailedLoad(s);
         return;
     }
-    s.diskVersions.Remember(s.currentFileName, raw.bytes);
-    StationFileContents contents = ParseStationFile(raw.bytes);
-    s.stationCall = contents.call;
-    for (auto& row : contents.rows) {
-        s.counters.CountRow(row);
-        s.table.Append(std::move(row));
-    }
     s.grid.rows = s.table.Rows();
-    if (contents.badLine) {
-        HandleBadLine(s, *contents.badLine, mayConvert);
+    if (read.badLine) {
+        HandleBadLine(s, *read.badLine, mayConvert);
         return;
     }
     s.ShowStatusCounters(kAllPanels);

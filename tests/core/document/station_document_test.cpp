@@ -113,5 +113,30 @@ TEST_F(StationDocumentTest, CreateNamesTheFileAfterTheCallAndTakesTheReference) 
     EXPECT_FALSE(doc.Create("SP\x01").ok());
 }
 
+TEST_F(StationDocumentTest, ReadTakesTheRowsBeforeABadLineAndForgetsAMissingFile) {
+    doc.currentFileName = dir.File("sp1abc.txt");
+    EXPECT_TRUE(doc.Read().missing);
+
+    std::vector<std::string> lines = StationLines("SP1ABC", {Row("230", "", "DL", "Germany")});
+    lines.push_back("no entity here");
+    dir.Write("sp1abc.txt", Encoded(lines));
+    const ReadOutcome read = doc.Read();
+    ASSERT_TRUE(read.ok()) << read.refusal;
+    EXPECT_EQ("no entity here", read.badLine);
+    EXPECT_EQ("SP1ABC", doc.stationCall);
+    EXPECT_EQ(1, doc.table.Count());
+    ExpectCountersMatchTable();
+}
+
+TEST_F(StationDocumentTest, ReferenceChangesKeepThePrefixOrder) {
+    EXPECT_FALSE(doc.DiffersFromReference(1, Row("230", "", "DL", "Germany")));
+    doc.TakeFromReference(1, Row("230", "", "ZZ", "Germany"));
+    doc.AddFromReference(Row("291", "", "K", "United States"));
+    std::vector<std::string> prefixes;
+    for (const EntityRow& row : doc.table.Rows()) prefixes.push_back(row.prefix);
+    EXPECT_EQ((std::vector<std::string>{"DM", "K", "SP", "ZZ"}), prefixes);
+    EXPECT_TRUE(doc.modified);
+}
+
 }  // namespace
 }  // namespace zorva::testing
