@@ -6,6 +6,7 @@
 #include "convert/convert.h"
 #include "io/file_lock.h"
 #include "io/file_system.h"
+#include "io/utf8_path.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -33,8 +34,8 @@ const std::vector<Command>& Commands() {
 
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
-    auto absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.lexically_normal().string();
+    auto absolute = std::filesystem::absolute(PathFromUtf8(path), ec);
+    return ec ? path : Utf8Of(absolute.lexically_normal());
 }
 
 std::string StationInFirstArgument(const Args& args) {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "io/lock_file_calls.h"
+#include "io/utf8_path.h"
 
 namespace zorva {
 namespace {
@@ -24,11 +25,9 @@ std::map<std::string, HeldLock>& HeldLocks() {
 }  // namespace
 
 std::string LockPathFor(const std::string& path) {
-    namespace fs = std::filesystem;
     std::error_code ec;
-    const auto real = fs::weakly_canonical(fs::path(std::u8string(path.begin(), path.end())), ec);
-    const std::u8string utf8 = real.generic_u8string();
-    return (ec ? path : std::string(utf8.begin(), utf8.end())) + ".lock";
+    const auto real = std::filesystem::weakly_canonical(PathFromUtf8(path), ec);
+    return (ec ? path : GenericUtf8Of(real)) + ".lock";
 }
 
 FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds patience) {

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "io/utf8_path.h"
+
 namespace zorva::testing {
 
 TempDir::TempDir() {
@@ -18,7 +20,7 @@ TempDir::TempDir() {
         const auto candidate = std::filesystem::temp_directory_path() / name;
         // create_directory is false when the folder was there already.
         if (std::filesystem::create_directory(candidate)) {
-            path_ = candidate.generic_string();
+            path_ = GenericUtf8Of(candidate);
             return;
         }
     }
@@ -27,26 +29,27 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+    const auto path = PathFromUtf8(path_);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(path, ec);
 }
 
 void TempDir::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(File(name)), std::ios::binary | std::ios::trunc);
     out << bytes;
     if (!out) throw std::runtime_error("cannot write fixture " + name);
 }
 
 std::string TempDir::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
+    std::ifstream in(PathFromUtf8(File(name)), std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
 bool TempDir::Exists(const std::string& name) const {
-    return std::filesystem::exists(File(name));
+    return std::filesystem::exists(PathFromUtf8(File(name)));
 }
 
 std::string CrLf(std::initializer_list<std::string> lines) {
