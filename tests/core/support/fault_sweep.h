@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "io/fault_injection.h"
+#include "io/utf8_path.h"
 #include "ports/prompter.h"
 
 namespace zorva::testing {
@@ -85,7 +86,8 @@ inline std::vector<FaultPoint> FaultPointsOf(const OpCounts& counts) {
 using FileSet = std::map<std::string, std::string>;
 inline FileSet FilesIn(const std::string& dir) {
     FileSet files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    const std::filesystem::path root = PathFromUtf8(dir);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         std::ostringstream bytes;
@@ -93,7 +95,8 @@ inline FileSet FilesIn(const std::string& dir) {
         std::string text = bytes.str();
         for (size_t at; (at = text.find(dir)) != std::string::npos;)
             text.replace(at, dir.size(), "DIR");
-        files[std::filesystem::relative(entry.path(), dir).string()] = text;
+        // Named with "/" on every system, as the tests name the files they expect.
+        files[GenericUtf8Of(std::filesystem::relative(entry.path(), root))] = text;
     }
     return files;
 }
