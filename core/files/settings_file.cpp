@@ -1,12 +1,11 @@
 #include "files/settings_file.h"
 
-#include <SimpleIni.h>
-
 #include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <optional>
 
+#include "files/ini_text.h"
 #include "files/settings_keys.h"
 #include "files/settings_section.h"
 #include "io/text_file.h"
@@ -77,11 +76,7 @@ class IniWriter {
         ini_.SetValue(k.section, k.key, text.c_str());
     }
 
-    std::string Result() const {
-        std::string out;
-        ini_.Save(out);
-        return out;
-    }
+    std::string Result() const { return IniText(ini_); }
 
   private:
     CSimpleIniA ini_;

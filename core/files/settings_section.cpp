@@ -1,10 +1,9 @@
 #include "files/settings_section.h"
 
-#include <SimpleIni.h>
-
 #include <algorithm>
 #include <cctype>
 
+#include "files/ini_text.h"
 #include "io/text_file.h"
 #include "text/cp1250.h"
 
@@ -79,9 +78,7 @@ IoStatus UpdateSettingsSection(const std::string& path, const std::string& secti
     loaded.ini.SetSpaces(false);
     for (const auto& [key, value] : values)
         loaded.ini.SetValue(section.c_str(), key.c_str(), value.c_str());
-    std::string text;
-    loaded.ini.Save(text);
-    return WriteTextLines(path, IniLines(text));
+    return WriteTextLines(path, IniLines(IniText(loaded.ini)));
 }
 
 std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::string>& skip) {
@@ -100,9 +97,7 @@ std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::s
         for (const auto& key : keys)
             out.SetValue(section.pItem, key.pItem, in.GetValue(section.pItem, key.pItem, ""));
     }
-    std::string text;
-    out.Save(text);
-    return text;
+    return IniText(out);
 }
 
 }  // namespace zorva
