@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "text/collation.h"
+#include "text/sign_order.h"
 #include "text/wide_text.h"
 
 namespace zorva {
@@ -13,7 +14,8 @@ constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE | SORT_STRINGSORT;
 }  // namespace
 
 std::string PolishSortKey(std::string_view utf8) {
-    const std::wstring text = WideFromUtf8(utf8);
+    // The system orders the blanks and signs unlike ICU; ranked, they sort as on Linux.
+    const std::wstring text = WideFromUtf8(WithSignsRanked(utf8));
     const int length = static_cast<int>(text.size());
     int size =
         LCMapStringEx(L"pl-PL", kFlags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
