@@ -212,18 +212,20 @@ bool AdifReader::LookAtStart() {
     // A failed read is reported when reading goes on; what arrived before it is judged.
     while (end_ < kLookSize && !eof_ && Refill() != Fill::Failed) {
     }
-    std::string_view head(buffer_.get(), end_);
-    if (head.starts_with(kByteOrderMark)) {
-        head.remove_prefix(kByteOrderMark.size());
+    std::string_view all(buffer_.get(), end_);
+    if (all.starts_with(kByteOrderMark)) {
+        all.remove_prefix(kByteOrderMark.size());
         pos_ = kByteOrderMark.size();
     }
+    blank_ = eof_ && all.find_first_not_of(" \t\r\n") == std::string_view::npos;
+    // Judged on the same first bytes however the data arrive, whole or in pieces.
+    const std::string_view head = all.substr(0, kLookSize);
     startNotAdif_ = head.find('\0') < head.find('>') || head.starts_with("\xFF\xFE") ||
                     head.starts_with("\xFE\xFF");
     const size_t text = std::min(head.find_first_not_of(" \t\r\n"), head.size());
     const std::string_view rest = head.substr(text);
     startNotAdif_ =
         startNotAdif_ || StartsWithLower(rest, "<?xml") || StartsWithLower(rest, "<adx");
-    blank_ = eof_ && rest.empty();
     lotwTitle_ = rest.substr(0, rest.find('<')).find(kLotwTitle) != std::string_view::npos;
     return !startNotAdif_;
 }
