@@ -127,6 +127,7 @@ bool ImportWindow::Run(const std::string& lotwReport) {
     }
     ProgressBar1_->setVisible(import_.progressVisible);
     const bool completed = exec() == QDialog::Accepted;
+    import_.EndSeries();
     main_.Refresh();
     return completed;
 }

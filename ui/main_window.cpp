@@ -33,6 +33,7 @@
 #include "search_dialog.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
+#include "station/undo_step.h"
 #include "station/views.h"
 #include "station_file_watcher.h"
 #include "verification_date_dialog.h"
@@ -149,6 +150,12 @@ void MainWindow::BuildMenus() {
             &MainWindow::openEntityDatabase);
     fileMenu->addSeparator();
     AddItem(fileMenu, "quit", "&Koniec", &MainWindow::quit);
+
+    QMenu* editMenu = submenu(bar, "editMenu", "Edycja");
+    AddItem(editMenu, "undoStep", kUndoItem, &MainWindow::undoStep)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddItem(editMenu, "redoStep", kRedoItem, &MainWindow::redoStep)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     QMenu* viewMenu = submenu(bar, "viewMenu", "Widok");
     viewGroup_ = new QActionGroup(this);
@@ -391,6 +398,7 @@ void MainWindow::Refresh() {
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
     viewItems_.at(station_.viewMode)->setChecked(true);
     items_.at("hideDeleted")->setChecked(station_.hideDeleted);
+    ShowHistoryItems();
 
     redrawing_ = true;
     model_->Sync();
@@ -398,6 +406,15 @@ void MainWindow::Refresh() {
     ShowCurrentRow();
     redrawing_ = false;
     FitToColumns();
+}
+
+void MainWindow::ShowHistoryItems() {
+    QAction* undo = items_.at("undoStep");
+    undo->setText(Q(UndoItemText(station_)));
+    undo->setEnabled(station_.history.CanUndo());
+    QAction* redo = items_.at("redoStep");
+    redo->setText(Q(RedoItemText(station_)));
+    redo->setEnabled(station_.history.CanRedo());
 }
 
 void MainWindow::ApplyGridLook() {
@@ -578,6 +595,18 @@ void MainWindow::openEntityDatabase() {
 
 void MainWindow::quit() {
     close();
+}
+
+// --- Edycja ---
+
+void MainWindow::undoStep() {
+    UndoStepBack(station_);
+    Refresh();
+}
+
+void MainWindow::redoStep() {
+    RedoStepForward(station_);
+    Refresh();
 }
 
 // --- Widok ---

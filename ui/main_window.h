@@ -78,6 +78,9 @@ class MainWindow : public QMainWindow {
     void saveLotwList();
     void openEntityDatabase();
     void quit();
+    // Edycja
+    void undoStep();
+    void redoStep();
     // Widok
     void showAllEntities();
     void showAllButVerified();
@@ -127,6 +130,7 @@ class MainWindow : public QMainWindow {
     void BuildGrid(QWidget* parent);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                      void (MainWindow::*handler)());
+    void ShowHistoryItems();
     void ApplyGridLook();
     void ShowCurrentRow();
     void CurrentCellChanged(int row, int column);

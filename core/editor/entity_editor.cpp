@@ -10,6 +10,7 @@
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "model/counters.h"
+#include "station/undo_step.h"
 #include "text/columns.h"
 #include "text/typed_value.h"
 #include "text/utf8.h"
@@ -228,6 +229,7 @@ bool EntityEditor::Save() {
 
     const bool added = newEntityMode_;
     if (station_.table.HasElements()) {
+        UndoStep step(station_, "zmiana bazy podmiotów");
         CarryIntoTable(key, prefix, name);
         // A changed deleted mark moves the entity between the counters.
         station_.counters = Counters::Of(station_.table);

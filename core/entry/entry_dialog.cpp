@@ -1,5 +1,7 @@
 #include "entry/entry_dialog.h"
 
+#include "station/undo_step.h"
+
 namespace zorva {
 namespace {
 
@@ -51,7 +53,9 @@ EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string
     unseen.deleted = form_.deleted;
     const bool shownInGrid = row_ >= 1 && row_ <= station_.grid.DataRowCount();
     EntityRow& shown = shownInGrid ? station_.grid.DataRow(row_) : unseen;
+    UndoStep step(station_, "zmiana potwierdzenia");
     const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, callField, dateField, method);
+    if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
     if (!outcome.ok()) {
         ShowError(station_.prompter, outcome.refusal);
         return {false, FocusOn(outcome.field)};

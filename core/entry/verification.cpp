@@ -1,5 +1,6 @@
 #include "entry/verification.h"
 
+#include "station/undo_step.h"
 #include "text/typed_value.h"
 
 namespace zorva {
@@ -17,6 +18,7 @@ std::optional<std::string> StartVerification(Station& station) {
 }
 
 std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedDate) {
+    UndoStep step(station, "weryfikacja");
     const Outcome outcome = station.Verify(typedDate);
     if (!outcome.ok()) {
         ShowError(station.prompter, outcome.refusal);

@@ -5,6 +5,7 @@
 #include "import/append_session.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
+#include "station/undo_step.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 
@@ -68,6 +69,10 @@ bool IsLotwReport(const std::string& path) {
 AdifImport::AdifImport(Station& station) : station_(station) {}
 AdifImport::~AdifImport() = default;
 
+void AdifImport::EndSeries() {
+    step_.reset();
+}
+
 void AdifImport::SetExtractQsl(bool checked) {
     controls.extractQsl = checked;
     if (checked) controls.extractLotw = false;
@@ -79,6 +84,7 @@ void AdifImport::SetExtractLotw(bool checked) {
 }
 
 bool AdifImport::BeginSeries() {
+    EndSeries();
     if (station_.table.Count() == 0) {
         station_.New();
         // Without a station there is nothing to fill.
@@ -91,6 +97,7 @@ bool AdifImport::BeginSeries() {
         ShowError(station_.prompter, FileErrorMessage(created));
         return false;
     }
+    step_ = std::make_unique<UndoStep>(station_, "import danych");
     return true;
 }
 
@@ -277,6 +284,7 @@ void AdifImport::FinishSeries(bool errorsWritten) {
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
     ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);
+    EndSeries();
 }
 
 }  // namespace zorva

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace zorva {
 
 class AdifReader;
 class AppendSession;
+class UndoStep;
 
 inline constexpr const char* kImportWindowCaption = "Importowanie danych z pliku ADIF";
 inline constexpr const char* kAdifFileFilter = "Pliki ADIF |*.ADI|Wszystkie pliki|*.*";
@@ -74,6 +76,8 @@ class AdifImport {
     // "Import danych": "Nowy" first on an empty table, then a fresh series and error file.
     // False when the import window must not open.
     bool BeginSeries();
+    // The window closed: whatever the series changed so far is one step to undo.
+    void EndSeries();
     // "Wybierz": the source follows the chosen file (LoTW for a LoTW report, else Log).
     void ChooseFile();
     // "Info".
@@ -100,6 +104,7 @@ class AdifImport {
     void FinishSeries(bool errorsWritten);
 
     Station& station_;
+    std::unique_ptr<UndoStep> step_;  // while a series runs
     RecordSpool records_;
     std::array<int, 1000> rowOfEntity_{};
     std::string writeError_;

@@ -2,6 +2,7 @@
 #include "files/station_file.h"
 #include "station/call_prompt.h"
 #include "station/station.h"
+#include "station/undo_step.h"
 #include "text/columns.h"
 
 namespace zorva {
@@ -13,6 +14,7 @@ void ForgetFailedLoad(Station& s) {
     s.ClearModified();
     s.stationCall.clear();
     s.SetCurrentFileName("");
+    StartHistory(s);
 }
 
 void SettleStationCall(Station& s) {
@@ -25,6 +27,8 @@ void SettleStationCall(Station& s) {
     if (!s.stationCall.empty()) {
         s.stationCall = ToUpperText(s.stationCall);
         s.MarkModified();
+        // The call is no step: undoing every step still leaves it unsaved.
+        s.history.ForgetClean();
     }
     s.UpdateCaption();
 }
@@ -68,6 +72,7 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
 
 void Load(Station& s, bool mayConvert) {
     const ReadOutcome read = s.Read();
+    StartHistory(s);
     if (read.missing) {
         if (!read.ok()) ShowError(s.prompter, read.refusal);
         s.texts.fileNamePanel.clear();

@@ -3,6 +3,7 @@
 #include "files/station_file.h"
 #include "station/call_prompt.h"
 #include "station/station.h"
+#include "station/undo_step.h"
 
 namespace zorva {
 namespace {
@@ -43,6 +44,7 @@ void ForgetStationWithoutReference(Station& s) {
     s.typedPrefix.clear();
     s.ClearModified();
     s.EnableFileCommands(false);
+    StartHistory(s);
 }
 
 void ShowTableInFileOrder(Station& s) {
@@ -52,6 +54,9 @@ void ShowTableInFileOrder(Station& s) {
 
 void ShowNewStation(Station& s) {
     const FillOutcome filled = s.FillFromReference();
+    // No file holds the new station yet, so no undo makes it clean.
+    StartHistory(s);
+    s.history.ForgetClean();
     // A bad line leaves the entities read before it in view.
     if (filled.tableReplaced) ShowTableInFileOrder(s);
     if (!filled.ok()) {

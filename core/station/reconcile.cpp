@@ -7,12 +7,14 @@
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "station/station.h"
+#include "station/undo_step.h"
 #include "text/columns.h"
 
 namespace zorva {
 namespace {
 
 constexpr const char* kMismatchCaption = "Niezgodność danych";
+constexpr const char* kReconcileStep = "uzgodnienie z bazą podmiotów";
 
 Answer AskMismatch(Prompter& prompter, const std::string& text) {
     return prompter.Show({text, kMismatchCaption, Icon::Warning, Buttons::YesNo, {}});
@@ -26,7 +28,10 @@ bool OfferDifference(Station& s, int index, const std::string& line, const Entit
         "dane     : " + ReferenceDataView(s.table.Row(index)) + "\n" + "\n" +
         "Czy zaktualizować dane ?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
+    UndoStep step(s, kReconcileStep);
     s.TakeFromReference(index, reference);
+    // A deleted mark taken from the reference moves the row between the counters.
+    s.counters = Counters::Of(s.table);
     s.MarkModified();
     return true;
 }
@@ -36,6 +41,7 @@ bool OfferMissingEntity(Station& s, const std::string& line, const EntityRow& re
         "W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
         QuotableLine(line) + "\n" + "\n" + "Czy zaktualizować dane?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
+    UndoStep step(s, kReconcileStep);
     s.AddFromReference(reference);
     s.MarkModified();
     return true;
@@ -87,11 +93,7 @@ bool Station::ReconcileWithReference() {
         if (changed) index.Invalidate();
         anyChanged = anyChanged || changed;
     }
-    // A deleted mark taken from the reference moves rows between the counters.
-    if (anyChanged) {
-        counters = Counters::Of(table);
-        ShowStatusCounters(kAllPanels);
-    }
+    if (anyChanged) ShowStatusCounters(kAllPanels);
     if (reference.badLine) ShowError(prompter, BadReferenceLineMessage(*reference.badLine));
     return true;
 }

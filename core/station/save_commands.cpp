@@ -84,6 +84,7 @@ bool Station::WriteStationFile(const std::string& path, bool confirm) {
 
 void Station::FinishStationSave(bool confirm) {
     ClearModified();
+    history.MarkClean();
     if (confirm) ShowInformation(prompter, "Dane zostały zapisane.");
 }
 

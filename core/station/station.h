@@ -10,6 +10,7 @@
 #include "ports/clock.h"
 #include "ports/prompter.h"
 #include "station/outside_change.h"
+#include "undo/change_history.h"
 #include "view/view_state.h"
 
 namespace zorva {
@@ -55,6 +56,7 @@ class Station : public StationDocument, public ViewState {
 
     Appearance appearance;
     bool conversionFailed = false;
+    ChangeHistory history;  // the window's undo and redo
 
     Prompter& prompter;
     const Clock& clock;
