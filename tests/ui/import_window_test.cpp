@@ -187,6 +187,16 @@ void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     QCOMPARE(TableRow(form, "291").call, std::string("K1AA"));
     QVERIFY(!program.dir.Exists("log_qsl.adi"));
     QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  0/0"));
+
+    // What the unfinished series changed is one step, taken back by Ctrl+Z in the grid.
+    QCOMPARE(form.MenuItem("undoStep")->text(), QString("Cofnij: import danych"));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.Grid(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(TableRow(form, "291").call, std::string());
+    QCOMPARE(program.Panel("fileBar", 1), QString());
+    QVERIFY(!form.MenuItem("undoStep")->isEnabled());
+    QCOMPARE(form.MenuItem("redoStep")->text(), QString("Ponów: import danych"));
 }
 
 void ImportWindowTest::progressBarShowsWhileReading() {

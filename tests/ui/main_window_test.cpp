@@ -78,13 +78,14 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
     Program program;
     MainWindow& form = program.Start();
     QCOMPARE(Captions(form.menuBar()->actions()),
-             QStringList({"Plik", "Widok", "Drukowanie", "Import danych", "Weryfikacja", "Edycja",
-                          "Szu&kanie", "Ustawienia", "Pomoc"}));
+             QStringList({"Plik", "Edycja", "Widok", "Drukowanie", "Import danych", "Weryfikacja",
+                          "Edycja", "Szu&kanie", "Ustawienia", "Pomoc"}));
     QCOMPARE(MenuCaptions(form, "fileMenu"),
              QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
                           "Zapisz jako..", "Zapisz listę podmiotów zweryfik.",
                           "Zapisz listę podmiotów potw. QSL", "Zapisz listę podmiotów potw. LoTW",
                           "-", "Zarządzanie bazą podmiotów", "-", "&Koniec"}));
+    QCOMPARE(MenuCaptions(form, "editMenu"), QStringList({"Cofnij", "Ponów"}));
     QCOMPARE(MenuCaptions(form, "viewMenu"),
              QStringList({"Wszystkie podmioty", "Wszystkie podmioty bez zweryfikowanych",
                           "Podmioty do weryfikacji", "Podmioty zweryfikowane",
