@@ -34,6 +34,7 @@ class NoClock : public Clock {
   public:
     CivilDate Today() const override { return {2026, 1, 1}; }
     std::string TodayShort() const override { return "01.01.2026"; }
+    LocalDateTime Now() const override { return {Today(), 12, 0, 0}; }
 };
 
 std::string LogPath() {

@@ -33,6 +33,7 @@ class FixedFuzzClock : public Clock {
   public:
     CivilDate Today() const override { return {2026, 12, 8}; }
     std::string TodayShort() const override { return "08.12.2026"; }
+    LocalDateTime Now() const override { return {Today(), 12, 0, 0}; }
 };
 
 // A folder of this process under /dev/shm (or the temporary folder), made once

@@ -8,6 +8,7 @@
 #include "document/outcome.h"
 #include "model/counters.h"
 #include "model/entity_table.h"
+#include "ports/clock.h"
 
 namespace zorva {
 
@@ -90,6 +91,11 @@ class StationDocument {
     // Stamps the verification date into every confirmed, unverified row
     // (deleted rows included); changedRows says how many.
     Outcome Verify(std::string_view typedDate);
+
+    // The station file's bytes written to path, the file they replace kept first
+    // as a version; the caller holds the file's lock.
+    Outcome WriteStationBytes(const std::string& path, std::string_view bytes,
+                              const LocalDateTime& now);
 
   private:
     std::string programDir_;

@@ -1,5 +1,6 @@
 #include "ports/clock.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -9,9 +10,16 @@
 namespace zorva {
 
 CivilDate SystemClock::Today() const {
-    std::time_t now = std::time(nullptr);
-    const std::tm local = LocalTime(now);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return Now().date;
+}
+
+LocalDateTime SystemClock::Now() const {
+    const std::tm local = LocalTime(std::time(nullptr));
+    return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+            local.tm_hour,
+            local.tm_min,
+            // A leap second shows as the second before it.
+            std::min(local.tm_sec, 59)};
 }
 
 std::string SystemClock::TodayShort() const {

@@ -12,12 +12,21 @@ struct CivilDate {
     int day = 0;
 };
 
+// A moment on the user's clock, to the second.
+struct LocalDateTime {
+    CivilDate date;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual CivilDate Today() const = 0;
     // Today in the user's short date format (the station file's first line).
     virtual std::string TodayShort() const = 0;
+    virtual LocalDateTime Now() const = 0;
 };
 
 // The system clock; the short format is day.month.year as Polish systems set it.
@@ -25,6 +34,7 @@ class SystemClock : public Clock {
   public:
     CivilDate Today() const override;
     std::string TodayShort() const override;
+    LocalDateTime Now() const override;
 };
 
 // "rrrr-mm-dd".

@@ -87,12 +87,11 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
         }
         // Changed again while the user was answering: the answer was about another version.
         if (expected && ChangedVersion(*expected)) continue;
-        IoStatus written = WriteFileAtomic(path, bytes);
+        Outcome written = s.WriteStationBytes(path, bytes, s.clock.Now());
         if (!written.ok()) {
-            ShowError(s.prompter, FileErrorMessage(written));
+            ShowError(s.prompter, written.refusal);
             return GuardedWrite::Failed;
         }
-        known.Remember(path, bytes);
         return GuardedWrite::Written;
     }
 }

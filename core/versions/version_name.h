@@ -8,14 +8,6 @@
 
 namespace zorva {
 
-// A moment on the user's clock, to the second.
-struct LocalDateTime {
-    CivilDate date;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
 // A kept version is named for the moment it was kept: "rrrr-mm-dd_ggmmss.txt". A
 // second version within the same second is "rrrr-mm-dd_ggmmss_2.txt", then "_3", ...
 struct VersionName {

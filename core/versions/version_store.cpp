@@ -60,24 +60,38 @@ std::string NotKeptText(const std::string& stationPath, const std::string& reaso
     return "Nie można zapisać kopii pliku " + stationPath + "\n" + reason + "\n\n";
 }
 
+KeptVersion KeepBytes(const std::string& stationPath, const std::string& bytes,
+                      const LocalDateTime& now) {
+    const std::string folder = VersionsFolder(stationPath);
+    FolderVersions kept = VersionsIn(folder);
+    if (!kept.ok()) return Failed(kept.error);
+    if (EqualsNewest(folder, kept.newestFirst, bytes))
+        return Outcome(KeptVersion::Outcome::Unchanged);
+    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(FileErrorMessage(made));
+    const std::string name = FormatVersionName(FreeName(kept.newestFirst, now));
+    if (IoStatus written = WriteFileAtomic(folder + name, bytes); !written.ok())
+        return Failed(FileErrorMessage(written));
+    KeptVersion result = Outcome(KeptVersion::Outcome::Kept, name);
+    result.pruneError = Prune(folder, now.date);
+    return result;
+}
+
 }  // namespace
 
 KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now) {
     if (!FileExists(stationPath)) return {};
     ReadResult current = ReadWholeFile(stationPath);
     if (!current.ok()) return Failed(FileErrorMessage(current.status));
-    const std::string folder = VersionsFolder(stationPath);
-    FolderVersions kept = VersionsIn(folder);
-    if (!kept.ok()) return Failed(kept.error);
-    if (EqualsNewest(folder, kept.newestFirst, current.bytes))
-        return Outcome(KeptVersion::Outcome::Unchanged);
-    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(FileErrorMessage(made));
-    const std::string name = FormatVersionName(FreeName(kept.newestFirst, now));
-    if (IoStatus written = WriteFileAtomic(folder + name, current.bytes); !written.ok())
-        return Failed(FileErrorMessage(written));
-    KeptVersion result = Outcome(KeptVersion::Outcome::Kept, name);
-    result.pruneError = Prune(folder, now.date);
-    return result;
+    return KeepBytes(stationPath, current.bytes, now);
+}
+
+KeptVersion KeepVersionBeforeWriting(const std::string& stationPath, std::string_view newBytes,
+                                     const LocalDateTime& now) {
+    if (!FileExists(stationPath)) return {};
+    ReadResult current = ReadWholeFile(stationPath);
+    if (!current.ok()) return Failed(FileErrorMessage(current.status));
+    if (current.bytes == newBytes) return Outcome(KeptVersion::Outcome::Unchanged);
+    return KeepBytes(stationPath, current.bytes, now);
 }
 
 std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason) {
@@ -89,14 +103,22 @@ RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string&
                               const LocalDateTime& now) {
     const std::string path = VersionsFolder(stationPath) + versionName;
     if (!ParseVersionName(versionName) || !FileExists(path))
-        return {"Nie ma wersji " + versionName + " pliku " + stationPath + "."};
+        return {"Nie ma wersji " + versionName + " pliku " + stationPath + ".", ""};
     // Read first: keeping the current file may thin the folder of this very version.
     ReadResult version = ReadWholeFile(path);
-    if (!version.ok()) return {FileErrorMessage(version.status)};
+    if (!version.ok()) return {FileErrorMessage(version.status), ""};
     KeptVersion kept = KeepVersion(stationPath, now);
     if (!kept.ok())
-        return {NotKeptText(stationPath, kept.error) + "Wersja nie została przywrócona."};
-    return {FileErrorMessage(WriteFileAtomic(stationPath, version.bytes))};
+        return {NotKeptText(stationPath, kept.error) + "Wersja nie została przywrócona.", ""};
+    return {FileErrorMessage(WriteFileAtomic(stationPath, version.bytes)), kept.name};
+}
+
+std::string RestoredMessage(const std::string& versionName, const RestoreOutcome& restored) {
+    std::string text = "Przywrócono wersję " + versionName + ".";
+    if (!restored.kept.empty())
+        text += "\nDotychczasowa zawartość pliku została zachowana jako wersja " + restored.kept +
+                ".";
+    return text;
 }
 
 }  // namespace zorva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "io/file_system.h"
 #include "versions/version_folder.h"
@@ -26,12 +27,17 @@ struct KeptVersion {
 // Before a save replaces the station file: keeps the file as it is now, byte for
 // byte, as a new version, then lets the keeping rule thin the folder.
 KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now);
+// The same right before `newBytes` are written over the file: nothing is kept
+// when the file holds them already.
+KeptVersion KeepVersionBeforeWriting(const std::string& stationPath, std::string_view newBytes,
+                                     const LocalDateTime& now);
 
 // The message of a save stopped because the version could not be written.
 std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason);
 
 struct RestoreOutcome {
     std::string error;  // ready to show; empty when the version was restored
+    std::string kept;   // the version that holds the replaced file, when one was written
     bool ok() const { return error.empty(); }
 };
 
@@ -39,5 +45,8 @@ struct RestoreOutcome {
 // back), then replaces it with the named version.
 RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string& versionName,
                               const LocalDateTime& now);
+
+// The word after a restore, naming the version that takes it back.
+std::string RestoredMessage(const std::string& versionName, const RestoreOutcome& restored);
 
 }  // namespace zorva

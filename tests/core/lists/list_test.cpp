@@ -126,6 +126,7 @@ class ShortDateClock : public Clock {
   public:
     CivilDate Today() const override { return {2026, 12, 8}; }
     std::string TodayShort() const override { return "2026/12/08"; }
+    LocalDateTime Now() const override { return {Today(), 12, 0, 0}; }
 };
 
 class ListCommands : public ::testing::Test {

@@ -57,9 +57,15 @@ class FixedClock : public Clock {
     explicit FixedClock(CivilDate today = {2026, 12, 8}) : today_(today) {}
     CivilDate Today() const override { return today_; }
     std::string TodayShort() const override;
+    LocalDateTime Now() const override { return {today_, hour_, minute_, 0}; }
+    void SetTime(int hour, int minute) {
+        hour_ = hour;
+        minute_ = minute;
+    }
 
   private:
     CivilDate today_;
+    int hour_ = 12, minute_ = 0;
 };
 
 std::string Describe(const MessageBox& box);
