@@ -29,6 +29,7 @@
 #include "lotw_download_dialog.h"
 #include "panel_bar.h"
 #include "print_dialogs.h"
+#include "restore_version_dialog.h"
 #include "row_height_dialog.h"
 #include "search_dialog.h"
 #include "station/appearance.h"
@@ -140,6 +141,8 @@ void MainWindow::BuildMenus() {
     AddItem(fileMenu, "saveStation", "Zapisz                          Ctrl+S",
             &MainWindow::saveStation);
     AddItem(fileMenu, "saveStationAs", "Zapisz jako..", &MainWindow::saveStationAs);
+    AddItem(fileMenu, "restoreVersion", "Przywróć poprzednią wersję...",
+            &MainWindow::restoreVersion);
     AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
             &MainWindow::saveVerifiedList);
     AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
@@ -396,6 +399,8 @@ void MainWindow::Refresh() {
     fileBar_->setToolTip(Q(texts.fileHint));
     watcher_->Watch(station_.currentFileName);
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
+    // A file that no longer loads is just what an earlier version can mend.
+    items_.at("restoreVersion")->setEnabled(!station_.currentFileName.empty());
     viewItems_.at(station_.viewMode)->setChecked(true);
     items_.at("hideDeleted")->setChecked(station_.hideDeleted);
     ShowHistoryItems();
@@ -575,6 +580,11 @@ void MainWindow::saveStation() {
 
 void MainWindow::saveStationAs() {
     station_.SaveAs();
+    Refresh();
+}
+
+void MainWindow::restoreVersion() {
+    RestorePreviousVersion(station_, RestoreVersionChooser(this));
     Refresh();
 }
 

@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
     void openStation();
     void saveStation();
     void saveStationAs();
+    void restoreVersion();
     void saveVerifiedList();
     void saveQslList();
     void saveLotwList();
