@@ -29,8 +29,8 @@ RestoreVersionDialog::RestoreVersionDialog(QWidget* parent,
     table_ = new QTableWidget(this);
     table_->setObjectName("versionTable");
     table_->setColumnCount(kColumns);
-    table_->setHorizontalHeaderLabels({QString::fromUtf8("Data i godzina"), QString(), QString(),
-                                       QString(), QString()});
+    table_->setHorizontalHeaderLabels(
+        {QString::fromUtf8("Data i godzina"), QString(), QString(), QString(), QString()});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,7 +47,10 @@ RestoreVersionDialog::RestoreVersionDialog(QWidget* parent,
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        table_->selectRow(row);
+        accept();
+    });
     Fill(newestFirst);
 }
 

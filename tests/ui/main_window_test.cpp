@@ -82,9 +82,10 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
                           "Edycja", "Szu&kanie", "Ustawienia", "Pomoc"}));
     QCOMPARE(MenuCaptions(form, "fileMenu"),
              QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
-                          "Zapisz jako..", "Zapisz listę podmiotów zweryfik.",
-                          "Zapisz listę podmiotów potw. QSL", "Zapisz listę podmiotów potw. LoTW",
-                          "-", "Zarządzanie bazą podmiotów", "-", "&Koniec"}));
+                          "Zapisz jako..", "Przywróć poprzednią wersję...",
+                          "Zapisz listę podmiotów zweryfik.", "Zapisz listę podmiotów potw. QSL",
+                          "Zapisz listę podmiotów potw. LoTW", "-", "Zarządzanie bazą podmiotów",
+                          "-", "&Koniec"}));
     QCOMPARE(MenuCaptions(form, "editMenu"), QStringList({"Cofnij", "Ponów"}));
     QCOMPARE(MenuCaptions(form, "viewMenu"),
              QStringList({"Wszystkie podmioty", "Wszystkie podmioty bez zweryfikowanych",
