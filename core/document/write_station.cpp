@@ -1,6 +1,6 @@
+#include "document/station_document.h"
 #include "files/file_messages.h"
 #include "io/file_system.h"
-#include "document/station_document.h"
 #include "versions/version_store.h"
 
 namespace zorva {

@@ -34,9 +34,9 @@ bool RestorePreviousVersion(Station& s, const ChooseVersion& choose) {
         return false;
     }
     if (versions.newestFirst.empty()) {
-        ShowInformation(s.prompter,
-                        "Nie ma zapisanych wersji pliku " + s.currentFileName + "." + "\n" +
-                            "Wersja powstaje przy każdym zapisie, który zmienia plik.");
+        ShowInformation(s.prompter, "Nie ma zapisanych wersji pliku " + s.currentFileName +
+                                        ".\nWersja powstaje przy każdym zapisie, który zmienia "
+                                        "plik.");
         return false;
     }
     std::optional<std::string> chosen = choose(versions.newestFirst);

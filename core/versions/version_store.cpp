@@ -116,8 +116,8 @@ RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string&
 std::string RestoredMessage(const std::string& versionName, const RestoreOutcome& restored) {
     std::string text = "Przywrócono wersję " + versionName + ".";
     if (!restored.kept.empty())
-        text += "\nDotychczasowa zawartość pliku została zachowana jako wersja " + restored.kept +
-                ".";
+        text +=
+            "\nDotychczasowa zawartość pliku została zachowana jako wersja " + restored.kept + ".";
     return text;
 }
 

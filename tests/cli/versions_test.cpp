@@ -24,8 +24,8 @@ TEST(CliVersions, ListsRestoresAndTakesTheRestoreBack) {
     const std::string file = home.File("sp5abc.txt");
     EXPECT_EQ(home.Run({"versions", file}).out, "");
     const std::string created = home.Read("sp5abc.txt");
-    ASSERT_EQ(0, home.Run({"confirm", file, "230", "--call", "DL1A", "--date", "2024-05-17"})
-                     .exitCode);
+    ASSERT_EQ(
+        0, home.Run({"confirm", file, "230", "--call", "DL1A", "--date", "2024-05-17"}).exitCode);
     const std::string confirmed = home.Read("sp5abc.txt");
 
     auto listed = Listed(home.Run({"versions", file}).out);

@@ -59,8 +59,8 @@ TEST_F(StationVersions, AFailedVersionOrWriteLeavesTheFileAndModified) {
     const std::string original = dir.Read("s.txt");
     const std::string ioError = ":\nInput/output error";
     const std::string messages[] = {
-        VersionNotKeptMessage(path, "Błąd zapisu na dysk pliku " + dir.File("kopie/s.txt/") +
-                                        kNoon + ioError),
+        VersionNotKeptMessage(
+            path, "Błąd zapisu na dysk pliku " + dir.File("kopie/s.txt/") + kNoon + ioError),
         "Błąd zapisu na dysk pliku " + path + ioError};
     for (int flush : {1, 2}) {
         ChangeCall("VE3AA");
