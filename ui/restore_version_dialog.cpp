@@ -25,12 +25,15 @@ RestoreVersionDialog::RestoreVersionDialog(QWidget* parent,
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("restoreVersionDialog");
     setWindowTitle(QString::fromUtf8("Przywróć poprzednią wersję"));
-    auto* label = new QLabel(QString::fromUtf8("Zapisane wersje pliku, od najnowszej:"), this);
+    auto* label =
+        new QLabel(QString::fromUtf8(
+                       "Zapisane wersje pliku (data i godzina zapisu, liczniki), od najnowszej:"),
+                   this);
     table_ = new QTableWidget(this);
     table_->setObjectName("versionTable");
     table_->setColumnCount(kColumns);
-    table_->setHorizontalHeaderLabels(
-        {QString::fromUtf8("Data i godzina"), QString(), QString(), QString(), QString()});
+    // Each counter text names itself, as in the status bar; a header would only repeat it.
+    table_->horizontalHeader()->hide();
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -71,8 +74,7 @@ void RestoreVersionDialog::Fill(const std::vector<VersionEntry>& newestFirst) {
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->selectRow(0);
-    const int width = table_->horizontalHeader()->length() + 2 * table_->frameWidth() + 24;
-    table_->setMinimumWidth(width);
+    table_->setMinimumWidth(table_->horizontalHeader()->length() + 2 * table_->frameWidth() + 24);
 }
 
 std::string RestoreVersionDialog::Chosen() const {
