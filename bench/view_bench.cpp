@@ -72,7 +72,7 @@ void BM_TitleClickSort(benchmark::State& state) {
     BenchStation s;
     s.station.ApplyView(ViewMode::AllEntities);
     for (auto _ : state) {
-        s.station.PressGrid(0, 3);
+        s.station.PressGrid(GridCell::Title(3));
         benchmark::DoNotOptimize(s.station.grid.rows.data());
     }
 }

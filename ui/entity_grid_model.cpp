@@ -23,14 +23,6 @@ EntityGridModel::EntityGridModel(Station& station, QObject* parent)
       shown_(CurrentRows()),
       shownSortColumn_(station.sortColumn) {}
 
-int EntityGridModel::GridRow(int modelRow) {
-    return modelRow + 1;
-}
-
-int EntityGridModel::ModelRow(int gridRow) {
-    return gridRow - 1;
-}
-
 int EntityGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(shown_.size());
 }
@@ -43,10 +35,9 @@ std::vector<EntityGridModel::ShownRow> EntityGridModel::CurrentRows() const {
     const Grid& grid = station_.grid;
     std::vector<ShownRow> rows;
     rows.reserve(static_cast<size_t>(grid.DataRowCount()));
-    for (int m = 0; m < grid.DataRowCount(); ++m) {
-        const CellPaint paint = PaintCell(station_, GridRow(m), 0);
-        rows.push_back({grid.DataRow(GridRow(m)),
-                        ColourFromSetting(paint.background.value_or(kWhite)),
+    for (int r = 0; r < grid.DataRowCount(); ++r) {
+        const CellPaint paint = PaintRow(station_, r);
+        rows.push_back({grid.DataRow(r), ColourFromSetting(paint.background.value_or(kWhite)),
                         ColourFromSetting(paint.text)});
     }
     return rows;
@@ -89,18 +80,18 @@ void EntityGridModel::AnnounceChangedRows(const std::vector<ShownRow>& rows) {
     }
 }
 
-void EntityGridModel::SelectCell(int gridRow, int column) {
-    station_.SelectRow(gridRow);
+void EntityGridModel::SelectCell(int row, int column) {
+    station_.SelectRow(row);
     station_.grid.currentColumn = column;
     Sync();
 }
 
-QColor EntityGridModel::Background(int gridRow) const {
-    return shown_.at(static_cast<size_t>(ModelRow(gridRow))).background;
+QColor EntityGridModel::Background(int row) const {
+    return shown_.at(static_cast<size_t>(row)).background;
 }
 
-QColor EntityGridModel::Foreground(int gridRow) const {
-    return shown_.at(static_cast<size_t>(ModelRow(gridRow))).foreground;
+QColor EntityGridModel::Foreground(int row) const {
+    return shown_.at(static_cast<size_t>(row)).foreground;
 }
 
 QVariant EntityGridModel::data(const QModelIndex& index, int role) const {

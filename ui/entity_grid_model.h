@@ -31,16 +31,12 @@ class EntityGridModel : public QAbstractTableModel {
     // or in another order, dataChanged for each row whose text or colours
     // changed, headerDataChanged when the sort column moved.
     void Sync();
-    // Makes a grid row and column current and shows it.
-    void SelectCell(int gridRow, int column);
+    // Makes a row and column current and shows it; model rows are the grid's data rows.
+    void SelectCell(int row, int column);
 
-    // The Station's grid row of a model row and back; the grid counts its title row as row 0.
-    static int GridRow(int modelRow);
-    static int ModelRow(int gridRow);
-
-    // The background of a data row by its state, or white on blue for the current row.
-    QColor Background(int gridRow) const;
-    QColor Foreground(int gridRow) const;
+    // The background of a row by its state, or white on blue for the current row.
+    QColor Background(int row) const;
+    QColor Foreground(int row) const;
 
   private:
     struct ShownRow {

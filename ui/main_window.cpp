@@ -292,8 +292,7 @@ void MainWindow::BuildGrid(QWidget* parent) {
             [this](int column, int, int width) { ColumnResized(column, width); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
-                if (now.isValid())
-                    CurrentCellChanged(EntityGridModel::GridRow(now.row()), now.column());
+                if (now.isValid()) CurrentCellChanged(now.row(), now.column());
             });
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
@@ -326,7 +325,7 @@ bool MainWindow::Start() {
 void MainWindow::FocusFirstRow() {
     grid_->setFocus();
     if (station_.grid.DataRowCount() >= 1) {
-        station_.SelectRow(1);
+        station_.SelectRow(0);
         station_.grid.currentColumn = 1;
     }
     Refresh();
@@ -442,13 +441,13 @@ void MainWindow::ApplyGridLook() {
 
 void MainWindow::ShowCurrentRow() {
     const zorva::Grid& grid = station_.grid;
-    if (grid.currentRow < 1 || grid.currentRow > grid.DataRowCount()) {
+    const std::optional<int> row = grid.CurrentDataRow();
+    if (!row) {
         grid_->selectionModel()->clearCurrentIndex();
         grid_->clearSelection();
         return;
     }
-    const QModelIndex current =
-        model_->index(EntityGridModel::ModelRow(grid.currentRow), std::max(0, grid.currentColumn));
+    const QModelIndex current = model_->index(*row, std::max(0, grid.currentColumn));
     grid_->selectionModel()->setCurrentIndex(
         current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     grid_->scrollTo(current);
@@ -477,8 +476,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::MouseButtonPress: {
                 const QPoint at = mouse->position().toPoint();
-                const int row = grid_->rowAt(at.y());
-                GridPressed(row < 0 ? -1 : EntityGridModel::GridRow(row), grid_->columnAt(at.x()));
+                GridPressed(GridCell::Data(grid_->rowAt(at.y()), grid_->columnAt(at.x())));
                 break;
             }
             case QEvent::MouseButtonRelease:
@@ -503,7 +501,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             const int left = column < 0 ? 0 : titles->sectionViewportPosition(column);
             const int right = column < 0 ? 0 : left + titles->sectionSize(column);
             const bool onBorder = column >= 0 && (x - left < grip || right - x <= grip);
-            GridPressed(0, onBorder ? -1 : column);
+            GridPressed(GridCell::Title(onBorder ? kOutsideCells : column));
         } else if (event->type() == QEvent::MouseButtonRelease) {
             GridReleased();
         }
@@ -511,10 +509,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::GridPressed(int row, int column) {
-    station_.PressGrid(row, column);
+void MainWindow::GridPressed(GridCell cell) {
+    station_.PressGrid(cell);
     // The press selects its row as well; redrawing the old current row first would scroll to it.
-    if (row > 0) station_.SelectRow(row);
+    if (!cell.onTitle && cell.row != kOutsideCells) station_.SelectRow(cell.row);
     Refresh();
 }
 

@@ -58,7 +58,7 @@ class MainWindow : public QMainWindow {
     bool Start();
     // Redraws every control from the Station's state.
     void Refresh();
-    // Gives the grid the focus and makes row 1, column 1 current.
+    // Gives the grid the focus and makes the first row, column 1, current.
     void FocusFirstRow();
     // Fits the width to the columns (+ 36) and divides the status bars.
     void FitToColumns();
@@ -140,7 +140,7 @@ class MainWindow : public QMainWindow {
 
     bool GridShortcutKey(QKeyEvent* key);
     bool GridKeyPress(QKeyEvent* key);
-    void GridPressed(int row, int column);
+    void GridPressed(GridCell cell);
     void GridReleased();
 
     Station station_;

@@ -24,8 +24,8 @@ EntryDialog::EntryDialog(Station& station) : station_(station) {}
 bool EntryDialog::Open() {
     wasConfirmed_ = false;
     row_ = station_.grid.currentRow;
-    if (row_ < 1 || row_ > station_.grid.DataRowCount()) return false;
-    const EntityRow& shown = station_.grid.DataRow(row_);
+    if (!station_.grid.CurrentDataRow()) return false;
+    const EntityRow& shown = station_.grid.DataRow(*row_);
     if (!shown.verifiedDate.empty()) {
         ShowError(station_.prompter, kVerifiedRowRefusal);
         return false;
@@ -51,8 +51,8 @@ EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string
     EntityRow unseen;
     unseen.adif = form_.adif;
     unseen.deleted = form_.deleted;
-    const bool shownInGrid = row_ >= 1 && row_ <= station_.grid.DataRowCount();
-    EntityRow& shown = shownInGrid ? station_.grid.DataRow(row_) : unseen;
+    const bool shownInGrid = row_ && station_.grid.HasDataRow(*row_);
+    EntityRow& shown = shownInGrid ? station_.grid.DataRow(*row_) : unseen;
     UndoStep step(station_, "zmiana potwierdzenia");
     const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, callField, dateField, method);
     if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
@@ -66,7 +66,7 @@ EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string
 }
 
 void EntryDialog::Cancel() {
-    station_.SelectRow(row_);
+    station_.grid.currentRow = row_;
 }
 
 }  // namespace zorva

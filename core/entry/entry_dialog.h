@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "document/entity_fields.h"
@@ -55,7 +56,7 @@ class EntryDialog {
     Station& station_;
     EntryForm form_;
     bool wasConfirmed_ = false;
-    int row_ = 0;
+    std::optional<int> row_;  // the grid row the dialog was opened on
 };
 
 }  // namespace zorva

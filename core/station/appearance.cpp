@@ -22,11 +22,13 @@ int RowBackground(const EntityRow& row, const Appearance& appearance) {
     return appearance.otherColour;
 }
 
-CellPaint PaintCell(const Station& station, int row, int column) {
-    if (row == 0) return {std::nullopt, column == station.sortColumn ? kRed : kBlack};
+CellPaint PaintTitle(const Station& station, int column) {
+    return {std::nullopt, column == station.sortColumn ? kRed : kBlack};
+}
+
+CellPaint PaintRow(const Station& station, int row) {
     if (row == station.grid.currentRow) return {kBlue, kWhite};
-    if (row < 1 || row > station.grid.DataRowCount())
-        return {station.appearance.otherColour, kBlack};
+    if (!station.grid.HasDataRow(row)) return {station.appearance.otherColour, kBlack};
     return {RowBackground(station.grid.DataRow(row), station.appearance), kBlack};
 }
 

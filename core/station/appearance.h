@@ -29,12 +29,14 @@ inline constexpr int kBlue = 16711680;
 int RowBackground(const EntityRow& row, const Appearance& appearance);
 
 // How one grid cell is painted. No background means the system's button face
-// (the title row).
+// (the column titles).
 struct CellPaint {
     std::optional<int> background;
     int text = kBlack;
 };
-CellPaint PaintCell(const Station& station, int row, int column);
+CellPaint PaintTitle(const Station& station, int column);
+// Every cell of a data row is painted alike.
+CellPaint PaintRow(const Station& station, int row);
 
 // Row height in pixels, kept within kMinRowHeight..kMaxRowHeight.
 inline constexpr int kDefaultRowHeight = 21;

@@ -25,19 +25,16 @@ void EntitySearch::Open() {
             {kSearchOnlyShownWarning, "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
     newSearch_ = true;
     searchFound_ = false;
-    lastFoundRow_ = 0;
+    lastFoundRow_.reset();
 }
 
 EntitySearch::Outcome EntitySearch::Find() {
     // An empty view has nothing to search, not even a row to say "not found" of.
     if (text_.empty() || station_.grid.DataRowCount() == 0) return Outcome::Nothing;
     searchFound_ = false;
-    int r = newSearch_ ? 0 : lastFoundRow_;
+    const int start = newSearch_ || !lastFoundRow_ ? 0 : *lastFoundRow_ + 1;
     newSearch_ = false;
-    const int rowCount = station_.grid.RowCount();
-    while (r < rowCount) {
-        ++r;
-        if (r == rowCount) break;
+    for (int r = start; r < station_.grid.DataRowCount(); ++r) {
         if (NameContains(station_.grid.DataRow(r).Field(kNameColumn), text_)) {
             station_.SelectRow(r);
             searchFound_ = true;
@@ -46,10 +43,10 @@ EntitySearch::Outcome EntitySearch::Find() {
         }
     }
     newSearch_ = true;
-    if (lastFoundRow_ != 0) {
+    if (lastFoundRow_) {
         ShowInformation(station_.prompter, kSearchFinished);
         searchFound_ = false;
-        lastFoundRow_ = 0;
+        lastFoundRow_.reset();
         return Outcome::Finished;
     }
     ShowInformation(station_.prompter, kEntityNotFound);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "station/station.h"
@@ -46,14 +47,14 @@ class EntitySearch {
     const std::string& Text() const { return text_; }
     bool NewSearch() const { return newSearch_; }
     bool SearchFound() const { return searchFound_; }
-    int LastFoundRow() const { return lastFoundRow_; }
+    std::optional<int> LastFoundRow() const { return lastFoundRow_; }
 
   private:
     Station& station_;
     std::string text_;
     bool newSearch_ = true;
     bool searchFound_ = false;
-    int lastFoundRow_ = 0;
+    std::optional<int> lastFoundRow_;
 };
 
 }  // namespace zorva

@@ -20,9 +20,9 @@ char UpperAscii(char32_t ch) {
 // The first data row whose prefix is not less than the typed text in code
 // order, or the last data row when every prefix is less.
 int FirstRowFromPrefix(const Grid& grid, const std::string& typed) {
-    for (int r = 1; r <= grid.DataRowCount(); ++r)
+    for (int r = 0; r < grid.DataRowCount(); ++r)
         if (grid.DataRow(r).prefix.compare(typed) >= 0) return r;
-    return grid.DataRowCount();
+    return grid.DataRowCount() - 1;
 }
 
 }  // namespace
@@ -35,12 +35,12 @@ bool Station::PrefixSearchPossible() const {
     return sortColumn == kPrefixColumn && sortAscending;
 }
 
-void Station::PressGrid(int row, int col) {
-    lastMouseRow = row;
-    lastMouseCol = col;
-    const bool onTitle = row == 0 && col >= 0 && col < EntityRow::kFieldCount;
+void Station::PressGrid(GridCell cell) {
+    lastPress = cell;
+    const int col = cell.column;
+    const bool onColumnTitle = cell.onTitle && col >= 0 && col < EntityRow::kFieldCount;
     // The "D" column holds nothing to sort by while deleted entities are hidden.
-    if (!onTitle || (hideDeleted && col == kDeletedColumn)) return;
+    if (!onColumnTitle || (hideDeleted && col == kDeletedColumn)) return;
 
     sortAscending = col == sortColumn ? !sortAscending : true;
     texts.sortPanel = SortDirectionText(sortAscending);
@@ -53,7 +53,7 @@ void Station::PressGrid(int row, int col) {
         typedPrefix.clear();
         texts.searchPromptEnabled = false;
     }
-    if (!grid.rows.empty() && !grid.DataRow(1).adif.empty()) SortGrid();
+    if (!grid.rows.empty() && !grid.DataRow(0).adif.empty()) SortGrid();
 }
 
 bool Station::TypeGridChar(char32_t ch) {
@@ -90,7 +90,7 @@ bool Station::PressGridEnter() {
 }
 
 bool Station::CanEdit() const {
-    return lastMouseRow != 0 && grid.currentRow >= 1 && grid.currentRow <= grid.DataRowCount();
+    return lastPress && !lastPress->onTitle && grid.CurrentDataRow();
 }
 
 }  // namespace zorva

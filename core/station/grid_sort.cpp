@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 #include "text/collation.h"
 
@@ -38,18 +39,18 @@ void SortRows(std::vector<EntityRow>& rows, int column, bool ascending) {
     rows = std::move(sorted);
 }
 
-int FindGridRow(const Grid& grid, const std::string& adif) {
-    if (adif.empty()) return 0;
-    for (int r = 1; r <= grid.DataRowCount(); ++r)
+std::optional<int> FindGridRow(const Grid& grid, const std::string& adif) {
+    if (adif.empty()) return std::nullopt;
+    for (int r = 0; r < grid.DataRowCount(); ++r)
         if (grid.DataRow(r).adif == adif) return r;
-    return 0;
+    return std::nullopt;
 }
 
 void Station::SortGrid() {
     rememberedAdif = grid.CurrentAdif();
     SortRows(grid.rows, sortColumn, sortAscending);
-    const int found = FindGridRow(grid, rememberedAdif);
-    grid.currentRow = found != 0 ? found : (grid.rows.empty() ? 0 : 1);
+    const std::optional<int> found = FindGridRow(grid, rememberedAdif);
+    grid.currentRow = found ? found : (grid.rows.empty() ? std::nullopt : std::optional<int>(0));
 }
 
 }  // namespace zorva

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ const char* SortDirectionText(bool ascending);
 // collation, so equal keys fall in ADIF order. Descending is ascending reversed.
 void SortRows(std::vector<EntityRow>& rows, int column, bool ascending);
 
-// The first data row (1-based) whose adif equals the key, or 0.
-int FindGridRow(const Grid& grid, const std::string& adif);
+// The first data row whose adif equals the key.
+std::optional<int> FindGridRow(const Grid& grid, const std::string& adif);
 
 }  // namespace zorva

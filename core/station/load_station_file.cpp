@@ -80,7 +80,7 @@ void Load(Station& s, bool mayConvert) {
         return;
     }
     s.grid.rows.clear();
-    s.grid.currentRow = 0;
+    s.grid.currentRow.reset();
     if (!read.ok()) {
         ShowError(s.prompter, read.refusal);
         ForgetFailedLoad(s);

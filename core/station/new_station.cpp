@@ -1,4 +1,6 @@
 // "Nowy": a new station built from the reference file.
+#include <optional>
+
 #include "files/reference_file.h"
 #include "files/station_file.h"
 #include "station/call_prompt.h"
@@ -49,7 +51,7 @@ void ForgetStationWithoutReference(Station& s) {
 
 void ShowTableInFileOrder(Station& s) {
     s.grid.rows = s.table.Rows();
-    s.grid.currentRow = s.grid.rows.empty() ? 0 : 1;
+    s.grid.currentRow = s.grid.rows.empty() ? std::nullopt : std::optional<int>(0);
 }
 
 void ShowNewStation(Station& s) {

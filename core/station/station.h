@@ -100,12 +100,11 @@ class Station : public StationDocument, public ViewState {
     void ReapplyView();
     void ToggleHideDeleted();
     void SortGrid();
-    void SelectRow(int row);
+    void SelectRow(int row);  // a data row of the grid, counted from 0
 
     // --- grid input ---
-    // A mouse press on grid cell (row, col), -1 where it lies outside the cells;
-    // a press on a column title sorts by that column.
-    void PressGrid(int row, int col);
+    // A mouse press in the grid; a press on a column title sorts by that column.
+    void PressGrid(GridCell cell);
     // A character key typed into the grid (Enter goes to PressGridEnter);
     // true when the key is consumed and the grid must not see it.
     bool TypeGridChar(char32_t ch);

@@ -15,7 +15,7 @@ DocumentState PresentState(const Station& s) {
 void ShowRows(Station& s) {
     const std::string current = s.grid.CurrentAdif();
     s.grid.rows = RowsInView(s.table, s.viewMode, s.hideDeleted);
-    s.grid.currentRow = s.grid.rows.empty() ? 0 : FindGridRow(s.grid, current);
+    s.grid.currentRow = FindGridRow(s.grid, current);
     if (!s.grid.rows.empty()) s.SortGrid();
 }
 

@@ -78,7 +78,7 @@ void Station::ApplyView(ViewMode mode) {
     grid.currentColumn = 1;
     if (grid.rows.empty()) {
         // An empty view keeps no rows at all, so nothing can be edited or found in it.
-        grid.currentRow = 0;
+        grid.currentRow.reset();
         if (mode != ViewMode::AllEntities)
             prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
         return;

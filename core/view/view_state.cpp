@@ -2,9 +2,14 @@
 
 namespace zorva {
 
+std::optional<int> Grid::CurrentDataRow() const {
+    if (!currentRow || !HasDataRow(*currentRow)) return std::nullopt;
+    return currentRow;
+}
+
 std::string Grid::CurrentAdif() const {
-    if (currentRow < 1 || currentRow > DataRowCount()) return {};
-    return DataRow(currentRow).adif;
+    const std::optional<int> row = CurrentDataRow();
+    return row ? DataRow(*row).adif : std::string{};
 }
 
 }  // namespace zorva

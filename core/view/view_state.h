@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,19 +12,34 @@ namespace zorva {
 enum class ViewMode { AllEntities, AllButVerified, ToVerify, Verified, Confirmed, Unconfirmed };
 
 // The rows the grid shows: copies of the EntityRows of the current view, in
-// the order of the current sort. Grid row 0 is the header; data row r (1-based)
-// is rows[r - 1].
+// the order of the current sort. Data rows count from 0; the column titles
+// above them are no row of the grid.
 struct Grid {
     std::vector<EntityRow> rows;
-    int currentRow = 0;  // 0 while no data row is current
+    std::optional<int> currentRow;  // empty while no data row is current
     int currentColumn = 1;
 
-    int RowCount() const { return static_cast<int>(rows.size()) + 1; }
     int DataRowCount() const { return static_cast<int>(rows.size()); }
-    const EntityRow& DataRow(int r) const { return rows.at(static_cast<size_t>(r - 1)); }
-    EntityRow& DataRow(int r) { return rows.at(static_cast<size_t>(r - 1)); }
+    bool HasDataRow(int r) const { return r >= 0 && r < DataRowCount(); }
+    const EntityRow& DataRow(int r) const { return rows.at(static_cast<size_t>(r)); }
+    EntityRow& DataRow(int r) { return rows.at(static_cast<size_t>(r)); }
+    // The current row when it is a data row of the grid.
+    std::optional<int> CurrentDataRow() const;
     // The adif of the current row, or empty.
     std::string CurrentAdif() const;
+};
+
+// Where a mouse press in the grid landed: a column title, or a data row and
+// column; kOutsideCells where it missed every row or column.
+inline constexpr int kOutsideCells = -1;
+struct GridCell {
+    int row = kOutsideCells;
+    int column = kOutsideCells;
+    bool onTitle = false;
+
+    static GridCell Title(int column) { return {kOutsideCells, column, true}; }
+    static GridCell Data(int row, int column) { return {row, column, false}; }
+    bool operator==(const GridCell&) const = default;
 };
 
 // Texts and states that the main window shows; the front end draws them as they stand.
@@ -49,8 +65,7 @@ struct ViewState {
     Grid grid;
     int sortColumn = 2;
     bool sortAscending = true;
-    int lastMouseRow = 0;
-    int lastMouseCol = 0;
+    std::optional<GridCell> lastPress;  // empty until the grid is first pressed
     std::string typedPrefix;
     std::string rememberedAdif;  // the entity to make current again after a new view
     MainWindowTexts texts;

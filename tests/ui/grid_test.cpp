@@ -38,9 +38,9 @@ class Started : public Program {
         form->rowHeightDialog = new RowHeightDialog(*form);
     }
     int RowOfPrefix(const QString& prefix) const {
-        for (int r = 1; r <= GridRows(); ++r)
+        for (int r = 0; r < GridRows(); ++r)
             if (Cell(r, 2) == prefix) return r;
-        return 0;
+        return kNoRow;
     }
     QPoint TitleCentre(int column) const {
         const QHeaderView* titles = form->Grid()->horizontalHeader();
@@ -81,8 +81,8 @@ void GridTest::viewItemsFillTheGridAndNameTheView() {
     QCOMPARE(program.Label("viewName"), QString("Do weryfikacji"));
     QVERIFY(form.MenuItem("showToVerify")->isChecked());
     QCOMPARE(program.GridRows(), 2);
-    QCOMPARE(program.Cell(1, 2), QString("1G"));
-    QCOMPARE(program.Cell(2, 2), QString("OH"));
+    QCOMPARE(program.Cell(0, 2), QString("1G"));
+    QCOMPARE(program.Cell(1, 2), QString("OH"));
     form.MenuItem("showVerified")->trigger();
     QCOMPARE(program.Label("viewName"), QString("Zweryfikowane"));
     QCOMPARE(program.GridRows(), 2);
@@ -109,7 +109,7 @@ void GridTest::anEmptyViewShowsNoDataRows() {
     form.station().table.Row(form.station().table.FindAdif("224")).call.clear();
     form.MenuItem("showToVerify")->trigger();
     QCOMPARE(program.GridRows(), 0);
-    QCOMPARE(program.CurrentRow(), 0);
+    QCOMPARE(program.CurrentRow(), Started::kNoRow);
     QVERIFY(program.DialoguesAsScripted());
 }
 
@@ -120,10 +120,10 @@ void GridTest::hidingDeletedEntitiesIsACheckOfItsOwn() {
     QVERIFY(form.MenuItem("hideDeleted")->isChecked());
     QVERIFY(form.MenuItem("showAllEntities")->isChecked());
     QCOMPARE(program.GridRows(), 402 - 62);
-    QCOMPARE(program.RowOfPrefix("1B"), 0);
+    QCOMPARE(program.RowOfPrefix("1B"), Started::kNoRow);
     form.MenuItem("hideDeleted")->trigger();
     QCOMPARE(program.GridRows(), 402);
-    QVERIFY(program.RowOfPrefix("1B") > 0);
+    QVERIFY(program.RowOfPrefix("1B") >= 0);
 }
 
 void GridTest::titlePressesSortAndReverse() {
@@ -137,17 +137,17 @@ void GridTest::titlePressesSortAndReverse() {
              QColor(255, 0, 0));
     QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
              QColor(Qt::black));
-    QCOMPARE(program.Cell(1, 3), QString("Abu Ail Is."));
+    QCOMPARE(program.Cell(0, 3), QString("Abu Ail Is."));
     program.PressTitle(3);
     QCOMPARE(program.Panel("fileBar", 2), QString("  Malejąco"));
-    QVERIFY(program.Cell(1, 3).startsWith("Z"));
+    QVERIFY(program.Cell(0, 3).startsWith("Z"));
     // The prefix search is off while not sorted by prefix ascending.
     QVERIFY(!form.findChild<QLabel*>("prefixHint")->isEnabled());
     // Descending by call puts the confirmed first and the unconfirmed last.
     program.PressTitle(4);
     program.PressTitle(4);
-    QCOMPARE(program.Cell(1, 4), QString("SP9XYZ"));
-    QCOMPARE(program.Cell(402, 4), QString());
+    QCOMPARE(program.Cell(0, 4), QString("SP9XYZ"));
+    QCOMPARE(program.Cell(401, 4), QString());
 }
 
 void GridTest::theDeletedTitleDoesNotSortWhileDeletedAreHidden() {
@@ -170,7 +170,7 @@ void GridTest::typedLettersFindThePrefix() {
     QTest::keyClicks(form.Grid(), "h");
     QCOMPARE(program.Label("typedPrefix"), QString("OH"));
     QCOMPARE(program.Cell(program.CurrentRow(), 2), QString("OH"));
-    QCOMPARE(form.Grid()->currentIndex().row() + 1, program.CurrentRow());
+    QCOMPARE(form.Grid()->currentIndex().row(), program.CurrentRow());
     // A slash never joins the prefix.
     QTest::keyClicks(form.Grid(), "/");
     QCOMPARE(program.Label("typedPrefix"), QString("OH"));
@@ -179,7 +179,7 @@ void GridTest::typedLettersFindThePrefix() {
     QCOMPARE(program.Label("prefixHint"), QString("Wprowadź prefiks szukanego podmiotu"));
     // Beyond every prefix: the last row.
     QTest::keyClicks(form.Grid(), "zz");
-    QCOMPARE(program.CurrentRow(), program.GridRows());
+    QCOMPARE(program.CurrentRow(), program.GridRows() - 1);
 }
 
 void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
@@ -193,7 +193,7 @@ void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
     QTest::keyClicks(form.Grid(), "ohz");
     QCOMPARE(program.Label("typedPrefix"), QString());
     QCOMPARE(program.CurrentRow(), before);
-    QCOMPARE(form.Grid()->currentIndex().row() + 1, before);
+    QCOMPARE(form.Grid()->currentIndex().row(), before);
 }
 
 void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
@@ -267,18 +267,18 @@ void GridTest::theCurrentRowIsWhiteOnBlueWhateverTheColours() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.station().appearance.verifiedColour = SettingFromColour(QColor(0, 0, 255));
     const int sp = program.RowOfPrefix("SP");
-    form.Grid()->setCurrentIndex(form.GridModel()->index(sp - 1, 3));
+    form.Grid()->setCurrentIndex(form.GridModel()->index(sp, 3));
     QCOMPARE(program.CurrentRow(), sp);
-    const QModelIndex cell = form.GridModel()->index(sp - 1, 5);
+    const QModelIndex cell = form.GridModel()->index(sp, 5);
     QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(0, 0, 255));
     QCOMPARE(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
     // The row left behind takes its own colour again.
-    form.Grid()->setCurrentIndex(form.GridModel()->index(sp, 3));
+    form.Grid()->setCurrentIndex(form.GridModel()->index(sp + 1, 3));
     QCOMPARE(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
 
     // What the painter puts on the screen: the highlighted row's blue.
     const QImage shot = form.Grid()->viewport()->grab().toImage();
-    const QRect rect = form.Grid()->visualRect(form.GridModel()->index(sp, 3));
+    const QRect rect = form.Grid()->visualRect(form.GridModel()->index(sp + 1, 3));
     QCOMPARE(QColor(shot.pixel(rect.right() - 2, rect.bottom() - 2)), QColor(0, 0, 255));
 }
 
@@ -341,11 +341,11 @@ void GridTest::theModelAnnouncesOnlyWhatChanged() {
     // A new current row repaints the row left and the row reached, nothing else.
     const int left = program.CurrentRow();
     const int sp = program.RowOfPrefix("SP");
-    form.Grid()->setCurrentIndex(model.index(sp - 1, 3));
+    form.Grid()->setCurrentIndex(model.index(sp, 3));
     QVERIFY(!changes.isEmpty());
     for (const QList<QVariant>& change : changes) {
-        const int first = change.at(0).toModelIndex().row() + 1;
-        const int last = change.at(1).toModelIndex().row() + 1;
+        const int first = change.at(0).toModelIndex().row();
+        const int last = change.at(1).toModelIndex().row();
         QVERIFY((first == last && (first == sp || first == left)) || (first == left && last == sp));
     }
     // A colour repaints rows in place; another order or view is a new set of rows.

@@ -82,10 +82,12 @@ class Program {
     }
     bool Enabled(const char* item) const { return form->MenuItem(item)->isEnabled(); }
     int GridRows() const { return form->GridModel()->rowCount(); }
-    QString Cell(int gridRow, int column) const {
-        return form->GridModel()->index(gridRow - 1, column).data().toString();
+    QString Cell(int row, int column) const {
+        return form->GridModel()->index(row, column).data().toString();
     }
-    int CurrentRow() const { return form->station().grid.currentRow; }
+    // kNoRow while no row is current.
+    static constexpr int kNoRow = -1;
+    int CurrentRow() const { return form->station().grid.currentRow.value_or(kNoRow); }
 
     TempDir dir;
     ScriptedPrompter prompter;

@@ -68,7 +68,7 @@ TEST_F(EntryDialogTest, VerifiedRowIsRefusedAndNothingChanges) {
 }
 
 TEST_F(EntryDialogTest, NoCurrentDataRowOpensNothing) {
-    station.SelectRow(0);
+    station.grid.currentRow.reset();
     EXPECT_FALSE(dialog.Open());
 }
 
@@ -303,14 +303,14 @@ TEST_F(EntryDialogTest, DateFieldChangeMarksTheDataEdited) {
 TEST_F(EntryDialogTest, CancelMakesTheEditedRowCurrentAgain) {
     const int row = Select(" 81");
     ASSERT_TRUE(dialog.Open());
-    station.grid.currentRow = 0;
+    station.grid.currentRow.reset();
     dialog.Cancel();
     EXPECT_EQ(row, station.grid.currentRow);
 }
 
 TEST_F(EntryDialogTest, GridRowWithoutEntityIsWrittenAndCounted) {
     station.grid.rows.push_back(Entity("999", "", "XX"));
-    station.SelectRow(station.grid.DataRowCount());
+    station.SelectRow(station.grid.DataRowCount() - 1);
     const Counters before = station.counters;
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(CallField("XX1X"), "2024-05-17").accepted);

@@ -30,14 +30,14 @@ class StationFixture : public ::testing::Test {
 
     // Makes the grid row of that entity the current one; its grid row number.
     int Select(const std::string& adif) {
-        for (int r = 1; r <= station.grid.DataRowCount(); ++r) {
+        for (int r = 0; r < station.grid.DataRowCount(); ++r) {
             if (station.grid.DataRow(r).adif == adif) {
                 station.SelectRow(r);
                 return r;
             }
         }
         ADD_FAILURE() << "no grid row for " << adif;
-        return 0;
+        return kOutsideCells;
     }
 
     const EntityRow& TableRow(const std::string& adif) const {

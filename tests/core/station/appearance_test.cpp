@@ -46,9 +46,9 @@ TEST(Colours, AreStoredBlueGreenRed) {
 using CellPainting = StationWithTable;
 
 TEST_F(CellPainting, TitlesOnButtonFaceWithTheSortTitleInRed) {
-    EXPECT_EQ(PaintCell(station, 0, 2).background, std::nullopt);
-    EXPECT_EQ(PaintCell(station, 0, 2).text, kRed);
-    EXPECT_EQ(PaintCell(station, 0, 3).text, kBlack);
+    EXPECT_EQ(PaintTitle(station, 2).background, std::nullopt);
+    EXPECT_EQ(PaintTitle(station, 2).text, kRed);
+    EXPECT_EQ(PaintTitle(station, 3).text, kBlack);
 }
 
 TEST_F(CellPainting, TheCurrentRowIsWhiteOnBlueWhateverItsState) {
@@ -56,11 +56,11 @@ TEST_F(CellPainting, TheCurrentRowIsWhiteOnBlueWhateverItsState) {
           Row("  2", "D", "B", "b")});
     station.ApplyView(ViewMode::AllEntities);
     station.appearance.verifiedColour = kBlue;
-    EXPECT_EQ(station.grid.currentRow, 1);
-    EXPECT_EQ(PaintCell(station, 1, 4).background, kBlue);
-    EXPECT_EQ(PaintCell(station, 1, 4).text, kWhite);
-    EXPECT_EQ(PaintCell(station, 2, 0).background, kDeleted);
-    EXPECT_EQ(PaintCell(station, 2, 0).text, kBlack);
+    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(PaintRow(station, 0).background, kBlue);
+    EXPECT_EQ(PaintRow(station, 0).text, kWhite);
+    EXPECT_EQ(PaintRow(station, 1).background, kDeleted);
+    EXPECT_EQ(PaintRow(station, 1).text, kBlack);
 }
 
 TEST(RowHeight, StaysWithinOneToNinetyNine) {

@@ -43,10 +43,10 @@ TEST_F(PrefixSearch, WithoutSuchPrefixGoesToTheNextOneInCodeOrder) {
 
 TEST_F(PrefixSearch, BeyondEveryPrefixGoesToTheLastRowAndTheFirstRowCanBeReached) {
     Type("ZZ");
-    EXPECT_EQ(station.grid.currentRow, 7);
+    EXPECT_EQ(station.grid.currentRow, 6);
     station.PressGridEscape();
     Type("1");
-    EXPECT_EQ(station.grid.currentRow, 1);
+    EXPECT_EQ(station.grid.currentRow, 0);
 }
 
 TEST_F(PrefixSearch, TakesSmallLettersAsCapitals) {
@@ -89,15 +89,15 @@ TEST_F(PrefixSearch, EscapeForgetsTheTypedPrefix) {
 }
 
 TEST_F(PrefixSearch, WorksOnlyWhileSortedByPrefixAscending) {
-    station.PressGrid(0, 3);
-    const int row = station.grid.currentRow;
+    station.PressGrid(GridCell::Title(3));
+    const std::optional<int> row = station.grid.currentRow;
     EXPECT_FALSE(station.TypeGridChar(U'O'));
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_EQ(station.grid.currentRow, row);
     EXPECT_FALSE(station.texts.searchPromptEnabled);
 
-    station.PressGrid(0, 2);
-    station.PressGrid(0, 2);  // prefix descending
+    station.PressGrid(GridCell::Title(2));
+    station.PressGrid(GridCell::Title(2));  // prefix descending
     EXPECT_FALSE(station.TypeGridChar(U'O'));
 }
 
@@ -108,7 +108,7 @@ TEST_F(PrefixSearch, DoesNothingWithoutEntities) {
     EXPECT_TRUE(station.TypeGridChar(U'/'));
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_EQ(station.texts.typedPrefixShown, "");
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.grid.currentRow, std::nullopt);
 }
 
 TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADataRow) {
@@ -116,12 +116,12 @@ TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADat
     EXPECT_FALSE(station.PressGridEnter());
     EXPECT_EQ(station.typedPrefix, "");
 
-    station.PressGrid(0, 2);
-    station.PressGrid(0, 2);
+    station.PressGrid(GridCell::Title(2));
+    station.PressGrid(GridCell::Title(2));
     EXPECT_FALSE(station.PressGridEnter());
 
-    station.PressGrid(3, 1);
-    station.SelectRow(5);  // moved by the keyboard afterwards
+    station.PressGrid(GridCell::Data(2, 1));
+    station.SelectRow(4);  // moved by the keyboard afterwards
     EXPECT_TRUE(station.PressGridEnter());
     EXPECT_TRUE(station.CanEdit());
 }

@@ -114,79 +114,77 @@ class TitlePress : public StationWithTable {
 
 TEST_F(TitlePress, StartsByPrefixAscendingSoTheFirstPrefixClickDescends) {
     EXPECT_EQ(GridColumn(2), (Texts{"CE", "DL", "OH", "ZA"}));
-    station.PressGrid(0, 2);
+    station.PressGrid(GridCell::Title(2));
     EXPECT_FALSE(station.sortAscending);
     EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
     EXPECT_EQ(GridColumn(2), (Texts{"ZA", "OH", "DL", "CE"}));
-    station.PressGrid(0, 2);
+    station.PressGrid(GridCell::Title(2));
     EXPECT_TRUE(station.sortAscending);
     EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
 }
 
 TEST_F(TitlePress, AnotherColumnSortsAscendingAndRepeatedClicksAlternate) {
-    station.PressGrid(0, 2);
-    station.PressGrid(0, 3);
+    station.PressGrid(GridCell::Title(2));
+    station.PressGrid(GridCell::Title(3));
     EXPECT_EQ(station.sortColumn, 3);
     EXPECT_TRUE(station.sortAscending);
     EXPECT_EQ(GridColumn(3), (Texts{"Chile", "Finland", "Germany", "Yemen"}));
-    station.PressGrid(0, 3);
+    station.PressGrid(GridCell::Title(3));
     EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
     EXPECT_EQ(GridColumn(3), (Texts{"Yemen", "Germany", "Finland", "Chile"}));
-    station.PressGrid(0, 3);
+    station.PressGrid(GridCell::Title(3));
     EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
 }
 
 TEST_F(TitlePress, KeepsTheCurrentEntitySelected) {
     Select("  3");
-    station.PressGrid(0, 3);
+    station.PressGrid(GridCell::Title(3));
     EXPECT_EQ(CurrentAdif(), "  3");
-    EXPECT_EQ(station.grid.currentRow, 2);
+    EXPECT_EQ(station.grid.currentRow, 1);
     EXPECT_EQ(station.rememberedAdif, "  3");
 }
 
 TEST_F(TitlePress, OfTheDeletedColumnDoesNotSortWhileDeletedAreHidden) {
     station.ToggleHideDeleted();
-    station.PressGrid(0, 1);
+    station.PressGrid(GridCell::Title(1));
     EXPECT_EQ(station.sortColumn, 2);
-    EXPECT_EQ(station.lastMouseRow, 0);
-    EXPECT_EQ(station.lastMouseCol, 1);
+    EXPECT_EQ(station.lastPress, GridCell::Title(1));
     station.ToggleHideDeleted();
-    station.PressGrid(0, 1);
+    station.PressGrid(GridCell::Title(1));
     EXPECT_EQ(station.sortColumn, 1);
     EXPECT_EQ(GridColumn(1), (Texts{"", "", "", "D"}));
 }
 
 TEST_F(TitlePress, OutsideEveryColumnOrOnADataRowNeverSorts) {
-    station.PressGrid(0, -1);
-    station.PressGrid(0, 8);
-    station.PressGrid(2, 4);
-    station.PressGrid(-1, -1);
+    station.PressGrid(GridCell::Title(kOutsideCells));
+    station.PressGrid(GridCell::Title(8));
+    station.PressGrid(GridCell::Data(1, 4));
+    station.PressGrid(GridCell{});
     EXPECT_EQ(station.sortColumn, 2);
     EXPECT_TRUE(station.sortAscending);
     EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
-    EXPECT_EQ(station.lastMouseRow, -1);
-    EXPECT_EQ(station.lastMouseCol, -1);
+    EXPECT_EQ(station.lastPress, GridCell{});
 }
 
 TEST_F(TitlePress, AwayFromPrefixAscendingEndsThePrefixSearch) {
     station.TypeGridChar(U'O');
     ASSERT_EQ(station.typedPrefix, "O");
-    station.PressGrid(0, 4);
+    station.PressGrid(GridCell::Title(4));
     EXPECT_EQ(station.typedPrefix, "");
     EXPECT_EQ(station.texts.typedPrefixShown, "");
     EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
     EXPECT_FALSE(station.texts.searchPromptEnabled);
-    station.PressGrid(0, 2);
+    station.PressGrid(GridCell::Title(2));
     EXPECT_TRUE(station.texts.searchPromptEnabled);
 }
 
 TEST_F(TitlePress, OnAnEmptyGridChangesTheSortWithoutSorting) {
     Load({});
     station.ApplyView(ViewMode::AllEntities);
-    station.PressGrid(0, 5);
+    station.PressGrid(GridCell::Title(5));
     EXPECT_EQ(station.sortColumn, 5);
     EXPECT_TRUE(station.grid.rows.empty());
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.grid.currentRow, std::nullopt);
 }
 
 }  // namespace

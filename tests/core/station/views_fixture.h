@@ -37,7 +37,7 @@ class StationWithTable : public ::testing::Test {
     std::string CurrentAdif() const { return station.grid.CurrentAdif(); }
     // Makes the grid row holding the entity current, as a click or key would.
     void Select(const std::string& adif) {
-        for (int r = 1; r <= station.grid.DataRowCount(); ++r)
+        for (int r = 0; r < station.grid.DataRowCount(); ++r)
             if (station.grid.DataRow(r).adif == adif) station.SelectRow(r);
         ASSERT_EQ(CurrentAdif(), adif);
     }

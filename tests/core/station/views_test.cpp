@@ -55,7 +55,7 @@ TEST_P(EachView, LeavesTheCountersAsTheyWere) {
     const Counters before = station.counters;
     station.ApplyView(GetParam().mode);
     station.ToggleHideDeleted();
-    station.PressGrid(0, 4);
+    station.PressGrid(GridCell::Title(4));
     EXPECT_EQ(station.counters, before);
     EXPECT_EQ(station.counters, Counters::Of(station.table));
 }
@@ -128,27 +128,26 @@ using ViewFill = StationWithTable;
 
 TEST_F(ViewFill, AllEntitiesWithNothingLoadedSaysSoAndLeavesTheGrid) {
     station.grid.rows = {Row("  1", "", "A", "Stale")};
-    station.grid.currentRow = 1;
+    station.grid.currentRow = 0;
     ExpectNothingToShow();
     station.ApplyView(ViewMode::AllEntities);
     EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
     EXPECT_EQ(station.texts.viewTitle, "Wszystkie podmioty");
     EXPECT_EQ(GridAdifs(), Adifs{"  1"});
-    EXPECT_EQ(station.grid.currentRow, 1);
+    EXPECT_EQ(station.grid.currentRow, 0);
 }
 
 TEST_F(ViewFill, AllEntitiesOfALoadedEmptyFileShowsOnlyTheHeader) {
     Load({});
     station.ApplyView(ViewMode::AllEntities);
     EXPECT_TRUE(station.grid.rows.empty());
-    EXPECT_EQ(station.grid.RowCount(), 1);
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.grid.currentRow, std::nullopt);
 }
 
 TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
     Load(EveryState());
     station.ApplyView(ViewMode::AllEntities);
-    station.PressGrid(3, 2);
+    station.PressGrid(GridCell::Data(2, 2));
     ASSERT_TRUE(station.CanEdit());
 
     station.table.Row(2).call.clear();
@@ -156,15 +155,15 @@ TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
     ExpectNothingToShow();
     station.ApplyView(ViewMode::ToVerify);
     EXPECT_EQ(station.texts.viewTitle, "Do weryfikacji");
-    EXPECT_EQ(station.grid.RowCount(), 1);
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.grid.DataRowCount(), 0);
+    EXPECT_EQ(station.grid.currentRow, std::nullopt);
     EXPECT_EQ(CurrentAdif(), "");
     EXPECT_FALSE(station.CanEdit());
     EXPECT_FALSE(station.PressGridEnter());
 
     EXPECT_TRUE(station.TypeGridChar(U'A'));
     EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.grid.currentRow, std::nullopt);
 }
 
 TEST_F(ViewFill, HiddenDeletedRowsCanEmptyAView) {
@@ -183,7 +182,7 @@ TEST_F(ViewFill, KeepsTheCurrentEntityOrFallsBackToTheFirstRow) {
     station.ApplyView(ViewMode::AllEntities);
     Select("  1");  // unconfirmed: not in the next view
     station.ApplyView(ViewMode::ToVerify);
-    EXPECT_EQ(station.grid.currentRow, 1);
+    EXPECT_EQ(station.grid.currentRow, 0);
     EXPECT_EQ(CurrentAdif(), "  2");
 
     Select("  5");
@@ -218,7 +217,7 @@ TEST_F(ViewFill, TogglingHiddenDeletedTwiceGivesTheSameGrid) {
     const auto before = station.grid.rows;
     station.ToggleHideDeleted();
     EXPECT_EQ(station.grid.DataRowCount(), 4);
-    EXPECT_EQ(station.grid.currentRow, 1);  // the deleted entity left the grid
+    EXPECT_EQ(station.grid.currentRow, 0);  // the deleted entity left the grid
     station.ToggleHideDeleted();
     EXPECT_FALSE(station.hideDeleted);
     EXPECT_EQ(station.grid.rows, before);

@@ -23,7 +23,7 @@ class Undo : public StationFiles {
         return dir.Read(name);
     }
     void Edit(const std::string& adif, const std::string& call) {
-        station.SelectRow(FindGridRow(station.grid, adif));
+        station.grid.currentRow = FindGridRow(station.grid, adif);
         EntryDialog dialog(station);
         ASSERT_TRUE(dialog.Open());
         EXPECT_TRUE(dialog.Accept(call, "2024-01-02", ConfirmationMethod::Qsl).accepted);
