@@ -56,31 +56,33 @@ AboutWindow::AboutWindow(Prompter& prompter, std::string programDir, QWidget* pa
     // A narrow face keeps the longest line within the 256-pixel window.
     setFont(QFont("Arial", 9));
 
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName("Image1");
-    Image1_->setGeometry(8, 8, 81, 209);
-    Image1_->setScaledContents(true);
+    picture_ = new QLabel(this);
+    picture_->setObjectName("picture");
+    picture_->setGeometry(8, 8, 81, 209);
+    picture_->setScaledContents(true);
     const QImage picture = DecodeJpegFile(JoinPath(programDir_, "about.jpg"));
-    if (!picture.isNull()) Image1_->setPixmap(QPixmap::fromImage(picture));
+    if (!picture.isNull()) picture_->setPixmap(QPixmap::fromImage(picture));
 
-    AddLabel("Label1", QString::fromUtf8("Program do zarządzania"), 10);
-    AddLabel("Label2", QString::fromUtf8("listą potwierdzonych  "), 27);
-    AddLabel("Label3", QString::fromUtf8("podmiotów DXCC."), 44);
-    Label4_ = AddLabel("Label4", "Wersja 7.01", 70);
-    Label4_->setStyleSheet("color: blue;");
-    AddLabel("Label5", QString::fromUtf8("Autor: zespół ") + kAuthorCall, 98);
-    Label6_ = AddLink("Label6", kAuthorEmail, QString::fromUtf8("Wyślij maila do autora"), 122);
-    Label7_ = AddLink("Label7", kAuthorHomePageShown, QString("Strona domowa ") + kAuthorCall, 140);
+    AddLabel("descriptionLine1", QString::fromUtf8("Program do zarządzania"), 10);
+    AddLabel("descriptionLine2", QString::fromUtf8("listą potwierdzonych  "), 27);
+    AddLabel("descriptionLine3", QString::fromUtf8("podmiotów DXCC."), 44);
+    versionLabel_ = AddLabel("versionLabel", "Wersja 7.01", 70);
+    versionLabel_->setStyleSheet("color: blue;");
+    AddLabel("authorLabel", QString::fromUtf8("Autor: zespół ") + kAuthorCall, 98);
+    emailLink_ =
+        AddLink("emailLink", kAuthorEmail, QString::fromUtf8("Wyślij maila do autora"), 122);
+    homePageLink_ =
+        AddLink("homePageLink", kAuthorHomePageShown, QString("Strona domowa ") + kAuthorCall, 140);
 
-    Button1_ = new QPushButton("Informacje o systemie", this);
-    Button1_->setObjectName("Button1");
-    Button1_->setGeometry(kTextLeft, 176, kTextWidth, 27);
-    Button2_ = new QPushButton(QString::fromUtf8("Powrót"), this);
-    Button2_->setObjectName("Button2");
-    Button2_->setGeometry(kTextLeft, 210, kTextWidth, 27);
-    Button2_->setDefault(true);
-    connect(Button1_, &QPushButton::clicked, this, &AboutWindow::showSystemInformation);
-    connect(Button2_, &QPushButton::clicked, this, &AboutWindow::goBack);
+    systemInfoButton_ = new QPushButton("Informacje o systemie", this);
+    systemInfoButton_->setObjectName("systemInfoButton");
+    systemInfoButton_->setGeometry(kTextLeft, 176, kTextWidth, 27);
+    backButton_ = new QPushButton(QString::fromUtf8("Powrót"), this);
+    backButton_->setObjectName("backButton");
+    backButton_->setGeometry(kTextLeft, 210, kTextWidth, 27);
+    backButton_->setDefault(true);
+    connect(systemInfoButton_, &QPushButton::clicked, this, &AboutWindow::showSystemInformation);
+    connect(backButton_, &QPushButton::clicked, this, &AboutWindow::goBack);
 }
 
 QLabel* AboutWindow::AddLabel(const char* name, const QString& text, int y, bool bold) {
@@ -116,15 +118,15 @@ void AboutWindow::showEvent(QShowEvent* event) {
 }
 
 void AboutWindow::ShowVersion() {
-    Label4_->setText(QString::fromStdString(VersionLine(ProgramVersion())));
-    Button2_->setFocus(Qt::OtherFocusReason);
+    versionLabel_->setText(QString::fromStdString(VersionLine(ProgramVersion())));
+    backButton_->setFocus(Qt::OtherFocusReason);
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label6_) mailAuthor();
-        if (watched == Label7_) openHomePage();
+        if (watched == emailLink_) mailAuthor();
+        if (watched == homePageLink_) openHomePage();
     }
     return QDialog::eventFilter(watched, event);
 }

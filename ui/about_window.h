@@ -40,12 +40,12 @@ class AboutWindow : public QDialog {
     // The system-information tools looked for on the PATH, the first found is started.
     QStringList systemTools;
 
-    QLabel* Image1() const { return Image1_; }
-    QLabel* Label4() const { return Label4_; }  // the version line
-    QLabel* Label6() const { return Label6_; }  // e-mail
-    QLabel* Label7() const { return Label7_; }  // home page
-    QPushButton* Button1() const { return Button1_; }
-    QPushButton* Button2() const { return Button2_; }
+    QLabel* Picture() const { return picture_; }
+    QLabel* VersionLabel() const { return versionLabel_; }  // the version line
+    QLabel* EmailLink() const { return emailLink_; }        // e-mail
+    QLabel* HomePageLink() const { return homePageLink_; }  // home page
+    QPushButton* SystemInfoButton() const { return systemInfoButton_; }
+    QPushButton* BackButton() const { return backButton_; }
 
   public slots:
     void ShowVersion();
@@ -64,12 +64,12 @@ class AboutWindow : public QDialog {
 
     Prompter& prompter_;
     std::string programDir_;
-    QLabel* Image1_ = nullptr;
-    QLabel* Label4_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QLabel* Label7_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* emailLink_ = nullptr;
+    QLabel* homePageLink_ = nullptr;
+    QPushButton* systemInfoButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
 };
 
 }  // namespace zorva

@@ -17,44 +17,44 @@ ConversionWindow::ConversionWindow(Station& station, const std::string& firstArg
     : QDialog(parent), station_(station) {
     setObjectName("conversionWindow");
     setWindowTitle(QString::fromUtf8("Konwersja plików do nowej wersji ZORVA_Rade "));
-    Label1_ = new QLabel(QString::fromUtf8("Plik do konwersji"), this);
-    Edit1_ = new QLineEdit(this);
-    Edit1_->setObjectName("Edit1");
-    Edit1_->setReadOnly(true);
-    Edit1_->setMinimumWidth(360);
-    Edit1_->installEventFilter(this);
-    Label1_->setBuddy(Edit1_);
-    Button1_ = new QPushButton(QString::fromUtf8("Szukaj"), this);
-    Button1_->setObjectName("Button1");
-    Button2_ = new QPushButton(QString::fromUtf8("Start"), this);
-    Button2_->setObjectName("Button2");
-    Button3_ = new QPushButton(QString::fromUtf8("Koniec"), this);
-    Button3_->setObjectName("Button3");
+    fileLabel_ = new QLabel(QString::fromUtf8("Plik do konwersji"), this);
+    fileEdit_ = new QLineEdit(this);
+    fileEdit_->setObjectName("fileEdit");
+    fileEdit_->setReadOnly(true);
+    fileEdit_->setMinimumWidth(360);
+    fileEdit_->installEventFilter(this);
+    fileLabel_->setBuddy(fileEdit_);
+    chooseButton_ = new QPushButton(QString::fromUtf8("Szukaj"), this);
+    chooseButton_->setObjectName("chooseButton");
+    startButton_ = new QPushButton(QString::fromUtf8("Start"), this);
+    startButton_->setObjectName("startButton");
+    quitButton_ = new QPushButton(QString::fromUtf8("Koniec"), this);
+    quitButton_->setObjectName("quitButton");
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Label1_, 0, 0, 1, 2);
-    layout->addWidget(Edit1_, 1, 0);
-    layout->addWidget(Button1_, 1, 1);
-    layout->addWidget(Button2_, 2, 0, Qt::AlignRight);
-    layout->addWidget(Button3_, 2, 1);
-    connect(Button1_, &QPushButton::clicked, this, &ConversionWindow::chooseFile);
-    connect(Button2_, &QPushButton::clicked, this, &ConversionWindow::convert);
-    connect(Button3_, &QPushButton::clicked, this, &ConversionWindow::quit);
+    layout->addWidget(fileLabel_, 0, 0, 1, 2);
+    layout->addWidget(fileEdit_, 1, 0);
+    layout->addWidget(chooseButton_, 1, 1);
+    layout->addWidget(startButton_, 2, 0, Qt::AlignRight);
+    layout->addWidget(quitButton_, 2, 1);
+    connect(chooseButton_, &QPushButton::clicked, this, &ConversionWindow::chooseFile);
+    connect(startButton_, &QPushButton::clicked, this, &ConversionWindow::convert);
+    connect(quitButton_, &QPushButton::clicked, this, &ConversionWindow::quit);
 
     template_ = LoadConversionTemplate(station_.ProgramDir(), station_.prompter);
     if (template_.readWhole && !firstArgument.empty())
-        Edit1_->setText(QString::fromStdString(firstArgument));
+        fileEdit_->setText(QString::fromStdString(firstArgument));
 }
 
 void ConversionWindow::chooseFile() {
     FileChoice choice{"Pliki tekstowe |*.txt|Wszystkie pliki|*.*", {}, {}};
     if (auto chosen = station_.prompter.ChooseOpenFile(choice))
-        Edit1_->setText(QString::fromStdString(*chosen));
+        fileEdit_->setText(QString::fromStdString(*chosen));
 }
 
 void ConversionWindow::convert() {
-    bool written = ConvertOldStationFile(Edit1_->text().toStdString(), template_, station_.prompter,
-                                         station_.clock);
+    bool written = ConvertOldStationFile(fileEdit_->text().toStdString(), template_,
+                                         station_.prompter, station_.clock);
     station_.conversionFailed = !written;
 }
 
@@ -63,7 +63,7 @@ void ConversionWindow::quit() {
 }
 
 bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1_ && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == fileEdit_ && event->type() == QEvent::MouseButtonDblClick) {
         chooseFile();
         return true;
     }

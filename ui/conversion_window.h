@@ -25,10 +25,10 @@ class ConversionWindow : public QDialog {
     explicit ConversionWindow(Station& station, const std::string& firstArgument = {},
                               QWidget* parent = nullptr);
 
-    QLineEdit* Edit1() const { return Edit1_; }
-    QPushButton* Button1() const { return Button1_; }
-    QPushButton* Button2() const { return Button2_; }
-    QPushButton* Button3() const { return Button3_; }
+    QLineEdit* FileEdit() const { return fileEdit_; }
+    QPushButton* ChooseButton() const { return chooseButton_; }
+    QPushButton* StartButton() const { return startButton_; }
+    QPushButton* QuitButton() const { return quitButton_; }
 
   public slots:
     void chooseFile();  // "Szukaj"
@@ -41,11 +41,11 @@ class ConversionWindow : public QDialog {
   private:
     Station& station_;
     ConversionTemplate template_;
-    QLabel* Label1_ = nullptr;
-    QLineEdit* Edit1_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
-    QPushButton* Button3_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QLineEdit* fileEdit_ = nullptr;
+    QPushButton* chooseButton_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
 };
 
 }  // namespace zorva

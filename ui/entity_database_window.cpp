@@ -57,29 +57,29 @@ EntityDatabaseWindow::EntityDatabaseWindow(MainWindow& mainWindow)
     BuildButtons();
 
     auto* counterRow = new QHBoxLayout;
-    auto* Label4 = new QLabel(QString::fromUtf8("Stan podmiotów:"), this);
-    Label5_ = new QLabel(this);
-    Label5_->setObjectName("Label5");
-    QFont counterFont = Label5_->font();
+    auto* stateCaption = new QLabel(QString::fromUtf8("Stan podmiotów:"), this);
+    stateLabel_ = new QLabel(this);
+    stateLabel_->setObjectName("stateLabel");
+    QFont counterFont = stateLabel_->font();
     counterFont.setBold(true);
     counterFont.setPointSizeF(counterFont.pointSizeF() + 3);
-    Label5_->setFont(counterFont);
-    Label5_->setStyleSheet("color: navy;");
-    counterRow->addWidget(Label4);
-    counterRow->addWidget(Label5_);
+    stateLabel_->setFont(counterFont);
+    stateLabel_->setStyleSheet("color: navy;");
+    counterRow->addWidget(stateCaption);
+    counterRow->addWidget(stateLabel_);
     counterRow->addStretch();
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {Button1_, Button2_, Button3_}) buttons->addWidget(b);
+    for (QPushButton* b : {searchButton_, newEntityButton_, saveButton_}) buttons->addWidget(b);
     buttons->addStretch();
-    buttons->addWidget(Button4_);
+    buttons->addWidget(backButton_);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(GroupBox1_);
+    right->addWidget(entityGroup_);
     right->addLayout(buttons);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(ListBox1_, 1);
+    top->addWidget(entityList_, 1);
     top->addLayout(right);
 
     auto* layout = new QVBoxLayout(this);
@@ -88,72 +88,73 @@ EntityDatabaseWindow::EntityDatabaseWindow(MainWindow& mainWindow)
 }
 
 void EntityDatabaseWindow::BuildList() {
-    ListBox1_ = new QListWidget(this);
-    ListBox1_->setObjectName("ListBox1");
-    ListBox1_->setFont(FixedPitchFont(10));
-    ListBox1_->setStyleSheet("QListWidget { background-color: rgb(255, 243, 232); }");
-    ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int lineWidth = QFontMetrics(ListBox1_->font()).horizontalAdvance(QString(38, 'M'));
-    ListBox1_->setMinimumSize(lineWidth + 30, 360);
+    entityList_ = new QListWidget(this);
+    entityList_->setObjectName("entityList");
+    entityList_->setFont(FixedPitchFont(10));
+    entityList_->setStyleSheet("QListWidget { background-color: rgb(255, 243, 232); }");
+    entityList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    const int lineWidth = QFontMetrics(entityList_->font()).horizontalAdvance(QString(38, 'M'));
+    entityList_->setMinimumSize(lineWidth + 30, 360);
     // Selection, not the current row: a list taking the focus makes a row current
     // without choosing it.
-    connect(ListBox1_, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(entityList_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!filling_) lineChosen();
     });
-    connect(ListBox1_, &QListWidget::itemClicked, this, [this] {
+    connect(entityList_, &QListWidget::itemClicked, this, [this] {
         if (!filling_) lineChosen();
     });
 }
 
 void EntityDatabaseWindow::BuildFields() {
-    GroupBox1_ = new QGroupBox("Dane Podmiotu", this);
-    GroupBox1_->setObjectName("GroupBox1");
+    entityGroup_ = new QGroupBox("Dane Podmiotu", this);
+    entityGroup_->setObjectName("entityGroup");
     const QFont fieldFont = FixedPitchFont(10);
     auto makeField = [&](const char* name, int maxLength) {
-        auto* field = new QLineEdit(GroupBox1_);
+        auto* field = new QLineEdit(entityGroup_);
         field->setObjectName(name);
         field->setMaxLength(maxLength);
         field->setFont(fieldFont);
         field->setStyleSheet("color: navy;");
         return field;
     };
-    Edit1_ = makeField("Edit1", 3);
-    Edit1_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), Edit1_));
-    Edit1_->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance("0000") + 12);
-    Edit1_->installEventFilter(this);
-    Edit2_ = makeField("Edit2", 5);
-    Edit2_->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance("MMMMMM") + 12);
-    Edit3_ = makeField("Edit3", 24);
-    Edit3_->setMinimumWidth(QFontMetrics(fieldFont).horizontalAdvance(QString(25, 'M')) + 12);
-    CheckBox1_ = new QCheckBox("Deleted", GroupBox1_);
-    CheckBox1_->setObjectName("CheckBox1");
+    adifEdit_ = makeField("adifEdit", 3);
+    adifEdit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), adifEdit_));
+    adifEdit_->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance("0000") + 12);
+    adifEdit_->installEventFilter(this);
+    prefixEdit_ = makeField("prefixEdit", 5);
+    prefixEdit_->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance("MMMMMM") + 12);
+    nameEdit_ = makeField("nameEdit", 24);
+    nameEdit_->setMinimumWidth(QFontMetrics(fieldFont).horizontalAdvance(QString(25, 'M')) + 12);
+    deletedCheck_ = new QCheckBox("Deleted", entityGroup_);
+    deletedCheck_->setObjectName("deletedCheck");
 
-    Label1_ = new QLabel("ADIF", GroupBox1_);
-    Label1_->setObjectName("Label1");
-    auto* grid = new QGridLayout(GroupBox1_);
-    grid->addWidget(Label1_, 0, 0);
-    grid->addWidget(Edit1_, 1, 0);
-    grid->addWidget(new QLabel("Prefix", GroupBox1_), 0, 1);
-    grid->addWidget(Edit2_, 1, 1);
-    grid->addWidget(CheckBox1_, 1, 2);
-    grid->addWidget(new QLabel("Nazwa podmiotu", GroupBox1_), 2, 0, 1, 3);
-    grid->addWidget(Edit3_, 3, 0, 1, 3);
+    adifLabel_ = new QLabel("ADIF", entityGroup_);
+    adifLabel_->setObjectName("adifLabel");
+    auto* grid = new QGridLayout(entityGroup_);
+    grid->addWidget(adifLabel_, 0, 0);
+    grid->addWidget(adifEdit_, 1, 0);
+    grid->addWidget(new QLabel("Prefix", entityGroup_), 0, 1);
+    grid->addWidget(prefixEdit_, 1, 1);
+    grid->addWidget(deletedCheck_, 1, 2);
+    grid->addWidget(new QLabel("Nazwa podmiotu", entityGroup_), 2, 0, 1, 3);
+    grid->addWidget(nameEdit_, 3, 0, 1, 3);
 
-    connect(Edit1_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::numberTyped);
-    connect(Edit2_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::prefixTyped);
-    connect(Edit3_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::nameTyped);
-    connect(CheckBox1_, &QCheckBox::clicked, this, &EntityDatabaseWindow::deletedToggled);
+    connect(adifEdit_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::numberTyped);
+    connect(prefixEdit_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::prefixTyped);
+    connect(nameEdit_, &QLineEdit::textEdited, this, &EntityDatabaseWindow::nameTyped);
+    connect(deletedCheck_, &QCheckBox::clicked, this, &EntityDatabaseWindow::deletedToggled);
 }
 
 void EntityDatabaseWindow::BuildButtons() {
-    Button1_ = MakeButton(this, "Button1", "Szukaj wg ADIF");
-    Button2_ = MakeButton(this, "Button2", "Nowy podmiot");
-    Button3_ = MakeButton(this, "Button3", "Zapisz zmiany");
-    Button4_ = MakeButton(this, "Button4", "Powrót");
-    connect(Button1_, &QPushButton::clicked, this, &EntityDatabaseWindow::searchByAdif);
-    connect(Button2_, &QPushButton::clicked, this, &EntityDatabaseWindow::newEntity);
-    connect(Button3_, &QPushButton::clicked, this, &EntityDatabaseWindow::saveChanges);
-    connect(Button4_, &QPushButton::clicked, this, &EntityDatabaseWindow::goBack);
+    searchButton_ = MakeButton(this, "searchButton", "Szukaj wg ADIF");
+    newEntityButton_ = MakeButton(this, "newEntityButton", "Nowy podmiot");
+    saveButton_ = MakeButton(this, "saveButton", "Zapisz zmiany");
+    backButton_ = MakeButton(this, "backButton", "Powrót");
+    connect(searchButton_, &QPushButton::clicked, this, &EntityDatabaseWindow::searchByAdif);
+    connect(newEntityButton_, &QPushButton::clicked, this, &EntityDatabaseWindow::newEntity);
+    connect(saveButton_, &QPushButton::clicked, this, &EntityDatabaseWindow::saveChanges);
+    connect(backButton_, &QPushButton::clicked, this, &EntityDatabaseWindow::goBack);
 }
 
 void EntityDatabaseWindow::Run() {
@@ -172,16 +173,16 @@ bool EntityDatabaseWindow::Prepare() {
 void EntityDatabaseWindow::ShowState() {
     filling_ = true;
     const auto& lines = editor_.Lines();
-    bool same = ListBox1_->count() == static_cast<int>(lines.size());
-    for (int i = 0; same && i < ListBox1_->count(); ++i)
-        same = ListBox1_->item(i)->text() == Q(lines[static_cast<size_t>(i)]);
+    bool same = entityList_->count() == static_cast<int>(lines.size());
+    for (int i = 0; same && i < entityList_->count(); ++i)
+        same = entityList_->item(i)->text() == Q(lines[static_cast<size_t>(i)]);
     if (!same) {
-        ListBox1_->clear();
-        for (const auto& line : lines) ListBox1_->addItem(Q(line));
+        entityList_->clear();
+        for (const auto& line : lines) entityList_->addItem(Q(line));
     }
     ShowSelection();
     ShowFields();
-    Label5_->setText(Q(editor_.CounterText()));
+    stateLabel_->setText(Q(editor_.CounterText()));
     filling_ = false;
     ApplyFocus();
 }
@@ -189,38 +190,38 @@ void EntityDatabaseWindow::ShowState() {
 void EntityDatabaseWindow::ShowSelection() {
     const int selected = editor_.SelectedLine();
     if (selected < 0) {
-        ListBox1_->setCurrentRow(-1);
-        ListBox1_->clearSelection();
+        entityList_->setCurrentRow(-1);
+        entityList_->clearSelection();
         return;
     }
-    ListBox1_->setCurrentRow(selected);
-    ListBox1_->scrollToItem(ListBox1_->item(selected));
+    entityList_->setCurrentRow(selected);
+    entityList_->scrollToItem(entityList_->item(selected));
 }
 
 void EntityDatabaseWindow::ShowFields() {
     const bool wasFilling = std::exchange(filling_, true);
-    Edit1_->setText(Q(editor_.Number()));
-    Edit2_->setText(Q(editor_.Prefix()));
-    Edit3_->setText(Q(editor_.Name()));
-    CheckBox1_->setChecked(editor_.Deleted());
-    Edit1_->setReadOnly(editor_.NumberReadOnly());
-    Label1_->setEnabled(editor_.NewEntityMode());
+    adifEdit_->setText(Q(editor_.Number()));
+    prefixEdit_->setText(Q(editor_.Prefix()));
+    nameEdit_->setText(Q(editor_.Name()));
+    deletedCheck_->setChecked(editor_.Deleted());
+    adifEdit_->setReadOnly(editor_.NumberReadOnly());
+    adifLabel_->setEnabled(editor_.NewEntityMode());
     filling_ = wasFilling;
 }
 
 void EntityDatabaseWindow::ApplyFocus() {
     switch (editor_.TakeFocus()) {
         case EditorField::Number:
-            Edit1_->setFocus(Qt::OtherFocusReason);
+            adifEdit_->setFocus(Qt::OtherFocusReason);
             break;
         case EditorField::Prefix:
-            Edit2_->setFocus(Qt::OtherFocusReason);
+            prefixEdit_->setFocus(Qt::OtherFocusReason);
             break;
         case EditorField::Name:
-            Edit3_->setFocus(Qt::OtherFocusReason);
+            nameEdit_->setFocus(Qt::OtherFocusReason);
             break;
         case EditorField::List:
-            ListBox1_->setFocus(Qt::OtherFocusReason);
+            entityList_->setFocus(Qt::OtherFocusReason);
             break;
         case EditorField::None:
             break;
@@ -228,8 +229,8 @@ void EntityDatabaseWindow::ApplyFocus() {
 }
 
 void EntityDatabaseWindow::lineChosen() {
-    const QList<QListWidgetItem*> chosen = ListBox1_->selectedItems();
-    editor_.SelectLine(chosen.isEmpty() ? -1 : ListBox1_->row(chosen.first()));
+    const QList<QListWidgetItem*> chosen = entityList_->selectedItems();
+    editor_.SelectLine(chosen.isEmpty() ? -1 : entityList_->row(chosen.first()));
     filling_ = true;
     ShowFields();
     filling_ = false;
@@ -266,17 +267,17 @@ void EntityDatabaseWindow::leaveNumberField() {
 
 void EntityDatabaseWindow::numberTyped(const QString& text) {
     editor_.TypeNumber(text.toStdString());
-    KeepTyping(Edit1_, editor_.Number());
+    KeepTyping(adifEdit_, editor_.Number());
 }
 
 void EntityDatabaseWindow::prefixTyped(const QString& text) {
     editor_.TypePrefix(text.toStdString());
-    KeepTyping(Edit2_, editor_.Prefix());
+    KeepTyping(prefixEdit_, editor_.Prefix());
 }
 
 void EntityDatabaseWindow::nameTyped(const QString& text) {
     editor_.TypeName(text.toStdString());
-    KeepTyping(Edit3_, editor_.Name());
+    KeepTyping(nameEdit_, editor_.Name());
 }
 
 void EntityDatabaseWindow::deletedToggled(bool checked) {
@@ -284,7 +285,7 @@ void EntityDatabaseWindow::deletedToggled(bool checked) {
 }
 
 bool EntityDatabaseWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1_ && event->type() == QEvent::FocusOut && isVisible()) {
+    if (watched == adifEdit_ && event->type() == QEvent::FocusOut && isVisible()) {
         // Only a move to another control of this window leaves the field;
         // a message box or another window taking the focus does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -28,17 +28,17 @@ class EntityDatabaseWindow : public QDialog {
     bool Prepare();
 
     const EntityEditor& editor() const { return editor_; }
-    QListWidget* ListBox1() const { return ListBox1_; }
-    QLineEdit* Edit1() const { return Edit1_; }  // ADIF number
-    QLineEdit* Edit2() const { return Edit2_; }  // prefix
-    QLineEdit* Edit3() const { return Edit3_; }  // name
-    QCheckBox* CheckBox1() const { return CheckBox1_; }
-    QLabel* Label1() const { return Label1_; }  // "ADIF"
-    QLabel* Label5() const { return Label5_; }  // the counter
-    QPushButton* Button1() const { return Button1_; }
-    QPushButton* Button2() const { return Button2_; }
-    QPushButton* Button3() const { return Button3_; }
-    QPushButton* Button4() const { return Button4_; }
+    QListWidget* EntityList() const { return entityList_; }
+    QLineEdit* AdifEdit() const { return adifEdit_; }      // ADIF number
+    QLineEdit* PrefixEdit() const { return prefixEdit_; }  // prefix
+    QLineEdit* NameEdit() const { return nameEdit_; }      // name
+    QCheckBox* DeletedCheck() const { return deletedCheck_; }
+    QLabel* AdifLabel() const { return adifLabel_; }    // "ADIF"
+    QLabel* StateLabel() const { return stateLabel_; }  // the counter
+    QPushButton* SearchButton() const { return searchButton_; }
+    QPushButton* NewEntityButton() const { return newEntityButton_; }
+    QPushButton* SaveButton() const { return saveButton_; }
+    QPushButton* BackButton() const { return backButton_; }
 
   public slots:
     void lineChosen();
@@ -68,18 +68,18 @@ class EntityDatabaseWindow : public QDialog {
 
     MainWindow& main_;
     EntityEditor editor_;
-    QListWidget* ListBox1_ = nullptr;
-    QGroupBox* GroupBox1_ = nullptr;
-    QLineEdit* Edit1_ = nullptr;
-    QLineEdit* Edit2_ = nullptr;
-    QLineEdit* Edit3_ = nullptr;
-    QCheckBox* CheckBox1_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
-    QPushButton* Button3_ = nullptr;
-    QPushButton* Button4_ = nullptr;
+    QListWidget* entityList_ = nullptr;
+    QGroupBox* entityGroup_ = nullptr;
+    QLineEdit* adifEdit_ = nullptr;
+    QLineEdit* prefixEdit_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QCheckBox* deletedCheck_ = nullptr;
+    QLabel* adifLabel_ = nullptr;
+    QLabel* stateLabel_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QPushButton* newEntityButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
     // Set while the window fills its own controls, so their signals are not the user's.
     bool filling_ = false;
 };

@@ -49,68 +49,68 @@ EntryDialogWindow::EntryDialogWindow(MainWindow& mainWindow)
     BuildButtons();
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label1_, 0, 0);
-    fields->addWidget(Label2_, 0, 1);
-    fields->addWidget(MaskEdit2_, 1, 0);
-    fields->addWidget(MaskEdit1_, 1, 1);
+    fields->addWidget(callLabel_, 0, 0);
+    fields->addWidget(dateLabel_, 0, 1);
+    fields->addWidget(callEdit_, 1, 0);
+    fields->addWidget(qsoDateEdit_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1_);
-    buttons->addWidget(Button2_);
+    buttons->addWidget(confirmButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(findChild<QFrame*>("Panel1"));
+    layout->addWidget(findChild<QFrame*>("entityPanel"));
     layout->addLayout(fields);
-    layout->addWidget(GroupBox1_);
+    layout->addWidget(methodGroup_);
     layout->addLayout(buttons);
 
-    setTabOrder(MaskEdit2_, MaskEdit1_);
-    setTabOrder(MaskEdit1_, RadioButton1_);
-    setTabOrder(RadioButton1_, RadioButton2_);
-    setTabOrder(RadioButton2_, Button1_);
-    setTabOrder(Button1_, Button2_);
+    setTabOrder(callEdit_, qsoDateEdit_);
+    setTabOrder(qsoDateEdit_, qslRadio_);
+    setTabOrder(qslRadio_, lotwRadio_);
+    setTabOrder(lotwRadio_, confirmButton_);
+    setTabOrder(confirmButton_, cancelButton_);
 }
 
 void EntryDialogWindow::BuildFields() {
-    Label1_ = new QLabel(QString::fromUtf8("Znak"), this);
-    Label2_ = new QLabel(QString::fromUtf8("Data (rrrr-mm-dd)"), this);
-    MaskEdit2_ = new QLineEdit(this);
-    MaskEdit2_->setObjectName("MaskEdit2");
+    callLabel_ = new QLabel(QString::fromUtf8("Znak"), this);
+    dateLabel_ = new QLabel(QString::fromUtf8("Data (rrrr-mm-dd)"), this);
+    callEdit_ = new QLineEdit(this);
+    callEdit_->setObjectName("callEdit");
     // 15 optional positions, letters in capitals as typed.
-    MaskEdit2_->setInputMask(">xxxxxxxxxxxxxxx");
-    MaskEdit2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    MaskEdit1_ = new QLineEdit(this);
-    MaskEdit1_->setObjectName("MaskEdit1");
-    MaskEdit1_->setInputMask("0000-00-00;_");
-    Label1_->setBuddy(MaskEdit2_);
-    Label2_->setBuddy(MaskEdit1_);
-    for (QLineEdit* field : {MaskEdit2_, MaskEdit1_}) field->installEventFilter(this);
-    connect(MaskEdit1_, &QLineEdit::textChanged, this, &EntryDialogWindow::dateTyped);
+    callEdit_->setInputMask(">xxxxxxxxxxxxxxx");
+    callEdit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    qsoDateEdit_ = new QLineEdit(this);
+    qsoDateEdit_->setObjectName("qsoDateEdit");
+    qsoDateEdit_->setInputMask("0000-00-00;_");
+    callLabel_->setBuddy(callEdit_);
+    dateLabel_->setBuddy(qsoDateEdit_);
+    for (QLineEdit* field : {callEdit_, qsoDateEdit_}) field->installEventFilter(this);
+    connect(qsoDateEdit_, &QLineEdit::textChanged, this, &EntryDialogWindow::dateTyped);
 }
 
 void EntryDialogWindow::BuildMethodGroup() {
-    GroupBox1_ = new QGroupBox(QString::fromUtf8("Sposób potwierdzenia"), this);
-    GroupBox1_->setObjectName("GroupBox1");
-    RadioButton1_ = new QRadioButton("QSL", GroupBox1_);
-    RadioButton1_->setObjectName("RadioButton1");
-    RadioButton2_ = new QRadioButton("LoTW", GroupBox1_);
-    RadioButton2_->setObjectName("RadioButton2");
-    RadioButton1_->setChecked(true);
-    auto* layout = new QHBoxLayout(GroupBox1_);
-    layout->addWidget(RadioButton1_);
-    layout->addWidget(RadioButton2_);
-    for (QRadioButton* radio : {RadioButton1_, RadioButton2_}) radio->installEventFilter(this);
+    methodGroup_ = new QGroupBox(QString::fromUtf8("Sposób potwierdzenia"), this);
+    methodGroup_->setObjectName("methodGroup");
+    qslRadio_ = new QRadioButton("QSL", methodGroup_);
+    qslRadio_->setObjectName("qslRadio");
+    lotwRadio_ = new QRadioButton("LoTW", methodGroup_);
+    lotwRadio_->setObjectName("lotwRadio");
+    qslRadio_->setChecked(true);
+    auto* layout = new QHBoxLayout(methodGroup_);
+    layout->addWidget(qslRadio_);
+    layout->addWidget(lotwRadio_);
+    for (QRadioButton* radio : {qslRadio_, lotwRadio_}) radio->installEventFilter(this);
 }
 
 void EntryDialogWindow::BuildPanel() {
     auto* panel = new QFrame(this);
-    panel->setObjectName("Panel1");
+    panel->setObjectName("entityPanel");
     panel->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QHBoxLayout(panel);
-    Label5_ = new QLabel(panel);
-    Label6_ = new QLabel(panel);
-    Label3_ = new QLabel(panel);
-    Label4_ = new QLabel(panel);
-    for (QLabel* label : {Label5_, Label6_, Label3_, Label4_}) {
+    adifLabel_ = new QLabel(panel);
+    deletedLabel_ = new QLabel(panel);
+    prefixLabel_ = new QLabel(panel);
+    nameLabel_ = new QLabel(panel);
+    for (QLabel* label : {adifLabel_, deletedLabel_, prefixLabel_, nameLabel_}) {
         label->setStyleSheet("color: blue; font-weight: bold;");
         label->setTextFormat(Qt::PlainText);
         layout->addWidget(label);
@@ -119,52 +119,33 @@ void EntryDialogWindow::BuildPanel() {
 }
 
 void EntryDialogWindow::BuildButtons() {
-    Button1_ = new QPushButton(QString::fromUtf8("Zatwierdź"), this);
-    Button1_->setObjectName("Button1");
-    Button2_ = new QPushButton(QString::fromUtf8("Anuluj"), this);
-    Button2_->setObjectName("Button2");
-    connect(Button1_, &QPushButton::clicked, this, &EntryDialogWindow::acceptEntry);
-    connect(Button2_, &QPushButton::clicked, this, &EntryDialogWindow::cancel);
-}
-
-QLabel* EntryDialogWindow::Label(int number) const {
-    switch (number) {
-        case 1:
-            return Label1_;
-        case 2:
-            return Label2_;
-        case 3:
-            return Label3_;
-        case 4:
-            return Label4_;
-        case 5:
-            return Label5_;
-        case 6:
-            return Label6_;
-        default:
-            return nullptr;
-    }
+    confirmButton_ = new QPushButton(QString::fromUtf8("Zatwierdź"), this);
+    confirmButton_->setObjectName("confirmButton");
+    cancelButton_ = new QPushButton(QString::fromUtf8("Anuluj"), this);
+    cancelButton_->setObjectName("cancelButton");
+    connect(confirmButton_, &QPushButton::clicked, this, &EntryDialogWindow::acceptEntry);
+    connect(cancelButton_, &QPushButton::clicked, this, &EntryDialogWindow::cancel);
 }
 
 bool EntryDialogWindow::Open() {
     if (!entry_.Open()) return false;
     const EntryForm& form = entry_.Form();
-    Label3_->setText(Q(form.prefix));
-    Label4_->setText(Q(form.name));
-    Label5_->setText(Q(form.adif));
-    Label6_->setText(Q(form.deleted));
+    prefixLabel_->setText(Q(form.prefix));
+    nameLabel_->setText(Q(form.name));
+    adifLabel_->setText(Q(form.adif));
+    deletedLabel_->setText(Q(form.deleted));
     {
         // Filling the dialog is no edit of the user's: it must not mark the data modified.
-        const QSignalBlocker quiet(MaskEdit1_);
-        MaskEdit2_->setText(Q(form.call));
-        MaskEdit1_->setText(Q(form.date));
+        const QSignalBlocker quiet(qsoDateEdit_);
+        callEdit_->setText(Q(form.call));
+        qsoDateEdit_->setText(Q(form.date));
     }
     if (form.method == ConfirmationMethod::Lotw) {
-        RadioButton2_->setChecked(true);
+        lotwRadio_->setChecked(true);
     } else {
-        RadioButton1_->setChecked(true);
+        qslRadio_->setChecked(true);
     }
-    FocusField(MaskEdit2_);
+    FocusField(callEdit_);
     return true;
 }
 
@@ -177,25 +158,25 @@ void EntryDialogWindow::Run() {
 }
 
 std::string EntryDialogWindow::CallFieldText() const {
-    return PadCut(MaskEdit2_->displayText().toStdString(), kCallFieldWidth);
+    return PadCut(callEdit_->displayText().toStdString(), kCallFieldWidth);
 }
 
 std::string EntryDialogWindow::DateFieldText() const {
-    QString shown = MaskEdit1_->displayText();
+    QString shown = qsoDateEdit_->displayText();
     shown.replace(QChar('_'), QChar(' '));
     return PadCut(shown.toStdString(), kDateFieldWidth);
 }
 
 void EntryDialogWindow::acceptEntry() {
     const ConfirmationMethod method =
-        RadioButton2_->isChecked() ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
+        lotwRadio_->isChecked() ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
     const EntryOutcome outcome = entry_.Accept(CallFieldText(), DateFieldText(), method);
     if (outcome.accepted) {
         accept();
         return;
     }
-    if (outcome.focus == EntryFocus::DateField) FocusField(MaskEdit1_);
-    if (outcome.focus == EntryFocus::CallField) FocusField(MaskEdit2_);
+    if (outcome.focus == EntryFocus::DateField) FocusField(qsoDateEdit_);
+    if (outcome.focus == EntryFocus::CallField) FocusField(callEdit_);
 }
 
 void EntryDialogWindow::cancel() {
@@ -209,7 +190,7 @@ void EntryDialogWindow::dateTyped() {
 }
 
 QRadioButton* EntryDialogWindow::CheckedRadioButton() const {
-    return RadioButton2_->isChecked() ? RadioButton2_ : RadioButton1_;
+    return lotwRadio_->isChecked() ? lotwRadio_ : qslRadio_;
 }
 
 bool EntryDialogWindow::CallFieldKey(int key) {
@@ -218,7 +199,7 @@ bool EntryDialogWindow::CallFieldKey(int key) {
         return true;
     }
     if (IsEnter(key)) {
-        FocusField(MaskEdit1_);
+        FocusField(qsoDateEdit_);
         return true;
     }
     return false;
@@ -247,11 +228,11 @@ bool EntryDialogWindow::MethodKey(int key) {
 bool EntryDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == MaskEdit2_) return CallFieldKey(key);
-        if (watched == MaskEdit1_) return DateFieldKey(key);
-        if (watched == RadioButton1_ || watched == RadioButton2_) return MethodKey(key);
+        if (watched == callEdit_) return CallFieldKey(key);
+        if (watched == qsoDateEdit_) return DateFieldKey(key);
+        if (watched == qslRadio_ || watched == lotwRadio_) return MethodKey(key);
     }
-    if (watched == RadioButton1_ && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == qslRadio_ && event->type() == QEvent::MouseButtonDblClick) {
         acceptEntry();
         return true;
     }

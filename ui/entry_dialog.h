@@ -28,13 +28,18 @@ class EntryDialogWindow : public QDialog {
     // Open() and, when it lets the row through, the modal dialog.
     void Run();
 
-    QLineEdit* MaskEdit2() const { return MaskEdit2_; }
-    QLineEdit* MaskEdit1() const { return MaskEdit1_; }
-    QRadioButton* RadioButton1() const { return RadioButton1_; }
-    QRadioButton* RadioButton2() const { return RadioButton2_; }
-    QPushButton* Button1() const { return Button1_; }
-    QPushButton* Button2() const { return Button2_; }
-    QLabel* Label(int number) const;
+    QLineEdit* CallEdit() const { return callEdit_; }
+    QLineEdit* QsoDateEdit() const { return qsoDateEdit_; }
+    QRadioButton* QslRadio() const { return qslRadio_; }
+    QRadioButton* LotwRadio() const { return lotwRadio_; }
+    QPushButton* ConfirmButton() const { return confirmButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+    QLabel* CallLabel() const { return callLabel_; }
+    QLabel* DateLabel() const { return dateLabel_; }
+    QLabel* PrefixLabel() const { return prefixLabel_; }
+    QLabel* NameLabel() const { return nameLabel_; }
+    QLabel* AdifLabel() const { return adifLabel_; }
+    QLabel* DeletedLabel() const { return deletedLabel_; }
     bool WasConfirmed() const { return entry_.WasConfirmed(); }
 
     // The fields as the rules read them: 15 and 10 characters, blanks where nothing is typed.
@@ -62,19 +67,19 @@ class EntryDialogWindow : public QDialog {
 
     MainWindow& main_;
     EntryDialog entry_;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    QLabel* Label4_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QLineEdit* MaskEdit2_ = nullptr;
-    QLineEdit* MaskEdit1_ = nullptr;
-    QGroupBox* GroupBox1_ = nullptr;
-    QRadioButton* RadioButton1_ = nullptr;
-    QRadioButton* RadioButton2_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
+    QLabel* callLabel_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QLabel* prefixLabel_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLabel* adifLabel_ = nullptr;
+    QLabel* deletedLabel_ = nullptr;
+    QLineEdit* callEdit_ = nullptr;
+    QLineEdit* qsoDateEdit_ = nullptr;
+    QGroupBox* methodGroup_ = nullptr;
+    QRadioButton* qslRadio_ = nullptr;
+    QRadioButton* lotwRadio_ = nullptr;
+    QPushButton* confirmButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace zorva

@@ -28,19 +28,19 @@ class ImportWindow : public QDialog {
     bool Run(const std::string& lotwReport = {});
 
     AdifImport& Import() { return import_; }
-    QLineEdit* Edit1() const { return Edit1_; }
-    QPushButton* Button1() const { return Button1_; }  // "Wybierz"
-    QPushButton* Button2() const { return Button2_; }  // "Importuj"
-    QPushButton* Button3() const { return Button3_; }  // "Powrót"
-    QPushButton* Button4() const { return Button4_; }  // "Info"
-    QRadioButton* RadioButton1() const { return RadioButton1_; }
-    QRadioButton* RadioButton2() const { return RadioButton2_; }
-    QRadioButton* RadioButton3() const { return RadioButton3_; }
-    QRadioButton* RadioButton4() const { return RadioButton4_; }
-    QCheckBox* CheckBox1() const { return CheckBox1_; }
-    QCheckBox* CheckBox2() const { return CheckBox2_; }
-    QCheckBox* CheckBox3() const { return CheckBox3_; }
-    QProgressBar* ProgressBar1() const { return ProgressBar1_; }
+    QLineEdit* FileEdit() const { return fileEdit_; }
+    QPushButton* ChooseButton() const { return chooseButton_; }  // "Wybierz"
+    QPushButton* ImportButton() const { return importButton_; }  // "Importuj"
+    QPushButton* BackButton() const { return backButton_; }      // "Powrót"
+    QPushButton* InfoButton() const { return infoButton_; }      // "Info"
+    QRadioButton* LogSourceRadio() const { return logSourceRadio_; }
+    QRadioButton* LotwSourceRadio() const { return lotwSourceRadio_; }
+    QRadioButton* LotwPriorityRadio() const { return lotwPriorityRadio_; }
+    QRadioButton* LogPriorityRadio() const { return logPriorityRadio_; }
+    QCheckBox* ExtractQslCheck() const { return extractQslCheck_; }
+    QCheckBox* ExtractLotwCheck() const { return extractLotwCheck_; }
+    QCheckBox* IncludeDeletedCheck() const { return includeDeletedCheck_; }
+    QProgressBar* ProgressBar() const { return progressBar_; }
 
   public slots:
     void chooseFile();
@@ -60,19 +60,19 @@ class ImportWindow : public QDialog {
     MainWindow& main_;
     AdifImport import_;
     QElapsedTimer sinceRepaint_;
-    QLineEdit* Edit1_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
-    QPushButton* Button3_ = nullptr;
-    QPushButton* Button4_ = nullptr;
-    QRadioButton* RadioButton1_ = nullptr;
-    QRadioButton* RadioButton2_ = nullptr;
-    QRadioButton* RadioButton3_ = nullptr;
-    QRadioButton* RadioButton4_ = nullptr;
-    QCheckBox* CheckBox1_ = nullptr;
-    QCheckBox* CheckBox2_ = nullptr;
-    QCheckBox* CheckBox3_ = nullptr;
-    QProgressBar* ProgressBar1_ = nullptr;
+    QLineEdit* fileEdit_ = nullptr;
+    QPushButton* chooseButton_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* infoButton_ = nullptr;
+    QRadioButton* logSourceRadio_ = nullptr;
+    QRadioButton* lotwSourceRadio_ = nullptr;
+    QRadioButton* lotwPriorityRadio_ = nullptr;
+    QRadioButton* logPriorityRadio_ = nullptr;
+    QCheckBox* extractQslCheck_ = nullptr;
+    QCheckBox* extractLotwCheck_ = nullptr;
+    QCheckBox* includeDeletedCheck_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
 };
 
 }  // namespace zorva

@@ -17,29 +17,29 @@ RowHeightDialog::RowHeightDialog(MainWindow& mainWindow)
     setObjectName("rowHeightDialog");
     setWindowTitle(QString::fromUtf8("Wysokość wierszy"));
     setModal(true);
-    SpinEdit1_ = new QSpinBox(this);
-    SpinEdit1_->setObjectName("SpinEdit1");
-    SpinEdit1_->setRange(kMinRowHeight, kMaxRowHeight);
-    SpinEdit1_->setSingleStep(1);
-    SpinEdit1_->setContextMenuPolicy(Qt::NoContextMenu);
-    QFont font = SpinEdit1_->font();
+    heightSpin_ = new QSpinBox(this);
+    heightSpin_->setObjectName("heightSpin");
+    heightSpin_->setRange(kMinRowHeight, kMaxRowHeight);
+    heightSpin_->setSingleStep(1);
+    heightSpin_->setContextMenuPolicy(Qt::NoContextMenu);
+    QFont font = heightSpin_->font();
     font.setBold(true);
-    SpinEdit1_->setFont(font);
-    SpinEdit1_->setStyleSheet("color: navy;");
-    SpinEdit1_->installEventFilter(this);
-    Button1_ = new QPushButton(QString::fromUtf8("Powrót"), this);
-    Button1_->setObjectName("Button1");
+    heightSpin_->setFont(font);
+    heightSpin_->setStyleSheet("color: navy;");
+    heightSpin_->installEventFilter(this);
+    backButton_ = new QPushButton(QString::fromUtf8("Powrót"), this);
+    backButton_->setObjectName("backButton");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SpinEdit1_);
-    layout->addWidget(Button1_);
-    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &RowHeightDialog::heightChanged);
-    connect(Button1_, &QPushButton::clicked, this, &RowHeightDialog::goBack);
+    layout->addWidget(heightSpin_);
+    layout->addWidget(backButton_);
+    connect(heightSpin_, &QSpinBox::valueChanged, this, &RowHeightDialog::heightChanged);
+    connect(backButton_, &QPushButton::clicked, this, &RowHeightDialog::goBack);
 }
 
 void RowHeightDialog::Run() {
     {
-        const QSignalBlocker quiet(SpinEdit1_);
-        SpinEdit1_->setValue(ClampRowHeight(main_.station().appearance.rowHeight));
+        const QSignalBlocker quiet(heightSpin_);
+        heightSpin_->setValue(ClampRowHeight(main_.station().appearance.rowHeight));
     }
     adjustSize();
     const QRect owner = main_.frameGeometry();
@@ -53,7 +53,7 @@ void RowHeightDialog::showEvent(QShowEvent* event) {
 }
 
 void RowHeightDialog::FocusReturnButton() {
-    Button1_->setFocus();
+    backButton_->setFocus();
 }
 
 void RowHeightDialog::heightChanged(int value) {
@@ -86,7 +86,7 @@ bool RowHeightDialog::Discarded(const QKeyEvent& key) {
 }
 
 bool RowHeightDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == SpinEdit1_ && event->type() == QEvent::KeyPress) {
+    if (watched == heightSpin_ && event->type() == QEvent::KeyPress) {
         return Discarded(*static_cast<QKeyEvent*>(event));
     }
     return QDialog::eventFilter(watched, event);

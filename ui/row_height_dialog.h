@@ -17,7 +17,7 @@ class RowHeightDialog : public QDialog {
 
     // Offers the current row height and shows the dialog modally.
     void Run();
-    QSpinBox* SpinEdit1() const { return SpinEdit1_; }
+    QSpinBox* HeightSpin() const { return heightSpin_; }
 
   public slots:
     void heightChanged(int value);
@@ -33,8 +33,8 @@ class RowHeightDialog : public QDialog {
     static bool Discarded(const QKeyEvent& key);
 
     MainWindow& main_;
-    QSpinBox* SpinEdit1_ = nullptr;
-    QPushButton* Button1_ = nullptr;
+    QSpinBox* heightSpin_ = nullptr;
+    QPushButton* backButton_ = nullptr;
 };
 
 }  // namespace zorva

@@ -17,35 +17,35 @@ SearchDialog::SearchDialog(MainWindow& mainWindow)
     setObjectName("searchDialog");
     setWindowTitle("Szukanie podmiotu");
     setModal(false);
-    Edit1_ = new QLineEdit(this);
-    Edit1_->setObjectName("Edit1");
-    Edit1_->installEventFilter(this);
+    textEdit_ = new QLineEdit(this);
+    textEdit_->setObjectName("textEdit");
+    textEdit_->installEventFilter(this);
     auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         return b;
     };
-    Button1_ = button("Button1", "Znajdź");
-    Button2_ = button("Button2", "Wyczyść");
-    Button3_ = button("Button3", "Powrót");
+    findButton_ = button("findButton", "Znajdź");
+    clearButton_ = button("clearButton", "Wyczyść");
+    backButton_ = button("backButton", "Powrót");
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1_);
-    buttons->addWidget(Button2_);
-    buttons->addWidget(Button3_);
+    buttons->addWidget(findButton_);
+    buttons->addWidget(clearButton_);
+    buttons->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Edit1_);
+    layout->addWidget(textEdit_);
     layout->addLayout(buttons);
-    connect(Button1_, &QPushButton::clicked, this, &SearchDialog::findNext);
-    connect(Button2_, &QPushButton::clicked, this, &SearchDialog::clearText);
-    connect(Button3_, &QPushButton::clicked, this, &SearchDialog::goBack);
-    connect(Edit1_, &QLineEdit::textChanged, this, &SearchDialog::textTyped);
+    connect(findButton_, &QPushButton::clicked, this, &SearchDialog::findNext);
+    connect(clearButton_, &QPushButton::clicked, this, &SearchDialog::clearText);
+    connect(backButton_, &QPushButton::clicked, this, &SearchDialog::goBack);
+    connect(textEdit_, &QLineEdit::textChanged, this, &SearchDialog::textTyped);
     Reset();
 }
 
 void SearchDialog::Reset() {
     Place();
-    Edit1_->clear();
+    textEdit_->clear();
 }
 
 void SearchDialog::Place() {
@@ -59,12 +59,12 @@ void SearchDialog::Open() {
     show();
     raise();
     activateWindow();
-    Edit1_->setFocus();
+    textEdit_->setFocus();
 }
 
 void SearchDialog::Show(EntitySearch::Outcome outcome) {
     main_.Refresh();
-    if (outcome == EntitySearch::Outcome::Finished) Edit1_->setFocus();
+    if (outcome == EntitySearch::Outcome::Finished) textEdit_->setFocus();
 }
 
 void SearchDialog::findNext() {
@@ -72,7 +72,7 @@ void SearchDialog::findNext() {
 }
 
 void SearchDialog::clearText() {
-    Edit1_->clear();
+    textEdit_->clear();
     search_.Clear();
 }
 
@@ -93,7 +93,7 @@ bool SearchDialog::TextFieldKey(int key) {
         if (search_.PressEscape()) {
             hide();
         } else {
-            Edit1_->clear();
+            textEdit_->clear();
         }
         main_.Refresh();
         return true;
@@ -102,7 +102,7 @@ bool SearchDialog::TextFieldKey(int key) {
 }
 
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1_ && event->type() == QEvent::KeyPress) {
+    if (watched == textEdit_ && event->type() == QEvent::KeyPress) {
         return TextFieldKey(static_cast<QKeyEvent*>(event)->key());
     }
     return QDialog::eventFilter(watched, event);

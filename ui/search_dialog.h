@@ -21,7 +21,7 @@ class SearchDialog : public QDialog {
     // "Szukanie" in the main window: warns when not every entity is shown, then shows the window.
     void Open();
     const EntitySearch& Search() const { return search_; }
-    QLineEdit* Edit1() const { return Edit1_; }
+    QLineEdit* TextEdit() const { return textEdit_; }
 
   public slots:
     void findNext();
@@ -42,10 +42,10 @@ class SearchDialog : public QDialog {
 
     MainWindow& main_;
     EntitySearch search_;
-    QLineEdit* Edit1_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
-    QPushButton* Button3_ = nullptr;
+    QLineEdit* textEdit_ = nullptr;
+    QPushButton* findButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
 };
 
 }  // namespace zorva

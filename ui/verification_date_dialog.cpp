@@ -18,41 +18,41 @@ VerificationDateDialog::VerificationDateDialog(MainWindow& mainWindow)
     setObjectName("verificationDateDialog");
     setWindowTitle(QString::fromUtf8("Data weryfikacji"));
     setModal(false);
-    Edit1_ = new QLineEdit(this);
-    Edit1_->setObjectName("Edit1");
-    QFont bold = Edit1_->font();
+    dateEdit_ = new QLineEdit(this);
+    dateEdit_->setObjectName("dateEdit");
+    QFont bold = dateEdit_->font();
     bold.setBold(true);
-    Edit1_->setFont(bold);
-    Edit1_->installEventFilter(this);
-    Button1_ = new QPushButton("OK", this);
-    Button1_->setObjectName("Button1");
-    Button2_ = new QPushButton("Anuluj", this);
-    Button2_->setObjectName("Button2");
+    dateEdit_->setFont(bold);
+    dateEdit_->installEventFilter(this);
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setObjectName("okButton");
+    cancelButton_ = new QPushButton("Anuluj", this);
+    cancelButton_->setObjectName("cancelButton");
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1_);
-    buttons->addWidget(Button2_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Edit1_);
+    layout->addWidget(dateEdit_);
     layout->addLayout(buttons);
-    connect(Button1_, &QPushButton::clicked, this, &VerificationDateDialog::acceptDate);
-    connect(Button2_, &QPushButton::clicked, this, &VerificationDateDialog::cancel);
+    connect(okButton_, &QPushButton::clicked, this, &VerificationDateDialog::acceptDate);
+    connect(cancelButton_, &QPushButton::clicked, this, &VerificationDateDialog::cancel);
 }
 
 void VerificationDateDialog::Run(const std::string& date) {
-    Edit1_->setText(QString::fromStdString(date));
+    dateEdit_->setText(QString::fromStdString(date));
     adjustSize();
     const QRect owner = main_.frameGeometry();
     move(owner.center() - QPoint(width() / 2, height() / 2));
     show();
     raise();
     activateWindow();
-    Button1_->setFocus();
+    okButton_->setFocus();
 }
 
 void VerificationDateDialog::acceptDate() {
     // A refused date keeps the dialog open for another one.
-    if (!VerifyConfirmedRows(main_.station(), Edit1_->text().toStdString())) {
-        Edit1_->setFocus();
+    if (!VerifyConfirmedRows(main_.station(), dateEdit_->text().toStdString())) {
+        dateEdit_->setFocus();
         return;
     }
     hide();
@@ -64,7 +64,7 @@ void VerificationDateDialog::cancel() {
 }
 
 bool VerificationDateDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1_ && event->type() == QEvent::KeyPress) {
+    if (watched == dateEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             main_.station().typedPrefix.clear();

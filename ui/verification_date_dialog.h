@@ -20,9 +20,9 @@ class VerificationDateDialog : public QDialog {
     // Offers the date and shows the dialog with the focus on "OK".
     void Run(const std::string& date);
 
-    QLineEdit* Edit1() const { return Edit1_; }
-    QPushButton* Button1() const { return Button1_; }
-    QPushButton* Button2() const { return Button2_; }
+    QLineEdit* DateEdit() const { return dateEdit_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
 
   public slots:
     void acceptDate();
@@ -35,9 +35,9 @@ class VerificationDateDialog : public QDialog {
 
   private:
     MainWindow& main_;
-    QLineEdit* Edit1_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QPushButton* Button2_ = nullptr;
+    QLineEdit* dateEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace zorva

@@ -43,14 +43,14 @@ void AboutWindowTest::opensTwiceWithTheVersionAndFocusOnPowrot() {
         QWidget* focus = nullptr;
         QTimer::singleShot(0, &about, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&about));
-            version = about.Label4()->text();
+            version = about.VersionLabel()->text();
             focus = QApplication::focusWidget();
             if (focus) QTest::keyClick(focus, Qt::Key_Space);
             about.close();
         });
         about.Run();
         QCOMPARE(version, "Wersja " + QString(ZORVA_CONFIGURED_VERSION).section('.', 0, 2));
-        QCOMPARE(focus, static_cast<QWidget*>(about.Button2()));
+        QCOMPARE(focus, static_cast<QWidget*>(about.BackButton()));
         QVERIFY(!about.isVisible());
     }
 }
@@ -67,11 +67,11 @@ void AboutWindowTest::pictureIsDecodedAndStretched() {
 
     ScriptedPrompter prompter;
     AboutWindow about(prompter, ZORVA_DATA_DIR);
-    QVERIFY(about.Image1()->hasScaledContents());
-    QCOMPARE(about.Image1()->pixmap().size(), QSize(548, 1192));
+    QVERIFY(about.Picture()->hasScaledContents());
+    QCOMPARE(about.Picture()->pixmap().size(), QSize(548, 1192));
 
     AboutWindow withoutPicture(prompter, dir.Path());  // no picture: the window still works
-    QVERIFY(withoutPicture.Image1()->pixmap().isNull());
+    QVERIFY(withoutPicture.Picture()->pixmap().isNull());
 }
 
 void AboutWindowTest::linksOpenMailAndHomePage() {
@@ -84,13 +84,13 @@ void AboutWindowTest::linksOpenMailAndHomePage() {
     };
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    for (QLabel* link : {about.Label6(), about.Label7()}) {
+    for (QLabel* link : {about.EmailLink(), about.HomePageLink()}) {
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(link->font().underline() && link->font().bold());
         QTest::mouseClick(link, Qt::LeftButton);
     }
-    QCOMPARE(about.Label6()->toolTip(), QString("Wyślij maila do autora"));
-    QCOMPARE(about.Label7()->toolTip(), QString("Strona domowa SP0ZRV"));
+    QCOMPARE(about.EmailLink()->toolTip(), QString("Wyślij maila do autora"));
+    QCOMPARE(about.HomePageLink()->toolTip(), QString("Strona domowa SP0ZRV"));
     QCOMPARE(opened,
              (QList<QUrl>{QUrl("mailto:sp0zrv@example.org"), QUrl("https://example.org/sp0zrv/")}));
 }

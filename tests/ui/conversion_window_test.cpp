@@ -40,10 +40,10 @@ class ConversionWindowTest : public QObject {
         ConversionWindow form(station);
         QCOMPARE(form.windowTitle(),
                  QString::fromUtf8("Konwersja plików do nowej wersji ZORVA_Rade "));
-        QVERIFY(form.Edit1()->isReadOnly());
-        QCOMPARE(form.Button1()->text(), QString("Szukaj"));
-        QCOMPARE(form.Button2()->text(), QString("Start"));
-        QCOMPARE(form.Button3()->text(), QString("Koniec"));
+        QVERIFY(form.FileEdit()->isReadOnly());
+        QCOMPARE(form.ChooseButton()->text(), QString("Szukaj"));
+        QCOMPARE(form.StartButton()->text(), QString("Start"));
+        QCOMPARE(form.QuitButton()->text(), QString("Koniec"));
         QVERIFY(!form.isVisible());
     }
 
@@ -56,8 +56,8 @@ class ConversionWindowTest : public QObject {
         Station station(prompter, clock, dir.Path());
         station.conversionFailed = true;
         ConversionWindow form(station, dir.File("old.txt"));
-        QCOMPARE(form.Edit1()->text(), QString::fromStdString(dir.File("old.txt")));
-        QTest::mouseClick(form.Button2(), Qt::LeftButton);
+        QCOMPARE(form.FileEdit()->text(), QString::fromStdString(dir.File("old.txt")));
+        QTest::mouseClick(form.StartButton(), Qt::LeftButton);
         QVERIFY(!station.conversionFailed);
         QVERIFY(dir.Exists("old.txt~"));
         QVERIFY(dir.Read("old.txt").find("  4| |3B6  |Agalega & St. Brandon   |SP9XYZ") !=
@@ -74,7 +74,7 @@ class ConversionWindowTest : public QObject {
                              "\" nie został znaleziony!\n" +
                              "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
         ConversionWindow form(station, dir.File("old.txt"));
-        QVERIFY(form.Edit1()->text().isEmpty());
+        QVERIFY(form.FileEdit()->text().isEmpty());
         prompter.ExpectError("Brak pliku do konwersji!");
         form.convert();
         QVERIFY(station.conversionFailed);
@@ -90,11 +90,11 @@ class ConversionWindowTest : public QObject {
         ConversionWindow form(station);
         const FileChoice choice{"Pliki tekstowe |*.txt|Wszystkie pliki|*.*", "", ""};
         prompter.ExpectOpenFile(choice, dir.File("a.txt"));
-        QTest::mouseClick(form.Button1(), Qt::LeftButton);
-        QCOMPARE(form.Edit1()->text(), QString::fromStdString(dir.File("a.txt")));
+        QTest::mouseClick(form.ChooseButton(), Qt::LeftButton);
+        QCOMPARE(form.FileEdit()->text(), QString::fromStdString(dir.File("a.txt")));
         prompter.ExpectOpenFile(choice, std::nullopt);
-        QTest::mouseDClick(form.Edit1(), Qt::LeftButton);
-        QCOMPARE(form.Edit1()->text(), QString::fromStdString(dir.File("a.txt")));
+        QTest::mouseDClick(form.FileEdit(), Qt::LeftButton);
+        QCOMPARE(form.FileEdit()->text(), QString::fromStdString(dir.File("a.txt")));
         QVERIFY(prompter.Done());
     }
 };

@@ -92,33 +92,33 @@ void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
     QVERIFY(!f.form.station().modified);
     EntityDatabaseWindow window(f.form);
     Show(window);
-    QCOMPARE(window.Label5()->text(), QString("5/6"));
+    QCOMPARE(window.StateLabel()->text(), QString("5/6"));
 
-    QTest::mouseClick(window.Button2(), Qt::LeftButton);  // "Nowy podmiot"
-    QCOMPARE(QApplication::focusWidget(), window.Edit1());
-    QTest::keyClicks(window.Edit1(), "512");
-    QTest::keyClick(window.Edit1(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.Edit2());
-    QTest::keyClicks(window.Edit2(), "3d2/c");
-    QCOMPARE(window.Edit2()->text(), QString("3D2/C"));
-    QTest::keyClick(window.Edit2(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.Edit3());
-    QTest::keyClicks(window.Edit3(), "Conway Reef");
-    window.Button3()->setFocus();
+    QTest::mouseClick(window.NewEntityButton(), Qt::LeftButton);  // "Nowy podmiot"
+    QCOMPARE(QApplication::focusWidget(), window.AdifEdit());
+    QTest::keyClicks(window.AdifEdit(), "512");
+    QTest::keyClick(window.AdifEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.PrefixEdit());
+    QTest::keyClicks(window.PrefixEdit(), "3d2/c");
+    QCOMPARE(window.PrefixEdit()->text(), QString("3D2/C"));
+    QTest::keyClick(window.PrefixEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.NameEdit());
+    QTest::keyClicks(window.NameEdit(), "Conway Reef");
+    window.SaveButton()->setFocus();
     f.prompter.ExpectBox(kAdded);
-    QTest::keyClick(window.Button3(), Qt::Key_Space);  // "Zapisz zmiany"
+    QTest::keyClick(window.SaveButton(), Qt::Key_Space);  // "Zapisz zmiany"
     QVERIFY(f.prompter.Done());
 
     const std::string conway = "512| |3D2/C|Conway Reef             |";
     QCOMPARE(f.dir.Read("dxcc_adif.kvt"),
              CrLf({kMalta, kBlenheim, kRotuma, kFiji, conway, kSwaziland, kCanada}));
     QCOMPARE(f.dir.Read("dxcc_adif.kvt~"), f.original);
-    QCOMPARE(window.ListBox1()->currentRow(), 4);
-    QCOMPARE(window.ListBox1()->item(4)->text(), QString::fromStdString(conway));
-    QCOMPARE(window.Label5()->text(), QString("6/7"));
-    QVERIFY(window.Edit1()->text().isEmpty() && window.Edit2()->text().isEmpty() &&
-            window.Edit3()->text().isEmpty());
-    QVERIFY(window.Edit1()->isReadOnly());
+    QCOMPARE(window.EntityList()->currentRow(), 4);
+    QCOMPARE(window.EntityList()->item(4)->text(), QString::fromStdString(conway));
+    QCOMPARE(window.StateLabel()->text(), QString("6/7"));
+    QVERIFY(window.AdifEdit()->text().isEmpty() && window.PrefixEdit()->text().isEmpty() &&
+            window.NameEdit()->text().isEmpty());
+    QVERIFY(window.AdifEdit()->isReadOnly());
 
     // The grid shows the new entity in its prefix place, and the data are marked modified.
     EntityGridModel* grid = f.form.GridModel();
@@ -139,18 +139,18 @@ void EntityDatabaseWindowTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
     Fixture f;
     EntityDatabaseWindow window(f.form);
     Show(window);
-    QTest::keyClicks(window.Edit1(), "12");
-    QCOMPARE(window.Edit1()->text(), QString());  // read-only until "Nowy podmiot"
+    QTest::keyClicks(window.AdifEdit(), "12");
+    QCOMPARE(window.AdifEdit()->text(), QString());  // read-only until "Nowy podmiot"
 
-    QTest::mouseClick(window.Button2(), Qt::LeftButton);
-    QTest::keyClicks(window.Edit1(), "a1-b");
-    QCOMPARE(window.Edit1()->text(), QString("1"));
+    QTest::mouseClick(window.NewEntityButton(), Qt::LeftButton);
+    QTest::keyClicks(window.AdifEdit(), "a1-b");
+    QCOMPARE(window.AdifEdit()->text(), QString("1"));
     f.prompter.ExpectError("Podmiot o takim numerze już istnieje w bazie!");
-    QTest::keyClick(window.Edit1(), Qt::Key_Tab);
+    QTest::keyClick(window.AdifEdit(), Qt::Key_Tab);
     QVERIFY(f.prompter.Done());
-    QCOMPARE(window.ListBox1()->currentRow(), 5);
-    QCOMPARE(QApplication::focusWidget(), window.Edit1());
-    QCOMPARE(window.Edit1()->text(),
+    QCOMPARE(window.EntityList()->currentRow(), 5);
+    QCOMPARE(QApplication::focusWidget(), window.AdifEdit());
+    QCOMPARE(window.AdifEdit()->text(),
              QString("1"));  // the window's own selection does not load the fields
 }
 
@@ -159,45 +159,45 @@ void EntityDatabaseWindowTest::controlsShowTheEditorsState() {
     EntityDatabaseWindow window(f.form);
     Show(window);
     QCOMPARE(window.windowTitle(), QString("Zarządzanie bazą podmiotów"));
-    QVERIFY(QFontInfo(window.ListBox1()->font()).fixedPitch());
-    QCOMPARE(window.ListBox1()->count(), 6);
-    QVERIFY(!window.Label1()->isEnabled());
-    QVERIFY(window.Edit1()->isReadOnly());
-    QCOMPARE(window.Edit3()->maxLength(), 24);
+    QVERIFY(QFontInfo(window.EntityList()->font()).fixedPitch());
+    QCOMPARE(window.EntityList()->count(), 6);
+    QVERIFY(!window.AdifLabel()->isEnabled());
+    QVERIFY(window.AdifEdit()->isReadOnly());
+    QCOMPARE(window.NameEdit()->maxLength(), 24);
 
     // A click on a line loads it; the arrow keys do the same.
-    QListWidget* list = window.ListBox1();
+    QListWidget* list = window.EntityList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
-    QCOMPARE(window.Edit1()->text(), QString(" 23"));
-    QCOMPARE(window.Edit2()->text(), QString("1B"));
-    QCOMPARE(window.Edit3()->text(), QString("Blenheim Reef"));
-    QVERIFY(window.CheckBox1()->isChecked());
+    QCOMPARE(window.AdifEdit()->text(), QString(" 23"));
+    QCOMPARE(window.PrefixEdit()->text(), QString("1B"));
+    QCOMPARE(window.NameEdit()->text(), QString("Blenheim Reef"));
+    QVERIFY(window.DeletedCheck()->isChecked());
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(window.Edit3()->text(), QString("Rotuma Island"));
-    QVERIFY(!window.CheckBox1()->isChecked());
+    QCOMPARE(window.NameEdit()->text(), QString("Rotuma Island"));
+    QVERIFY(!window.DeletedCheck()->isChecked());
 
-    QTest::mouseClick(window.Button2(), Qt::LeftButton);
-    QVERIFY(window.Label1()->isEnabled());
-    QVERIFY(!window.Edit1()->isReadOnly());
-    QVERIFY(window.Edit3()->text().isEmpty());
+    QTest::mouseClick(window.NewEntityButton(), Qt::LeftButton);
+    QVERIFY(window.AdifLabel()->isEnabled());
+    QVERIFY(!window.AdifEdit()->isReadOnly());
+    QVERIFY(window.NameEdit()->text().isEmpty());
 }
 
 void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
     Fixture f;
     EntityDatabaseWindow window(f.form);
     Show(window);
-    QTest::mouseClick(window.CheckBox1(), Qt::LeftButton);  // not typing
-    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QTest::mouseClick(window.DeletedCheck(), Qt::LeftButton);  // not typing
+    QTest::mouseClick(window.BackButton(), Qt::LeftButton);
     QVERIFY(!window.isVisible());
 
     Show(window);
-    QTest::keyClicks(window.Edit3(), "x");
+    QTest::keyClicks(window.NameEdit(), "x");
     f.prompter.ExpectBox(kUnsaved, Answer::Cancel);
-    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QTest::mouseClick(window.BackButton(), Qt::LeftButton);
     QVERIFY(window.isVisible());
     f.prompter.ExpectBox(kUnsaved, Answer::No);
-    QTest::mouseClick(window.Button4(), Qt::LeftButton);
+    QTest::mouseClick(window.BackButton(), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(f.prompter.Done());
     QCOMPARE(f.dir.Read("dxcc_adif.kvt"), f.original);
@@ -224,7 +224,7 @@ void EntityDatabaseWindowTest::mainMenuOpensTheEditorModally() {
     bool wasModal = false;
     QTimer::singleShot(0, &window, [&] {
         wasModal = window.isVisible() && window.isModal();
-        window.Button4()->click();
+        window.BackButton()->click();
     });
     f.form.openEntityDatabase();
     QVERIFY(wasModal);

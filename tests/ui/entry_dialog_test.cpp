@@ -101,13 +101,13 @@ void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
     WhenEntryDialogOpens(
         [](EntryDialogWindow& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Wprowadzanie danych"));
-            QTest::keyClicks(dialog.MaskEdit2(), "f5xyz");
-            QTest::keyClick(dialog.MaskEdit2(), Qt::Key_Return);
-            QCOMPARE(dialog.focusWidget(), dialog.MaskEdit1());
-            QTest::keyClicks(dialog.MaskEdit1(), "20240517");
-            QTest::keyClick(dialog.MaskEdit1(), Qt::Key_Return);
-            QCOMPARE(dialog.focusWidget(), dialog.RadioButton1());
-            QTest::keyClick(dialog.RadioButton1(), Qt::Key_Return);
+            QTest::keyClicks(dialog.CallEdit(), "f5xyz");
+            QTest::keyClick(dialog.CallEdit(), Qt::Key_Return);
+            QCOMPARE(dialog.focusWidget(), dialog.QsoDateEdit());
+            QTest::keyClicks(dialog.QsoDateEdit(), "20240517");
+            QTest::keyClick(dialog.QsoDateEdit(), Qt::Key_Return);
+            QCOMPARE(dialog.focusWidget(), dialog.QslRadio());
+            QTest::keyClick(dialog.QslRadio(), Qt::Key_Return);
             QVERIFY(!dialog.isVisible());
         },
         &ran);
@@ -136,20 +136,20 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     QVERIFY(dialog.WasConfirmed());
-    QCOMPARE(dialog.Label(1)->text(), QString("Znak"));
-    QCOMPARE(dialog.Label(2)->text(), QString("Data (rrrr-mm-dd)"));
-    QCOMPARE(dialog.Label(5)->text(), QString(" 81"));
-    QCOMPARE(dialog.Label(6)->text(), QString("D"));
-    QCOMPARE(dialog.Label(3)->text(), QString("DL/D"));
-    QCOMPARE(dialog.Label(4)->text(), QString("Germany"));
-    QCOMPARE(dialog.findChild<QGroupBox*>("GroupBox1")->title(), QString("Sposób potwierdzenia"));
-    QCOMPARE(dialog.Button1()->text(), QString("Zatwierdź"));
-    QCOMPARE(dialog.Button2()->text(), QString("Anuluj"));
-    QVERIFY(dialog.RadioButton2()->isChecked());
+    QCOMPARE(dialog.CallLabel()->text(), QString("Znak"));
+    QCOMPARE(dialog.DateLabel()->text(), QString("Data (rrrr-mm-dd)"));
+    QCOMPARE(dialog.AdifLabel()->text(), QString(" 81"));
+    QCOMPARE(dialog.DeletedLabel()->text(), QString("D"));
+    QCOMPARE(dialog.PrefixLabel()->text(), QString("DL/D"));
+    QCOMPARE(dialog.NameLabel()->text(), QString("Germany"));
+    QCOMPARE(dialog.findChild<QGroupBox*>("methodGroup")->title(), QString("Sposób potwierdzenia"));
+    QCOMPARE(dialog.ConfirmButton()->text(), QString("Zatwierdź"));
+    QCOMPARE(dialog.CancelButton()->text(), QString("Anuluj"));
+    QVERIFY(dialog.LotwRadio()->isChecked());
     QCOMPARE(dialog.CallFieldText(), std::string("Y21AA          "));
     QCOMPARE(dialog.DateFieldText(), std::string("1989-11-09"));
-    QVERIFY(dialog.MaskEdit2()->font().fixedPitch() ||
-            QFontInfo(dialog.MaskEdit2()->font()).fixedPitch());
+    QVERIFY(dialog.CallEdit()->font().fixedPitch() ||
+            QFontInfo(dialog.CallEdit()->font()).fixedPitch());
     QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
 
@@ -162,15 +162,15 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     QVERIFY(!blank.WasConfirmed());
     QCOMPARE(blank.CallFieldText(), std::string(15, ' '));
     QCOMPARE(blank.DateFieldText(), std::string("    -  -  "));
-    QVERIFY(blank.RadioButton1()->isChecked());
+    QVERIFY(blank.QslRadio()->isChecked());
     // Letters turn into capitals as typed; the date field takes digits only.
-    QTest::keyClicks(blank.MaskEdit2(), "sp9");
-    QTest::sendKeyEvent(QTest::Click, blank.MaskEdit2(), Qt::Key_unknown, QString::fromUtf8("ą"),
+    QTest::keyClicks(blank.CallEdit(), "sp9");
+    QTest::sendKeyEvent(QTest::Click, blank.CallEdit(), Qt::Key_unknown, QString::fromUtf8("ą"),
                         {});
-    QTest::keyClicks(blank.MaskEdit2(), "bc");
+    QTest::keyClicks(blank.CallEdit(), "bc");
     QCOMPARE(blank.CallFieldText(), std::string("SP9ĄBC         "));
-    blank.MaskEdit1()->setCursorPosition(0);
-    QTest::keyClicks(blank.MaskEdit1(), "2x0a24");
+    blank.QsoDateEdit()->setCursorPosition(0);
+    QTest::keyClicks(blank.QsoDateEdit(), "2x0a24");
     QCOMPARE(blank.DateFieldText(), std::string("2024-  -  "));
 }
 
@@ -180,8 +180,9 @@ void EntryDialogWindowTest::tabOrderFollowsTheFields() {
     form.station().SelectRow(GridRowOf(form, "F"));
     EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
-    const QList<QWidget*> order = {dialog.MaskEdit2(),    dialog.MaskEdit1(), dialog.RadioButton1(),
-                                   dialog.RadioButton2(), dialog.Button1(),   dialog.Button2()};
+    const QList<QWidget*> order = {dialog.CallEdit(),      dialog.QsoDateEdit(),
+                                   dialog.QslRadio(),      dialog.LotwRadio(),
+                                   dialog.ConfirmButton(), dialog.CancelButton()};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
@@ -196,16 +197,16 @@ void EntryDialogWindowTest::refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate()
     EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
-    QTest::keyClicks(dialog.MaskEdit2(), "F5XYZ");
+    QTest::keyClicks(dialog.CallEdit(), "F5XYZ");
     program.prompter.ExpectError("Wprowadź datę łączności!");
-    QTest::keyClick(dialog.RadioButton1(), Qt::Key_Return);
+    QTest::keyClick(dialog.QslRadio(), Qt::Key_Return);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.focusWidget(), dialog.MaskEdit1());
+    QCOMPARE(dialog.focusWidget(), dialog.QsoDateEdit());
 
-    dialog.MaskEdit1()->setCursorPosition(0);
-    QTest::keyClicks(dialog.MaskEdit1(), "20241317");
+    dialog.QsoDateEdit()->setCursorPosition(0);
+    QTest::keyClicks(dialog.QsoDateEdit(), "20241317");
     program.prompter.ExpectError("Wprowadź poprawną datę łączności!");
-    dialog.Button1()->click();
+    dialog.ConfirmButton()->click();
     QVERIFY(dialog.isVisible());
     QCOMPARE(TableRow(form, "227").call, std::string());
     QVERIFY(program.DialoguesAsScripted());
@@ -220,7 +221,7 @@ void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
     QVERIFY(dialog.Open());
     dialog.show();
     form.station().grid.currentRow.reset();
-    QTest::keyClick(dialog.MaskEdit2(), Qt::Key_Escape);
+    QTest::keyClick(dialog.CallEdit(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(program.CurrentRow(), row);
@@ -234,8 +235,8 @@ void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
     EntryDialogWindow dialog(form);
     QVERIFY(dialog.Open());
     dialog.show();
-    dialog.MaskEdit2()->clear();
-    QTest::mouseDClick(dialog.RadioButton1(), Qt::LeftButton);
+    dialog.CallEdit()->clear();
+    QTest::mouseDClick(dialog.QslRadio(), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const EntityRow& entity = TableRow(form, " 81");
@@ -254,11 +255,11 @@ void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
     QVERIFY(dialog.Open());
     dialog.show();
     QVERIFY(!form.station().modified);
-    dialog.MaskEdit1()->setCursorPosition(9);
-    QTest::keyClick(dialog.MaskEdit1(), Qt::Key_9);
+    dialog.QsoDateEdit()->setCursorPosition(9);
+    QTest::keyClick(dialog.QsoDateEdit(), Qt::Key_9);
     QVERIFY(form.station().modified);
     QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
-    dialog.Button2()->click();
+    dialog.CancelButton()->click();
     QCOMPARE(TableRow(form, "224").qsoDate, std::string("2023-07-08"));
 }
 
@@ -287,12 +288,12 @@ void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
     QVERIFY(!dates.isModal());
     QCOMPARE(dates.windowTitle(), QString("Data weryfikacji"));
     QVERIFY(!(dates.windowFlags() & Qt::WindowCloseButtonHint));
-    QCOMPARE(dates.Edit1()->text(), QString("2026-12-08"));
-    QCOMPARE(dates.focusWidget(), static_cast<QWidget*>(dates.Button1()));
+    QCOMPARE(dates.DateEdit()->text(), QString("2026-12-08"));
+    QCOMPARE(dates.focusWidget(), static_cast<QWidget*>(dates.OkButton()));
 
     form.station().typedPrefix = "O";
-    dates.Edit1()->setText("2025-01-10");
-    QTest::keyClick(dates.Edit1(), Qt::Key_Return);
+    dates.DateEdit()->setText("2025-01-10");
+    QTest::keyClick(dates.DateEdit(), Qt::Key_Return);
     QVERIFY(!dates.isVisible());
     QVERIFY(form.station().typedPrefix.empty());
     QCOMPARE(TableRow(form, "224").verifiedDate, std::string("2025-01-10"));
@@ -315,13 +316,13 @@ void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
     program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
     form.MenuItem("verifyData")->trigger();
     VerificationDateDialog& dates = *form.verificationDateDialog;
-    dates.Edit1()->clear();
+    dates.DateEdit()->clear();
     program.prompter.ExpectError("Wprowadź datę weryfikacji!");
-    dates.Button1()->click();
+    dates.OkButton()->click();
     QVERIFY(dates.isVisible());
     QCOMPARE(TableRow(form, "224").verifiedDate, std::string());
     QVERIFY(!form.station().modified);
-    dates.Button2()->click();
+    dates.CancelButton()->click();
     QVERIFY(!dates.isVisible());
     QVERIFY(program.DialoguesAsScripted());
 }

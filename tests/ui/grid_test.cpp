@@ -206,8 +206,8 @@ void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
     // Window frames may shift the place by a pixel or two.
     const QPoint expected = form.frameGeometry().topLeft() + QPoint(276, 15);
     QVERIFY((search.frameGeometry().topLeft() - expected).manhattanLength() <= 4);
-    QLineEdit& text = *search.Edit1();
-    QPushButton& find = *search.findChild<QPushButton*>("Button1");
+    QLineEdit& text = *search.TextEdit();
+    QPushButton& find = *search.findChild<QPushButton*>("findButton");
 
     // Letter by letter: "i" already matches many names, "isl" only the Isle of Man.
     QTest::keyClicks(&text, "i");
@@ -225,7 +225,7 @@ void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
     QCOMPARE(program.Cell(program.CurrentRow(), 3), QString("Isle of Man"));
 
     // After a match, a text that matches nothing first ends the search, then finds nothing.
-    search.findChild<QPushButton*>("Button2")->click();
+    search.findChild<QPushButton*>("clearButton")->click();
     QCOMPARE(text.text(), QString());
     QTest::keyClicks(&text, "xyzzy");
     program.prompter.ExpectBox(Information("Szukanie zakończone!"));
@@ -305,7 +305,7 @@ void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
     Started program;
     MainWindow& form = *program.form;
     RowHeightDialog& dialog = *form.rowHeightDialog;
-    QSpinBox& spin = *dialog.SpinEdit1();
+    QSpinBox& spin = *dialog.HeightSpin();
     int offered = 0;
     QTimer::singleShot(0, &dialog, [&] {
         offered = spin.value();
@@ -313,7 +313,7 @@ void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
         QTest::keyClick(&spin, Qt::Key_5);
         QTest::keyClick(&spin, Qt::Key_Delete);
         QTest::keyClick(&spin, Qt::Key_PageUp);
-        dialog.findChild<QPushButton*>("Button1")->click();
+        dialog.findChild<QPushButton*>("backButton")->click();
     });
     form.MenuItem("setRowHeight")->trigger();
     QCOMPARE(offered, 21);

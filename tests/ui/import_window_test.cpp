@@ -70,23 +70,24 @@ void ImportWindowTest::controlsStartAsDesigned() {
     MainWindow& form = StartStation(program);
     ImportWindow window(form);
     QCOMPARE(window.windowTitle(), QString("Importowanie danych z pliku ADIF"));
-    QVERIFY(window.Edit1()->text().isEmpty());
-    QCOMPARE(window.Button1()->text(), QString("Wybierz"));
-    QCOMPARE(window.Button2()->text(), QString("Importuj"));
-    QCOMPARE(window.Button3()->text(), QString::fromUtf8("Powrót"));
-    QCOMPARE(window.Button4()->text(), QString("Info"));
-    QVERIFY(window.RadioButton1()->isChecked());
-    QVERIFY(!window.RadioButton2()->isChecked());
-    QVERIFY(window.RadioButton4()->isChecked());
-    QCOMPARE(window.RadioButton4()->text(), QString("Log (QSL)"));
-    QVERIFY(!window.RadioButton3()->isChecked());
-    QVERIFY(!window.CheckBox1()->isChecked());
-    QVERIFY(!window.CheckBox2()->isChecked());
-    QCOMPARE(window.CheckBox3()->text(), QString::fromUtf8("Uwzględniaj w ADIF podmioty Deleted"));
-    QVERIFY(!window.CheckBox3()->isChecked());
-    QVERIFY(window.ProgressBar1()->isHidden());
-    QCOMPARE(window.ProgressBar1()->minimum(), 0);
-    QCOMPARE(window.ProgressBar1()->maximum(), 100);
+    QVERIFY(window.FileEdit()->text().isEmpty());
+    QCOMPARE(window.ChooseButton()->text(), QString("Wybierz"));
+    QCOMPARE(window.ImportButton()->text(), QString("Importuj"));
+    QCOMPARE(window.BackButton()->text(), QString::fromUtf8("Powrót"));
+    QCOMPARE(window.InfoButton()->text(), QString("Info"));
+    QVERIFY(window.LogSourceRadio()->isChecked());
+    QVERIFY(!window.LotwSourceRadio()->isChecked());
+    QVERIFY(window.LogPriorityRadio()->isChecked());
+    QCOMPARE(window.LogPriorityRadio()->text(), QString("Log (QSL)"));
+    QVERIFY(!window.LotwPriorityRadio()->isChecked());
+    QVERIFY(!window.ExtractQslCheck()->isChecked());
+    QVERIFY(!window.ExtractLotwCheck()->isChecked());
+    QCOMPARE(window.IncludeDeletedCheck()->text(),
+             QString::fromUtf8("Uwzględniaj w ADIF podmioty Deleted"));
+    QVERIFY(!window.IncludeDeletedCheck()->isChecked());
+    QVERIFY(window.ProgressBar()->isHidden());
+    QCOMPARE(window.ProgressBar()->minimum(), 0);
+    QCOMPARE(window.ProgressBar()->maximum(), 100);
 }
 
 void ImportWindowTest::extractBoxesExcludeEachOther() {
@@ -94,14 +95,14 @@ void ImportWindowTest::extractBoxesExcludeEachOther() {
     MainWindow& form = StartStation(program);
     ImportWindow window(form);
     window.show();
-    Tick(window.CheckBox1());
-    QVERIFY(window.CheckBox1()->isChecked());
-    Tick(window.CheckBox2());
-    QVERIFY(window.CheckBox2()->isChecked());
-    QVERIFY(!window.CheckBox1()->isChecked());
-    Tick(window.CheckBox2());  // unchecking leaves the other alone
-    QVERIFY(!window.CheckBox2()->isChecked());
-    QVERIFY(!window.CheckBox1()->isChecked());
+    Tick(window.ExtractQslCheck());
+    QVERIFY(window.ExtractQslCheck()->isChecked());
+    Tick(window.ExtractLotwCheck());
+    QVERIFY(window.ExtractLotwCheck()->isChecked());
+    QVERIFY(!window.ExtractQslCheck()->isChecked());
+    Tick(window.ExtractLotwCheck());  // unchecking leaves the other alone
+    QVERIFY(!window.ExtractLotwCheck()->isChecked());
+    QVERIFY(!window.ExtractQslCheck()->isChecked());
 }
 
 void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
@@ -124,13 +125,13 @@ void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
     WhenShown(
         window,
         [&] {
-            Tick(window.RadioButton2());
-            Tick(window.CheckBox2());
-            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
-            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+            Tick(window.LotwSourceRadio());
+            Tick(window.ExtractLotwCheck());
+            window.FileEdit()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.ImportButton(), Qt::LeftButton);
             openAfterFirst = window.isVisible();
-            window.Edit1()->setText(QString::fromStdString(program.dir.File("lotw.adi")));
-            QTest::mouseClick(window.Button2(), Qt::LeftButton);
+            window.FileEdit()->setText(QString::fromStdString(program.dir.File("lotw.adi")));
+            QTest::mouseClick(window.ImportButton(), Qt::LeftButton);
         },
         &ran);
     window.Run();
@@ -160,9 +161,9 @@ void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
     QVERIFY(extract.find("<CALL:4>K1AA<QSO_DATE:8>20240105<QSL_RCVD:1>Y<DXCC:3>291<EOR>\r\n") !=
             std::string::npos);
     // The window keeps its controls for the next series.
-    QVERIFY(window.RadioButton2()->isChecked());
-    QVERIFY(window.CheckBox2()->isChecked());
-    QCOMPARE(window.Edit1()->text(), QString::fromStdString(program.dir.File("lotw.adi")));
+    QVERIFY(window.LotwSourceRadio()->isChecked());
+    QVERIFY(window.ExtractLotwCheck()->isChecked());
+    QCOMPARE(window.FileEdit()->text(), QString::fromStdString(program.dir.File("lotw.adi")));
 }
 
 void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
@@ -175,10 +176,10 @@ void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     WhenShown(
         window,
         [&] {
-            Tick(window.CheckBox1());
-            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
-            QTest::mouseClick(window.Button2(), Qt::LeftButton);
-            QTest::mouseClick(window.Button3(), Qt::LeftButton);
+            Tick(window.ExtractQslCheck());
+            window.FileEdit()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.ImportButton(), Qt::LeftButton);
+            QTest::mouseClick(window.BackButton(), Qt::LeftButton);
         },
         &ran);
     window.Run();
@@ -212,15 +213,15 @@ void ImportWindowTest::progressBarShowsWhileReading() {
     WhenShown(
         window,
         [&] {
-            window.Edit1()->setText(QString::fromStdString(program.dir.File("log.adi")));
-            QTest::mouseClick(window.Button2(), Qt::LeftButton);
-            barSeenDuringQuestion = window.ProgressBar1()->value() == 100;
+            window.FileEdit()->setText(QString::fromStdString(program.dir.File("log.adi")));
+            QTest::mouseClick(window.ImportButton(), Qt::LeftButton);
+            barSeenDuringQuestion = window.ProgressBar()->value() == 100;
         },
         &ran);
     window.Run();
     QVERIFY(ran);
     QVERIFY(barSeenDuringQuestion);
-    QVERIFY(window.ProgressBar1()->isHidden());
+    QVERIFY(window.ProgressBar()->isHidden());
 }
 
 void ImportWindowTest::wybierzSelectsTheSourceOfTheChosenFile() {
@@ -233,8 +234,8 @@ void ImportWindowTest::wybierzSelectsTheSourceOfTheChosenFile() {
     const FileChoice choice{kAdifFileFilter, "", ""};
     for (const auto& [name, lotw] : {std::pair{"report.adi", true}, std::pair{"log.adi", false}}) {
         program.prompter.ExpectOpenFile(choice, program.dir.File(name));
-        QTest::mouseClick(window.Button1(), Qt::LeftButton);
-        QCOMPARE(window.RadioButton2()->isChecked(), lotw);
+        QTest::mouseClick(window.ChooseButton(), Qt::LeftButton);
+        QCOMPARE(window.LotwSourceRadio()->isChecked(), lotw);
     }
     QVERIFY(program.DialoguesAsScripted());
 }
