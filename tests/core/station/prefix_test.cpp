@@ -120,8 +120,8 @@ TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADat
     station.PressGrid(GridCell::Title(2));
     EXPECT_FALSE(station.PressGridEnter());
 
-    station.PressGrid(GridCell::Data(2, 1));
-    station.SelectRow(4);  // moved by the keyboard afterwards
+    station.PressGrid(GridCell::Data(0, 1));  // the first data row, not a title
+    station.SelectRow(4);                     // moved by the keyboard afterwards
     EXPECT_TRUE(station.PressGridEnter());
     EXPECT_TRUE(station.CanEdit());
 }
