@@ -16,10 +16,10 @@ struct EntryForm {
     std::string call;
     std::string date;
     ConfirmationMethod method = ConfirmationMethod::Qsl;
-    std::string adif;     // Label5
-    std::string deleted;  // Label6
-    std::string prefix;   // Label3
-    std::string name;     // Label4
+    std::string adif;
+    std::string deleted;
+    std::string prefix;
+    std::string name;
 };
 
 struct EntryOutcome {

@@ -40,13 +40,12 @@ bool IsLotwReport(const std::string& path);
 
 // The import window's controls; they keep their values for the whole program run.
 struct ImportControls {
-    std::string fileName;                     // Edit1
-    ImportSource source = ImportSource::Log;  // RadioButton1 "Log" / RadioButton2 "LoTW"
-    ImportPriority priority =
-        ImportPriority::Qsl;      // RadioButton4 "Log (QSL)" / RadioButton3 "LoTW"
-    bool extractQsl = false;      // CheckBox1
-    bool extractLotw = false;     // CheckBox2
-    bool includeDeleted = false;  // CheckBox3
+    std::string fileName;
+    ImportSource source = ImportSource::Log;        // "Log" or "LoTW"
+    ImportPriority priority = ImportPriority::Qsl;  // "Log (QSL)" or "LoTW"
+    bool extractQsl = false;
+    bool extractLotw = false;
+    bool includeDeleted = false;
 };
 
 // Bytes read so far and the file's size, while a run reads.

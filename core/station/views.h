@@ -7,7 +7,7 @@ namespace zorva {
 
 inline constexpr const char* kNothingToShow = "Brak elementów do wyświetlenia!";
 
-// The text of Label5 beside "Widok: ".
+// The view's name shown beside "Widok: ".
 const char* ViewLabel(ViewMode mode);
 // The caption of the view's item in the "Widok" menu.
 const char* ViewMenuCaption(ViewMode mode);
