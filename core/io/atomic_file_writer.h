@@ -29,6 +29,7 @@ class AtomicFileWriter {
 
   private:
     IoStatus Fail(IoStep step);
+    IoStatus Abandon(IoStep step);
     IoStatus NotOpen() const;
 
     std::string path_;    // as the caller named it, for the messages

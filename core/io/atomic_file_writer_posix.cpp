@@ -5,16 +5,15 @@
 
 #include <cerrno>
 #include <optional>
-#include <random>
 
 #include "io/atomic_file_writer.h"
 #include "io/file_calls.h"
+#include "io/temporary_file.h"
 
 namespace zorva {
 namespace {
 
 constexpr int kMaxLinkHops = 40;
-constexpr int kMaxNameAttempts = 100;
 
 // The file a path names with its symbolic links followed, so that a save
 // replaces the linked file and keeps the link; a dangling link names the file
@@ -37,24 +36,6 @@ std::optional<std::string> FollowLinks(std::string path) {
     return std::nullopt;
 }
 
-std::string RandomSuffix() {
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
-    std::string suffix(6, ' ');
-    for (char& c : suffix) c = kChars[random() % (sizeof kChars - 1)];
-    return suffix;
-}
-
-// Creates a file of a fresh name beside target. open applies the umask to mode.
-int OpenTemporary(const std::string& target, mode_t mode, std::string& temp) {
-    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        temp = target + ".tmp~" + RandomSuffix();
-        int fd = sys::OpenChecked(temp, O_WRONLY | O_CREAT | O_EXCL, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
 bool TryChown(int fd, uid_t owner, gid_t group) {
     return ::fchown(fd, owner, group) == 0;
 }
@@ -68,64 +49,19 @@ bool KeepOwnerAndMode(int fd, const struct stat& old) {
 
 }  // namespace
 
-AtomicFileWriter::~AtomicFileWriter() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temp_.c_str());
-    }
-}
-
-IoStatus AtomicFileWriter::Fail(IoStep step) {
-    int err = errno;
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temp_.c_str());
-        fd_ = -1;
-    }
-    return IoStatus::System(step, path_, err);
-}
-
-IoStatus AtomicFileWriter::NotOpen() const {
-    return {IoKind::Other, IoStep::Write, path_, {}, {}};
-}
-
 IoStatus AtomicFileWriter::Open() {
     std::optional<std::string> target = FollowLinks(path_);
     if (!target) return Fail(IoStep::Create);
     target_ = std::move(*target);
     struct stat old {};
     const bool replacing = ::stat(target_.c_str(), &old) == 0;
-    // A replacement stays private until it carries the old file's bits.
-    fd_ = OpenTemporary(target_, replacing ? 0600 : 0666, temp_);
+    // A replacement stays private until it carries the old file's bits; open applies the umask.
+    const mode_t mode = replacing ? 0600 : 0666;
+    fd_ = CreateTemporaryBeside(target_, temp_, [mode](const std::string& name) {
+        return sys::OpenChecked(name, O_WRONLY | O_CREAT | O_EXCL, mode);
+    });
     if (fd_ < 0) return Fail(IoStep::Create);
     if (replacing && !KeepOwnerAndMode(fd_, old)) return Fail(IoStep::ChangeAttributes);
-    return IoStatus::Ok();
-}
-
-IoStatus AtomicFileWriter::Write(std::string_view bytes) {
-    if (fd_ < 0) return NotOpen();
-    if (!sys::WriteAll(fd_, bytes)) return Fail(IoStep::Write);
-    return IoStatus::Ok();
-}
-
-IoStatus AtomicFileWriter::CopyCurrent() {
-    int from = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (from < 0) return errno == ENOENT ? IoStatus::Ok() : Fail(IoStep::Open);
-    char chunk[1 << 16];
-    for (;;) {
-        ssize_t n = sys::Read(from, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n == 0) break;
-        const bool copied =
-            n > 0 && sys::WriteAll(fd_, std::string_view(chunk, static_cast<size_t>(n)));
-        if (!copied) {
-            int err = errno;
-            ::close(from);
-            errno = err;
-            return Fail(n < 0 ? IoStep::Read : IoStep::Write);
-        }
-    }
-    ::close(from);
     return IoStatus::Ok();
 }
 
@@ -134,16 +70,9 @@ IoStatus AtomicFileWriter::Commit() {
     if (sys::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail(IoStep::Flush);
     int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp_.c_str());
-        return IoStatus::System(IoStep::Write, path_, err);
-    }
-    if (sys::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp_.c_str());
-        return IoStatus::System(IoStep::Replace, path_, err);
-    }
+    if (::close(fd) != 0) return Abandon(IoStep::Write);
+    if (sys::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
+        return Abandon(IoStep::Replace);
     // Make the rename itself durable.
     int dirFd = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
