@@ -10,18 +10,20 @@ namespace {
 IoStatus MakeOne(const std::string& path) {
     if (sys::MakeDirectory(path)) return IoStatus::Ok();
     const int err = errno;
-    if (err == EEXIST && IsDirectory(path)) return IoStatus::Ok();
+    // A drive ("C:") or a folder the user may not create in may already be there.
+    if (IsDirectory(path)) return IoStatus::Ok();
     return IoStatus::System(IoStep::CreateFolder, path, err);
 }
 
 }  // namespace
 
 IoStatus MakeDirectories(const std::string& path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find_first_of(sys::kPathSeparators, 1); slash != std::string::npos;
+         slash = path.find_first_of(sys::kPathSeparators, slash + 1)) {
         if (IoStatus s = MakeOne(path.substr(0, slash)); !s.ok()) return s;
     }
-    if (path.empty() || path.back() == '/') return IoStatus::Ok();
+    if (path.empty() || sys::kPathSeparators.find(path.back()) != std::string_view::npos)
+        return IoStatus::Ok();
     return MakeOne(path);
 }
 

@@ -13,6 +13,9 @@
 // that fails leaves the reason in errno.
 namespace zorva::sys {
 
+// The characters that part a path's folders, the system's own first (Windows takes '/' too).
+extern const std::string_view kPathSeparators;
+
 // The errno of an exhausted disk quota, where the system has one apart from ENOSPC.
 extern const int kQuotaExceeded;
 

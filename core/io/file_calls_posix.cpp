@@ -9,6 +9,8 @@
 
 namespace zorva::sys {
 
+const std::string_view kPathSeparators = "/";
+
 const int kQuotaExceeded = EDQUOT;
 
 bool Injected(FileOp op) {

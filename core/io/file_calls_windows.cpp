@@ -39,6 +39,8 @@ void SetErrnoFromLastError() {
     }
 }
 
+const std::string_view kPathSeparators = "\\/";
+
 // Windows reports an exhausted quota as a full disk.
 const int kQuotaExceeded = ENOSPC;
 

@@ -80,20 +80,21 @@ IoStatus CopyFile(const std::string& from, const std::string& to) {
 }
 
 std::string DirectoryOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
+    size_t slash = path.find_last_of(sys::kPathSeparators);
     if (slash == std::string::npos) return "./";
     return path.substr(0, slash + 1);
 }
 
 std::string FileNameOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
+    size_t slash = path.find_last_of(sys::kPathSeparators);
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string JoinPath(const std::string& dir, const std::string& name) {
     if (dir.empty()) return name;
-    if (dir.back() == '/') return dir + name;
-    return dir + "/" + name;
+    if (sys::kPathSeparators.find(dir.back()) != std::string_view::npos) return dir + name;
+    const size_t last = dir.find_last_of(sys::kPathSeparators);
+    return dir + (last == std::string::npos ? sys::kPathSeparators[0] : dir[last]) + name;
 }
 
 }  // namespace zorva

@@ -33,8 +33,10 @@ IoStatus RenameFile(const std::string& from, const std::string& to);
 IoStatus RemoveFile(const std::string& path);
 IoStatus CopyFile(const std::string& from, const std::string& to);
 
-std::string DirectoryOf(const std::string& path);  // with its trailing '/'
+// A path is split at the system's separators; Windows paths may mix '\\' and '/'.
+std::string DirectoryOf(const std::string& path);  // with its trailing separator
 std::string FileNameOf(const std::string& path);
+// Joins with the separator dir already uses, so a path keeps the style it came in.
 std::string JoinPath(const std::string& dir, const std::string& name);
 
 }  // namespace zorva
