@@ -24,7 +24,7 @@ TEST(PathParts, SplitAndJoinSlashedPaths) {
 TEST(PathParts, FoldersAreMadeAlongAPathInTheSystemsForm) {
     testing::TempDir dir;
     const std::filesystem::path native =
-        (PathFromUtf8(dir.Path()) / "kopie" / "SP9ŁÓDŹ.txt").make_preferred();
+        (PathFromUtf8(dir.Path()) / "kopie" / PathFromUtf8("SP9ŁÓDŹ.txt")).make_preferred();
     const std::string path = Utf8Of(native);
     ASSERT_TRUE(MakeDirectories(path).ok());
     EXPECT_TRUE(IsDirectory(path));
