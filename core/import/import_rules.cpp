@@ -1,5 +1,6 @@
 #include "import/import_rules.h"
 
+#include "io/file_system.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 
@@ -62,8 +63,7 @@ std::optional<std::string> ReplacementConfirmation(ImportSource source, ImportPr
 }
 
 std::string ExtractPath(const std::string& inputPath, ExtractKind kind) {
-    const size_t slash = inputPath.find_last_of('/');
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t nameStart = inputPath.size() - FileNameOf(inputPath).size();
     const size_t dot = inputPath.find_last_of('.');
     // A dot that opens the name (a hidden file) is no extension.
     const bool hasExtension = dot != std::string::npos && dot > nameStart;

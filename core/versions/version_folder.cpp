@@ -9,7 +9,9 @@
 namespace zorva {
 
 std::string VersionsFolder(const std::string& stationPath) {
-    return JoinPath(JoinPath(DirectoryOf(stationPath), "kopie"), FileNameOf(stationPath)) + "/";
+    const std::string folder =
+        JoinPath(JoinPath(DirectoryOf(stationPath), "kopie"), FileNameOf(stationPath));
+    return JoinPath(folder, "");  // ends with the separator the station's path uses
 }
 
 FolderVersions VersionsIn(const std::string& folder) {

@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include "import/import_rules.h"
+
+namespace zorva {
+namespace {
+
+TEST(WindowsExtractPath, ADotInAFolderIsNoExtension) {
+    EXPECT_EQ(ExtractPath(R"(C:\logi.2024\moj)", ExtractKind::Qsl), R"(C:\logi.2024\moj_qsl.adi)");
+    EXPECT_EQ(ExtractPath(R"(C:\logi\moj.adi)", ExtractKind::Lotw), R"(C:\logi\moj_lotw.adi)");
+}
+
+}  // namespace
+}  // namespace zorva
