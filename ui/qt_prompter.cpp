@@ -1,5 +1,6 @@
 #include "qt_prompter.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -151,7 +152,8 @@ std::optional<std::string> QtPrompter::ChooseFile(const FileChoice& choice, bool
     }
     if (!choice.presetName.empty()) dialog.selectFile(preset.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    // Messages show the path as the user's system writes it (backslashes on Windows).
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
 }  // namespace zorva

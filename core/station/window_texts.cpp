@@ -43,19 +43,23 @@ void Station::ShowStatusCounters(unsigned panels) {
 }
 
 std::string ShortenPath(const std::string& path, size_t limit) {
+    // A Windows path is shortened at its own separator, the same way.
+    const char sep =
+        path.find('/') == std::string::npos && path.find('\\') != std::string::npos ? '\\' : '/';
+    const std::string gap = std::string("...") + sep;
     std::string text = path;
     size_t slashes = 0;
     for (char c : text)
-        if (c == '/') ++slashes;
+        if (c == sep) ++slashes;
     while (CharCount(text) > limit && slashes > 2) {
         // The head keeps the first half of the folders; two folders after it give way.
         size_t headEnd = 0;
-        for (size_t seen = 0; seen < slashes / 2; ++seen) headEnd = text.find('/', headEnd) + 1;
-        size_t first = text.find('/', headEnd);
+        for (size_t seen = 0; seen < slashes / 2; ++seen) headEnd = text.find(sep, headEnd) + 1;
+        size_t first = text.find(sep, headEnd);
         if (first == std::string::npos) break;
-        size_t second = text.find('/', first + 1);
+        size_t second = text.find(sep, first + 1);
         if (second == std::string::npos) break;
-        text = text.substr(0, headEnd) + ".../" + text.substr(second + 1);
+        text = text.substr(0, headEnd) + gap + text.substr(second + 1);
         --slashes;
     }
     return text;

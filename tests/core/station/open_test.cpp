@@ -113,6 +113,7 @@ TEST(ShortenPath, MiddleFoldersGiveWayRoundByRound) {
     EXPECT_EQ(ShortenPath("C:/aa/bb/cc/dd/ee/f.txt", 22), "C:/aa/bb/.../ee/f.txt");
     EXPECT_EQ(ShortenPath("C:/aa/bb/cc/dd/ee/f.txt", 20), "C:/aa/.../ee/f.txt");
     EXPECT_EQ(ShortenPath("C:/a/b/c/d/e/f.txt", 17), "C:/a/.../e/f.txt");
+    EXPECT_EQ(ShortenPath(R"(C:\aa\bb\cc\dd\ee\f.txt)", 20), R"(C:\aa\...\ee\f.txt)");
     EXPECT_EQ(ShortenPath("/home/operator/radio/logi/2026/dxcc/stacje/sp5abc.txt", 40),
               "/home/operator/.../stacje/sp5abc.txt");
 }
