@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "command.h"
+#include "io/file_system.h"
 #include "station/station.h"
 #include "versions/version_list.h"
 #include "versions/version_store.h"
@@ -9,9 +10,15 @@ namespace zorva::cli {
 namespace {
 
 int RunVersions(Context& ctx, const Args& args) {
-    const VersionList versions = ListVersions(AbsolutePath(args.positional[0]));
+    const std::string path = AbsolutePath(args.positional[0]);
+    const VersionList versions = ListVersions(path);
     if (!versions.ok()) {
         ShowError(ctx.prompter, versions.error);
+        return kFailed;
+    }
+    // A mistyped name must not pass for a file without versions; a deleted one still lists.
+    if (versions.newestFirst.empty() && !FileExists(path)) {
+        ShowError(ctx.prompter, "Plik \"" + path + "\" nie został znaleziony!");
         return kFailed;
     }
     for (const VersionEntry& version : versions.newestFirst) {

@@ -30,6 +30,9 @@ TEST(CliVersions, ListsRestoresAndTakesTheRestoreBack) {
     auto unknown = home.Run({"restore", file, "../sp5abc.txt"});
     EXPECT_EQ(1, unknown.exitCode);
     EXPECT_EQ(unknown.err, "Nie ma wersji ../sp5abc.txt pliku " + file + ".\n");
+    auto mistyped = home.Run({"versions", home.File("sp5abd.txt")});
+    EXPECT_EQ(1, mistyped.exitCode);
+    EXPECT_EQ(mistyped.err, "Plik \"" + home.File("sp5abd.txt") + "\" nie został znaleziony!\n");
 }
 
 }  // namespace
