@@ -1,6 +1,7 @@
 #include "versions/version_store.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "files/file_messages.h"
 #include "io/directory.h"
@@ -76,22 +77,26 @@ KeptVersion KeepBytes(const std::string& stationPath, const std::string& bytes,
     return result;
 }
 
-}  // namespace
-
-KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now) {
+// The file as it is now kept as a version, unless it already holds `unlessHolding`.
+KeptVersion KeepCurrent(const std::string& stationPath, const LocalDateTime& now,
+                        std::optional<std::string_view> unlessHolding) {
     if (!FileExists(stationPath)) return {};
     ReadResult current = ReadWholeFile(stationPath);
     if (!current.ok()) return Failed(FileErrorMessage(current.status));
+    if (unlessHolding && current.bytes == *unlessHolding)
+        return Outcome(KeptVersion::Outcome::Unchanged);
     return KeepBytes(stationPath, current.bytes, now);
+}
+
+}  // namespace
+
+KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now) {
+    return KeepCurrent(stationPath, now, std::nullopt);
 }
 
 KeptVersion KeepVersionBeforeWriting(const std::string& stationPath, std::string_view newBytes,
                                      const LocalDateTime& now) {
-    if (!FileExists(stationPath)) return {};
-    ReadResult current = ReadWholeFile(stationPath);
-    if (!current.ok()) return Failed(FileErrorMessage(current.status));
-    if (current.bytes == newBytes) return Outcome(KeptVersion::Outcome::Unchanged);
-    return KeepBytes(stationPath, current.bytes, now);
+    return KeepCurrent(stationPath, now, newBytes);
 }
 
 std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason) {
