@@ -44,6 +44,14 @@ class EntityEditorTest : public ::testing::Test {
         station.ReapplyView();
     }
 
+    void ExpectModifiedBox() {
+        prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
+                            "Informacja",
+                            Icon::Information,
+                            Buttons::Ok,
+                            {}});
+    }
+
     void TypeNew(const std::string& number, const std::string& prefix, const std::string& name) {
         editor.NewEntity();
         editor.TypeNumber(number);
@@ -227,11 +235,7 @@ TEST_F(EntityEditorTest, SavedEntityMovesBehindEqualPrefixesButKeepsItsTableRow)
     editor.SelectLine(2);  // Rotuma, before Fiji
     editor.TypeName("Rotuma");
     editor.SetDeleted(true);
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
 
     const std::string rotuma = "460|D|3D2  |Rotuma                  |";
@@ -249,11 +253,7 @@ TEST_F(EntityEditorTest, ChangedPrefixResortsTheTableKeepingCallsAndDates) {
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(3);  // Fiji, confirmed and verified
     editor.TypePrefix("ZZ");
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
 
     EXPECT_EQ("176| |ZZ   |Fiji                    |", editor.Lines().back());
@@ -269,11 +269,7 @@ TEST_F(EntityEditorTest, DeletingAConfirmedEntityRecountsThePanels) {
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(5);  // Canada, confirmed by LoTW and waiting for verification
     editor.SetDeleted(true);
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ(1, station.counters.toVerifyActive);
     EXPECT_EQ(station.counters, Counters::Of(station.table));
@@ -286,11 +282,7 @@ TEST_F(EntityEditorTest, EntityMissingFromTheStationChangesOnlyTheFile) {
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(5);
     editor.TypeName("Kanada");
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ("  1| |VE   |Kanada                  |", editor.Lines().back());
     EXPECT_EQ(5, station.table.Count());
@@ -314,11 +306,7 @@ TEST_F(EntityEditorTest, BackupHoldsTheFileAsItWasBeforeEachSave) {
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(5);
     editor.TypeName("Kanada Łódź");
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
     const std::string afterFirst = dir.Read("dxcc_adif.kvt");
     EXPECT_EQ(original, dir.Read("dxcc_adif.kvt~"));
@@ -327,11 +315,7 @@ TEST_F(EntityEditorTest, BackupHoldsTheFileAsItWasBeforeEachSave) {
 
     editor.SelectLine(0);
     editor.SetDeleted(true);
-    prompter.ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                        "Informacja",
-                        Icon::Information,
-                        Buttons::Ok,
-                        {}});
+    ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ(afterFirst, dir.Read("dxcc_adif.kvt~"));
 }
@@ -536,12 +520,8 @@ TEST_F(EntityEditorTest, ClosingAfterTypingAsksAboutSaving) {
     EXPECT_TRUE(editor.Close());
     ExpectNothingChanged();
 
-    prompter.ExpectBox(question, Answer::Yes)
-        .ExpectBox({"Dane o Podmiocie zostały zmodyfikowane!",
-                    "Informacja",
-                    Icon::Information,
-                    Buttons::Ok,
-                    {}});
+    prompter.ExpectBox(question, Answer::Yes);
+    ExpectModifiedBox();
     EXPECT_TRUE(editor.Close());
     EXPECT_EQ("Fiji Islands", station.table.Row(4).name);
 }
