@@ -36,7 +36,7 @@ int CreateTemporaryBeside(const std::string& target, std::string& temp,
 AtomicFileWriter::~AtomicFileWriter() {
     if (fd_ >= 0) {
         sys::Close(fd_);
-        sys::Remove(temp_);
+        sys::Discard(temp_);
     }
 }
 
@@ -44,7 +44,7 @@ IoStatus AtomicFileWriter::Fail(IoStep step) {
     int err = errno;
     if (fd_ >= 0) {
         sys::Close(fd_);
-        sys::Remove(temp_);
+        sys::Discard(temp_);
         fd_ = -1;
     }
     return IoStatus::System(step, path_, err);
@@ -84,7 +84,7 @@ IoStatus AtomicFileWriter::CopyCurrent() {
 // Drops the temporary file after a failed close or rename, keeping errno's reason.
 IoStatus AtomicFileWriter::Abandon(IoStep step) {
     int err = errno;
-    sys::Remove(temp_);
+    sys::Discard(temp_);
     return IoStatus::System(step, path_, err);
 }
 

@@ -67,12 +67,11 @@ IoStatus AtomicFileWriter::Open() {
 
 IoStatus AtomicFileWriter::Commit() {
     if (fd_ < 0) return NotOpen();
-    if (sys::Injected(FileOp::Flush) || ::fsync(fd_) != 0) return Fail(IoStep::Flush);
+    if (!sys::Flush(fd_)) return Fail(IoStep::Flush);
     int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) return Abandon(IoStep::Write);
-    if (sys::Injected(FileOp::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
-        return Abandon(IoStep::Replace);
+    if (sys::Close(fd) != 0) return Abandon(IoStep::Write);
+    if (!sys::Rename(temp_, target_)) return Abandon(IoStep::Replace);
     // Make the rename itself durable.
     int dirFd = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

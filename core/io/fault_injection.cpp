@@ -1,6 +1,7 @@
 #include "io/fault_injection.h"
 
 #include <array>
+#include <utility>
 
 namespace zorva::fault_injection {
 namespace {
@@ -10,6 +11,8 @@ struct State {
     int armedOp = -1;
     int armedAt = 0;
     int armedErrno = EIO;
+    bool recording = false;
+    std::vector<FileOp> recorded;
 };
 
 State& GetState() {
@@ -39,8 +42,19 @@ void ResetCounts() {
     GetState().counts = {};
 }
 
+void StartRecording() {
+    GetState().recording = true;
+    GetState().recorded.clear();
+}
+
+std::vector<FileOp> StopRecording() {
+    GetState().recording = false;
+    return std::move(GetState().recorded);
+}
+
 bool ShouldFail(FileOp op) {
     auto& s = GetState();
+    if (s.recording) s.recorded.push_back(op);
     int index = static_cast<int>(op);
     int seen = ++s.counts[index];
     return s.armedOp == index && seen == s.armedAt;

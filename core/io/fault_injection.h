@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cerrno>
+#include <vector>
 
 namespace zorva {
 
@@ -13,6 +14,9 @@ void FailNth(FileOp op, int n, int err = EIO);  // n counts from 1 from the mome
 void Disarm();
 int Count(FileOp op);  // operations of that kind seen since the last arming or reset
 void ResetCounts();
+// Keeps every operation from now on, in the order made, until the recording stops.
+void StartRecording();
+std::vector<FileOp> StopRecording();
 // Called by the file layer before each operation; true means: fail it.
 bool ShouldFail(FileOp op);
 int ArmedErrno();

@@ -13,11 +13,16 @@ const std::string_view kPathSeparators = "/";
 
 const int kQuotaExceeded = EDQUOT;
 
+namespace {
+
+// True when the test switch fails this operation (errno is then the armed one).
 bool Injected(FileOp op) {
     if (!fault_injection::ShouldFail(op)) return false;
     errno = fault_injection::ArmedErrno();
     return true;
 }
+
+}  // namespace
 
 int Open(const std::string& path, int flags, int mode) {
     int fd;
@@ -51,15 +56,26 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool Flush(int fd) {
+    if (Injected(FileOp::Flush)) return false;
+    return ::fsync(fd) == 0;
+}
+
 int Close(int fd) {
     return ::close(fd);
 }
 
 bool Rename(const std::string& from, const std::string& to) {
+    if (Injected(FileOp::Rename)) return false;
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool Remove(const std::string& path) {
+    if (Injected(FileOp::Remove)) return false;
+    return Discard(path);
+}
+
+bool Discard(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 

@@ -44,15 +44,33 @@ const std::string_view kPathSeparators = "\\/";
 // Windows reports an exhausted quota as a full disk.
 const int kQuotaExceeded = ENOSPC;
 
+namespace {
+
+// True when the test switch fails this operation (errno is then the armed one).
 bool Injected(FileOp op) {
     if (!fault_injection::ShouldFail(op)) return false;
     errno = fault_injection::ArmedErrno();
     return true;
 }
 
+}  // namespace
+
 int Open(const std::string& path, int flags, int) {
     return ::_wopen(WideFromUtf8(path).c_str(), flags | _O_BINARY | _O_NOINHERIT,
                     _S_IREAD | _S_IWRITE);
+}
+
+int CreateUnshared(const std::string& path) {
+    if (Injected(FileOp::Open)) return -1;
+    HANDLE h = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        SetErrnoFromLastError();
+        return -1;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY);
+    if (fd < 0) CloseHandle(h);
+    return fd;
 }
 
 int OpenChecked(const std::string& path, int flags, int mode) {
@@ -77,11 +95,19 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool Flush(int fd) {
+    if (Injected(FileOp::Flush)) return false;
+    if (FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(fd)))) return true;
+    SetErrnoFromLastError();
+    return false;
+}
+
 int Close(int fd) {
     return ::_close(fd);
 }
 
 bool Rename(const std::string& from, const std::string& to) {
+    if (Injected(FileOp::Rename)) return false;
     if (MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
@@ -90,6 +116,11 @@ bool Rename(const std::string& from, const std::string& to) {
 }
 
 bool Remove(const std::string& path) {
+    if (Injected(FileOp::Remove)) return false;
+    return Discard(path);
+}
+
+bool Discard(const std::string& path) {
     if (DeleteFileW(WideFromUtf8(path).c_str())) return true;
     SetErrnoFromLastError();
     return false;

@@ -62,14 +62,12 @@ IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
 }
 
 IoStatus RenameFile(const std::string& from, const std::string& to) {
-    if (sys::Injected(FileOp::Rename) || !sys::Rename(from, to))
-        return IoStatus::System(IoStep::Rename, from, errno);
+    if (!sys::Rename(from, to)) return IoStatus::System(IoStep::Rename, from, errno);
     return IoStatus::Ok();
 }
 
 IoStatus RemoveFile(const std::string& path) {
-    if (sys::Injected(FileOp::Remove) || !sys::Remove(path))
-        return IoStatus::System(IoStep::Remove, path, errno);
+    if (!sys::Remove(path)) return IoStatus::System(IoStep::Remove, path, errno);
     return IoStatus::Ok();
 }
 

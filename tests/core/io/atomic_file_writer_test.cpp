@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "io/fault_injection.h"
 #include "io/file_system.h"
 #include "io/utf8_path.h"
 #include "temp_dir.h"
@@ -24,6 +25,22 @@ TEST(AtomicWrite, ReplacesAndCreatesFilesWithPolishNamesLeavingNothingElse) {
         EXPECT_TRUE(entry.is_regular_file()) << Utf8Of(entry.path());
     }
     EXPECT_EQ(files, 2);
+}
+
+// Unflushed, a new version renamed into place can be empty after a power cut.
+TEST(AtomicWrite, FlushesTheNewVersionBeforeRenamingIt) {
+    testing::TempDir dir;
+    fault_injection::StartRecording();
+    EXPECT_TRUE(WriteFileAtomic(dir.File("s.txt"), "new").ok());
+    EXPECT_EQ(fault_injection::StopRecording(),
+              (std::vector{FileOp::Open, FileOp::Write, FileOp::Flush, FileOp::Rename}));
+}
+
+TEST(AtomicWrite, ARenameRefusedOverAFolderIsReportedAndLeavesNoTemporaryFile) {
+    testing::TempDir dir;
+    std::filesystem::create_directory(PathFromUtf8(dir.File("s.txt")));
+    EXPECT_EQ(WriteFileAtomic(dir.File("s.txt"), "new").step, IoStep::Replace);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PathFromUtf8(dir.Path())), {}), 1);
 }
 
 }  // namespace
