@@ -158,7 +158,7 @@ void EntryDialogWindow::Run() {
 }
 
 std::string EntryDialogWindow::CallFieldText() const {
-    return PadCut(callEdit_->displayText().toStdString(), kCallFieldWidth);
+    return callEdit_->displayText().toStdString();
 }
 
 std::string EntryDialogWindow::DateFieldText() const {

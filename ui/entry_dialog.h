@@ -42,7 +42,8 @@ class EntryDialogWindow : public QDialog {
     QLabel* DeletedLabel() const { return deletedLabel_; }
     bool WasConfirmed() const { return entry_.WasConfirmed(); }
 
-    // The fields as the rules read them: 15 and 10 characters, blanks where nothing is typed.
+    // The call as typed; the date field as the rules read it: 10 characters, blanks where
+    // nothing is typed.
     std::string CallFieldText() const;
     std::string DateFieldText() const;
 

@@ -5,7 +5,6 @@
 #include "entry/typed_fields.h"
 #include "station/station.h"
 #include "text/columns.h"
-#include "text/utf8.h"
 
 namespace zorva::cli {
 namespace {
@@ -37,20 +36,20 @@ int RunConfirm(Context& ctx, const Args& args) {
         ctx.err << "zorva: confirm needs --call CALL and --date rrrr-mm-dd\n";
         return kUsage;
     }
-    const std::string call = ToUpperText(args.Value("--call"));
-    if (CharCount(args.Value("--call")) > kCallFieldWidth) {
-        ShowError(ctx.prompter, "Znak może mieć najwyżej 15 znaków!");
+    const auto callField = CallFieldFromTyped(args.Value("--call"));
+    if (!callField) {
+        ShowError(ctx.prompter, kCallTooLong);
         return kFailed;
     }
     const auto dateField = DateFieldFromTyped(args.Value("--date"));
     if (!dateField) {
-        ShowError(ctx.prompter, "Data łączności ma postać rrrr-mm-dd!");
+        ShowError(ctx.prompter, kDateNotMasked);
         return kFailed;
     }
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
     const auto method = args.Has("--lotw") ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
-    return SaveUnlessRefused(ctx, *station, station->Confirm(adif, call, *dateField, method));
+    return SaveUnlessRefused(ctx, *station, station->Confirm(adif, *callField, *dateField, method));
 }
 
 int RunClear(Context& ctx, const Args& args) {

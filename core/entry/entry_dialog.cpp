@@ -1,5 +1,6 @@
 #include "entry/entry_dialog.h"
 
+#include "entry/typed_fields.h"
 #include "station/undo_step.h"
 
 namespace zorva {
@@ -46,20 +47,24 @@ void EntryDialog::DateFieldChanged() {
     station_.MarkEdited();
 }
 
-EntryOutcome EntryDialog::Accept(const std::string& callField, const std::string& dateField,
+EntryOutcome EntryDialog::Refuse(const std::string& refusal, EntryFocus focus) {
+    ShowError(station_.prompter, refusal);
+    return {false, focus};
+}
+
+EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string& dateField,
                                  ConfirmationMethod method) {
+    const std::optional<std::string> callField = CallFieldFromTyped(typedCall);
+    if (!callField) return Refuse(kCallTooLong, EntryFocus::CallField);
     EntityRow unseen;
     unseen.adif = form_.adif;
     unseen.deleted = form_.deleted;
     const bool shownInGrid = row_ && station_.grid.HasDataRow(*row_);
     EntityRow& shown = shownInGrid ? station_.grid.DataRow(*row_) : unseen;
     UndoStep step(station_, "zmiana potwierdzenia");
-    const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, callField, dateField, method);
+    const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, *callField, dateField, method);
     if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
-    if (!outcome.ok()) {
-        ShowError(station_.prompter, outcome.refusal);
-        return {false, FocusOn(outcome.field)};
-    }
+    if (!outcome.ok()) return Refuse(outcome.refusal, FocusOn(outcome.field));
     if (outcome.changed) station_.MarkEdited();
     station_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);
     return {true, EntryFocus::Unchanged};

@@ -44,15 +44,17 @@ class EntryDialog {
     // Any change of the date field's text after the dialog was filled.
     void DateFieldChanged();
 
-    // "Zatwierdź": callField is the call field's text (15 characters, blanks
-    // where nothing was typed), dateField the date field's 10 characters.
-    EntryOutcome Accept(const std::string& callField, const std::string& dateField,
+    // "Zatwierdź": typedCall is the call as typed (see typed_fields.h),
+    // dateField the date field's 10 characters, blanks where nothing was typed.
+    EntryOutcome Accept(const std::string& typedCall, const std::string& dateField,
                         ConfirmationMethod method);
 
     // "Anuluj".
     void Cancel();
 
   private:
+    EntryOutcome Refuse(const std::string& refusal, EntryFocus focus);
+
     Station& station_;
     EntryForm form_;
     bool wasConfirmed_ = false;

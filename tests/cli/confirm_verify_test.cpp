@@ -25,10 +25,10 @@ class CliConfirmation : public ::testing::Test {
 };
 
 TEST_F(CliConfirmation, ConfirmedEntityShowsCallDateAndQsl) {
-    auto confirmed = home.Run({"confirm", file, "230", "--call", "dl1abc", "--date", "2024-05-17"});
+    auto confirmed = home.Run({"confirm", file, "230", "--call", "dl1abc", "--date", "2024-12-31"});
     ASSERT_EQ(0, confirmed.exitCode) << confirmed.err;
     auto shown = Show();
-    EXPECT_TRUE(Contains(shown.out, "230\t\tDL\tFed. Rep. of Germany\tDL1ABC\t2024-05-17\tQSL\t\n"))
+    EXPECT_TRUE(Contains(shown.out, "230\t\tDL\tFed. Rep. of Germany\tDL1ABC\t2024-12-31\tQSL\t\n"))
         << shown.out;
     EXPECT_TRUE(Contains(shown.out, "Do weryfikacji:  1/1\nQSL/LoTW:  1/0\n"));
 }
@@ -50,7 +50,7 @@ TEST_F(CliConfirmation, RefusalsGiveTheDialogsMessageAndSaveNothing) {
     auto badMonth = home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-13-01"});
     EXPECT_EQ(1, badMonth.exitCode);
     EXPECT_TRUE(Contains(badMonth.err, "Wprowadź poprawną datę łączności!"));
-    auto notMasked = home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "17.05.2024"});
+    auto notMasked = home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-1"});
     EXPECT_EQ(1, notMasked.exitCode);
     auto unknown = home.Run({"confirm", file, "999", "--call", "DL1ABC", "--date", "2024-05-17"});
     EXPECT_EQ(1, unknown.exitCode);

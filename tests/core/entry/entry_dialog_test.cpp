@@ -95,6 +95,8 @@ TEST_F(EntryDialogTest, ValidationStepsRefuseInOrderAndWriteNothing) {
          EntryFocus::Unchanged},
         {CallField("DL1ABC"), "2024-1 -17", "Miesiąc łączności \"1 \" nie jest liczbą!",
          EntryFocus::Unchanged},
+        {"DL1ABCDEFGHIJKLM", "2024-05-17", "Znak może mieć najwyżej 15 znaków!",
+         EntryFocus::CallField},
     };
     Select("230");
     ASSERT_TRUE(dialog.Open());
@@ -114,7 +116,8 @@ TEST_F(EntryDialogTest, ValidationStepsRefuseInOrderAndWriteNothing) {
 }
 
 TEST_F(EntryDialogTest, LaxDatesPassAsTyped) {
-    for (const char* date : {"2024-02-31", "0000-00-00", "1999- 1- 9", "2 4 -04-30"}) {
+    for (const char* date :
+         {"2024-12-31", "2024-02-31", "0000-00-00", "1999- 1- 9", "2 4 -04-30"}) {
         SCOPED_TRACE(date);
         Select("230");
         EntryDialog entry(station);
