@@ -73,7 +73,7 @@ TEST(Settings, NumbersOutOfRangeAreBroughtIntoIt) {
         {"[Widok]\nSzerokosc okna=2147483647", &Settings::windowWidth, kMaxWindowSize},
         {"[Tabela]\nKolor usunietych=16777216", &Settings::deletedColour, 12632256},
         {"[Tabela]\nKolor pozostalych=-1", &Settings::otherColour, 16777215},
-        {"[Tabela]\nKolor pozostalych=16777215", &Settings::otherColour, 16777215},
+        {"[Tabela]\nKolor usunietych=16777215", &Settings::deletedColour, 16777215},
         {"[Tabela]\nKolor potwierdzonych=0", &Settings::confirmedColour, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseSettings(c.line).*c.field, c.expected) << c.line;

@@ -21,6 +21,7 @@ TEST(ImportEntityNumber, OnlyNumbersOneTo999) {
     EXPECT_EQ(ParseEntityNumber("001"), 1);
     EXPECT_EQ(ParseEntityNumber(" 7 "), 7);
     EXPECT_EQ(ParseEntityNumber("0"), 0);
+    EXPECT_EQ(ParseEntityNumber("999"), 999);
     EXPECT_EQ(ParseEntityNumber("1291"), 0);
     EXPECT_EQ(ParseEntityNumber("-1"), 0);
     EXPECT_EQ(ParseEntityNumber(""), 0);

@@ -36,7 +36,8 @@ TEST(LotwQuery, ReportIsNamedForTheCallBesideTheStationFile) {
 }
 
 TEST(IsoDates, OnlyRealDaysInTheirExactFormParse) {
-    EXPECT_EQ(IsoDate(*ParseIsoDate("2024-02-29")), "2024-02-29");
+    for (const char* good : {"2024-02-29", "2000-02-29", "2024-12-31", "2024-01-01"})
+        EXPECT_EQ(IsoDate(ParseIsoDate(good).value_or(CivilDate{})), good);
     for (const char* bad : {"2023-02-29", "1900-02-29", "2024-13-01", "2024-04-31", "2024-00-10",
                             "24-01-01", "2024-1-011", "2024/01/01", "", "2024-01-0x"})
         EXPECT_FALSE(ParseIsoDate(bad)) << bad;

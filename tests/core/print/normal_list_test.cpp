@@ -111,6 +111,14 @@ TEST(NormalList, MoreThanFourHundredRowsGoOnOverFurtherPagesWithNothingLeftOut) 
     EXPECT_EQ(0, CountStartingWith(doc.pages[2], " ---"));
 }
 
+TEST(NormalList, FullPagesAddNoPageToTheCount) {
+    for (auto [rows, shown] : {std::pair{200, "1/1"}, {201, "1/2"}, {400, "1/2"}}) {
+        const Page page = ComposeNormalList(Plain(rows), PrintMode::Complete, Heading()).pages[0];
+        EXPECT_NE(nullptr,
+                  Find(page, " Zestawienie: SP1ABC   08.12.2026   Strona " + std::string(shown)));
+    }
+}
+
 TEST(NormalList, APageEndingWithItsFirstColumnHasNoRulesNorFooter) {
     Document doc = ComposeNormalList(Plain(100), PrintMode::Complete, Heading());
     ASSERT_EQ(1u, doc.pages.size());

@@ -46,7 +46,8 @@ std::string Version(const TempDir& dir, const std::string& name) {
 TEST(VersionName, OnlyNamesTheProgramGivesAreVersions) {
     EXPECT_EQ(Name(At(40, 7, 5, 3)), "2026-02-10_070503.txt");
     EXPECT_EQ(Name(At(40, 7, 5, 3), 12), "2026-02-10_070503_12.txt");
-    for (const char* name : {"2026-02-10_070503.txt", "2026-02-10_070503_2.txt"})
+    for (const char* name :
+         {"2026-02-10_070503.txt", "2026-02-10_070503_2.txt", "2026-12-31_235959.txt"})
         EXPECT_EQ(FormatVersionName(*ParseVersionName(name)), name);
     for (const char* name :
          {"2026-02-10_070503", "2026-02-10_070503_1.txt", "2026-02-10_070503_02.txt",
