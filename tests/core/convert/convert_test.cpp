@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "convert/old_dates.h"
+#include "convert/old_station_file.h"
 #include "io/fault_injection.h"
 #include "io/text_file.h"
 #include "old_file_fixture.h"
@@ -147,18 +148,75 @@ const std::string kNotOriginal =
     "Plik nie jest oryginalnym plikiem z poprzedniej wersji programu.\n"
     "Nie da się go automatycznie przekonwertować do nowej wersji.";
 
-TEST_F(RefusedConversion, ConfirmedLineWithADifferentNameNamesItsPosition) {
-    std::string changed = "|3B6,7|Agalega & St Brandom    |";
-    WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003", "", changed}}}));
+TEST_F(RefusedConversion, ConfirmedLineNamingAnotherEntityNamesItsPosition) {
+    std::string changed = "|3B6,7|Monaco                  |";
+    WriteOld(OldFileLines(rade1, k2001Line,
+                          {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
+                           {3, {"SP9XYZ", "17.05.2003", "", changed}}}));
     std::string old = dir.Read("old.txt");
     prompter.ExpectError(kNotOriginal +
                          "\nOryginalna linia danych nr [3] zawiera zapis:\n\n"
                          "|3B6,7|Agalega & St Brandon    |\n\n"
                          "natomiast linia w pliku zawiera zapis:\n\n"
-                         "|3B6,7|Agalega & St Brandom    |\n\n"
+                         "|3B6,7|Monaco                  |\n\n"
                          "Proszę poprawić różnicę i spróbować ponownie.");
     EXPECT_FALSE(Convert());
     ExpectUntouched(old);
+}
+
+TEST(SpellingDifference, OnlyAnotherSpellingOfPrefixOrNameKeepsThePositionCertain) {
+    const OldEntityList& list = *RecogniseOldList(k2001Line);
+    struct Case {
+        const char* fileKey;
+        bool onlySpelling;
+    } cases[] = {
+        {"|3B6,7|Agalega & St. Brandon   |", true},   // name spelt otherwise
+        {"|3B6  |Agalega & St Brandon    |", true},   // prefix spelt otherwise
+        {"|3B6  |Agalega                 |", false},  // both differ
+        {"|3B6,7|Monaco                  |", false},  // another entity's name
+        {"|3A   |Agalega & St Brandon    |", false},  // another entity's prefix
+        {"|3B6,7 Agalega & St. Brandon   |", false},  // not a key
+        {"|3B6,7|Agalega & St. Brandon    ", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OnlySpellingDiffers(list, 3, c.fileKey), c.onlySpelling) << c.fileKey;
+}
+
+class SpellingDifferences : public RefusedConversion {
+  protected:
+    void WriteOldExpectingQuestion(Answer answer) {
+        WriteOld(
+            OldFileLines(rade1, k2001Line,
+                         {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
+                          {3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}));
+        old = dir.Read("old.txt");
+        prompter.ExpectBox({"Plik " + OldPath() +
+                                "\nzostał zapisany według listy podmiotów z dnia 10.11.2001, ale "
+                                "niektóre potwierdzone linie\nróżnią się od niej nazwą lub "
+                                "prefiksem podmiotu (plik, lista programu):\n\n"
+                                "[1]  |1A0  |S.M.O. Malta            |  "
+                                "|1A0  |SMO Malta               |\n"
+                                "[3]  |3B6  |Agalega & St Brandon    |  "
+                                "|3B6,7|Agalega & St Brandon    |\n\n"
+                                "Podmiot każdej z tych linii wynika z jej pozycji w pliku.\n"
+                                "Czy przekonwertować plik według pozycji linii?",
+                            "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No},
+                           answer);
+    }
+    std::string old;
+};
+
+TEST_F(SpellingDifferences, AreShownAndOnlyYesConvertsByPosition) {
+    WriteOldExpectingQuestion(Answer::No);
+    EXPECT_FALSE(Convert());
+    ExpectUntouched(old);
+
+    WriteOldExpectingQuestion(Answer::Yes);
+    ASSERT_TRUE(Convert());
+    std::vector<std::string> lines = NewLines();
+    EXPECT_EQ(lines[7].substr(37, 26), "SP9XYZ         |2003-05-17");
+    EXPECT_EQ(lines[9].substr(37, 26), "9H1/SMO        |1998-03-02");
+    EXPECT_EQ(dir.Read("old.txt~"), old);
 }
 
 TEST_F(ConvertTest, UnconfirmedLineWithADifferentNameIsAccepted) {
