@@ -36,6 +36,21 @@ TEST(CliConvert, ConvertsInPlaceAndShowsTheCallsAtTheirEntities) {
     EXPECT_NE(std::string::npos, shown.out.find("QSL/LoTW:  2/0\n"));
 }
 
+TEST(CliConvert, OtherSpellingsAreConvertedByPositionWithYes) {
+    CliHome home;
+    std::string bytes;
+    for (const std::string& line :
+         OldFileLines(rade1, k2001Line,
+                      {{3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}))
+        bytes += line + "\r\n";
+    home.Write("old.txt", bytes);
+    auto converted = home.Run({"--yes", "convert", home.File("old.txt")});
+    ASSERT_EQ(0, converted.exitCode) << converted.err;
+    EXPECT_EQ(bytes, home.Read("old.txt~"));
+    EXPECT_NE(std::string::npos,
+              home.Read("old.txt").find("|3B6  |Agalega & St. Brandon   |SP9XYZ"));
+}
+
 TEST(CliConvert, AnsweringNoLeavesTheFileAlone) {
     CliHome home;
     WriteOldFile(home);
