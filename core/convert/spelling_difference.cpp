@@ -12,8 +12,8 @@ constexpr size_t kNameStart = 7;
 constexpr size_t kNameWidth = 24;
 constexpr size_t kKeyWidth = 32;
 
-// More lines than this would push the question's buttons off the screen.
-constexpr size_t kLinesShown = 20;
+// More lines than this would push the question's buttons off a small screen.
+constexpr size_t kLinesShown = 10;
 
 bool HasKeyFrame(std::string_view key) {
     return ColumnAt(key, 1) == "|" && ColumnAt(key, kNameStart) == "|" &&
@@ -36,6 +36,12 @@ bool UsedElsewhere(const OldEntityList& list, size_t position, const std::string
     return false;
 }
 
+// The prefix and name of a key as the user reads them.
+std::string Spelling(std::string_view key) {
+    const std::string prefix = PrefixOf(key);
+    return prefix.empty() ? NameOf(key) : prefix + " " + NameOf(key);
+}
+
 }  // namespace
 
 bool OnlySpellingDiffers(const OldEntityList& list, size_t position, std::string_view fileKey) {
@@ -53,14 +59,14 @@ bool OnlySpellingDiffers(const OldEntityList& list, size_t position, std::string
 
 std::string ConvertByPositionQuestion(const std::string& path, const OldEntityList& list,
                                       const std::vector<KeyDifference>& differences) {
-    std::string text = "Plik " + path + "\nzostał zapisany według listy podmiotów z dnia " +
+    std::string text = "Plik " + path + "\nzapisano według listy podmiotów z dnia " +
                        std::string(list.date) +
-                       ", ale niektóre potwierdzone linie\nróżnią się od niej nazwą lub "
-                       "prefiksem podmiotu (plik, lista programu):\n\n";
+                       ".\nNazwy lub prefiksy niektórych podmiotów różnią się\n"
+                       "od listy programu (w pliku | na liście):\n\n";
     for (size_t i = 0; i < differences.size() && i < kLinesShown; ++i) {
         const KeyDifference& d = differences[i];
-        text += "[" + ToDecimal(static_cast<long long>(d.position)) + "]  " + d.fileKey + "  " +
-                std::string(d.listKey) + "\n";
+        text += "[" + ToDecimal(static_cast<long long>(d.position)) + "]  " + Spelling(d.fileKey) +
+                "  |  " + Spelling(d.listKey) + "\n";
     }
     if (differences.size() > kLinesShown)
         text += "... i jeszcze " +

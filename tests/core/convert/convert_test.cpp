@@ -191,13 +191,11 @@ class SpellingDifferences : public RefusedConversion {
                           {3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}));
         old = dir.Read("old.txt");
         prompter.ExpectBox({"Plik " + OldPath() +
-                                "\nzostał zapisany według listy podmiotów z dnia 10.11.2001, ale "
-                                "niektóre potwierdzone linie\nróżnią się od niej nazwą lub "
-                                "prefiksem podmiotu (plik, lista programu):\n\n"
-                                "[1]  |1A0  |S.M.O. Malta            |  "
-                                "|1A0  |SMO Malta               |\n"
-                                "[3]  |3B6  |Agalega & St Brandon    |  "
-                                "|3B6,7|Agalega & St Brandon    |\n\n"
+                                "\nzapisano według listy podmiotów z dnia 10.11.2001.\n"
+                                "Nazwy lub prefiksy niektórych podmiotów różnią się\n"
+                                "od listy programu (w pliku | na liście):\n\n"
+                                "[1]  1A0 S.M.O. Malta  |  1A0 SMO Malta\n"
+                                "[3]  3B6 Agalega & St Brandon  |  3B6,7 Agalega & St Brandon\n\n"
                                 "Podmiot każdej z tych linii wynika z jej pozycji w pliku.\n"
                                 "Czy przekonwertować plik według pozycji linii?",
                             "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No},
