@@ -12,7 +12,8 @@ void WriteOldFile(const CliHome& home) {
     std::string bytes;
     for (const std::string& line :
          OldFileLines(rade1, k2001Line,
-                      {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}}, {1, {"9H1/SMO", "02.03.98"}}}))
+                      {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}},
+                       {1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}}}))
         bytes += line + "\r\n";
     home.Write("old.txt", bytes);
 }
@@ -34,21 +35,6 @@ TEST(CliConvert, ConvertsInPlaceAndShowsTheCallsAtTheirEntities) {
     EXPECT_NE(std::string::npos,
               shown.out.find("246\t\t1A0\tMilitary Order of Malta\t9H1/SMO\t1998-03-02\tQSL\t\n"));
     EXPECT_NE(std::string::npos, shown.out.find("QSL/LoTW:  2/0\n"));
-}
-
-TEST(CliConvert, OtherSpellingsAreConvertedByPositionWithYes) {
-    CliHome home;
-    std::string bytes;
-    for (const std::string& line :
-         OldFileLines(rade1, k2001Line,
-                      {{3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}))
-        bytes += line + "\r\n";
-    home.Write("old.txt", bytes);
-    auto converted = home.Run({"--yes", "convert", home.File("old.txt")});
-    ASSERT_EQ(0, converted.exitCode) << converted.err;
-    EXPECT_EQ(bytes, home.Read("old.txt~"));
-    EXPECT_NE(std::string::npos,
-              home.Read("old.txt").find("|3B6  |Agalega & St. Brandon   |SP9XYZ"));
 }
 
 TEST(CliConvert, AnsweringNoLeavesTheFileAlone) {

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "convert/old_dates.h"
-#include "convert/old_station_file.h"
 #include "io/fault_injection.h"
 #include "io/text_file.h"
 #include "old_file_fixture.h"
@@ -164,57 +163,26 @@ TEST_F(RefusedConversion, ConfirmedLineNamingAnotherEntityNamesItsPosition) {
     ExpectUntouched(old);
 }
 
-TEST(SpellingDifference, OnlyAnotherSpellingOfPrefixOrNameKeepsThePositionCertain) {
-    const OldEntityList& list = *RecogniseOldList(k2001Line);
-    struct Case {
-        const char* fileKey;
-        bool onlySpelling;
-    } cases[] = {
-        {"|3B6,7|Agalega & St. Brandon   |", true},   // name spelt otherwise
-        {"|3B6  |Agalega & St Brandon    |", true},   // prefix spelt otherwise
-        {"|3B6  |Agalega                 |", false},  // both differ
-        {"|3B6,7|Monaco                  |", false},  // another entity's name
-        {"|3A   |Agalega & St Brandon    |", false},  // another entity's prefix
-        {"|3B6,7 Agalega & St. Brandon   |", false},  // not a key
-        {"|3B6,7|Agalega & St. Brandon    ", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(OnlySpellingDiffers(list, 3, c.fileKey), c.onlySpelling) << c.fileKey;
-}
-
-class SpellingDifferences : public RefusedConversion {
-  protected:
-    void WriteOldExpectingQuestion(Answer answer) {
-        WriteOld(
-            OldFileLines(rade1, k2001Line,
-                         {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
-                          {3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}));
-        old = dir.Read("old.txt");
-        prompter.ExpectBox({"Plik " + OldPath() +
-                                "\nzapisano według listy podmiotów z dnia 10.11.2001.\n"
-                                "Nazwy lub prefiksy niektórych podmiotów różnią się\n"
-                                "od listy programu (w pliku | na liście):\n\n"
-                                "[1]  1A0 S.M.O. Malta  |  1A0 SMO Malta\n"
-                                "[3]  3B6 Agalega & St Brandon  |  3B6,7 Agalega & St Brandon\n\n"
-                                "Podmiot każdej z tych linii wynika z jej pozycji w pliku.\n"
-                                "Czy przekonwertować plik według pozycji linii?",
-                            "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No},
-                           answer);
-    }
-    std::string old;
-};
-
-TEST_F(SpellingDifferences, AreShownAndOnlyYesConvertsByPosition) {
-    WriteOldExpectingQuestion(Answer::No);
+TEST_F(RefusedConversion, SpellingDifferencesAreShownAndOnlyYesConvertsByPosition) {
+    WriteOld(OldFileLines(rade1, k2001Line,
+                          {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
+                           {3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}));
+    std::string old = dir.Read("old.txt");
+    MessageBox question{"Plik " + OldPath() +
+                            "\nzapisano według listy podmiotów z dnia 10.11.2001.\n"
+                            "Nazwy lub prefiksy niektórych podmiotów różnią się\n"
+                            "od listy programu (w pliku | na liście):\n\n"
+                            "[1]  1A0 S.M.O. Malta  |  1A0 SMO Malta\n"
+                            "[3]  3B6 Agalega & St Brandon  |  3B6,7 Agalega & St Brandon\n\n"
+                            "Podmiot każdej z tych linii wynika z jej pozycji w pliku.\n"
+                            "Czy przekonwertować plik według pozycji linii?",
+                        "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No};
+    prompter.ExpectBox(question, Answer::No);
     EXPECT_FALSE(Convert());
     ExpectUntouched(old);
-
-    WriteOldExpectingQuestion(Answer::Yes);
+    prompter.ExpectBox(question, Answer::Yes);
     ASSERT_TRUE(Convert());
-    std::vector<std::string> lines = NewLines();
-    EXPECT_EQ(lines[7].substr(37, 26), "SP9XYZ         |2003-05-17");
-    EXPECT_EQ(lines[9].substr(37, 26), "9H1/SMO        |1998-03-02");
-    EXPECT_EQ(dir.Read("old.txt~"), old);
+    EXPECT_EQ(NewLines()[7].substr(37, 26), "SP9XYZ         |2003-05-17");
 }
 
 TEST_F(ConvertTest, UnconfirmedLineWithADifferentNameIsAccepted) {
