@@ -50,8 +50,10 @@ const bool registered = RegisterCommand({
     "convert",
     "FILE",
     "Converts a station file of the previous version in place, keeping FILE~ as its backup, after\n"
-    "the desktop program's question (answer it with --yes). The new file holds the entities of\n"
-    "dxcc_adif_backup.kvt in the program directory. Prints the path of the converted file.",
+    "the desktop program's questions (answer them with --yes): whether to convert, and, when its\n"
+    "entity names or prefixes are spelt otherwise than in the old list, whether to convert by the\n"
+    "lines' positions. The new file holds the entities of dxcc_adif_backup.kvt in the program\n"
+    "directory. Prints the path of the converted file.",
     1,
     1,
     {},

@@ -57,6 +57,12 @@ void Confirm(std::vector<EntityRow>& rows, const std::string& adif, const OldDat
     }
 }
 
+ConvertedLines RefusedLines(std::string message) {
+    ConvertedLines refused;
+    refused.refusal = std::move(message);
+    return refused;
+}
+
 std::string LineOf(const std::vector<std::string>& lines, size_t index) {
     return index < lines.size() ? lines[index] : std::string();
 }
@@ -66,20 +72,27 @@ std::string LineOf(const std::vector<std::string>& lines, size_t index) {
 ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
                                const ConversionTemplate& entities, const std::string& todayShort) {
     const OldEntityList* list = RecogniseOldList(LineOf(oldLines, 2));
-    if (list == nullptr) return {{}, kNotRecognised};
+    if (list == nullptr) return RefusedLines(kNotRecognised);
     std::vector<std::string> data = DataLinesOf(oldLines);
-    if (data.size() != list->Count()) return {{}, WrongCountMessage()};
+    if (data.size() != list->Count()) return RefusedLines(WrongCountMessage());
 
     std::vector<EntityRow> rows = entities.rows;
+    std::vector<KeyDifference> spellings;
     for (size_t position = 0; position < data.size(); ++position) {
         OldDataLine line = ParseOldDataLine(data[position]);
         if (!line.confirmed) continue;
-        if (line.key != list->keys[position])
-            return {{}, MismatchMessage(position, list->keys[position], line.key)};
+        if (line.key != list->keys[position]) {
+            if (!OnlySpellingDiffers(*list, position, line.key))
+                return RefusedLines(MismatchMessage(position, list->keys[position], line.key));
+            spellings.push_back({position, line.key, list->keys[position]});
+        }
         Confirm(rows, PadLeft(ToDecimal(list->adifNumbers[position]), 3), line);
     }
 
-    ConvertedLines result{NewFileHeader(OldFileCall(LineOf(oldLines, 0)), todayShort), {}};
+    ConvertedLines result;
+    result.lines = NewFileHeader(OldFileCall(LineOf(oldLines, 0)), todayShort);
+    result.list = list;
+    result.spellings = std::move(spellings);
     for (const EntityRow& row : rows) result.lines.push_back(FormatStationLine(row));
     return result;
 }
@@ -118,6 +131,10 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
         ShowError(prompter, converted.refusal);
         return false;
     }
+    if (!converted.spellings.empty() &&
+        AskWarning(prompter, ConvertByPositionQuestion(path, *converted.list, converted.spellings),
+                   Buttons::YesNo, Answer::No) != Answer::Yes)
+        return false;
     EncodedText encoded = EncodeLines(converted.lines);
     if (!encoded.ok()) {
         ShowError(prompter, FileErrorMessage(encoded.status));

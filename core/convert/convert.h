@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "convert/conversion_template.h"
+#include "convert/spelling_difference.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
 
@@ -12,18 +13,22 @@ namespace zorva {
 class Station;
 
 // The new station file's lines made from an old file's lines, or the message
-// that refuses the old file.
+// that refuses the old file. Lines whose keys differ from the list only in
+// spelling are converted by position and listed, for the user to agree to.
 struct ConvertedLines {
     std::vector<std::string> lines;
     std::string refusal;
+    const OldEntityList* list = nullptr;
+    std::vector<KeyDifference> spellings;
     bool ok() const { return refusal.empty(); }
 };
 ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
                                const ConversionTemplate& entities, const std::string& todayShort);
 
 // Converts the old station file at path in place, keeping the old file as
-// path + "~". Every refusal and failure is told through the prompter; true only
-// when the new file was written. The old content is never lost.
+// path + "~". Every refusal and failure is told through the prompter; keys that
+// differ only in spelling are converted only when the user answers Yes. True
+// only when the new file was written. The old content is never lost.
 bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& entities,
                            Prompter& prompter, const Clock& clock);
 

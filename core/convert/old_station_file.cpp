@@ -11,8 +11,8 @@ namespace {
 static_assert(rade1.size() == PositionMap2001.size());
 static_assert(rade2.size() == PositionMap2006.size());
 
-const OldEntityList kList2001{rade1, PositionMap2001};
-const OldEntityList kList2006{rade2, PositionMap2006};
+const OldEntityList kList2001{rade1, PositionMap2001, "10.11.2001"};
+const OldEntityList kList2006{rade2, PositionMap2006, "01.08.2006"};
 
 }  // namespace
 

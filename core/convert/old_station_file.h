@@ -10,6 +10,7 @@ namespace zorva {
 struct OldEntityList {
     std::span<const std::string_view> keys;  // the entity key at each data-line position
     std::span<const int> adifNumbers;        // the ADIF number at each data-line position
+    std::string_view date;                   // the list's date, as its files name it
     size_t Count() const { return keys.size(); }
 };
 

@@ -12,7 +12,8 @@ void WriteOldFile(const CliHome& home) {
     std::string bytes;
     for (const std::string& line :
          OldFileLines(rade1, k2001Line,
-                      {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}}, {1, {"9H1/SMO", "02.03.98"}}}))
+                      {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}},
+                       {1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}}}))
         bytes += line + "\r\n";
     home.Write("old.txt", bytes);
 }

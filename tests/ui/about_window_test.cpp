@@ -6,11 +6,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QtTest>
 
 #include "help_file.h"
+#include "io/file_system.h"
 #include "jpeg_picture.h"
+#include "main_window.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 
@@ -26,6 +29,7 @@ class AboutWindowTest : public QObject {
     void linksOpenMailAndHomePage();
     void systemInformationStartsAToolOrSaysThereIsNone();
     void helpIsOpenedFromTheProgramDirectoryOnly();
+    void helpNamesEveryMenuCommand();
 };
 
 void AboutWindowTest::versionLineTakesThreeNumbers() {
@@ -150,6 +154,20 @@ void AboutWindowTest::helpIsOpenedFromTheProgramDirectoryOnly() {
     OpenHelpFile(prompter, programDir.Path(), [](const QUrl&) { return false; });
     QDir::setCurrent(before);
     QVERIFY(prompter.Done());
+}
+
+void AboutWindowTest::helpNamesEveryMenuCommand() {
+    ScriptedPrompter prompter;
+    zorva::testing::FixedClock clock;
+    MainWindow form(prompter, clock, ZORVA_DATA_DIR);
+    const std::string html = ReadWholeFile(ZORVA_SOURCE_DIR "/data/zorva_rade.html").bytes;
+    const QString help =
+        QTextDocumentFragment::fromHtml(QString::fromUtf8(html)).toPlainText().simplified();
+    const QRegularExpression shortcutOrUndoStep("(\\s{2,}|\\t|: ).*$");
+    for (const QAction* item : form.findChildren<QAction*>()) {
+        const QString caption = item->text().remove('&').remove(shortcutOrUndoStep);
+        if (!caption.isEmpty()) QVERIFY2(help.contains(caption), qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(AboutWindowTest)

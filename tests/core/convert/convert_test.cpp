@@ -147,18 +147,42 @@ const std::string kNotOriginal =
     "Plik nie jest oryginalnym plikiem z poprzedniej wersji programu.\n"
     "Nie da się go automatycznie przekonwertować do nowej wersji.";
 
-TEST_F(RefusedConversion, ConfirmedLineWithADifferentNameNamesItsPosition) {
-    std::string changed = "|3B6,7|Agalega & St Brandom    |";
-    WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003", "", changed}}}));
+TEST_F(RefusedConversion, ConfirmedLineNamingAnotherEntityNamesItsPosition) {
+    std::string changed = "|3B6,7|Monaco                  |";
+    WriteOld(OldFileLines(rade1, k2001Line,
+                          {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
+                           {3, {"SP9XYZ", "17.05.2003", "", changed}}}));
     std::string old = dir.Read("old.txt");
     prompter.ExpectError(kNotOriginal +
                          "\nOryginalna linia danych nr [3] zawiera zapis:\n\n"
                          "|3B6,7|Agalega & St Brandon    |\n\n"
                          "natomiast linia w pliku zawiera zapis:\n\n"
-                         "|3B6,7|Agalega & St Brandom    |\n\n"
+                         "|3B6,7|Monaco                  |\n\n"
                          "Proszę poprawić różnicę i spróbować ponownie.");
     EXPECT_FALSE(Convert());
     ExpectUntouched(old);
+}
+
+TEST_F(RefusedConversion, SpellingDifferencesAreShownAndOnlyYesConvertsByPosition) {
+    WriteOld(OldFileLines(rade1, k2001Line,
+                          {{1, {"9H1/SMO", "02.03.98", "", "|1A0  |S.M.O. Malta            |"}},
+                           {3, {"SP9XYZ", "17.05.2003", "", "|3B6  |Agalega & St Brandon    |"}}}));
+    std::string old = dir.Read("old.txt");
+    MessageBox question{"Plik " + OldPath() +
+                            "\nzapisano według listy podmiotów z dnia 10.11.2001.\n"
+                            "Nazwy lub prefiksy niektórych podmiotów różnią się\n"
+                            "od listy programu (w pliku | na liście):\n\n"
+                            "[1]  1A0 S.M.O. Malta  |  1A0 SMO Malta\n"
+                            "[3]  3B6 Agalega & St Brandon  |  3B6,7 Agalega & St Brandon\n\n"
+                            "Podmiot każdej z tych linii wynika z jej pozycji w pliku.\n"
+                            "Czy przekonwertować plik według pozycji linii?",
+                        "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No};
+    prompter.ExpectBox(question, Answer::No);
+    EXPECT_FALSE(Convert());
+    ExpectUntouched(old);
+    prompter.ExpectBox(question, Answer::Yes);
+    ASSERT_TRUE(Convert());
+    EXPECT_EQ(NewLines()[7].substr(37, 26), "SP9XYZ         |2003-05-17");
 }
 
 TEST_F(ConvertTest, UnconfirmedLineWithADifferentNameIsAccepted) {
