@@ -54,6 +54,8 @@ class EntryDialogWindow : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // "Anuluj", Esc where the dialog allows it and the window's close button alike.
+    void reject() override;
 
   private:
     void BuildFields();
