@@ -10,6 +10,7 @@
 #include "local_https_server.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_messages.h"
+#include "scripted_prompter.h"
 #include "temp_dir.h"
 
 namespace zorva {
@@ -132,6 +133,21 @@ TEST_F(LotwDownloadTest, EveryFailureIsToldApartLeavesNothingAndHidesThePassword
         EXPECT_EQ(message.find("t%40jne"), std::string::npos);
         EXPECT_EQ(station.Read("sp5abc_lotw_2024-03-06.adi"), "earlier");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(station.Path()), {}), 1);
+    }
+}
+
+TEST(LotwFailureBox, OnlyTheUsersOwnAbortIsNoError) {
+    for (LotwFailure failure : {LotwFailure::Aborted, LotwFailure::NoNetwork}) {
+        LotwDownload download;
+        download.failure = failure;
+        testing::ScriptedPrompter prompter;
+        if (failure == LotwFailure::Aborted)
+            prompter.ExpectBox(
+                {LotwFailureMessage(download), "Informacja", Icon::Information, Buttons::Ok, {}});
+        else
+            prompter.ExpectError(LotwFailureMessage(download));
+        ShowLotwFailure(prompter, download);
+        EXPECT_TRUE(prompter.Done());
     }
 }
 
