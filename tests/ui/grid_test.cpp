@@ -65,6 +65,8 @@ class GridTest : public QObject {
     void theDeletedTitleDoesNotSortWhileDeletedAreHidden();
     void typedLettersFindThePrefix();
     void typedLettersDoNothingWhenNotSortedByPrefix();
+    void altAndCtrlLettersNeverReachThePrefixSearch();
+    void theCurrentEntityStaysCurrentWhenTheWindowIsActivatedAgain();
     void ctrlFOpensTheSearchThatFindsNamePressByPress();
     void rowColoursFollowTheRowState();
     void theCurrentRowIsWhiteOnBlueWhateverTheColours();
@@ -194,6 +196,31 @@ void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
     QCOMPARE(program.Label("typedPrefix"), QString());
     QCOMPARE(program.CurrentRow(), before);
     QCOMPARE(form.Grid()->currentIndex().row(), before);
+}
+
+void GridTest::altAndCtrlLettersNeverReachThePrefixSearch() {
+    Started program;
+    MainWindow& form = *program.form;
+    const int before = program.CurrentRow();
+    for (Qt::KeyboardModifier command : {Qt::AltModifier, Qt::ControlModifier}) {
+        QTest::keyClick(form.Grid(), Qt::Key_Y, command);
+        QCOMPARE(program.Label("typedPrefix"), QString());
+        QCOMPARE(program.CurrentRow(), before);
+    }
+}
+
+void GridTest::theCurrentEntityStaysCurrentWhenTheWindowIsActivatedAgain() {
+    Started program;
+    MainWindow& form = *program.form;
+    QTest::keyClicks(form.Grid(), "oh");
+    const int finland = program.RowOfPrefix("OH");
+    QCOMPARE(program.CurrentRow(), finland);
+    // As after the entry dialog, the search dialog or a message box closes.
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activation);
+    QCOMPARE(program.CurrentRow(), finland);
+    QCOMPARE(form.Grid()->currentIndex().row(), finland);
+    QCOMPARE(form.focusWidget(), form.Grid());
 }
 
 void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
