@@ -54,6 +54,8 @@ class EntityDatabaseWindow : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc and the close button ask as "Powrót" does.
+    void reject() override;
 
   private:
     void BuildList();
