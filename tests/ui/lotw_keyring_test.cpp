@@ -2,11 +2,11 @@
 
 #include <QtTest>
 
-// A machine without a keyring service: the session bus leads nowhere.
 class LotwKeyringTest : public QObject {
     Q_OBJECT
   private slots:
     void withoutAKeyringThePasswordIsNotKeptAndSaysSoInPolish() {
+        // A session bus that leads nowhere: no keyring service to ask.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorva-no-bus");
         QCOMPARE(zorva::StoreLotwPassword("sp5abc", "tajne"),
                  std::string(zorva::kNoKeyringMessage));
