@@ -51,11 +51,11 @@ class EntityDatabaseWindow : public QDialog {
     void prefixTyped(const QString& text);
     void nameTyped(const QString& text);
     void deletedToggled(bool checked);
+    // Esc and the close button ask as "Powrót" does.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Esc and the close button ask as "Powrót" does.
-    void reject() override;
 
   private:
     void BuildList();

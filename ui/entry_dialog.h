@@ -50,12 +50,12 @@ class EntryDialogWindow : public QDialog {
     void acceptEntry();
     void cancel();
     void dateTyped();
+    // "Anuluj", Esc where the dialog allows it and the window's close button alike.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // "Anuluj", Esc where the dialog allows it and the window's close button alike.
-    void reject() override;
 
   private:
     void BuildFields();
