@@ -39,6 +39,5 @@ int main(int argc, char* argv[]) {
     // Never shown; creating it checks the conversion template, as every start does.
     new zorva::ConversionWindow(mainWindow.station(), argc > 1 ? argv[1] : "", &mainWindow);
 
-    mainWindow.show();
     return QApplication::exec();
 }

@@ -85,6 +85,12 @@ EntityDatabaseWindow::EntityDatabaseWindow(MainWindow& mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(counterRow);
+
+    QWidget* readingOrder[] = {entityList_,      adifEdit_,   prefixEdit_,
+                               deletedCheck_,    nameEdit_,   searchButton_,
+                               newEntityButton_, saveButton_, backButton_};
+    for (size_t i = 1; i < std::size(readingOrder); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
 }
 
 void EntityDatabaseWindow::BuildList() {
@@ -205,6 +211,8 @@ void EntityDatabaseWindow::ShowFields() {
     nameEdit_->setText(Q(editor_.Name()));
     deletedCheck_->setChecked(editor_.Deleted());
     adifEdit_->setReadOnly(editor_.NumberReadOnly());
+    // Tab passes over a field that cannot be typed in; a click still selects its text.
+    adifEdit_->setFocusPolicy(editor_.NumberReadOnly() ? Qt::ClickFocus : Qt::StrongFocus);
     adifLabel_->setEnabled(editor_.NewEntityMode());
     filling_ = wasFilling;
 }
@@ -259,6 +267,10 @@ void EntityDatabaseWindow::goBack() {
     }
     if (typed) main_.Refresh();
     accept();
+}
+
+void EntityDatabaseWindow::reject() {
+    goBack();
 }
 
 void EntityDatabaseWindow::leaveNumberField() {

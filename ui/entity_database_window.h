@@ -51,6 +51,8 @@ class EntityDatabaseWindow : public QDialog {
     void prefixTyped(const QString& text);
     void nameTyped(const QString& text);
     void deletedToggled(bool checked);
+    // Esc and the close button ask as "Powrót" does.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -180,8 +180,12 @@ void EntryDialogWindow::acceptEntry() {
 }
 
 void EntryDialogWindow::cancel() {
-    entry_.Cancel();
     reject();
+}
+
+void EntryDialogWindow::reject() {
+    entry_.Cancel();
+    QDialog::reject();
 }
 
 void EntryDialogWindow::dateTyped() {

@@ -51,6 +51,8 @@ class EntryDialogWindow : public QDialog {
     void acceptEntry();
     void cancel();
     void dateTyped();
+    // "Anuluj", Esc where the dialog allows it and the window's close button alike.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -109,6 +109,13 @@ void ImportWindow::BuildControls() {
     layout->addLayout(buttons);
     layout->addWidget(progressBar_);  // along the bottom edge
 
+    QWidget* readingOrder[] = {fileEdit_,        chooseButton_,     logSourceRadio_,
+                               lotwSourceRadio_, logPriorityRadio_, lotwPriorityRadio_,
+                               extractQslCheck_, extractLotwCheck_, includeDeletedCheck_,
+                               importButton_,    infoButton_,       backButton_};
+    for (size_t i = 1; i < std::size(readingOrder); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
+
     connect(chooseButton_, &QPushButton::clicked, this, &ImportWindow::chooseFile);
     connect(importButton_, &QPushButton::clicked, this, &ImportWindow::importFile);
     connect(backButton_, &QPushButton::clicked, this, &ImportWindow::goBack);

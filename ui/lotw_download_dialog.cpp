@@ -151,6 +151,8 @@ void LotwDownloadDialog::SetDownloading(bool downloading) {
         ticker_->start();
     } else {
         ticker_->stop();
+        // The hidden progress rows leave no empty band behind.
+        adjustSize();
     }
 }
 
@@ -196,7 +198,7 @@ void LotwDownloadDialog::download() {
         station_.currentFileName, station_.stationCall, login, password, since, today_);
     const LotwDownload got = Fetch(request);
     if (!got.ok()) {
-        ShowError(station_.prompter, LotwFailureMessage(got));
+        ShowLotwFailure(station_.prompter, got);
         download_->setFocus();
         return;
     }

@@ -2,10 +2,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@
 #include "entity_grid_model.h"
 #include "entry/verification.h"
 #include "entry_dialog.h"
+#include "files/settings_file.h"
 #include "grid_cell_delegate.h"
 #include "help_file.h"
 #include "import_window.h"
@@ -52,16 +55,24 @@ struct ViewItem {
     ViewMode mode;
     const char* name;
     void (MainWindow::*handler)();
+    const char* accessKeyAt;  // the caption's text that starts with the underlined letter
 };
 
 const ViewItem kViewItems[] = {
-    {ViewMode::AllEntities, "showAllEntities", &MainWindow::showAllEntities},
-    {ViewMode::AllButVerified, "showAllButVerified", &MainWindow::showAllButVerified},
-    {ViewMode::ToVerify, "showToVerify", &MainWindow::showToVerify},
-    {ViewMode::Verified, "showVerified", &MainWindow::showVerified},
-    {ViewMode::Confirmed, "showConfirmed", &MainWindow::showConfirmed},
-    {ViewMode::Unconfirmed, "showUnconfirmed", &MainWindow::showUnconfirmed},
+    {ViewMode::AllEntities, "showAllEntities", &MainWindow::showAllEntities, "Wszystkie"},
+    {ViewMode::AllButVerified, "showAllButVerified", &MainWindow::showAllButVerified, "bez"},
+    {ViewMode::ToVerify, "showToVerify", &MainWindow::showToVerify, "do "},
+    {ViewMode::Verified, "showVerified", &MainWindow::showVerified, "zweryfikowane"},
+    {ViewMode::Confirmed, "showConfirmed", &MainWindow::showConfirmed, "potwierdzone"},
+    {ViewMode::Unconfirmed, "showUnconfirmed", &MainWindow::showUnconfirmed, "niepotwierdzone"},
 };
+
+QString WithAccessKey(const char* caption, const char* keyAt) {
+    QString text = QString::fromUtf8(caption);
+    const qsizetype at = text.indexOf(QString::fromUtf8(keyAt));
+    if (at >= 0) text.insert(at, '&');
+    return text;
+}
 
 // The items that need an open station file.
 const char* const kFileCommands[] = {"openSearch",        "saveStation",      "saveStationAs",
@@ -69,11 +80,15 @@ const char* const kFileCommands[] = {"openSearch",        "saveStation",      "s
                                      "editCurrentEntity", "importMenu",       "importData",
                                      "downloadFromLotw",  "verificationMenu", "viewMenu"};
 
-// "Fixedsys" where it exists, else the system's fixed-pitch face.
-QString PreferredFontFace() {
-    const QString preferred = QString::fromUtf8(kPreferredFontFace);
-    if (QFontDatabase::families().contains(preferred, Qt::CaseInsensitive)) return preferred;
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+// Below this width a column is one the user closed on purpose.
+constexpr int kHiddenColumnWidth = 8;
+constexpr int kCellPadding = 6;
+constexpr int kTitlePadding = 12;
+
+// The grid draws no underlined or struck-out letters, so the dialog does not offer them.
+void HideFontEffects(QFontDialog& dialog) {
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
+        if (!group->findChildren<QCheckBox*>().isEmpty()) group->hide();
 }
 
 }  // namespace
@@ -97,6 +112,7 @@ MainWindow::MainWindow(Prompter& prompter, const Clock& clock, std::string progr
     layout->addWidget(counterBar_);
     setCentralWidget(central);
     BuildMenus();
+    AddWindowKeys();
     watcher_ = new StationFileWatcher(this);
     connect(watcher_, &StationFileWatcher::Changed, this, &MainWindow::CheckOutsideChange);
     resize(station_.appearance.windowWidth, station_.appearance.windowHeight);
@@ -133,96 +149,108 @@ void MainWindow::BuildMenus() {
         items_[name] = item;
     };
 
-    QMenu* fileMenu = submenu(bar, "fileMenu", "Plik");
-    AddItem(fileMenu, "newStation", "Nowy", &MainWindow::newStation);
+    QMenu* fileMenu = submenu(bar, "fileMenu", "&Plik");
+    AddItem(fileMenu, "newStation", "&Nowy", &MainWindow::newStation);
     fileMenu->addSeparator();
-    AddItem(fileMenu, "openStation", "Otwórz", &MainWindow::openStation);
+    AddItem(fileMenu, "openStation", "&Otwórz", &MainWindow::openStation);
     fileMenu->addSeparator();
-    AddItem(fileMenu, "saveStation", "Zapisz                          Ctrl+S",
+    AddItem(fileMenu, "saveStation", "&Zapisz                          Ctrl+S",
             &MainWindow::saveStation);
-    AddItem(fileMenu, "saveStationAs", "Zapisz jako..", &MainWindow::saveStationAs);
-    AddItem(fileMenu, "restoreVersion", "Przywróć poprzednią wersję...",
+    AddItem(fileMenu, "saveStationAs", "Zapisz &jako..", &MainWindow::saveStationAs);
+    AddItem(fileMenu, "restoreVersion", "&Przywróć poprzednią wersję...",
             &MainWindow::restoreVersion);
-    AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów zweryfik.",
+    AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów z&weryfik.",
             &MainWindow::saveVerifiedList);
-    AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. QSL", &MainWindow::saveQslList);
-    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. LoTW",
+    AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. &QSL", &MainWindow::saveQslList);
+    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. &LoTW",
             &MainWindow::saveLotwList);
     fileMenu->addSeparator();
-    AddItem(fileMenu, "openEntityDatabase", "Zarządzanie bazą podmiotów",
+    AddItem(fileMenu, "openEntityDatabase", "Zarządzanie &bazą podmiotów",
             &MainWindow::openEntityDatabase);
     fileMenu->addSeparator();
     AddItem(fileMenu, "quit", "&Koniec", &MainWindow::quit);
 
-    QMenu* editMenu = submenu(bar, "editMenu", "Edycja");
-    AddItem(editMenu, "undoStep", kUndoItem, &MainWindow::undoStep)
+    QMenu* changesMenu = submenu(bar, "changesMenu", "&Zmiany");
+    AddItem(changesMenu, "undoStep", kUndoItem, &MainWindow::undoStep)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddItem(editMenu, "redoStep", kRedoItem, &MainWindow::redoStep)
+    AddItem(changesMenu, "redoStep", kRedoItem, &MainWindow::redoStep)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
 
-    QMenu* viewMenu = submenu(bar, "viewMenu", "Widok");
+    QMenu* viewMenu = submenu(bar, "viewMenu", "&Widok");
     viewGroup_ = new QActionGroup(this);
     viewGroup_->setExclusive(true);
     for (const ViewItem& view : kViewItems) {
-        QAction* item = AddItem(viewMenu, view.name, ViewMenuCaption(view.mode), view.handler);
+        QAction* item = AddItem(viewMenu, view.name, "", view.handler);
+        item->setText(WithAccessKey(ViewMenuCaption(view.mode), view.accessKeyAt));
         item->setCheckable(true);
         viewGroup_->addAction(item);
         viewItems_[view.mode] = item;
     }
     viewMenu->addSeparator();
-    AddItem(viewMenu, "hideDeleted", "Nie wyświetlaj podmiotów usuniętych",
+    AddItem(viewMenu, "hideDeleted", "Nie wyświetlaj podmiotów &usuniętych",
             &MainWindow::toggleHideDeleted)
         ->setCheckable(true);
 
-    QMenu* printMenu = submenu(bar, "printMenu", "Drukowanie");
-    QMenu* normalMenu = submenu(printMenu, "normalPrintMenu", "Normalne..");
-    AddItem(normalMenu, "printNormalList", "Kompletna lista", &MainWindow::printNormalList);
-    AddItem(normalMenu, "printNormalVerifiedList", "Lista podmiotów zweryfikowanych",
+    QMenu* printMenu = submenu(bar, "printMenu", "&Drukowanie");
+    QMenu* normalMenu = submenu(printMenu, "normalPrintMenu", "&Normalne..");
+    AddItem(normalMenu, "printNormalList", "&Kompletna lista", &MainWindow::printNormalList);
+    AddItem(normalMenu, "printNormalVerifiedList", "Lista podmiotów &zweryfikowanych",
             &MainWindow::printNormalVerifiedList);
-    QMenu* simplifiedMenu = submenu(printMenu, "simplifiedPrintMenu", "Uproszczone..");
-    AddItem(simplifiedMenu, "printSimplifiedList", "Kompletna lista",
+    QMenu* simplifiedMenu = submenu(printMenu, "simplifiedPrintMenu", "&Uproszczone..");
+    AddItem(simplifiedMenu, "printSimplifiedList", "&Kompletna lista",
             &MainWindow::printSimplifiedList);
-    AddItem(simplifiedMenu, "printSimplifiedVerifiedList", "Lista podmiotów zweryfikowanych",
+    AddItem(simplifiedMenu, "printSimplifiedVerifiedList", "Lista podmiotów &zweryfikowanych",
             &MainWindow::printSimplifiedVerifiedList);
-    AddItem(simplifiedMenu, "printSimplifiedToVerifyList", "Lista podmiotów do weryfikacji",
+    AddItem(simplifiedMenu, "printSimplifiedToVerifyList", "Lista podmiotów &do weryfikacji",
             &MainWindow::printSimplifiedToVerifyList);
-    AddItem(printMenu, "setUpPrinter", "Konfiguracja drukarki", &MainWindow::setUpPrinter);
+    AddItem(printMenu, "setUpPrinter", "&Konfiguracja drukarki", &MainWindow::setUpPrinter);
 
-    QMenu* importMenu = submenu(bar, "importMenu", "Import danych");
-    AddItem(importMenu, "importData", "Z pliku ADIF...", &MainWindow::importData);
-    AddItem(importMenu, "downloadFromLotw", "Pobierz z LoTW...", &MainWindow::downloadFromLotw);
+    QMenu* importMenu = submenu(bar, "importMenu", "&Import danych");
+    AddItem(importMenu, "importData", "&Z pliku ADIF...", &MainWindow::importData);
+    AddItem(importMenu, "downloadFromLotw", "&Pobierz z LoTW...", &MainWindow::downloadFromLotw);
 
-    QMenu* verificationMenu = submenu(bar, "verificationMenu", "Weryfikacja");
-    AddItem(verificationMenu, "saveToVerifyList", "Zapisz listę podmiotów do weryfikacji",
+    QMenu* verificationMenu = submenu(bar, "verificationMenu", "We&ryfikacja");
+    AddItem(verificationMenu, "saveToVerifyList", "&Zapisz listę podmiotów do weryfikacji",
             &MainWindow::saveToVerifyList);
-    AddItem(verificationMenu, "printVerificationReport", "Drukuj listę podmiotów do weryfikacji",
+    AddItem(verificationMenu, "printVerificationReport", "&Drukuj listę podmiotów do weryfikacji",
             &MainWindow::printVerificationReport);
     verificationMenu->addSeparator();
-    AddItem(verificationMenu, "verifyData", "Weryfikacja danych", &MainWindow::verifyData);
+    AddItem(verificationMenu, "verifyData", "&Weryfikacja danych", &MainWindow::verifyData);
 
-    command("editCurrentEntity", "Edycja", &MainWindow::editCurrentEntity);
+    command("editCurrentEntity", "&Edycja", &MainWindow::editCurrentEntity);
     command("openSearch", "Szu&kanie", &MainWindow::openSearch);
 
-    QMenu* settingsMenu = submenu(bar, "settingsMenu", "Ustawienia");
-    QMenu* coloursMenu = submenu(settingsMenu, "coloursMenu", "Kolory");
-    AddItem(coloursMenu, "chooseConfirmedColour", "Kolor tła dla podmiotów potwierdzonych",
+    QMenu* settingsMenu = submenu(bar, "settingsMenu", "&Ustawienia");
+    QMenu* coloursMenu = submenu(settingsMenu, "coloursMenu", "&Kolory");
+    AddItem(coloursMenu, "chooseConfirmedColour", "Kolor tła dla podmiotów &potwierdzonych",
             &MainWindow::chooseConfirmedColour);
-    AddItem(coloursMenu, "chooseDeletedColour", "Kolor tła dla podmiotów usuniętych",
+    AddItem(coloursMenu, "chooseDeletedColour", "Kolor tła dla podmiotów &usuniętych",
             &MainWindow::chooseDeletedColour);
-    AddItem(coloursMenu, "chooseVerifiedColour", "Kolor tła dla podmiotów zweryfikowanych",
+    AddItem(coloursMenu, "chooseVerifiedColour", "Kolor tła dla podmiotów &zweryfikowanych",
             &MainWindow::chooseVerifiedColour);
-    AddItem(coloursMenu, "chooseOtherColour", "Kolor tła dla podmiotów pozostałych",
+    AddItem(coloursMenu, "chooseOtherColour", "Kolor tła dla podmiotów p&ozostałych",
             &MainWindow::chooseOtherColour);
-    AddItem(settingsMenu, "chooseFont", "Czcionka", &MainWindow::chooseFont);
+    AddItem(settingsMenu, "chooseFont", "&Czcionka", &MainWindow::chooseFont);
 
-    QMenu* helpMenu = submenu(bar, "helpMenu", "Pomoc");
-    AddItem(helpMenu, "openHelp", "Plik pomocy", &MainWindow::openHelp);
-    AddItem(helpMenu, "showAbout", "O programie..", &MainWindow::showAbout);
+    QMenu* helpMenu = submenu(bar, "helpMenu", "P&omoc");
+    AddItem(helpMenu, "openHelp", "&Plik pomocy", &MainWindow::openHelp);
+    AddItem(helpMenu, "showAbout", "&O programie..", &MainWindow::showAbout);
 
     gridPopup_ = new QMenu(this);
     gridPopup_->setObjectName("gridPopupMenu");
     items_["gridPopupMenu"] = gridPopup_->menuAction();
-    AddItem(gridPopup_, "setRowHeight", "Wysokość wierszy", &MainWindow::setRowHeight);
+    AddItem(gridPopup_, "setRowHeight", "&Wysokość wierszy", &MainWindow::setRowHeight);
+}
+
+void MainWindow::AddWindowKeys() {
+    // Keys of the whole window: they work wherever the focus is in it.
+    const auto key = [this](const QKeySequence& sequence, void (MainWindow::*handler)()) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveFromKeyboard);
+    key(QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::searchFromKeyboard);
+    key(QKeySequence(Qt::Key_F1), &MainWindow::openHelp);
 }
 
 void MainWindow::BuildViewBar(QWidget* parent) {
@@ -308,44 +336,98 @@ QAction* MainWindow::MenuItem(const QString& name) const {
 // --- start-up, activation, size, closing ---
 
 bool MainWindow::Start() {
-    if (!station_.StartUp()) return false;
-    const Appearance& look = station_.appearance;
-    resize(look.windowWidth, look.windowHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        // A stored size larger than the screen would put the title bar out of reach.
-        resize(std::min(look.windowWidth, area.width()),
-               std::min(look.windowHeight, area.height()));
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    station_.ReadStartSettings();
     Refresh();
+    PlaceOnScreen();
+    // The window stands before any start-up question is asked over it.
+    show();
+    QCoreApplication::processEvents();
+    if (frameGeometry().size() != size()) PlaceOnScreen();
+    if (!station_.FinishStartUp()) return false;
+    FocusCurrentRow();
     return true;
 }
 
-void MainWindow::FocusFirstRow() {
+QMargins MainWindow::FrameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    if (frame != inside)
+        return {inside.left() - frame.left(), inside.top() - frame.top(),
+                frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+    // Not yet framed by the window manager: a title bar and thin edges.
+    const int edge = 4;
+    return {edge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + edge, edge, edge};
+}
+
+QRect MainWindow::UsableArea() const {
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn) return {};
+    return shownOn->availableGeometry() - FrameMargins();
+}
+
+void MainWindow::PlaceOnScreen() {
+    const QRect area = UsableArea();
+    if (area.isEmpty()) return;
+    FitToColumns();
+    resize(width(), std::min(station_.appearance.windowHeight, area.height()));
+    const QMargins frame = FrameMargins();
+    const QSize framed = size().grownBy(frame);
+    const QRect screenArea = area + frame;
+    move(screenArea.left() + (screenArea.width() - framed.width()) / 2,
+         screenArea.top() + (screenArea.height() - framed.height()) / 2);
+}
+
+void MainWindow::FocusCurrentRow() {
     grid_->setFocus();
-    if (station_.grid.DataRowCount() >= 1) {
-        station_.SelectRow(0);
-        station_.grid.currentColumn = 1;
-    }
+    station_.KeepACurrentRow();
     Refresh();
 }
 
 void MainWindow::FitToColumns() {
-    const int width =
-        std::max(kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths));
+    const int wanted =
+        std::max({kMinWindowWidth, WindowWidthForColumns(station_.appearance.columnWidths),
+                  menuBar()->sizeHint().width()});
+    const QRect area = UsableArea();
+    // Wider than the screen, the grid scrolls sideways instead.
+    const int width = area.isEmpty() ? wanted : std::min(wanted, area.width());
     setMinimumHeight(kMinWindowHeight);
     if (minimumWidth() != width || maximumWidth() != width) setFixedWidth(width);
-    const int quarter = this->width() / 4;
+    grid_->setHorizontalScrollBarPolicy(width < wanted ? Qt::ScrollBarAsNeeded
+                                                       : Qt::ScrollBarAlwaysOff);
+    const int quarter = width / 4;
     for (int i = 0; i < 4; ++i) counterBar_->SetPanelWidth(i, quarter);
-    fileBar_->SetPanelWidth(0, 3 * quarter);
-    fileBar_->SetPanelWidth(1, this->width() / 8);
-    fileBar_->SetPanelWidth(2, this->width() / 8);
+    const QFontMetrics panelText(fileBar_->font());
+    const int markWidth = panelText.horizontalAdvance(QString::fromUtf8(kEditedMark)) + 12;
+    const int modifiedWidth = std::max(width / 8, markWidth);
+    fileBar_->SetPanelWidth(0, width - modifiedWidth - width / 8 - 8);
+    fileBar_->SetPanelWidth(1, modifiedWidth);
+    fileBar_->SetPanelWidth(2, width / 8);
+}
+
+void MainWindow::FitColumnsToText() {
+    const QFontMetrics text(grid_->font());
+    const QFontMetrics titleText(grid_->horizontalHeader()->font());
+    auto& widths = station_.appearance.columnWidths;
+    for (int c = 0; c < EntityRow::kFieldCount; ++c) {
+        int& width = widths[static_cast<size_t>(c)];
+        // A column the user all but closed stays so.
+        if (width < kHiddenColumnWidth) continue;
+        int widest = titleText.horizontalAdvance(
+                         model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                     kTitlePadding;
+        for (int r = 0; r < model_->rowCount(); ++r)
+            widest =
+                std::max(widest, text.horizontalAdvance(model_->index(r, c).data().toString()) +
+                                     kCellPadding);
+        width = std::min(std::max(width, widest), kMaxColumnWidth);
+    }
+    Refresh();
 }
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        FocusFirstRow();
+        // The entity that was current stays so, whatever window was in front.
+        FocusCurrentRow();
         CheckOutsideChange();
     }
     return QMainWindow::event(event);
@@ -414,10 +496,10 @@ void MainWindow::Refresh() {
 
 void MainWindow::ShowHistoryItems() {
     QAction* undo = items_.at("undoStep");
-    undo->setText(Q(UndoItemText(station_)));
+    undo->setText("&" + Q(UndoItemText(station_)));
     undo->setEnabled(station_.history.CanUndo());
     QAction* redo = items_.at("redoStep");
-    redo->setText(Q(RedoItemText(station_)));
+    redo->setText("&" + Q(RedoItemText(station_)));
     redo->setEnabled(station_.history.CanRedo());
 }
 
@@ -468,8 +550,7 @@ void MainWindow::ColumnResized(int column, int width) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     QHeaderView* titles = grid_->horizontalHeader();
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        return GridShortcutKey(key) || GridKeyPress(key);
+        return GridKeyPress(static_cast<QKeyEvent*>(event));
     }
     auto* mouse = dynamic_cast<QMouseEvent*>(event);
     if (mouse && watched == grid_->viewport()) {
@@ -520,22 +601,14 @@ void MainWindow::GridReleased() {
     FitToColumns();
 }
 
-bool MainWindow::GridShortcutKey(QKeyEvent* key) {
-    const bool ctrlAlone = key->modifiers() == Qt::ControlModifier;
-    if (ctrlAlone && key->key() == Qt::Key_S) {
-        station_.SaveFromGrid();
-        Refresh();
-        return true;
-    }
-    if (key->key() == Qt::Key_F1) {
-        openHelp();
-        return true;
-    }
-    if (ctrlAlone && key->key() == Qt::Key_F) {
-        openSearch();
-        return true;
-    }
-    return false;
+void MainWindow::saveFromKeyboard() {
+    if (!items_.at("saveStation")->isEnabled()) return;
+    station_.SaveFromGrid();
+    Refresh();
+}
+
+void MainWindow::searchFromKeyboard() {
+    if (items_.at("openSearch")->isEnabled()) openSearch();
 }
 
 bool MainWindow::GridKeyPress(QKeyEvent* key) {
@@ -552,6 +625,8 @@ bool MainWindow::GridKeyPress(QKeyEvent* key) {
     }
     const QList<uint> typed = key->text().toUcs4();
     if (typed.size() != 1 || typed.front() < 32 || typed.front() == 127) return false;
+    // Alt and Ctrl keys are commands (access keys, shortcuts), never part of a prefix.
+    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return true;
     // A letter the prefix search leaves must not reach the view's own type-ahead,
     // which would move the current row unseen.
     station_.TypeGridChar(static_cast<char32_t>(typed.front()));
@@ -563,12 +638,12 @@ bool MainWindow::GridKeyPress(QKeyEvent* key) {
 
 void MainWindow::newStation() {
     station_.New();
-    Refresh();
+    FocusCurrentRow();
 }
 
 void MainWindow::openStation() {
     station_.Open();
-    Refresh();
+    FocusCurrentRow();
 }
 
 void MainWindow::saveStation() {
@@ -583,7 +658,7 @@ void MainWindow::saveStationAs() {
 
 void MainWindow::restoreVersion() {
     RestorePreviousVersion(station_, RestoreVersionChooser(this));
-    Refresh();
+    FocusCurrentRow();
 }
 
 void MainWindow::saveVerifiedList() {
@@ -750,13 +825,11 @@ void MainWindow::chooseOtherColour() {
 }
 
 void MainWindow::chooseFont() {
-    QFont offered(PreferredFontFace());
-    offered.setPointSize(10);
-    offered.setBold(false);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, offered, this);
-    if (!accepted) return;
-    SetGridFont(chosen);
+    QFontDialog dialog(grid_->font(), this);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    HideFontEffects(dialog);
+    if (dialog.exec() != QDialog::Accepted) return;
+    SetGridFont(dialog.selectedFont());
 }
 
 void MainWindow::SetGridFont(const QFont& font) {
@@ -769,6 +842,9 @@ void MainWindow::SetGridFont(const QFont& font) {
     chosenFont_ = font;
     chosenFont_->setPointSize(look.fontSize);
     Refresh();
+    // Rows and columns grow to hold the new letters whole.
+    look.rowHeight = std::max(look.rowHeight, QFontMetrics(grid_->font()).height() + 4);
+    FitColumnsToText();
 }
 
 // --- Pomoc and the pop-up menu ---

@@ -58,10 +58,13 @@ class MainWindow : public QMainWindow {
     bool Start();
     // Redraws every control from the Station's state.
     void Refresh();
-    // Gives the grid the focus and makes the first row, column 1, current.
-    void FocusFirstRow();
-    // Fits the width to the columns (+ 36) and divides the status bars.
+    // Gives the grid the focus and keeps its current row (the remembered entity, else the first).
+    void FocusCurrentRow();
+    // Fits the width to the columns (+ 36) and the menu bar, within the screen, and divides
+    // the status bars.
     void FitToColumns();
+    // Widens each column to its title and its widest value.
+    void FitColumnsToText();
     // The grid's font as the font command sets it.
     void SetGridFont(const QFont& font);
     // Loads the station file again, or asks, when another program saved it.
@@ -116,6 +119,9 @@ class MainWindow : public QMainWindow {
     void showAbout();
     // The grid's pop-up menu
     void setRowHeight();
+    // Keys of the window
+    void saveFromKeyboard();
+    void searchFromKeyboard();
 
   protected:
     bool event(QEvent* event) override;
@@ -127,6 +133,11 @@ class MainWindow : public QMainWindow {
     void printNormal(PrintMode mode);
     void printSimplified(PrintMode mode);
     void BuildMenus();
+    void AddWindowKeys();
+    // The window and its frame within the screen's free area, centred.
+    void PlaceOnScreen();
+    QMargins FrameMargins() const;
+    QRect UsableArea() const;  // the screen's free area less the frame
     void BuildViewBar(QWidget* parent);
     void BuildGrid(QWidget* parent);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
@@ -138,7 +149,6 @@ class MainWindow : public QMainWindow {
     void ColumnResized(int column, int width);
     void ChooseColour(int Appearance::*colour);
 
-    bool GridShortcutKey(QKeyEvent* key);
     bool GridKeyPress(QKeyEvent* key);
     void GridPressed(GridCell cell);
     void GridReleased();

@@ -1,11 +1,14 @@
 #include "qt_prompter.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "window_title.h"
 
 namespace zorva {
 namespace {
@@ -87,6 +90,13 @@ QString WithCaseVariants(const QString& patterns) {
 
 }  // namespace
 
+QWidget* QtPrompter::Owner() const {
+    // The window the user works in owns the box, so closing the box gives it back its activation.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 QStringList QtFileFilters(const std::string& filter) {
     const QStringList parts = Q(filter).split('|');
     QStringList filters;
@@ -98,7 +108,7 @@ QStringList QtFileFilters(const std::string& filter) {
 
 Answer QtPrompter::Show(const MessageBox& box) {
     QMessageBox dialog(QtIcon(box.icon), Q(box.caption), Q(box.text), QtButtons(box.buttons),
-                       parent_);
+                       Owner());
     dialog.setTextFormat(Qt::PlainText);
     dialog.setDefaultButton(QtButton(box.defaultButton.value_or(FirstAnswer(box.buttons))));
     dialog.setEscapeButton(QtButton(EscapeAnswer(box.buttons)));
@@ -118,11 +128,13 @@ Answer QtPrompter::Show(const MessageBox& box) {
 
 std::optional<std::string> QtPrompter::Input(const std::string& caption, const std::string& prompt,
                                              const std::string& offered) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, Q(caption), Q(prompt), QLineEdit::Normal,
-                                               Q(offered), &accepted);
-    if (!accepted) return std::nullopt;
-    return text.toStdString();
+    QInputDialog dialog(Owner());
+    dialog.setWindowTitle(Q(caption));
+    dialog.setLabelText(Q(prompt));
+    dialog.setTextValue(Q(offered));
+    WidenForTitle(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtPrompter::ChooseOpenFile(const FileChoice& choice) {
@@ -134,7 +146,7 @@ std::optional<std::string> QtPrompter::ChooseSaveFile(const FileChoice& choice) 
 }
 
 std::optional<std::string> QtPrompter::ChooseFile(const FileChoice& choice, bool save) {
-    QFileDialog dialog(parent_, Q(choice.title));
+    QFileDialog dialog(Owner(), Q(choice.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own question about a file that exists.

@@ -25,6 +25,7 @@ class QtPrompter : public Prompter {
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
 
   private:
+    QWidget* Owner() const;
     std::optional<std::string> ChooseFile(const FileChoice& choice, bool save);
 
     QPointer<QWidget> parent_;

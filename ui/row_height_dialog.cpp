@@ -8,6 +8,7 @@
 
 #include "main_window.h"
 #include "station/appearance.h"
+#include "window_title.h"
 
 namespace zorva {
 
@@ -41,6 +42,7 @@ void RowHeightDialog::Run() {
         const QSignalBlocker quiet(heightSpin_);
         heightSpin_->setValue(ClampRowHeight(main_.station().appearance.rowHeight));
     }
+    WidenForTitle(*this);
     adjustSize();
     const QRect owner = main_.frameGeometry();
     move(owner.center() - QPoint(width() / 2, height() / 2));

@@ -64,7 +64,11 @@ void SearchDialog::Open() {
 
 void SearchDialog::Show(EntitySearch::Outcome outcome) {
     main_.Refresh();
-    if (outcome == EntitySearch::Outcome::Finished) textEdit_->setFocus();
+    if (outcome != EntitySearch::Outcome::Finished && outcome != EntitySearch::Outcome::NotFound)
+        return;
+    // After the closing message the search goes on here, not in the main window's grid.
+    activateWindow();
+    textEdit_->setFocus();
 }
 
 void SearchDialog::findNext() {

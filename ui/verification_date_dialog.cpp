@@ -9,6 +9,7 @@
 
 #include "entry/verification.h"
 #include "main_window.h"
+#include "window_title.h"
 
 namespace zorva {
 
@@ -40,6 +41,7 @@ VerificationDateDialog::VerificationDateDialog(MainWindow& mainWindow)
 
 void VerificationDateDialog::Run(const std::string& date) {
     dateEdit_->setText(QString::fromStdString(date));
+    WidenForTitle(*this);
     adjustSize();
     const QRect owner = main_.frameGeometry();
     move(owner.center() - QPoint(width() / 2, height() / 2));

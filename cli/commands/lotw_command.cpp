@@ -117,7 +117,7 @@ int RunLotw(Context& ctx, const Args& args) {
     CurlHttpFetcher fetcher;
     const LotwDownload download = DownloadLotwReport(fetcher, request, {});
     if (!download.ok()) {
-        ShowError(ctx.prompter, LotwFailureMessage(download));
+        ShowLotwFailure(ctx.prompter, download);
         return kFailed;
     }
     if (!ImportReport(*station, request.reportPath, options)) return kFailed;

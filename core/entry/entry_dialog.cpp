@@ -25,6 +25,8 @@ EntryDialog::EntryDialog(Station& station) : station_(station) {}
 bool EntryDialog::Open() {
     wasConfirmed_ = false;
     row_ = station_.grid.currentRow;
+    modifiedBefore_ = station_.modified;
+    markBefore_ = station_.texts.modifiedPanel;
     if (!station_.grid.CurrentDataRow()) return false;
     const EntityRow& shown = station_.grid.DataRow(*row_);
     if (!shown.verifiedDate.empty()) {
@@ -61,10 +63,18 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
     unseen.deleted = form_.deleted;
     const bool shownInGrid = row_ && station_.grid.HasDataRow(*row_);
     EntityRow& shown = shownInGrid ? station_.grid.DataRow(*row_) : unseen;
+    const bool modifiedWhileTyping = station_.modified;
+    const std::string markWhileTyping = station_.texts.modifiedPanel;
+    // The undo step starts from the state before the dialog, not from the typing's mark.
+    KeepTheMarkAsItWas();
     UndoStep step(station_, "zmiana potwierdzenia");
     const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, *callField, dateField, method);
     if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
-    if (!outcome.ok()) return Refuse(outcome.refusal, FocusOn(outcome.field));
+    if (!outcome.ok()) {
+        station_.modified = modifiedWhileTyping;
+        station_.texts.modifiedPanel = markWhileTyping;
+        return Refuse(outcome.refusal, FocusOn(outcome.field));
+    }
     if (outcome.changed) station_.MarkEdited();
     station_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);
     return {true, EntryFocus::Unchanged};
@@ -72,6 +82,12 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
 
 void EntryDialog::Cancel() {
     station_.grid.currentRow = row_;
+    KeepTheMarkAsItWas();
+}
+
+void EntryDialog::KeepTheMarkAsItWas() {
+    station_.modified = modifiedBefore_;
+    station_.texts.modifiedPanel = markBefore_;
 }
 
 }  // namespace zorva

@@ -54,8 +54,12 @@ class EntryDialog {
 
   private:
     EntryOutcome Refuse(const std::string& refusal, EntryFocus focus);
+    // Typing marks the data modified at once; a dialog that changed nothing takes the mark back.
+    void KeepTheMarkAsItWas();
 
     Station& station_;
+    bool modifiedBefore_ = false;
+    std::string markBefore_;
     EntryForm form_;
     bool wasConfirmed_ = false;
     std::optional<int> row_;  // the grid row the dialog was opened on

@@ -25,7 +25,7 @@ struct Settings {
     int verifiedColour = 12910532;   // Kolor zweryfikowanych
     int deletedColour = 12632256;    // Kolor usunietych
     int otherColour = 16777215;      // Kolor pozostalych
-    std::array<int, 8> columnWidths = {35, 12, 48, 167, 85, 147, 74, 68};
+    std::array<int, 8> columnWidths = {35, 12, 48, 167, 85, 141, 74, 74};
     int rowHeight = 21;  // Wysokosc wierszy
     // [Widok]
     int windowHeight = 416;  // Wysokosc okna

@@ -270,6 +270,13 @@ IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, const std::string& me
     return IoStatus::Ok();
 }
 
+std::string ImportDoneWithErrorsMessage(const std::string& programDir) {
+    return std::string(kImportDone) +
+           "\n\nRekordy nie zawierające informacji o podmiocie DXCC\nlub o "
+           "niezidentyfikowanym numerze podmiotu zostały\nzapisane w pliku " +
+           kImportErrorFileName + "\nw folderze " + programDir + ".";
+}
+
 void AdifImport::FinishSeries(bool errorsWritten) {
     progressVisible = false;
     Counters& counters = station_.counters;
@@ -280,7 +287,8 @@ void AdifImport::FinishSeries(bool errorsWritten) {
         if (entity.confirmation == "LoTW") ++counters.lotwCount;
     }
     station_.ShowStatusCounters(kPanelQslLotw);
-    std::string message = errorsWritten ? kImportDoneWithErrors : kImportDone;
+    std::string message =
+        errorsWritten ? ImportDoneWithErrorsMessage(station_.ProgramDir()) : kImportDone;
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
     ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);

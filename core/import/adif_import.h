@@ -25,9 +25,8 @@ inline constexpr const char* kImportErrorFileTitle =
 inline constexpr const char* kImportContinueQuestion =
     "Dane z pliku zostały zaimportowane.\nCzy chcesz zaimportować dane z kolejnego pliku ?";
 inline constexpr const char* kImportDone = "Dane zostały zaimportowane.";
-inline constexpr const char* kImportDoneWithErrors =
-    "Dane zostały zaimportowane.\n\nRekordy nie zawierające informacji o podmiocie DXCC\nlub o "
-    "niezidentyfikowanym numerze podmiotu zostały\nzapisane w pliku BLEDY_DXCC.TXT.";
+// The final message when the run wrote to the error file, which lies in the program's folder.
+std::string ImportDoneWithErrorsMessage(const std::string& programDir);
 // Added to the final message when a LoTW report gave confirmations without entity numbers.
 inline constexpr const char* kImportLotwWithoutDetail =
     "\n\nRaport LoTW nie zawiera numerów podmiotów DXCC -\nnależy go pobrać z LoTW ze "

@@ -49,4 +49,11 @@ std::string LotwFailureMessage(const LotwDownload& d) {
     return WithReason("Nie można pobrać raportu LoTW.", d.detail);
 }
 
+void ShowLotwFailure(Prompter& prompter, const LotwDownload& download) {
+    if (download.failure == LotwFailure::Aborted)
+        ShowInformation(prompter, LotwFailureMessage(download));
+    else
+        ShowError(prompter, LotwFailureMessage(download));
+}
+
 }  // namespace zorva

@@ -50,7 +50,4 @@ int StepRowHeight(int height, int steps);
 std::string FontWeightKey(bool bold, bool italic, bool underline, bool strikeOut);
 bool FontBoldFromKey(const std::string& value);
 
-// The face offered first by the font command, whatever the grid uses.
-inline constexpr const char* kPreferredFontFace = "Fixedsys";
-
 }  // namespace zorva

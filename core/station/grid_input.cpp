@@ -85,12 +85,22 @@ void Station::PressGridEscape() {
 }
 
 bool Station::PressGridEnter() {
-    typedPrefix.clear();
+    if (!typedPrefix.empty()) {
+        typedPrefix.clear();
+        texts.typedPrefixShown.clear();
+        texts.searchPrompt = kPrefixPrompt;
+    }
     return CanEdit();
 }
 
 bool Station::CanEdit() const {
-    return lastPress && !lastPress->onTitle && grid.CurrentDataRow();
+    // Before any press the keyboard user edits the current row; a press on a title sorts instead.
+    return (!lastPress || !lastPress->onTitle) && grid.CurrentDataRow();
+}
+
+void Station::KeepACurrentRow() {
+    if (grid.CurrentDataRow() || grid.DataRowCount() == 0) return;
+    grid.currentRow = FindGridRow(grid, rememberedAdif).value_or(0);
 }
 
 }  // namespace zorva

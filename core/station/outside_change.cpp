@@ -26,8 +26,8 @@ Answer AskAboutReload(Station& s) {
                       "Plik " + s.currentFileName + "\n" + "został zmieniony przez inny program!" +
                           "\n" + "\n" +
                           "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)" + "\n" +
-                          "Nie - zachowaj dane z okna (zapis zapyta ponownie)" + "\n" +
-                          "Anuluj - nic nie zmieniaj",
+                          "Nie - zostaw dane z okna, nie wczytuj (zapis zapyta o zastąpienie)" +
+                          "\n" + "Anuluj - nic teraz nie rób (pytanie wróci przy powrocie do okna)",
                       Buttons::YesNoCancel, Answer::Cancel);
 }
 
@@ -36,7 +36,8 @@ Answer AskAboutOverwrite(Station& s, const std::string& path) {
         s.prompter,
         "Plik " + path + "\n" + "został zmieniony przez inny program po wczytaniu!" + "\n" + "\n" +
             "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)" + "\n" +
-            "Nie - zapisz dane pod inną nazwą" + "\n" + "Anuluj - nie zapisuj",
+            "Nie - zapisz dane z okna w nowym pliku (program zaproponuje inną nazwę)" + "\n" +
+            "Anuluj - nie zapisuj teraz (plik i dane w oknie pozostaną bez zmian)",
         Buttons::YesNoCancel, Answer::Cancel);
 }
 

@@ -40,6 +40,19 @@ bool SaveToCurrentFile(Station& s, bool confirm) {
     return false;
 }
 
+// "s.txt" gives "s_kopia.txt", or "s_kopia2.txt" and on when that is taken.
+std::string UnusedSiblingName(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    const size_t dot = path.find_last_of('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    const std::string extension = hasExtension ? path.substr(dot) : ".txt";
+    std::string name = stem + "_kopia" + extension;
+    for (int n = 2; FileExists(name); ++n) name = stem + "_kopia" + std::to_string(n) + extension;
+    return name;
+}
+
 std::string UnreadableLineMessage(const std::string& path, const std::string& line) {
     return "Plik " + path + " nie został zapisany, ponieważ linia:\n\n" + QuotableLine(line) +
            "\n\nnie dałaby się z niego poprawnie odczytać.\n" +
@@ -73,7 +86,7 @@ bool Station::WriteStationFile(const std::string& path, bool confirm) {
         case GuardedWrite::Written:
             break;
         case GuardedWrite::SaveElsewhere:
-            return SaveAs();
+            return SaveAsProposing(UnusedSiblingName(path));
         case GuardedWrite::Failed:
         case GuardedWrite::Stopped:
             return false;
@@ -97,17 +110,23 @@ bool Station::SaveFromGrid() {
 }
 
 bool Station::SaveAs() {
+    return SaveAsProposing(currentFileName);
+}
+
+bool Station::SaveAsProposing(const std::string& proposedName) {
     // The name changes only with a written file, so that a later "Zapisz" never
     // writes over a file the user declined to replace.
     const std::string previousName = currentFileName;
     const std::string previousHint = texts.fileHint;
     const std::string previousPanel = texts.fileNamePanel;
+    std::string offered = proposedName;
     for (;;) {
-        auto chosen = prompter.ChooseSaveFile({kFileFilter, currentFileName, ""});
+        auto chosen = prompter.ChooseSaveFile({kFileFilter, offered, ""});
         if (!chosen) break;
         std::string name = *chosen;
         if (name.find('.') == std::string::npos) name += ".txt";
         SetCurrentFileName(name);
+        offered = name;
         if (FileExists(name)) {
             Answer replace = AskWarning(prompter, "Plik o tej nazwie już istnieje!\nZastąpić go?",
                                         Buttons::YesNoCancel);

@@ -83,18 +83,27 @@ Settings Station::CurrentSettings(int windowWidth, int windowHeight) const {
 }
 
 bool Station::StartUp() {
+    ReadStartSettings();
+    return FinishStartUp();
+}
+
+void Station::ReadStartSettings() {
+    ResetWindowState(*this);
+    settingsFailure_.clear();
+    if (!FileExists(SettingsPath())) return;
+    SettingsRead read = ReadSettingsFile(SettingsPath());
+    if (read.ok())
+        ApplySettings(read.settings);
+    else
+        settingsFailure_ = FileErrorMessage(read.status);
+}
+
+bool Station::FinishStartUp() {
     if (!FileExists(ReferencePath())) {
         ShowError(prompter, MissingReferenceMessage(ReferencePath()));
         return false;
     }
-    ResetWindowState(*this);
-    if (FileExists(SettingsPath())) {
-        SettingsRead read = ReadSettingsFile(SettingsPath());
-        if (read.ok())
-            ApplySettings(read.settings);
-        else
-            ShowError(prompter, FileErrorMessage(read.status));
-    }
+    if (!settingsFailure_.empty()) ShowError(prompter, settingsFailure_);
     LoadStationFile();
     if (table.HighestIndex() > 1) {
         EnableFileCommands(true);

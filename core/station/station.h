@@ -33,7 +33,7 @@ struct Appearance {
     std::string fontName = "Arial";
     int fontSize = 10;
     bool fontBold = true;  // the grid's design font; a settings file without the key gives regular
-    std::array<int, 8> columnWidths = {35, 12, 48, 167, 85, 147, 74, 68};
+    std::array<int, 8> columnWidths = {35, 12, 48, 167, 85, 141, 74, 74};
     int rowHeight = 21;
     int windowHeight = 416;
     int windowWidth = 666;
@@ -67,13 +67,18 @@ class Station : public StationDocument, public ViewState {
     // --- start-up and shutdown ---
     // False when the program must end (no reference file).
     bool StartUp();
+    // StartUp in two halves, so that a window can show itself in its stored size
+    // before the first question: the settings, read without a word, then the rest.
+    void ReadStartSettings();
+    bool FinishStartUp();
     // True when the window may close.
     bool MayClose(int windowWidth, int windowHeight);
 
     // --- station file ---
     void LoadStationFile();
-    bool Save();          // "Zapisz"; true when the file was written
-    bool SaveAs();        // "Zapisz jako.."
+    bool Save();    // "Zapisz"; true when the file was written
+    bool SaveAs();  // "Zapisz jako.."
+    bool SaveAsProposing(const std::string& proposedName);
     bool SaveFromGrid();  // Ctrl+S in the grid
     void Open();          // "Otwórz"
     void New();           // "Nowy"
@@ -111,10 +116,15 @@ class Station : public StationDocument, public ViewState {
     void PressGridEscape();
     // Enter: empties the typed prefix; true when the edit command may run.
     bool PressGridEnter();
-    // The edit command needs a current data row and a last press off the title row.
+    // The edit command needs a current data row and no last press on the title row.
     bool CanEdit() const;
+    // A grid with rows and no current row makes the remembered entity current, else the first.
+    void KeepACurrentRow();
     // Typed characters search prefixes only while the grid is sorted by prefix ascending.
     bool PrefixSearchPossible() const;
+
+  private:
+    std::string settingsFailure_;  // shown by FinishStartUp
 };
 
 // The display form of a long path: middle folders give way to ".../" until the

@@ -54,7 +54,9 @@ TEST_F(CliImport, SeriesOfTwoFilesFillsRowsAndWritesErrorFileAndExtract) {
 TEST_F(CliImport, ErrorsOfTheLastFileSelectTheLongMessage) {
     auto run = home.Run({"import", file, home.File("lotw.adi"), home.File("log.adi")});
     ASSERT_EQ(0, run.exitCode) << run.err;
-    EXPECT_TRUE(Contains(run.out, "zapisane w pliku BLEDY_DXCC.TXT."));
+    EXPECT_TRUE(
+        Contains(run.out, "zapisane w pliku bledy_dxcc.txt\nw folderze " + home.Path() + "."))
+        << run.out;
 }
 
 TEST_F(CliImport, MissingFileOrWrongOptionSavesNothing) {

@@ -56,7 +56,7 @@ class CliLotw : public ::testing::Test {
 TEST_F(CliLotw, ReportFillsTheStationAndTheNextDownloadAsksSinceThen) {
     CliResult first = Download("good", {"--login", "sp5abc", "--extract", "lotw"});
     ASSERT_EQ(0, first.exitCode) << first.err;
-    EXPECT_TRUE(Contains(first.out, "BLEDY_DXCC.TXT")) << first.out;
+    EXPECT_TRUE(Contains(first.out, "bledy_dxcc.txt")) << first.out;
     EXPECT_TRUE(Contains(LastQuery(), "login=sp5abc&")) << LastQuery();
     EXPECT_TRUE(Contains(LastQuery(), "qso_qslsince=1945-01-01")) << LastQuery();
     EXPECT_TRUE(Contains(home.Run({"show", file}).out, "K1XX\t2024-03-02\tLoTW\t"));

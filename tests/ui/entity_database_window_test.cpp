@@ -176,6 +176,9 @@ void EntityDatabaseWindowTest::controlsShowTheEditorsState() {
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(window.NameEdit()->text(), QString("Rotuma Island"));
     QVERIFY(!window.DeletedCheck()->isChecked());
+    // Tab passes from the list over the read-only number to the prefix.
+    QTest::keyClick(list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.PrefixEdit());
 
     QTest::mouseClick(window.NewEntityButton(), Qt::LeftButton);
     QVERIFY(window.AdifLabel()->isEnabled());
@@ -195,6 +198,10 @@ void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
     QTest::keyClicks(window.NameEdit(), "x");
     f.prompter.ExpectBox(kUnsaved, Answer::Cancel);
     QTest::mouseClick(window.BackButton(), Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    // Esc asks as "Powrót" does; it drops nothing unasked.
+    f.prompter.ExpectBox(kUnsaved, Answer::Cancel);
+    QTest::keyClick(window.NameEdit(), Qt::Key_Escape);
     QVERIFY(window.isVisible());
     f.prompter.ExpectBox(kUnsaved, Answer::No);
     QTest::mouseClick(window.BackButton(), Qt::LeftButton);

@@ -65,6 +65,7 @@ class GridTest : public QObject {
     void theDeletedTitleDoesNotSortWhileDeletedAreHidden();
     void typedLettersFindThePrefix();
     void typedLettersDoNothingWhenNotSortedByPrefix();
+    void commandKeysAndActivationLeaveTheCurrentEntity();
     void ctrlFOpensTheSearchThatFindsNamePressByPress();
     void rowColoursFollowTheRowState();
     void theCurrentRowIsWhiteOnBlueWhateverTheColours();
@@ -194,6 +195,21 @@ void GridTest::typedLettersDoNothingWhenNotSortedByPrefix() {
     QCOMPARE(program.Label("typedPrefix"), QString());
     QCOMPARE(program.CurrentRow(), before);
     QCOMPARE(form.Grid()->currentIndex().row(), before);
+}
+
+void GridTest::commandKeysAndActivationLeaveTheCurrentEntity() {
+    Started program;
+    MainWindow& form = *program.form;
+    QTest::keyClicks(form.Grid(), "oh");
+    const int finland = program.RowOfPrefix("OH");
+    QTest::keyClick(form.Grid(), Qt::Key_Y, Qt::AltModifier);
+    QTest::keyClick(form.Grid(), Qt::Key_Y, Qt::ControlModifier);
+    // As when the entry dialog, the search dialog or a message box closes.
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activation);
+    QCOMPARE(program.Label("typedPrefix"), QString("OH"));
+    QCOMPARE(form.Grid()->currentIndex().row(), finland);
+    QCOMPARE(form.focusWidget(), form.Grid());
 }
 
 void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {

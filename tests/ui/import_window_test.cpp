@@ -88,6 +88,14 @@ void ImportWindowTest::controlsStartAsDesigned() {
     QVERIFY(window.ProgressBar()->isHidden());
     QCOMPARE(window.ProgressBar()->minimum(), 0);
     QCOMPARE(window.ProgressBar()->maximum(), 100);
+    // Tab reads the window from the top: the file, its source, the options, then the buttons.
+    const QList<QWidget*> readingOrder = {
+        window.FileEdit(),        window.ChooseButton(),     window.LogSourceRadio(),
+        window.LotwSourceRadio(), window.LogPriorityRadio(), window.LotwPriorityRadio(),
+        window.ExtractQslCheck(), window.ExtractLotwCheck(), window.IncludeDeletedCheck(),
+        window.ImportButton(),    window.InfoButton(),       window.BackButton()};
+    for (qsizetype i = 1; i < readingOrder.size(); ++i)
+        QCOMPARE(readingOrder[i - 1]->nextInFocusChain(), readingOrder[i]);
 }
 
 void ImportWindowTest::extractBoxesExcludeEachOther() {
@@ -190,7 +198,7 @@ void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  0/0"));
 
     // What the unfinished series changed is one step, taken back by Ctrl+Z in the grid.
-    QCOMPARE(form.MenuItem("undoStep")->text(), QString("Cofnij: import danych"));
+    QCOMPARE(form.MenuItem("undoStep")->text().remove('&'), QString("Cofnij: import danych"));
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(form.Grid(), Qt::Key_Z, Qt::ControlModifier);

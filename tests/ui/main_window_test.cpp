@@ -10,10 +10,26 @@ using namespace zorva::ui_test;
 
 namespace {
 
+// The captions as read, without the marks of the access keys.
 QStringList Captions(const QList<QAction*>& actions) {
     QStringList captions;
-    for (const QAction* a : actions) captions << (a->isSeparator() ? "-" : a->text());
+    for (const QAction* a : actions)
+        captions << (a->isSeparator() ? "-" : QString(a->text()).remove('&'));
     return captions;
+}
+
+// Every item of the bar and of each menu: one access key each, none twice in one menu.
+void ExpectDistinctAccessKeys(const QList<QAction*>& actions, const QString& where) {
+    QSet<QChar> keys;
+    for (const QAction* a : actions) {
+        if (a->isSeparator()) continue;
+        const qsizetype mark = a->text().indexOf('&');
+        QVERIFY2(mark >= 0 && mark + 1 < a->text().size(), qPrintable(where + ": " + a->text()));
+        const QChar key = a->text().at(mark + 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(where + ": " + a->text()));
+        keys.insert(key);
+        if (a->menu()) ExpectDistinctAccessKeys(a->menu()->actions(), a->text());
+    }
 }
 
 QStringList MenuCaptions(MainWindow& form, const char* menu) {
@@ -78,15 +94,17 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
     Program program;
     MainWindow& form = program.Start();
     QCOMPARE(Captions(form.menuBar()->actions()),
-             QStringList({"Plik", "Edycja", "Widok", "Drukowanie", "Import danych", "Weryfikacja",
-                          "Edycja", "Szu&kanie", "Ustawienia", "Pomoc"}));
+             QStringList({"Plik", "Zmiany", "Widok", "Drukowanie", "Import danych", "Weryfikacja",
+                          "Edycja", "Szukanie", "Ustawienia", "Pomoc"}));
+    ExpectDistinctAccessKeys(form.menuBar()->actions(), "menuBar");
+    ExpectDistinctAccessKeys(form.MenuItem("gridPopupMenu")->menu()->actions(), "gridPopupMenu");
     QCOMPARE(MenuCaptions(form, "fileMenu"),
              QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
                           "Zapisz jako..", "Przywróć poprzednią wersję...",
                           "Zapisz listę podmiotów zweryfik.", "Zapisz listę podmiotów potw. QSL",
                           "Zapisz listę podmiotów potw. LoTW", "-", "Zarządzanie bazą podmiotów",
-                          "-", "&Koniec"}));
-    QCOMPARE(MenuCaptions(form, "editMenu"), QStringList({"Cofnij", "Ponów"}));
+                          "-", "Koniec"}));
+    QCOMPARE(MenuCaptions(form, "changesMenu"), QStringList({"Cofnij", "Ponów"}));
     QCOMPARE(MenuCaptions(form, "viewMenu"),
              QStringList({"Wszystkie podmioty", "Wszystkie podmioty bez zweryfikowanych",
                           "Podmioty do weryfikacji", "Podmioty zweryfikowane",
@@ -227,9 +245,12 @@ void MainWindowTest::windowWidthFollowsTheColumns() {
     Program program;
     MainWindow& form = program.Start();
     form.show();
-    QCOMPARE(form.width(), 35 + 12 + 48 + 167 + 85 + 147 + 74 + 68 + 36);
+    // Never narrower than the whole menu bar.
+    const int columns = 35 + 12 + 48 + 167 + 85 + 141 + 74 + 74 + 36;
+    const int menus = form.menuBar()->sizeHint().width();
+    QCOMPARE(form.width(), std::max(columns, menus));
     form.resize(1000, 300);
-    QCOMPARE(form.width(), 35 + 12 + 48 + 167 + 85 + 147 + 74 + 68 + 36);
+    QCOMPARE(form.width(), std::max(columns, menus));
     form.resize(form.width(), 100);
     QVERIFY(form.height() >= 260);
 
@@ -238,11 +259,14 @@ void MainWindowTest::windowWidthFollowsTheColumns() {
     QCOMPARE(form.station().appearance.columnWidths[3], 267);
     QTest::mouseRelease(form.Grid()->horizontalHeader()->viewport(), Qt::LeftButton, {},
                         QPoint(5, 5));
-    QCOMPARE(form.width(), 35 + 12 + 48 + 267 + 85 + 147 + 74 + 68 + 36);
+    QCOMPARE(form.width(), 35 + 12 + 48 + 267 + 85 + 141 + 74 + 74 + 36);
     const int quarter = form.width() / 4;
     QCOMPARE(form.findChild<PanelBar*>("counterBar")->PanelWidth(0), quarter);
-    QCOMPARE(form.findChild<PanelBar*>("fileBar")->PanelWidth(0), 3 * quarter);
-    QCOMPARE(form.findChild<PanelBar*>("fileBar")->PanelWidth(2), form.width() / 8);
+    // The file name yields to the whole "   Modyfikacja" mark.
+    const PanelBar& fileBar = *form.findChild<PanelBar*>("fileBar");
+    QCOMPARE(fileBar.PanelWidth(2), form.width() / 8);
+    QVERIFY(fileBar.PanelWidth(1) >=
+            QFontMetrics(fileBar.font()).horizontalAdvance("   Modyfikacja") + 4);
 }
 
 void MainWindowTest::oversizedSettingsStartWithinTheScreen() {
@@ -254,7 +278,8 @@ void MainWindowTest::oversizedSettingsStartWithinTheScreen() {
     MainWindow& form = program.Start();
     form.show();
     QCOMPARE(form.station().appearance.columnWidths[3], kMaxColumnWidth);
-    QVERIFY(form.height() <= QGuiApplication::primaryScreen()->availableGeometry().height());
+    // Frame and all, the window lies within the screen's free area.
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(form.frameGeometry()));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -8,6 +8,9 @@ namespace zorva {
 // The LoTW passwords that "Zapamiętaj hasło" keeps in the system keyring, one
 // per login. Each call waits for the keyring, so a QCoreApplication must exist.
 
+inline constexpr const char* kNoKeyringMessage =
+    "W systemie nie ma dostępnego magazynu haseł -\nhasło nie zostało zapamiętane.";
+
 // Nothing when none is kept or there is no keyring to ask.
 std::optional<std::string> RecallLotwPassword(const std::string& login);
 // Empty, or the message saying why the password could not be kept.

@@ -292,15 +292,20 @@ TEST_F(EntryDialogTest, PolishLettersInCallAreKeptInCapitals) {
     EXPECT_EQ("SP9ĄĘ", TableRow("230").call);
 }
 
-TEST_F(EntryDialogTest, DateFieldChangeMarksTheDataEdited) {
-    Select("230");
-    ASSERT_TRUE(dialog.Open());
-    dialog.DateFieldChanged();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
-    dialog.Cancel();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("", TableRow("230").call);
+TEST_F(EntryDialogTest, DateFieldChangeMarksTheDataEditedUntilNothingIsChanged) {
+    for (bool cancel : {true, false}) {
+        Select("230");
+        ASSERT_TRUE(dialog.Open());
+        dialog.DateFieldChanged();
+        EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
+        if (cancel)
+            dialog.Cancel();
+        else
+            ASSERT_TRUE(Accept(kNoCall, "2024-05-17").accepted);
+        EXPECT_FALSE(station.modified);
+        EXPECT_EQ("", station.texts.modifiedPanel);
+        EXPECT_FALSE(station.history.CanUndo());
+    }
 }
 
 TEST_F(EntryDialogTest, CancelMakesTheEditedRowCurrentAgain) {

@@ -116,7 +116,7 @@ TEST(Settings, WrittenAsKeyValueLinesInTheWritingOrder) {
               std::string::npos);
     EXPECT_NE(text.find("[Widok]\nWysokosc okna=416\nSzerokosc okna=666\n"), std::string::npos);
     EXPECT_NE(
-        text.find("Szerokosc daty weryfikacji=68\nWysokosc wierszy=21\nCzcionka=Arial\n"
+        text.find("Szerokosc daty weryfikacji=74\nWysokosc wierszy=21\nCzcionka=Arial\n"
                   "Wielkosc czcionki=10\nGrubosc czcionki=1\nKolor potwierdzonych=11195903\n"),
         std::string::npos);
     EXPECT_NE(text.find("[Wyswietlanie]\nUsuniete=0\nWszystkie=0\nWszystkie bez zweryfikowanych=0\n"

@@ -68,7 +68,8 @@ class ImportTest : public ::testing::Test {
                            answer);
         if (answer == Answer::No)
             prompter.ExpectBox(
-                {(errorsWritten ? kImportDoneWithErrors : kImportDone) + addedMessage,
+                {(errorsWritten ? ImportDoneWithErrorsMessage(dir.Path()) : kImportDone) +
+                     addedMessage,
                  "Komunikat",
                  Icon::Information,
                  Buttons::Ok,

@@ -10,6 +10,7 @@
 #include "local_https_server.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_messages.h"
+#include "scripted_prompter.h"
 #include "temp_dir.h"
 
 namespace zorva {
@@ -133,6 +134,16 @@ TEST_F(LotwDownloadTest, EveryFailureIsToldApartLeavesNothingAndHidesThePassword
         EXPECT_EQ(station.Read("sp5abc_lotw_2024-03-06.adi"), "earlier");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(station.Path()), {}), 1);
     }
+}
+
+TEST(LotwFailureBox, TheUsersOwnAbortIsNoError) {
+    LotwDownload aborted;
+    aborted.failure = LotwFailure::Aborted;
+    testing::ScriptedPrompter prompter;
+    prompter.ExpectBox(
+        {LotwFailureMessage(aborted), "Informacja", Icon::Information, Buttons::Ok, {}});
+    ShowLotwFailure(prompter, aborted);
+    EXPECT_TRUE(prompter.Done());
 }
 
 // Delivers the body in pieces without announcing its length, then reports a

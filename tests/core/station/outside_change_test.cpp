@@ -11,15 +11,15 @@ std::string ReloadQuestion(const std::string& path) {
     return "Plik " + path +
            "\nzostał zmieniony przez inny program!\n\n"
            "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)\n"
-           "Nie - zachowaj dane z okna (zapis zapyta ponownie)\n"
-           "Anuluj - nic nie zmieniaj";
+           "Nie - zostaw dane z okna, nie wczytuj (zapis zapyta o zastąpienie)\n"
+           "Anuluj - nic teraz nie rób (pytanie wróci przy powrocie do okna)";
 }
 std::string OverwriteQuestion(const std::string& path) {
     return "Plik " + path +
            "\nzostał zmieniony przez inny program po wczytaniu!\n\n"
            "Tak - zastąp go danymi z okna (zmiany tamtego programu zostaną utracone)\n"
-           "Nie - zapisz dane pod inną nazwą\n"
-           "Anuluj - nie zapisuj";
+           "Nie - zapisz dane z okna w nowym pliku (program zaproponuje inną nazwę)\n"
+           "Anuluj - nie zapisuj teraz (plik i dane w oknie pozostaną bez zmian)";
 }
 MessageBox Question(const std::string& text) {
     return {text, "Ostrzeżenie", Icon::Warning, Buttons::YesNoCancel, Answer::Cancel};
@@ -102,7 +102,9 @@ TEST_F(OutsideChange, SaveOverAnOutsideChangeAsksAndEachAnswerDoesWhatItSays) {
         OtherProgramSaves();
         prompter.ExpectBox(Question(OverwriteQuestion(path)), answer);
         if (answer == Answer::No) {
-            prompter.ExpectSaveFile({kFileFilter, path, ""}, dir.File("inny.txt"));
+            // A name of its own, so that the same question does not come back at once.
+            prompter.ExpectSaveFile({kFileFilter, dir.File("s_kopia.txt"), ""},
+                                    dir.File("inny.txt"));
         }
         if (answer != Answer::Cancel) prompter.ExpectBox(Info(kSaved));
         EXPECT_EQ(station.Save(), answer != Answer::Cancel);

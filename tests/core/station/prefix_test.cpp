@@ -111,10 +111,12 @@ TEST_F(PrefixSearch, DoesNothingWithoutEntities) {
     EXPECT_EQ(station.grid.currentRow, std::nullopt);
 }
 
-TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADataRow) {
+TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorUnlessTheLastPressSorted) {
     Type("OE");
-    EXPECT_FALSE(station.PressGridEnter());
+    EXPECT_TRUE(station.PressGridEnter());  // the keyboard alone reaches the editor
     EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.texts.searchPrompt, kPrompt);
 
     station.PressGrid(GridCell::Title(2));
     station.PressGrid(GridCell::Title(2));
@@ -124,6 +126,15 @@ TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorOnlyAfterAClickOnADat
     station.SelectRow(4);                     // moved by the keyboard afterwards
     EXPECT_TRUE(station.PressGridEnter());
     EXPECT_TRUE(station.CanEdit());
+}
+
+TEST_F(PrefixSearch, AGridWithoutACurrentRowTakesTheRememberedEntityElseTheFirst) {
+    for (const char* remembered : {"  5", "999"}) {
+        station.grid.currentRow.reset();
+        station.rememberedAdif = remembered;
+        station.KeepACurrentRow();
+        EXPECT_EQ(CurrentAdif(), remembered == std::string("999") ? "  1" : remembered);
+    }
 }
 
 TEST(WindowWidth, IsTheSumOfTheColumnsAndTheFrame) {

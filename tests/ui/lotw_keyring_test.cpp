@@ -1,0 +1,18 @@
+#include "lotw_keyring.h"
+
+#include <QtTest>
+
+class LotwKeyringTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void withoutAKeyringThePasswordIsNotKeptAndSaysSoInPolish() {
+        // A session bus that leads nowhere: no keyring service to ask.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorva-no-bus");
+        QCOMPARE(zorva::StoreLotwPassword("sp5abc", "tajne"),
+                 std::string(zorva::kNoKeyringMessage));
+        QCOMPARE(zorva::ForgetLotwPassword("sp5abc"), std::string());
+    }
+};
+
+QTEST_GUILESS_MAIN(LotwKeyringTest)
+#include "lotw_keyring_test.moc"
