@@ -62,7 +62,7 @@ void RestoreVersionDialog::Fill(const std::vector<VersionEntry>& newestFirst) {
     for (int row = 0; row < table_->rowCount(); ++row) {
         const VersionEntry& version = newestFirst[static_cast<size_t>(row)];
         names_.push_back(version.name);
-        table_->setItem(row, 0, Cell(DateTimeText(version.time)));
+        table_->setItem(row, 0, Cell(DateTimeText(version.saved)));
         if (!version.error.empty()) {
             table_->setItem(row, 1, Cell(version.error));
             table_->setSpan(row, 1, 1, kColumns - 1);

@@ -8,8 +8,9 @@ class QTableWidget;
 
 namespace zorva {
 
-// The list of "Przywróć poprzednią wersję...": each kept version with its date
-// and time and the counters it would show; OK or a double-click chooses one.
+// The list of "Przywróć poprzednią wersję...": each kept version with the date
+// and time its content was saved and the counters it would show (or why it
+// cannot be restored); OK or a double-click chooses one.
 class RestoreVersionDialog : public QDialog {
   public:
     RestoreVersionDialog(QWidget* parent, const std::vector<VersionEntry>& newestFirst);

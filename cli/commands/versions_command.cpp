@@ -48,8 +48,9 @@ const bool versionsRegistered = RegisterCommand({
     "versions",
     "FILE",
     "Lists the versions of FILE kept in kopie/<file name>/ beside it, newest first: one line\n"
-    "each, the version's name, then the four counter texts of the status bar it would show,\n"
-    "joined by a TAB. Changes nothing on disk.",
+    "each, the version's name, then the four counter texts of the status bar it would show\n"
+    "(or, for a version that is no station file, why it cannot be restored), joined by a TAB.\n"
+    "Changes nothing on disk.",
     1,
     1,
     {},
@@ -60,7 +61,8 @@ const bool restoreRegistered = RegisterCommand({
     "restore",
     "FILE VERSION",
     "Puts the version named VERSION (as \"versions\" lists it) in place of FILE. FILE is kept\n"
-    "as a version first, so that the restore can be taken back by restoring that version.",
+    "as a version first, so that the restore can be taken back by restoring that version.\n"
+    "A version that does not read as a station file is refused.",
     2,
     2,
     {},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,17 @@ namespace zorva {
 // dropped without Commit removes its temporary file. A symbolic link is followed
 // and its target replaced; a replaced file keeps its mode (and its owner and
 // group where the process may), a new one gets 0666 less the umask.
+struct AtomicWriteOptions {
+    // Off: a link at the path is itself replaced by the file, its target untouched.
+    bool followLinks = true;
+    // The exact permission bits of a new file (or of one put in place of a link).
+    std::optional<unsigned> newFileMode;
+};
+
 class AtomicFileWriter {
   public:
-    explicit AtomicFileWriter(std::string path) : path_(std::move(path)) {}
+    explicit AtomicFileWriter(std::string path, AtomicWriteOptions options = {})
+        : path_(std::move(path)), options_(std::move(options)) {}
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -32,7 +41,8 @@ class AtomicFileWriter {
     IoStatus Abandon(IoStep step);
     IoStatus NotOpen() const;
 
-    std::string path_;    // as the caller named it, for the messages
+    std::string path_;  // as the caller named it, for the messages
+    AtomicWriteOptions options_;
     std::string target_;  // the file replaced: path_ with its links followed
     std::string temp_;
     int fd_ = -1;

@@ -50,18 +50,21 @@ bool KeepOwnerAndMode(int fd, const struct stat& old) {
 }  // namespace
 
 IoStatus AtomicFileWriter::Open() {
-    std::optional<std::string> target = FollowLinks(path_);
+    std::optional<std::string> target = options_.followLinks ? FollowLinks(path_) : path_;
     if (!target) return Fail(IoStep::Create);
     target_ = std::move(*target);
     struct stat old {};
-    const bool replacing = ::stat(target_.c_str(), &old) == 0;
-    // A replacement stays private until it carries the old file's bits; open applies the umask.
-    const mode_t mode = replacing ? 0600 : 0666;
+    const bool replacing = ::lstat(target_.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
+    const bool exactMode = !replacing && options_.newFileMode.has_value();
+    // A file stays private until it carries its bits; open applies the umask.
+    const mode_t mode = replacing || exactMode ? 0600 : 0666;
     fd_ = CreateTemporaryBeside(target_, temp_, [mode](const std::string& name) {
         return sys::OpenChecked(name, O_WRONLY | O_CREAT | O_EXCL, mode);
     });
     if (fd_ < 0) return Fail(IoStep::Create);
     if (replacing && !KeepOwnerAndMode(fd_, old)) return Fail(IoStep::ChangeAttributes);
+    if (exactMode && ::fchmod(fd_, static_cast<mode_t>(*options_.newFileMode & 0777)) != 0)
+        return Fail(IoStep::ChangeAttributes);
     return IoStatus::Ok();
 }
 

@@ -7,8 +7,8 @@
 namespace zorva {
 namespace {
 
-IoStatus MakeOne(const std::string& path) {
-    if (sys::MakeDirectory(path)) return IoStatus::Ok();
+IoStatus MakeOne(const std::string& path, unsigned mode) {
+    if (sys::MakeDirectory(path, mode)) return IoStatus::Ok();
     const int err = errno;
     // A drive ("C:") or a folder the user may not create in may already be there.
     if (IsDirectory(path)) return IoStatus::Ok();
@@ -17,14 +17,14 @@ IoStatus MakeOne(const std::string& path) {
 
 }  // namespace
 
-IoStatus MakeDirectories(const std::string& path) {
+IoStatus MakeDirectories(const std::string& path, unsigned mode) {
     for (size_t slash = path.find_first_of(sys::kPathSeparators, 1); slash != std::string::npos;
          slash = path.find_first_of(sys::kPathSeparators, slash + 1)) {
-        if (IoStatus s = MakeOne(path.substr(0, slash)); !s.ok()) return s;
+        if (IoStatus s = MakeOne(path.substr(0, slash), mode); !s.ok()) return s;
     }
     if (path.empty() || sys::kPathSeparators.find(path.back()) != std::string_view::npos)
         return IoStatus::Ok();
-    return MakeOne(path);
+    return MakeOne(path, mode);
 }
 
 FileNames ListFileNames(const std::string& dir) {

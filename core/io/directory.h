@@ -8,7 +8,8 @@
 namespace zorva {
 
 // Makes a folder and every missing folder above it; an existing folder is fine.
-IoStatus MakeDirectories(const std::string& path);
+// Folders it makes get `mode` less the umask, where the system has such bits.
+IoStatus MakeDirectories(const std::string& path, unsigned mode = 0777);
 
 struct FileNames {
     std::vector<std::string> names;

@@ -46,7 +46,8 @@ PathType TypeOf(const std::string& path);
 bool CanWriteIn(const std::string& dir);
 bool IsReadOnly(const std::string& path);
 bool ClearReadOnly(const std::string& path);
-bool MakeDirectory(const std::string& path);
+// mode: the bits of a new folder, less the umask (Windows has none).
+bool MakeDirectory(const std::string& path, unsigned mode = 0777);
 // The names in a folder, "." and ".." left out.
 bool ListDirectory(const std::string& dir, std::vector<std::string>& names);
 

@@ -100,8 +100,8 @@ bool ClearReadOnly(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && ::chmod(path.c_str(), st.st_mode | S_IWUSR) == 0;
 }
 
-bool MakeDirectory(const std::string& path) {
-    return ::mkdir(path.c_str(), 0777) == 0;
+bool MakeDirectory(const std::string& path, unsigned mode) {
+    return ::mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0;
 }
 
 bool ListDirectory(const std::string& dir, std::vector<std::string>& names) {

@@ -163,7 +163,7 @@ bool ClearReadOnly(const std::string& path) {
     return false;
 }
 
-bool MakeDirectory(const std::string& path) {
+bool MakeDirectory(const std::string& path, unsigned) {
     if (CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr)) return true;
     SetErrnoFromLastError();
     return false;

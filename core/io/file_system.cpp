@@ -55,7 +55,12 @@ ReadResult ReadWholeFile(const std::string& path) {
 }
 
 IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    AtomicFileWriter writer(path);
+    return WriteFileAtomic(path, bytes, AtomicWriteOptions{});
+}
+
+IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                         const AtomicWriteOptions& options) {
+    AtomicFileWriter writer(path, options);
     if (IoStatus s = writer.Open(); !s.ok()) return s;
     if (IoStatus s = writer.Write(bytes); !s.ok()) return s;
     return writer.Commit();

@@ -8,6 +8,8 @@
 
 namespace zorva {
 
+struct AtomicWriteOptions;
+
 struct ReadResult {
     std::string bytes;
     IoStatus status;
@@ -28,6 +30,8 @@ ReadResult ReadWholeFile(const std::string& path);
 // renames it over the target, so the target is either its old or its whole new
 // version. On failure the temporary file is removed and the target is untouched.
 IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes);
+IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
+                         const AtomicWriteOptions& options);
 
 IoStatus RenameFile(const std::string& from, const std::string& to);
 IoStatus RemoveFile(const std::string& path);

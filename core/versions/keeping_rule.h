@@ -11,8 +11,11 @@ namespace zorva {
 inline constexpr size_t kRecentVersionsKept = 20;
 inline constexpr int kDailyVersionDays = 60;
 
-// Of the versions, newest first, those the keeping rule lets go.
+// Of the versions, newest first, those the keeping rule lets go right after
+// `justKept` was written, named for the present moment. Versions named later (a
+// clock once set ahead) are kept but count for nothing, so they never push out
+// today's, and `justKept` itself is never let go.
 std::vector<VersionName> VersionsToDrop(const std::vector<VersionName>& newestFirst,
-                                        const CivilDate& today);
+                                        const VersionName& justKept);
 
 }  // namespace zorva

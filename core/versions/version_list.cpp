@@ -2,8 +2,10 @@
 
 #include "files/file_messages.h"
 #include "files/station_file.h"
+#include "files/station_file_check.h"
 #include "io/file_system.h"
 #include "model/counters.h"
+#include "versions/saved_time.h"
 #include "versions/version_folder.h"
 
 namespace zorva {
@@ -18,12 +20,18 @@ std::array<std::string, 4> CounterTexts(const std::string& bytes) {
 }
 
 VersionEntry Entry(const std::string& folder, const VersionName& version) {
-    VersionEntry entry{FormatVersionName(version), version.time, {}, {}};
-    ReadResult bytes = ReadWholeFile(folder + entry.name);
-    if (bytes.ok())
-        entry.counterTexts = CounterTexts(bytes.bytes);
-    else
+    VersionEntry entry{FormatVersionName(version), version.time, version.time, {}, {}};
+    const std::string path = folder + entry.name;
+    ReadResult bytes = ReadWholeFile(path);
+    if (!bytes.ok()) {
         entry.error = FileErrorMessage(bytes.status);
+        return entry;
+    }
+    entry.saved = SavedTimeOf(path).value_or(version.time);
+    if (std::string why = WhyNotAStationFile(bytes.bytes); !why.empty())
+        entry.error = "nie do przywrócenia: " + why;
+    else
+        entry.counterTexts = CounterTexts(bytes.bytes);
     return entry;
 }
 

@@ -4,8 +4,12 @@
 #include <optional>
 
 #include "files/file_messages.h"
+#include "files/station_file_check.h"
+#include "io/atomic_file_writer.h"
 #include "io/directory.h"
+#include "io/permission_bits.h"
 #include "versions/keeping_rule.h"
+#include "versions/saved_time.h"
 
 namespace zorva {
 namespace {
@@ -34,11 +38,11 @@ bool EqualsNewest(const std::string& folder, const std::vector<VersionName>& kep
 }
 
 // Removes what the keeping rule lets go; the first failure is told, the rest still tried.
-std::string Prune(const std::string& folder, const CivilDate& today) {
+std::string Prune(const std::string& folder, const VersionName& justKept) {
     FolderVersions kept = VersionsIn(folder);
     if (!kept.ok()) return kept.error;
     std::string firstError;
-    for (const VersionName& version : VersionsToDrop(kept.newestFirst, today)) {
+    for (const VersionName& version : VersionsToDrop(kept.newestFirst, justKept)) {
         IoStatus removed = RemoveFile(folder + FormatVersionName(version));
         if (!removed.ok() && firstError.empty()) firstError = FileErrorMessage(removed);
     }
@@ -61,6 +65,21 @@ std::string NotKeptText(const std::string& stationPath, const std::string& reaso
     return "Nie można zapisać kopii pliku " + stationPath + "\n" + reason + "\n\n";
 }
 
+// A version shows no one more than its station file does: the folders are no more
+// open than the station's own, the file has the station's bits, and a link put in
+// the folder under the version's name is replaced, never written through.
+IoStatus WriteVersion(const std::string& stationPath, const std::string& folder,
+                      const std::string& name, const std::string& bytes) {
+    const unsigned folderMode = PermissionBitsOf(DirectoryOf(stationPath)).value_or(0777);
+    if (IoStatus made = MakeDirectories(folder, folderMode); !made.ok()) return made;
+    AtomicWriteOptions options;
+    options.followLinks = false;
+    options.newFileMode = PermissionBitsOf(stationPath);
+    IoStatus written = WriteFileAtomic(folder + name, bytes, options);
+    if (written.ok()) CarrySavedTime(stationPath, folder + name);
+    return written;
+}
+
 KeptVersion KeepBytes(const std::string& stationPath, const std::string& bytes,
                       const LocalDateTime& now) {
     const std::string folder = VersionsFolder(stationPath);
@@ -68,12 +87,12 @@ KeptVersion KeepBytes(const std::string& stationPath, const std::string& bytes,
     if (!kept.ok()) return Failed(kept.error);
     if (EqualsNewest(folder, kept.newestFirst, bytes))
         return Outcome(KeptVersion::Outcome::Unchanged);
-    if (IoStatus made = MakeDirectories(folder); !made.ok()) return Failed(FileErrorMessage(made));
-    const std::string name = FormatVersionName(FreeName(kept.newestFirst, now));
-    if (IoStatus written = WriteFileAtomic(folder + name, bytes); !written.ok())
+    const VersionName version = FreeName(kept.newestFirst, now);
+    const std::string name = FormatVersionName(version);
+    if (IoStatus written = WriteVersion(stationPath, folder, name, bytes); !written.ok())
         return Failed(FileErrorMessage(written));
     KeptVersion result = Outcome(KeptVersion::Outcome::Kept, name);
-    result.pruneError = Prune(folder, now.date);
+    result.pruneError = Prune(folder, version);
     return result;
 }
 
@@ -112,6 +131,10 @@ RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string&
     // Read first: keeping the current file may thin the folder of this very version.
     ReadResult version = ReadWholeFile(path);
     if (!version.ok()) return {FileErrorMessage(version.status), ""};
+    if (std::string why = WhyNotAStationFile(version.bytes); !why.empty())
+        return {"Wersja " + versionName + " pliku " + stationPath +
+                    " nie może zostać przywrócona: " + why + ".",
+                ""};
     KeptVersion kept = KeepVersion(stationPath, now);
     if (!kept.ok())
         return {NotKeptText(stationPath, kept.error) + "Wersja nie została przywrócona.", ""};
