@@ -56,12 +56,12 @@ bool EntityEditor::ReadLines() {
     }
     for (auto& line : read.lines)
         if (!line.empty()) lines_.push_back(std::move(line));
+    if (selected_ >= static_cast<int>(lines_.size())) selected_ = -1;
     return true;
 }
 
 bool EntityEditor::Open() {
     if (!ReadLines()) return false;
-    if (selected_ >= static_cast<int>(lines_.size())) selected_ = -1;
     EmptyFields();
     deleted_ = false;
     newEntityMode_ = false;

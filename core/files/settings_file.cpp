@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <iterator>
 #include <map>
 #include <optional>
 

@@ -1,7 +1,6 @@
 #include "files/settings_section.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "files/ini_edit.h"
 #include "files/ini_text.h"
@@ -32,17 +31,6 @@ void LoadFile(LoadedIni& loaded, const std::string& path) {
         return;
     }
     LoadText(loaded.ini, DecodeCp1250(raw.bytes));
-}
-
-// Section names are compared as SimpleIni compares them: letter case aside.
-bool Named(const std::vector<std::string>& names, std::string_view name) {
-    auto lower = [](std::string_view text) {
-        std::string out(text);
-        for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return out;
-    };
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return lower(n) == lower(name); });
 }
 
 // A value holding a line end or NUL would spill into lines of its own.
@@ -108,25 +96,6 @@ IoStatus UpdateSettingsSection(const std::string& path, const std::string& secti
         bytes = SetIniValues(bytes, section, encoded);
         return IoStatus::Ok();
     });
-}
-
-std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::string>& skip) {
-    CSimpleIniA in(true, false, false);
-    LoadText(in, iniText);
-    CSimpleIniA out(true, false, false);
-    out.SetSpaces(false);
-    CSimpleIniA::TNamesDepend sections;
-    in.GetAllSections(sections);
-    sections.sort(CSimpleIniA::Entry::LoadOrder());
-    for (const auto& section : sections) {
-        if (Named(skip, section.pItem)) continue;
-        CSimpleIniA::TNamesDepend keys;
-        in.GetAllKeys(section.pItem, keys);
-        keys.sort(CSimpleIniA::Entry::LoadOrder());
-        for (const auto& key : keys)
-            out.SetValue(section.pItem, key.pItem, in.GetValue(section.pItem, key.pItem, ""));
-    }
-    return IniText(out);
 }
 
 }  // namespace zorva

@@ -42,9 +42,6 @@ SectionRead ReadSettingsSection(const std::string& path, const std::string& sect
 IoStatus UpdateSettingsSection(const std::string& path, const std::string& section,
                                const SectionValues& values);
 
-// The INI text of the sections of iniText not named in skip.
-std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::string>& skip);
-
 // INI text ("\n" line ends) as the lines of the file.
 std::vector<std::string> IniLines(std::string_view text);
 
