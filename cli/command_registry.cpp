@@ -51,8 +51,8 @@ bool LockChangedStation(Context& ctx, const Command& command, const Args& args, 
     if (file.empty()) return true;
     const std::string path = AbsolutePath(file);
     lock = FileLock::Acquire(path, kStationLockPatience);
-    if (!lock.Busy()) return true;
-    ShowError(ctx.prompter, StationBusyMessage(path));
+    if (lock.Held()) return true;
+    ShowError(ctx.prompter, StationLockRefusal(path, lock));
     return false;
 }
 

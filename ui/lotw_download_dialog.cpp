@@ -16,6 +16,7 @@
 
 #include "files/file_messages.h"
 #include "import_window.h"
+#include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_memory.h"
 #include "lotw/lotw_messages.h"
@@ -116,6 +117,7 @@ void LotwDownloadDialog::BuildControls() {
 }
 
 void LotwDownloadDialog::Prefill() {
+    KeepSecretsOutOfCoreDumps();
     const LotwMemory memory = RecallLotw(station_.SettingsPath(), station_.stationCall);
     login_->setText(QString::fromStdString(memory.login));
     const std::optional<std::string> kept = RecallLotwPassword(memory.login);
@@ -186,7 +188,7 @@ LotwDownload LotwDownloadDialog::Fetch(const LotwDownloadRequest& request) {
 
 void LotwDownloadDialog::download() {
     const std::string login = Login();
-    const std::string password = password_->text().toStdString();
+    std::string password = password_->text().toStdString();
     if (login.empty() || password.empty()) {
         ShowError(station_.prompter, login.empty() ? kLotwNoLogin : kLotwNoPassword);
         (login.empty() ? login_ : password_)->setFocus();
@@ -194,9 +196,11 @@ void LotwDownloadDialog::download() {
     }
     std::optional<CivilDate> since;
     if (!all_->isChecked()) since = FromQDate(since_->date());
-    const LotwDownloadRequest request = LotwRequestFor(
-        station_.currentFileName, station_.stationCall, login, password, since, today_);
+    LotwDownloadRequest request = LotwRequestFor(station_.currentFileName, station_.stationCall,
+                                                 login, password, since, today_);
     const LotwDownload got = Fetch(request);
+    ClearSecret(password);
+    ClearSecret(request.query.password);
     if (!got.ok()) {
         ShowLotwFailure(station_.prompter, got);
         download_->setFocus();

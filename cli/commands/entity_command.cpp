@@ -3,6 +3,7 @@
 #include "command.h"
 #include "editor/editor_line.h"
 #include "editor/entity_editor.h"
+#include "files/reference_file.h"
 #include "station/station.h"
 #include "text/utf8.h"
 
@@ -26,10 +27,28 @@ std::unique_ptr<Station> StationFor(Context& ctx, const Args& args) {
     });
 }
 
+// The entity list is written first: a station row must never name an entity the
+// list lacks. When the station is not saved after it, the user learns which
+// file holds the change, and the next load of the station offers to take it.
+std::string OnlyListChangedMessage(const Station& station) {
+    return "Plik wzorcowy " + station.ReferencePath() +
+           " został zmieniony (poprzednia wersja: " + kReferenceFileName + "~),\n" +
+           "ale plik stacji " + station.currentFileName + " nie został zapisany.\n" +
+           "Przy następnym wczytaniu pliku stacji program zaproponuje uzgodnienie go z plikiem "
+           "wzorcowym.";
+}
+
 int SaveBoth(Context& ctx, const Args& args, EntityEditor& editor, Station& station) {
     if (!editor.Save()) return kFailed;
     if (!args.Has("--station")) return kDone;
-    return SaveStation(ctx, station) ? kDone : kFailed;
+    try {
+        if (SaveStation(ctx, station)) return kDone;
+    } catch (const QuestionNotAsked&) {
+        ShowError(ctx.prompter, OnlyListChangedMessage(station));
+        throw;
+    }
+    ShowError(ctx.prompter, OnlyListChangedMessage(station));
+    return kFailed;
 }
 
 int RunAdd(Context& ctx, const Args& args) {

@@ -5,10 +5,13 @@
 #include "command.h"
 #include "files/file_messages.h"
 #include "import/adif_import.h"
+#include "io/file_lock.h"
+#include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
 #include "lotw/lotw_messages.h"
 #include "lotw/lotw_session.h"
 #include "lotw_keyring.h"
+#include "station/outside_change.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -91,13 +94,37 @@ bool ImportReport(Station& station, const std::string& report, const LotwOptions
     return import.ImportFile(false) == RunEnd::Finished;
 }
 
+// The station as it is now on the disk: the one loaded before the download when
+// no other program saved the file meanwhile, else the file loaded again.
+std::unique_ptr<Station> CurrentStation(Context& ctx, std::unique_ptr<Station> loaded) {
+    const std::string path = loaded->currentFileName;
+    const ReadResult now = ReadWholeFile(path);
+    if (now.ok() && loaded->diskVersions.read == VersionOf(path, now.bytes)) return loaded;
+    return LoadStation(ctx, path);
+}
+
+bool LockStation(Context& ctx, const std::string& path, FileLock& lock) {
+    lock = FileLock::Acquire(path, kStationLockPatience);
+    if (lock.Held()) return true;
+    ShowError(ctx.prompter, StationLockRefusal(path, lock));
+    return false;
+}
+
+// The station is locked from its load to its save, never while the report
+// arrives: a slow server must not keep every other program out.
 int RunLotw(Context& ctx, const Args& args) {
     LotwOptions options;
     if (!ParseOptions(args, options, ctx.err)) return kUsage;
-    auto station = LoadStation(ctx, args.positional[0]);
+    KeepSecretsOutOfCoreDumps();
+    const std::string path = AbsolutePath(args.positional[0]);
+    FileLock lock;
+    if (!LockStation(ctx, path, lock)) return kFailed;
+    auto station = LoadStation(ctx, path);
+    lock.Release();
     if (!station) return kFailed;
     const std::string settings = station->SettingsPath();
-    const LotwMemory memory = RecallLotw(settings, station->stationCall);
+    const std::string call = station->stationCall;
+    const LotwMemory memory = RecallLotw(settings, call);
     if (!memory.status.ok()) {
         ShowError(ctx.prompter, FileErrorMessage(memory.status));
         return kFailed;
@@ -107,22 +134,35 @@ int RunLotw(Context& ctx, const Args& args) {
         ShowError(ctx.prompter, kLotwNoLogin);
         return kFailed;
     }
-    const std::optional<std::string> password = Password(ctx, args, login);
+    std::optional<std::string> password = Password(ctx, args, login);
     if (!password || password->empty()) return kFailed;
     const std::optional<CivilDate> since =
         options.all ? std::nullopt : (options.since ? options.since : memory.lastDownload);
     const CivilDate today = ctx.clock.Today();
-    LotwDownloadRequest request = LotwRequestFor(station->currentFileName, station->stationCall,
-                                                 login, *password, since, today);
+    LotwDownloadRequest request =
+        LotwRequestFor(station->currentFileName, call, login, *password, since, today);
     CurlHttpFetcher fetcher;
     const LotwDownload download = DownloadLotwReport(fetcher, request, {});
+    ClearSecret(*password);
+    ClearSecret(request.query.password);
     if (!download.ok()) {
         ShowLotwFailure(ctx.prompter, download);
         return kFailed;
     }
+    if (!LockStation(ctx, path, lock)) return kFailed;
+    station = CurrentStation(ctx, std::move(station));
+    if (!station) return kFailed;
+    if (station->stationCall != call) {
+        ShowError(ctx.prompter, "Plik " + path +
+                                    "\nzostał w czasie pobierania zmieniony przez inny "
+                                    "program i należy teraz do stacji " +
+                                    station->stationCall + ".\nRaport " + request.reportPath +
+                                    " nie został wczytany.");
+        return kFailed;
+    }
     if (!ImportReport(*station, request.reportPath, options)) return kFailed;
     if (!SaveStation(ctx, *station)) return kFailed;
-    if (IoStatus remembered = RememberLotwDownload(settings, station->stationCall, login, today);
+    if (IoStatus remembered = RememberLotwDownload(settings, call, login, today);
         !remembered.ok()) {
         ShowError(ctx.prompter, FileErrorMessage(remembered));
         return kFailed;
@@ -153,7 +193,6 @@ const bool registered = RegisterCommand({
      {"--extract", true, "qsl or lotw: write that ADIF extract beside the report"},
      {"--password-file", true, "a file whose first line is the password"}},
     RunLotw,
-    StationInFirstArgument,
 });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "editor/reference_rewrite.h"
 #include "files/file_messages.h"
 #include "files/reference_file.h"
+#include "io/file_lock.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "model/counters.h"
@@ -19,6 +20,7 @@ namespace zorva {
 namespace {
 
 constexpr const char* kChooseEntity = "Wybierz podmiot DXCC do aktualizacji!";
+constexpr const char* kReferenceUnchanged = "\n\nPlik wzorcowy nie został zmieniony.";
 constexpr const char* kTaken = "Podmiot o takim numerze już istnieje w bazie!";
 
 std::string Cut(const std::string& text, size_t characters) {
@@ -40,7 +42,7 @@ int FindExactNumber(const std::vector<std::string>& lines, const std::string& nu
 
 EntityEditor::EntityEditor(Station& station) : station_(station) {}
 
-bool EntityEditor::Open() {
+bool EntityEditor::ReadLines() {
     lines_.clear();
     const std::string path = station_.ReferencePath();
     if (!FileExists(path)) {
@@ -55,6 +57,11 @@ bool EntityEditor::Open() {
     for (auto& line : read.lines)
         if (!line.empty()) lines_.push_back(std::move(line));
     if (selected_ >= static_cast<int>(lines_.size())) selected_ = -1;
+    return true;
+}
+
+bool EntityEditor::Open() {
+    if (!ReadLines()) return false;
     EmptyFields();
     deleted_ = false;
     newEntityMode_ = false;
@@ -205,7 +212,15 @@ std::string EntityEditor::NewKey() const {
 
 bool EntityEditor::Save() {
     focus_ = EditorField::None;
-    if (!CheckBeforeSave()) return false;
+    const std::string path = station_.ReferencePath();
+    FileLock lock = FileLock::Acquire(path, kStationLockPatience);
+    if (!lock.Held()) {
+        ShowError(station_.prompter, FileErrorMessage(lock.Problem()) + kReferenceUnchanged);
+        return false;
+    }
+    // The change goes onto the list as it is now: another program may have saved
+    // its own since this one was read.
+    if (!ReadLines() || !CheckBeforeSave()) return false;
     // Leading or trailing blanks would make the station's row differ from the
     // file's trimmed columns at the next load.
     const std::string prefix = Trim(prefix_);
@@ -218,10 +233,9 @@ bool EntityEditor::Save() {
     updated.insert(updated.begin() + static_cast<long>(place),
                    BuildEditorLine(key, deleted_, prefix, name));
 
-    IoStatus written = RewriteWithBackup(station_.ReferencePath(), updated);
+    IoStatus written = RewriteWithBackup(path, updated);
     if (!written.ok()) {
-        ShowError(station_.prompter,
-                  FileErrorMessage(written) + "\n\nPlik wzorcowy nie został zmieniony.");
+        ShowError(station_.prompter, FileErrorMessage(written) + kReferenceUnchanged);
         return false;
     }
     lines_ = std::move(updated);

@@ -53,10 +53,13 @@ class EntityEditor {
     // Leaving the number field. True when the number is taken: that line is
     // selected and the focus goes back to the number field.
     bool LeaveNumberField();
-    bool Save();   // "Zapisz zmiany"; true when the file and the station were changed
+    // "Zapisz zmiany"; true when the file and the station were changed. The list
+    // is read again under the file's lock and the change applied to it.
+    bool Save();
     bool Close();  // "Powrót"; true when the window closes
 
   private:
+    bool ReadLines();
     void LoadFields(int index);
     void EmptyFields();
     bool Refuse(const std::string& text, EditorField focus);

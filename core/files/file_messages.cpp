@@ -35,6 +35,8 @@ const char* StepWords(IoStep step) {
             return "Nie można utworzyć folderu";
         case IoStep::ReadFolder:
             return "Nie można odczytać folderu";
+        case IoStep::Lock:
+            return "Nie można zablokować pliku";
         case IoStep::Encode:
             break;
     }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
-#include <iterator>
+#include <map>
 #include <optional>
 
+#include "files/ini_edit.h"
 #include "files/ini_text.h"
 #include "files/settings_keys.h"
 #include "files/settings_section.h"
+#include "io/size_limited_read.h"
 #include "io/text_file.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
@@ -61,20 +63,17 @@ class IniReader {
     CSimpleIniA ini_;
 };
 
+std::string ValueText(const SettingsKey& k) {
+    if (k.kind == SettingsKeyKind::Text) return *std::get<std::string*>(k.value);
+    if (auto* flag = std::get_if<bool*>(&k.value)) return **flag ? "1" : "0";
+    return std::to_string(*std::get<int*>(k.value));
+}
+
 class IniWriter {
   public:
     IniWriter() : ini_(true, false, false) { ini_.SetSpaces(false); }
 
-    void Write(const SettingsKey& k) {
-        std::string text;
-        if (k.kind == SettingsKeyKind::Text)
-            text = *std::get<std::string*>(k.value);
-        else if (auto* flag = std::get_if<bool*>(&k.value))
-            text = **flag ? "1" : "0";
-        else
-            text = std::to_string(*std::get<int*>(k.value));
-        ini_.SetValue(k.section, k.key, text.c_str());
-    }
+    void Write(const SettingsKey& k) { ini_.SetValue(k.section, k.key, ValueText(k).c_str()); }
 
     std::string Result() const { return IniText(ini_); }
 
@@ -124,7 +123,7 @@ std::string FormatSettings(const Settings& settings) {
 
 SettingsRead ReadSettingsFile(const std::string& path) {
     SettingsRead result;
-    ReadResult raw = ReadWholeFile(path);
+    ReadResult raw = ReadFileUpTo(path, kMaxSettingsBytes);
     if (!raw.ok()) {
         result.status = raw.status;
         return result;
@@ -134,15 +133,18 @@ SettingsRead ReadSettingsFile(const std::string& path) {
 }
 
 IoStatus WriteSettingsFile(const std::string& path, const Settings& settings) {
-    std::string text = FormatSettings(WithWritableTexts(settings));
-    // Sections that other features keep in the file (the LoTW downloads) stay.
-    if (FileExists(path)) {
-        ReadResult old = ReadWholeFile(path);
-        if (!old.ok()) return old.status;
-        text += SectionsOtherThan(DecodeCp1250(old.bytes),
-                                  {std::begin(kSettingsSections), std::end(kSettingsSections)});
-    }
-    return WriteTextLines(path, IniLines(text));
+    Settings s = WithWritableTexts(settings);
+    return RewriteSettingsFile(path, [&](std::string& bytes) {
+        // A new file gets the sections in the writing order, blank lines between them.
+        if (bytes.empty()) bytes = EncodeLines(IniLines(FormatSettings(s))).bytes;
+        // Sections and lines that other features keep in the file stay as they are.
+        std::map<std::string, IniValues> bySection;
+        for (const SettingsKey& key : SettingsKeys(s))
+            bySection[key.section].emplace_back(key.key, *EncodeCp1250(ValueText(key)));
+        for (const auto& [section, values] : bySection)
+            bytes = SetIniValues(bytes, section, values);
+        return IoStatus::Ok();
+    });
 }
 
 }  // namespace zorva

@@ -31,8 +31,4 @@ struct SettingsKey {
 // value in settings. Reading and writing both walk this list.
 std::vector<SettingsKey> SettingsKeys(Settings& settings);
 
-// The sections this list writes; any other section belongs to another feature.
-inline constexpr const char* kSettingsSections[] = {"Konfiguracja", "Tabela", "Widok",
-                                                    "Wyswietlanie"};
-
 }  // namespace zorva

@@ -1,9 +1,11 @@
 #include "files/settings_section.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "files/ini_edit.h"
 #include "files/ini_text.h"
+#include "io/file_lock.h"
+#include "io/size_limited_read.h"
 #include "io/text_file.h"
 #include "text/cp1250.h"
 
@@ -23,8 +25,7 @@ void LoadText(CSimpleIniA& ini, std::string_view text) {
 }
 
 void LoadFile(LoadedIni& loaded, const std::string& path) {
-    if (!FileExists(path)) return;
-    ReadResult raw = ReadWholeFile(path);
+    ReadResult raw = ReadSettingsBytes(path);
     if (!raw.ok()) {
         loaded.status = raw.status;
         return;
@@ -32,18 +33,36 @@ void LoadFile(LoadedIni& loaded, const std::string& path) {
     LoadText(loaded.ini, DecodeCp1250(raw.bytes));
 }
 
-// Section names are compared as SimpleIni compares them: letter case aside.
-bool Named(const std::vector<std::string>& names, std::string_view name) {
-    auto lower = [](std::string_view text) {
-        std::string out(text);
-        for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return out;
-    };
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return lower(n) == lower(name); });
+// A value holding a line end or NUL would spill into lines of its own.
+IoStatus EncodeValues(const SectionValues& values, IniValues& encoded) {
+    for (const auto& [key, value] : values) {
+        const std::optional<std::string> bytes = EncodeCp1250(value);
+        if (!bytes) return IoStatus::Unencodable(FirstUnencodable(value), key + "=" + value);
+        if (const size_t bad = value.find_first_of(std::string_view("\r\n\0", 3));
+            bad != std::string::npos)
+            return IoStatus::Unencodable(value[bad] == '\0' ? "\\0" : "\\n", key);
+        encoded.emplace_back(key, *bytes);
+    }
+    return IoStatus::Ok();
 }
 
 }  // namespace
+
+ReadResult ReadSettingsBytes(const std::string& path) {
+    if (!FileExists(path)) return {};
+    return ReadFileUpTo(path, kMaxSettingsBytes);
+}
+
+IoStatus RewriteSettingsFile(const std::string& path,
+                             const std::function<IoStatus(std::string& bytes)>& change) {
+    FileLock lock = FileLock::Acquire(path, kStationLockPatience);
+    if (!lock.Held()) return lock.Problem();
+    ReadResult read = ReadSettingsBytes(path);
+    // Writing over a file that could not be read would lose what it holds.
+    if (!read.ok()) return read.status;
+    if (IoStatus changed = change(read.bytes); !changed.ok()) return changed;
+    return WriteFileAtomic(path, read.bytes);
+}
 
 std::vector<std::string> IniLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -71,33 +90,12 @@ SectionRead ReadSettingsSection(const std::string& path, const std::string& sect
 
 IoStatus UpdateSettingsSection(const std::string& path, const std::string& section,
                                const SectionValues& values) {
-    LoadedIni loaded;
-    LoadFile(loaded, path);
-    // Writing over a file that could not be read would lose what it holds.
-    if (!loaded.status.ok()) return loaded.status;
-    loaded.ini.SetSpaces(false);
-    for (const auto& [key, value] : values)
-        loaded.ini.SetValue(section.c_str(), key.c_str(), value.c_str());
-    return WriteTextLines(path, IniLines(IniText(loaded.ini)));
-}
-
-std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::string>& skip) {
-    CSimpleIniA in(true, false, false);
-    LoadText(in, iniText);
-    CSimpleIniA out(true, false, false);
-    out.SetSpaces(false);
-    CSimpleIniA::TNamesDepend sections;
-    in.GetAllSections(sections);
-    sections.sort(CSimpleIniA::Entry::LoadOrder());
-    for (const auto& section : sections) {
-        if (Named(skip, section.pItem)) continue;
-        CSimpleIniA::TNamesDepend keys;
-        in.GetAllKeys(section.pItem, keys);
-        keys.sort(CSimpleIniA::Entry::LoadOrder());
-        for (const auto& key : keys)
-            out.SetValue(section.pItem, key.pItem, in.GetValue(section.pItem, key.pItem, ""));
-    }
-    return IniText(out);
+    IniValues encoded;
+    if (IoStatus status = EncodeValues(values, encoded); !status.ok()) return status;
+    return RewriteSettingsFile(path, [&](std::string& bytes) {
+        bytes = SetIniValues(bytes, section, encoded);
+        return IoStatus::Ok();
+    });
 }
 
 }  // namespace zorva

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,6 +15,18 @@ namespace zorva {
 // updated on its own, while the rest of the file stays as it is.
 using SectionValues = std::map<std::string, std::string>;
 
+// Far beyond any settings file the programs write; a larger one is refused unread.
+inline constexpr std::size_t kMaxSettingsBytes = 1 << 20;
+
+// The settings file's bytes; a missing file gives none.
+ReadResult ReadSettingsBytes(const std::string& path);
+
+// Changes the settings file's bytes as they are on the disk, holding its lock
+// from the reading to the writing, so that two programs changing it one after
+// the other both keep their change. Nothing is written when change fails.
+IoStatus RewriteSettingsFile(const std::string& path,
+                             const std::function<IoStatus(std::string& bytes)>& change);
+
 struct SectionRead {
     SectionValues values;
     IoStatus status;  // the file exists but could not be read
@@ -22,13 +36,11 @@ struct SectionRead {
 // The keys and values of the section; a missing file or section gives none.
 SectionRead ReadSettingsSection(const std::string& path, const std::string& section);
 
-// Sets these keys of the section, keeping every other key and section; the file
-// is created when missing and written atomically as Windows-1250 with CR LF.
+// Sets these keys of the section, keeping every other line of the file as it
+// is; the file is created when missing and written atomically as Windows-1250
+// with CR LF.
 IoStatus UpdateSettingsSection(const std::string& path, const std::string& section,
                                const SectionValues& values);
-
-// The INI text of the sections of iniText not named in skip.
-std::string SectionsOtherThan(std::string_view iniText, const std::vector<std::string>& skip);
 
 // INI text ("\n" line ends) as the lines of the file.
 std::vector<std::string> IniLines(std::string_view text);

@@ -1,5 +1,6 @@
 #include "io/file_lock.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <thread>
@@ -42,13 +43,14 @@ FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds pa
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
         int fd = -1;
-        switch (sys::TryLockFile(lock.lockPath_, fd)) {
+        switch (sys::TryLockFile(path, lock.lockPath_, fd)) {
             case sys::LockAttempt::Locked:
                 held[lock.lockPath_] = {fd, 1};
                 lock.state_ = State::Held;
                 return lock;
             case sys::LockAttempt::Failed:
                 lock.state_ = State::Unavailable;
+                lock.problem_ = IoStatus::System(IoStep::Lock, lock.lockPath_, errno);
                 return lock;
             case sys::LockAttempt::Again:
                 continue;
@@ -57,6 +59,12 @@ FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds pa
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             lock.state_ = State::Busy;
+            lock.problem_ = {
+                IoKind::Other,
+                IoStep::Lock,
+                path,
+                "jest właśnie zmieniany przez inny program.\nSpróbuj ponownie za chwilę.",
+                {}};
             return lock;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -64,7 +72,9 @@ FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds pa
 }
 
 FileLock::FileLock(FileLock&& other) noexcept
-    : state_(other.state_), lockPath_(std::move(other.lockPath_)) {
+    : state_(other.state_),
+      lockPath_(std::move(other.lockPath_)),
+      problem_(std::move(other.problem_)) {
     other.state_ = State::Unavailable;
 }
 
@@ -73,6 +83,7 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
         Release();
         state_ = other.state_;
         lockPath_ = std::move(other.lockPath_);
+        problem_ = std::move(other.problem_);
         other.state_ = State::Unavailable;
     }
     return *this;

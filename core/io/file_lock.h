@@ -3,9 +3,12 @@
 #include <chrono>
 #include <string>
 
+#include "io/io_status.h"
+
 namespace zorva {
 
-// An exclusive advisory lock on a file, held while the object lives. The lock
+// An exclusive advisory lock on a file, held while the object lives. A lock
+// that cannot be taken is never taken as held: the caller refuses to change the file. The lock
 // is taken on a lock file beside the file ("<name>.lock"), never on the file
 // itself: an atomic save replaces the file, and a lock on the replaced one
 // would not keep the next program out. The lock file is removed on release.
@@ -15,7 +18,7 @@ class FileLock {
     enum class State {
         Held,
         Busy,         // another program held it for the whole wait
-        Unavailable,  // no lock file can be made there (e.g. a read-only folder)
+        Unavailable,  // no lock file can be made or opened there (e.g. a read-only folder)
     };
 
     // Waits up to `patience` for the lock of `path`.
@@ -29,12 +32,16 @@ class FileLock {
     ~FileLock();
 
     State state() const { return state_; }
+    bool Held() const { return state_ == State::Held; }
     bool Busy() const { return state_ == State::Busy; }
+    // Why the lock is not held: the lock file's fault, or another program keeping it.
+    const IoStatus& Problem() const { return problem_; }
     void Release();
 
   private:
     State state_ = State::Unavailable;
     std::string lockPath_;
+    IoStatus problem_;
 };
 
 // How long a program waits for another one to finish with a station file.

@@ -25,6 +25,7 @@ enum class IoStep {
     CreateFolder,
     ReadFolder,
     Encode,  // a character the file's code page cannot hold
+    Lock,    // path is the lock file, or the locked file when another program keeps it
 };
 
 // The outcome of a file operation. It carries facts only; the sentence shown to

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "io/atomic_file_writer.h"
+#include "io/secret_memory.h"
 #include "station/call_prompt.h"
 
 namespace zorva {
@@ -11,6 +12,7 @@ namespace {
 
 constexpr std::string_view kEndTag = "<app_lotw_eof>";
 constexpr size_t kHeadSize = 1024;
+constexpr std::string_view kBlanks = " \t\r\n\f\v";
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -21,8 +23,12 @@ std::string Lower(std::string_view text) {
 // Writes the body to the report file, keeping its start and end for the checks.
 class ReportSink : public DownloadSink {
   public:
-    ReportSink(AtomicFileWriter& writer, std::uint64_t maxBytes, const LotwProgress& progress)
-        : writer_(writer), maxBytes_(maxBytes), progress_(progress) {}
+    ReportSink(AtomicFileWriter& writer, const LotwDownloadRequest& request,
+               const LotwProgress& progress)
+        : writer_(writer),
+          maxBytes_(request.maxBytes),
+          deadline_(std::chrono::steady_clock::now() + request.totalLimit),
+          progress_(progress) {}
 
     bool Write(std::string_view bytes) override {
         received_ += bytes.size();
@@ -30,7 +36,11 @@ class ReportSink : public DownloadSink {
             tooLarge_ = true;
             return false;
         }
-        if (head_.size() < kHeadSize) head_.append(bytes.substr(0, kHeadSize - head_.size()));
+        // Blank lines before a page do not hide that it is one.
+        std::string_view start = bytes;
+        if (head_.empty())
+            start.remove_prefix(std::min(start.size(), start.find_first_not_of(kBlanks)));
+        if (head_.size() < kHeadSize) head_.append(start.substr(0, kHeadSize - head_.size()));
         tail_.append(bytes);
         if (tail_.size() > 2 * kHeadSize) tail_.erase(0, tail_.size() - kHeadSize);
         IoStatus written = writer_.Write(bytes);
@@ -39,13 +49,15 @@ class ReportSink : public DownloadSink {
     }
 
     bool Continue(std::uint64_t) override {
-        if (progress_ && !progress_(received_)) aborted_ = true;
-        return !aborted_;
+        if (std::chrono::steady_clock::now() >= deadline_) tooLong_ = true;
+        if (!tooLong_ && progress_ && !progress_(received_)) aborted_ = true;
+        return !aborted_ && !tooLong_;
     }
 
     // Why the sink stopped the transfer.
     LotwFailure StopReason() const {
         if (tooLarge_) return LotwFailure::TooLarge;
+        if (tooLong_) return LotwFailure::TooLong;
         if (!writeError_.ok()) return LotwFailure::FileError;
         return LotwFailure::Aborted;
     }
@@ -69,12 +81,14 @@ class ReportSink : public DownloadSink {
   private:
     AtomicFileWriter& writer_;
     std::uint64_t maxBytes_;
+    std::chrono::steady_clock::time_point deadline_;
     const LotwProgress& progress_;
     std::uint64_t received_ = 0;
     std::string head_;
     std::string tail_;
     IoStatus writeError_;
     bool tooLarge_ = false;
+    bool tooLong_ = false;
     bool aborted_ = false;
 };
 
@@ -126,10 +140,11 @@ LotwDownload DownloadLotwReport(HttpFetcher& fetcher, const LotwDownloadRequest&
         result.file = opened;
         return result;
     }
-    ReportSink sink(writer, request.maxBytes, progress);
+    ReportSink sink(writer, request, progress);
     FetchRequest fetch{LotwQueryUrl(request.baseUrl, request.query), request.caFile,
                        request.maxBytes, request.stallSeconds};
     FetchResult fetched = fetcher.Get(fetch, sink);
+    ClearSecret(fetch.url);
     result.bytes = sink.Received();
     result.httpStatus = fetched.httpStatus;
     result.failure = FailureOf(fetched.outcome, sink);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,6 +18,7 @@ enum class LotwFailure {
     CutShort,    // the report lacks its <APP_LoTW_EOF> end
     NoNetwork,
     TimedOut,
+    TooLong,  // the whole download took longer than its limit
     HttpError,
     Certificate,  // the server's certificate did not verify
     TooLarge,
@@ -32,6 +34,8 @@ struct LotwDownloadRequest {
     std::string reportPath;  // where the report is kept (LotwReportPath)
     std::uint64_t maxBytes = std::uint64_t{500} << 20;
     int stallSeconds = 30;
+    // A server that sends a byte now and then never stalls; this ends it all the same.
+    std::chrono::seconds totalLimit{600};
 };
 
 struct LotwDownload {

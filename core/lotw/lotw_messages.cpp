@@ -30,6 +30,9 @@ std::string LotwFailureMessage(const LotwDownload& d) {
         case LotwFailure::TimedOut:
             return "Serwer LoTW przestał przysyłać dane - przekroczony czas oczekiwania.\n"
                    "Należy spróbować ponownie później.";
+        case LotwFailure::TooLong:
+            return "Pobieranie raportu LoTW trwało ponad 10 minut i zostało przerwane.\n"
+                   "Należy spróbować ponownie później.";
         case LotwFailure::HttpError:
             return "Serwer LoTW odpowiedział błędem HTTP " + std::to_string(d.httpStatus) + ".";
         case LotwFailure::Certificate:

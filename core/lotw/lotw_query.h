@@ -12,6 +12,7 @@ inline constexpr const char* kLotwReportUrl = "https://lotw.arrl.org/lotwuser/lo
 // Read by ApplyLotwServerOverrides only, for tests against a local server.
 inline constexpr const char* kLotwUrlVariable = "ZORVA_LOTW_URL";
 inline constexpr const char* kLotwCaFileVariable = "ZORVA_LOTW_CA_FILE";
+inline constexpr const char* kLotwTimeLimitVariable = "ZORVA_LOTW_TIME_LIMIT";  // seconds
 
 struct LotwQuery {
     std::string login;

@@ -5,12 +5,15 @@
 
 #include "files/file_messages.h"
 #include "io/file_system.h"
+#include "io/secret_memory.h"
 
 namespace zorva {
 
 void ApplyLotwServerOverrides(LotwDownloadRequest& request) {
     if (const char* url = std::getenv(kLotwUrlVariable); url && *url) request.baseUrl = url;
     if (const char* ca = std::getenv(kLotwCaFileVariable); ca && *ca) request.caFile = ca;
+    if (const char* limit = std::getenv(kLotwTimeLimitVariable); limit && *limit)
+        request.totalLimit = std::chrono::seconds(std::max(1, std::atoi(limit)));
 }
 
 LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::string& call,
@@ -26,8 +29,8 @@ LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::st
 PasswordRead ReadPasswordFile(const std::string& path) {
     ReadResult read = ReadWholeFile(path);
     if (!read.ok()) return {"", FileErrorMessage(read.status)};
-    std::string& text = read.bytes;
-    text.resize(std::min(text.size(), text.find_first_of("\r\n")));
+    std::string text = read.bytes.substr(0, read.bytes.find_first_of("\r\n"));
+    ClearSecret(read.bytes);
     return {text, text.empty() ? kLotwNoPassword : ""};
 }
 

@@ -11,8 +11,9 @@ namespace zorva {
 inline constexpr const char* kLotwNoLogin = "Nie podano loginu do LoTW.";
 inline constexpr const char* kLotwNoPassword = "Nie podano hasła do LoTW.";
 
-// LoTW's address and the system's certificates, unless ZORVA_LOTW_URL and
-// ZORVA_LOTW_CA_FILE name a test server and its certificate.
+// LoTW's address, the system's certificates and ten minutes for the whole
+// download, unless ZORVA_LOTW_URL, ZORVA_LOTW_CA_FILE and ZORVA_LOTW_TIME_LIMIT
+// name a test server, its certificate and a shorter limit.
 void ApplyLotwServerOverrides(LotwDownloadRequest& request);
 
 // The download of a station's confirmations since `since` (nothing: all of

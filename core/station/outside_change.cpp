@@ -48,6 +48,12 @@ std::string StationBusyMessage(const std::string& path) {
            "Spróbuj ponownie za chwilę.";
 }
 
+std::string StationLockRefusal(const std::string& path, const FileLock& lock) {
+    if (lock.Busy()) return StationBusyMessage(path);
+    return "Plik " + path + "\n" + "nie może zostać zablokowany przed zmianami innych programów." +
+           "\n" + FileErrorMessage(lock.Problem()) + "\n" + "Nic nie zostało zmienione.";
+}
+
 OutsideChange CheckOutsideChange(Station& s) {
     KnownVersions& known = s.diskVersions;
     if (!known.read || known.read->path != s.currentFileName) return OutsideChange::None;
@@ -82,8 +88,8 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
             }
         }
         FileLock lock = FileLock::Acquire(path, kStationLockPatience);
-        if (lock.Busy()) {
-            ShowError(s.prompter, StationBusyMessage(path));
+        if (!lock.Held()) {
+            ShowError(s.prompter, StationLockRefusal(path, lock));
             return GuardedWrite::Failed;
         }
         // Changed again while the user was answering: the answer was about another version.

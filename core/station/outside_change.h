@@ -7,6 +7,7 @@
 
 namespace zorva {
 
+class FileLock;
 class Station;
 
 inline constexpr const char* kReloadedNotice =
@@ -14,6 +15,8 @@ inline constexpr const char* kReloadedNotice =
 
 // The refusal when another program holds the station file for longer than a program waits.
 std::string StationBusyMessage(const std::string& path);
+// The refusal when the station file's lock was not taken, busy or not.
+std::string StationLockRefusal(const std::string& path, const FileLock& lock);
 
 enum class OutsideChange { None, Reloaded, Kept, Cancelled };
 

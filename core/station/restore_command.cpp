@@ -3,6 +3,7 @@
 #include "station/restore_command.h"
 
 #include "io/file_lock.h"
+#include "station/outside_change.h"
 #include "station/station.h"
 #include "versions/version_store.h"
 
@@ -20,7 +21,7 @@ bool MayDropWindowChanges(Station& s) {
 RestoreOutcome RestoreUnderLock(Station& s, const std::string& version) {
     const std::string& path = s.currentFileName;
     FileLock lock = FileLock::Acquire(path, kStationLockPatience);
-    if (lock.Busy()) return {StationBusyMessage(path), ""};
+    if (!lock.Held()) return {StationLockRefusal(path, lock), ""};
     return RestoreVersion(path, version, s.clock.Now());
 }
 

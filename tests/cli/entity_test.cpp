@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <future>
 
 #include "run_zorva.h"
 
@@ -100,6 +103,31 @@ TEST_F(CliEntity, EditRefusesUnknownNumbersAndContradictions) {
     EXPECT_EQ(2, home.Run({"entity", "edit", "230"}).exitCode);
     EXPECT_EQ(2, home.Run({"entity", "edit", "230", "--prefix", "ABCDEF"}).exitCode);
     ExpectReferenceUnchanged();
+}
+
+TEST_F(CliEntity, ParallelAddsAllLand) {
+    std::vector<std::future<CliResult>> adds;
+    for (int i = 0; i < 8; ++i)
+        adds.push_back(std::async(std::launch::async, [this, i] {
+            return home.Run(
+                {"entity", "add", std::to_string(990 + i), "ZZ" + std::to_string(i), "Rock"});
+        }));
+    for (auto& add : adds) EXPECT_EQ(0, add.get().exitCode);
+    const std::string now = home.Read("dxcc_adif.kvt");
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(Contains(now, std::to_string(990 + i) + "| |ZZ")) << i;
+}
+
+// The entity list is written before the station; a station that is then not
+// saved is named, as is the list that was.
+TEST_F(CliEntity, EditWhoseStationIsNotSavedSaysWhatWasSaved) {
+    const std::string file = NewStation();
+    ::chmod(file.c_str(), 0444);
+    auto edited =
+        home.Run({"--no", "entity", "edit", "230", "--name", "Niemcy", "--station", file});
+    EXPECT_EQ(1, edited.exitCode);
+    EXPECT_TRUE(Contains(edited.err, "dxcc_adif.kvt został zmieniony")) << edited.err;
+    EXPECT_TRUE(Contains(edited.err, "ale plik stacji " + file + " nie został zapisany"))
+        << edited.err;
 }
 
 }  // namespace

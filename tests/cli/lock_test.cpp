@@ -2,6 +2,7 @@
 // what the other saved; a file kept by another program is refused untouched.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <future>
 
 #include "io/file_lock.h"
@@ -50,6 +51,18 @@ TEST_F(CliLock, FileKeptByAnotherProgramIsRefusedUntouched) {
     EXPECT_NE(refused.err.find(
                   "Plik " + file +
                   "\njest właśnie zmieniany przez inny program.\nSpróbuj ponownie za chwilę."),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(home.Read("sp5abc.txt"), before);
+}
+
+// A command that cannot lock changes nothing rather than running unlocked.
+TEST_F(CliLock, LockFileThatCannotBeOpenedRefusesTheCommand) {
+    const std::string before = home.Read("sp5abc.txt");
+    std::filesystem::create_directory(file + ".lock");
+    auto refused = Confirm("230", "DL1ABC");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("nie może zostać zablokowany przed zmianami innych programów."),
               std::string::npos)
         << refused.err;
     EXPECT_EQ(home.Read("sp5abc.txt"), before);

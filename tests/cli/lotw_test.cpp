@@ -2,6 +2,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <future>
+#include <thread>
 
 #include "local_https_server.h"
 #include "ports/clock.h"
@@ -100,6 +102,36 @@ TEST_F(CliLotw, WrongLoginOrNoPasswordChangesNothing) {
     EXPECT_EQ(1, noPassword.exitCode);
     EXPECT_EQ(noPassword.err, "Nie podano hasła do LoTW.\n");
     EXPECT_EQ(station, home.Read("sp5abc.txt"));
+}
+
+// A slow server keeps no other program off the station and ends at the overall
+// limit; downloads for several stations together each keep their day.
+TEST_F(CliLotw, StationIsFreeWhileDownloadingAndParallelRunsAreAllRemembered) {
+    setenv("ZORVA_LOTW_TIME_LIMIT", "3", 1);
+    auto slow = std::async(std::launch::async, [&] { return Download("stall", {"--login", "a"}); });
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    CliResult confirm =
+        home.Run({"confirm", file, "230", "--call", "DL1AA", "--date", "2024-05-17"});
+    EXPECT_EQ(0, confirm.exitCode) << confirm.err;
+    CliResult ended = slow.get();
+    unsetenv("ZORVA_LOTW_TIME_LIMIT");
+    EXPECT_EQ(1, ended.exitCode);
+    EXPECT_TRUE(Contains(ended.err, "trwało ponad 10 minut")) << ended.err;
+
+    setenv("ZORVA_LOTW_URL", server.Url("good").c_str(), 1);
+    std::vector<std::future<CliResult>> runs;
+    for (int i = 0; i < 6; ++i) {
+        const std::string call = "SP" + std::to_string(i) + "XX";
+        ASSERT_EQ(0, home.Run({"--yes", "new", call}).exitCode);
+        runs.push_back(std::async(std::launch::async, [this, i] {
+            return home.Run(
+                {"lotw", home.File("sp" + std::to_string(i) + "xx.txt"), "--login", "a"});
+        }));
+    }
+    for (auto& run : runs) EXPECT_EQ(0, run.get().exitCode);
+    const std::string ini = home.Read("zorva_rade.ini");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(Contains(ini, "Pobrano SP" + std::to_string(i) + "XX=" + today)) << ini;
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ class LotwDownloadTest : public ::testing::Test {
         server->dir.Write(
             "html", "<!DOCTYPE HTML>\n<html><body>Username/password incorrect</body></html>\n");
         server->dir.Write("cut", kReport.substr(0, kReport.find("<CALL:4>")));
+        server->dir.Write("blank_html", std::string(2000, '\n') + "<html><body>No</body></html>");
     }
     static void TearDownTestSuite() {
         delete server;
@@ -98,10 +99,13 @@ struct FailureCase {
     int stallSeconds = 30;
     std::uint64_t maxBytes = 1 << 20;
     bool abort = false;
+    int totalSeconds = 600;
 };
 
 const FailureCase kFailures[] = {
     {"html", LotwFailure::WrongLogin},
+    {"blank_html", LotwFailure::WrongLogin},
+    {"stall", LotwFailure::TooLong, "ca.pem", false, 30, 1 << 20, false, 1},
     {"cut", LotwFailure::CutShort},
     {"error", LotwFailure::HttpError},
     {"good", LotwFailure::Certificate, "other_ca.pem"},
@@ -121,6 +125,7 @@ TEST_F(LotwDownloadTest, EveryFailureIsToldApartLeavesNothingAndHidesThePassword
             request.baseUrl = "https://127.0.0.1:" + std::to_string(ClosedPort()) + "/";
         request.stallSeconds = c.stallSeconds;
         request.maxBytes = c.maxBytes;
+        request.totalLimit = std::chrono::seconds(c.totalSeconds);
         LotwDownload got =
             DownloadLotwReport(fetcher, request, [&](std::uint64_t) { return !c.abort; });
         EXPECT_EQ(got.failure, c.failure) << LotwFailureMessage(got);
