@@ -8,19 +8,21 @@
 
 namespace zorva {
 
-// Writes a file so that it appears whole or not at all: the bytes go to a
-// temporary file in the same folder, which Commit flushes to the disk and
-// renames over the target. Until then the target stays as it was; a writer
-// dropped without Commit removes its temporary file. A symbolic link is followed
-// and its target replaced; a replaced file keeps its mode (and its owner and
-// group where the process may), a new one gets 0666 less the umask.
 struct AtomicWriteOptions {
     // Off: a link at the path is itself replaced by the file, its target untouched.
     bool followLinks = true;
-    // The exact permission bits of a new file (or of one put in place of a link).
+    // The exact permission bits of a new file (or of one put in place of a link),
+    // where the system has such bits.
     std::optional<unsigned> newFileMode;
 };
 
+// Writes a file so that it appears whole or not at all: the bytes go to a
+// temporary file in the same folder, which Commit flushes to the disk and
+// renames over the target. Until then the target stays as it was; a writer
+// dropped without Commit removes its temporary file. Unless the options say
+// otherwise, a symbolic link is followed and its target replaced; a replaced
+// file keeps its mode (and its owner and group where the process may), a new one
+// gets 0666 less the umask.
 class AtomicFileWriter {
   public:
     explicit AtomicFileWriter(std::string path, AtomicWriteOptions options = {})

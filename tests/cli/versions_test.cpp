@@ -30,16 +30,6 @@ TEST(CliVersions, ListsRestoresAndTakesTheRestoreBack) {
     auto unknown = home.Run({"restore", file, "../sp5abc.txt"});
     EXPECT_EQ(1, unknown.exitCode);
     EXPECT_EQ(unknown.err, "Nie ma wersji ../sp5abc.txt pliku " + file + ".\n");
-    home.Write("kopie/sp5abc.txt/2020-01-01_000000.txt", "");
-    EXPECT_NE(
-        home.Run({"versions", file})
-            .out.find("2020-01-01_000000.txt\tnie do przywrócenia: plik jest pusty (0 bajtów)\n"),
-        std::string::npos);
-    auto empty = home.Run({"restore", file, "2020-01-01_000000.txt"});
-    EXPECT_EQ(1, empty.exitCode);
-    EXPECT_EQ(empty.err, "Wersja 2020-01-01_000000.txt pliku " + file +
-                             " nie może zostać przywrócona: plik jest pusty (0 bajtów).\n");
-    EXPECT_EQ(home.Read("sp5abc.txt"), confirmed);
     auto mistyped = home.Run({"versions", home.File("sp5abd.txt")});
     EXPECT_EQ(1, mistyped.exitCode);
     EXPECT_EQ(mistyped.err, "Plik \"" + home.File("sp5abd.txt") + "\" nie został znaleziony!\n");
