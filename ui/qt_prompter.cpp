@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -133,6 +134,9 @@ std::optional<std::string> QtPrompter::Input(const std::string& caption, const s
     dialog.setLabelText(Q(prompt));
     dialog.setTextValue(Q(offered));
     WidenForTitle(dialog);
+    // The input box sizes itself to its contents, so its field carries the width.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(dialog.minimumWidth() - 24);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
 }

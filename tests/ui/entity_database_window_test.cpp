@@ -102,6 +102,8 @@ void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
     QTest::keyClicks(window.PrefixEdit(), "3d2/c");
     QCOMPARE(window.PrefixEdit()->text(), QString("3D2/C"));
     QTest::keyClick(window.PrefixEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.DeletedCheck());  // beside the prefix
+    QTest::keyClick(window.DeletedCheck(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window.NameEdit());
     QTest::keyClicks(window.NameEdit(), "Conway Reef");
     window.SaveButton()->setFocus();

@@ -205,7 +205,7 @@ void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     QCOMPARE(TableRow(form, "291").call, std::string());
     QCOMPARE(program.Panel("fileBar", 1), QString());
     QVERIFY(!form.MenuItem("undoStep")->isEnabled());
-    QCOMPARE(form.MenuItem("redoStep")->text(), QString("Ponów: import danych"));
+    QCOMPARE(form.MenuItem("redoStep")->text().remove('&'), QString("Ponów: import danych"));
 }
 
 void ImportWindowTest::progressBarShowsWhileReading() {

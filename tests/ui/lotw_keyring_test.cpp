@@ -6,7 +6,6 @@ class LotwKeyringTest : public QObject {
     Q_OBJECT
   private slots:
     void withoutAKeyringThePasswordIsNotKeptAndSaysSoInPolish() {
-        // A session bus that leads nowhere: no keyring service to ask.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorva-no-bus");
         QCOMPARE(zorva::StoreLotwPassword("sp5abc", "tajne"),
                  std::string(zorva::kNoKeyringMessage));

@@ -19,16 +19,15 @@ QStringList Captions(const QList<QAction*>& actions) {
 }
 
 // Every item of the bar and of each menu: one access key each, none twice in one menu.
-void ExpectDistinctAccessKeys(const QList<QAction*>& actions, const QString& where) {
+void ExpectDistinctAccessKeys(const QList<QAction*>& actions) {
     QSet<QChar> keys;
     for (const QAction* a : actions) {
         if (a->isSeparator()) continue;
         const qsizetype mark = a->text().indexOf('&');
-        QVERIFY2(mark >= 0 && mark + 1 < a->text().size(), qPrintable(where + ": " + a->text()));
-        const QChar key = a->text().at(mark + 1).toLower();
-        QVERIFY2(!keys.contains(key), qPrintable(where + ": " + a->text()));
-        keys.insert(key);
-        if (a->menu()) ExpectDistinctAccessKeys(a->menu()->actions(), a->text());
+        QVERIFY2(mark >= 0 && !keys.contains(a->text().at(mark + 1).toLower()),
+                 qPrintable(a->text()));
+        keys.insert(a->text().at(mark + 1).toLower());
+        if (a->menu()) ExpectDistinctAccessKeys(a->menu()->actions());
     }
 }
 
@@ -96,8 +95,8 @@ void MainWindowTest::menuBarHoldsEveryItemInOrder() {
     QCOMPARE(Captions(form.menuBar()->actions()),
              QStringList({"Plik", "Zmiany", "Widok", "Drukowanie", "Import danych", "Weryfikacja",
                           "Edycja", "Szukanie", "Ustawienia", "Pomoc"}));
-    ExpectDistinctAccessKeys(form.menuBar()->actions(), "menuBar");
-    ExpectDistinctAccessKeys(form.MenuItem("gridPopupMenu")->menu()->actions(), "gridPopupMenu");
+    ExpectDistinctAccessKeys(form.menuBar()->actions());
+    ExpectDistinctAccessKeys(form.MenuItem("gridPopupMenu")->menu()->actions());
     QCOMPARE(MenuCaptions(form, "fileMenu"),
              QStringList({"Nowy", "-", "Otwórz", "-", "Zapisz                          Ctrl+S",
                           "Zapisz jako..", "Przywróć poprzednią wersję...",
@@ -173,7 +172,7 @@ void MainWindowTest::settingsReopenTheLastStationWithItsLook() {
         sum += settings.columnWidths[static_cast<size_t>(c)];
     }
     QCOMPARE(form.Grid()->verticalHeader()->defaultSectionSize(), 30);
-    QCOMPARE(form.width(), sum + 36);
+    QCOMPARE(form.width(), std::max(sum + 36, form.menuBar()->sizeHint().width()));
     QCOMPARE(form.height(), 500);
     QVERIFY(program.DialoguesAsScripted());
 }
@@ -245,7 +244,6 @@ void MainWindowTest::windowWidthFollowsTheColumns() {
     Program program;
     MainWindow& form = program.Start();
     form.show();
-    // Never narrower than the whole menu bar.
     const int columns = 35 + 12 + 48 + 167 + 85 + 141 + 74 + 74 + 36;
     const int menus = form.menuBar()->sizeHint().width();
     QCOMPARE(form.width(), std::max(columns, menus));
