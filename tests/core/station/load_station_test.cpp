@@ -41,19 +41,6 @@ TEST_F(Loading, NoFileNameShowsNothing) {
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
 }
 
-TEST_F(Loading, HeaderOnlyFileGivesAnEmptyTableAndZeroCounters) {
-    WriteStation("empty.txt", "SP5ABC", {});
-    for (const auto& line : SmallReference())
-        prompter.ExpectBox(
-            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                     line + "\n\nCzy zaktualizować dane?"),
-            Answer::No);
-    Load("empty.txt");
-    EXPECT_EQ(station.table.HighestIndex(), 0);
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       0/0");
-    EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  0/0");
-}
-
 TEST_F(Loading, BadLineKeepsEarlierRowsAndForgetsTheFileName) {
     auto rows = SmallStation();
     std::vector<std::string> lines = StationHeaderLines("SP5ABC", "1.1.2026");
@@ -238,16 +225,66 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
     EXPECT_EQ(ReadWholeFile(dir.File("junk.txt")).bytes, junk);
 }
 
-TEST_F(Loading, EmptyFileLoadsNothingAndAsksNothing) {
-    dir.Write("empty.txt", "");
-    for (const auto& line : SmallReference())
-        prompter.ExpectBox(
-            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                     line + "\n\nCzy zaktualizować dane?"),
-            Answer::No);
-    Load("empty.txt");
+struct UnreadableFile {
+    std::string label, bytes, reason;
+};
+
+std::vector<UnreadableFile> UnreadableFiles() {
+    const std::string station = StationBytes("SP5ABC", SmallStation());
+    std::string crAlone = station;
+    for (size_t at = crAlone.find('\n'); at != std::string::npos; at = crAlone.find('\n', at))
+        crAlone.erase(at, 1);
+    const std::string noEntity = "nie zawiera żadnej linii podmiotu";
+    return {
+        {"Empty", "", noEntity},
+        {"HeaderOnly", StationBytes("SP5ABC", {}), noEntity},
+        {"CrAlone", crAlone, "jego linie kończą się samym znakiem CR (bez LF)"},
+        {"Nul", std::string(4096, '\0'), "zawiera bajty zerowe - nie jest plikiem tekstowym"},
+        {"Utf8Mark", "\xEF\xBB\xBF" + station,
+         "został zapisany w kodowaniu UTF-8 (zaczyna się znacznikiem BOM),\na plik danych "
+         "stacji musi być zapisany w kodowaniu Windows-1250"},
+        {"TooLarge", station + std::string(kStationFileMaxBytes, ' '),
+         "jest większy niż 1 MB, a plik danych stacji ma kilkadziesiąt kB"},
+    };
+}
+
+class Unreadable : public StationFiles, public ::testing::WithParamInterface<UnreadableFile> {};
+
+// Nothing is asked, remembered as the open file or written back.
+TEST_P(Unreadable, FileIsRefusedWithItsReasonAndNeverWritten) {
+    dir.Write("x.txt", GetParam().bytes);
+    prompter.ExpectError("Plik " + dir.File("x.txt") +
+                         "\nnie może zostać wczytany jako plik danych stacji, ponieważ " +
+                         GetParam().reason + ".");
+    Load("x.txt");
     EXPECT_EQ(station.table.Count(), 0);
-    EXPECT_EQ(station.stationCall, "");
+    EXPECT_EQ(station.CurrentSettings(1, 1).file, "");
+    EXPECT_FALSE(station.SaveFromGrid());
+    EXPECT_EQ(dir.Read("x.txt"), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Unreadable, ::testing::ValuesIn(UnreadableFiles()),
+                         [](const auto& info) { return info.param.label; });
+
+TEST_F(Loading, RepeatedEntityIsNamedAndNothingLoads) {
+    auto rows = SmallStation();
+    rows.push_back(Row("230", "", "DL", "Germany", "DL2XX", "2022-02-02", "QSL", ""));
+    WriteStation("twice.txt", "SP5ABC", rows);
+    prompter.ExpectError("Błąd w pliku " + dir.File("twice.txt") + "\nw linii:\n\n" +
+                         FormatStationLine(rows.back()) +
+                         "\n\nPodmiot o tym numerze ADIF występuje już we wcześniejszej linii "
+                         "pliku.\nPopraw tą linię w pliku i spróbuj ponownie.");
+    Load("twice.txt");
+    EXPECT_EQ(station.table.Count(), 0);
+}
+
+// With no station loaded, Ctrl+S has nothing to keep: no file of the header alone.
+TEST_F(Loading, SavingAfterAMissingStartUpFileWritesNothing) {
+    station.SetCurrentFileName(dir.File("gone.txt"));
+    prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
+    station.LoadStationFile();
+    EXPECT_FALSE(station.SaveFromGrid());
+    EXPECT_FALSE(dir.Exists("gone.txt"));
 }
 
 TEST_F(Loading, UnreadableFileIsReportedWithTheSystemReason) {
