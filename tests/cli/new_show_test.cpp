@@ -69,6 +69,7 @@ TEST(CliRefusals, EveryRefusalPrintsItsReason) {
          "Brak znaku stacji, której dotyczy wydruk!"},
         {{"new", " "}, "Znak stacji nie może być pusty!"},
         {{"new", "SP5Ж"}, "(kodowanie Windows-1250)"},
+        {{"new", "sp5 x"}, "Znak stacji nie może zawierać spacji."},
     };
     for (const auto& c : cases) {
         auto refused = home.Run(c.args);
@@ -76,6 +77,19 @@ TEST(CliRefusals, EveryRefusalPrintsItsReason) {
         EXPECT_NE(std::string::npos, refused.err.find(c.message)) << refused.err;
     }
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
+}
+
+TEST(CliNewAndShow, ReferenceWithoutEntityLinesIsRefused) {
+    CliHome home;
+    for (const auto& [reference, message] :
+         {std::pair{"", "nie zawiera żadnego podmiotu!"},
+          {"  1| |VE   |Canada                  |\r230| |DL", "Błąd w pliku DXCC_ADIF.KVT"}}) {
+        home.Write("dxcc_adif.kvt", reference);
+        auto refused = home.Run({"new", "SP5ABC"});
+        EXPECT_EQ(1, refused.exitCode);
+        EXPECT_NE(std::string::npos, refused.err.find(message)) << refused.err;
+        EXPECT_FALSE(home.Exists("sp5abc.txt"));
+    }
 }
 
 TEST(CliUsage, WrongWordsGiveUsageAndExitCodeTwo) {
