@@ -226,7 +226,7 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
 }
 
 struct UnreadableFile {
-    std::string label, bytes, reason;
+    std::string label, bytes, message;  // the message follows the file's path
 };
 
 std::vector<UnreadableFile> UnreadableFiles() {
@@ -234,30 +234,35 @@ std::vector<UnreadableFile> UnreadableFiles() {
     std::string crAlone = station;
     for (size_t at = crAlone.find('\n'); at != std::string::npos; at = crAlone.find('\n', at))
         crAlone.erase(at, 1);
-    const std::string noEntity = "nie zawiera żadnej linii podmiotu";
+    const auto refused = [](const std::string& reason) {
+        return "\nnie może zostać wczytany jako plik danych stacji, ponieważ " + reason + ".";
+    };
+    const std::string twice = FormatStationLine(SmallStation()[1]);
     return {
-        {"Empty", "", noEntity},
-        {"HeaderOnly", StationBytes("SP5ABC", {}), noEntity},
-        {"CrAlone", crAlone, "jego linie kończą się samym znakiem CR (bez LF)"},
-        {"Nul", std::string(4096, '\0'), "zawiera bajty zerowe - nie jest plikiem tekstowym"},
+        {"HeaderOnly", StationBytes("SP5ABC", {}), refused("nie zawiera żadnej linii podmiotu")},
+        {"CrAlone", crAlone, refused("jego linie kończą się samym znakiem CR (bez LF)")},
+        {"Nul", std::string(4096, '\0'),
+         refused("zawiera bajty zerowe - nie jest plikiem tekstowym")},
         {"Utf8Mark", "\xEF\xBB\xBF" + station,
-         "został zapisany w kodowaniu UTF-8 (zaczyna się znacznikiem BOM),\na plik danych "
-         "stacji musi być zapisany w kodowaniu Windows-1250"},
+         refused("został zapisany w kodowaniu UTF-8 (zaczyna się znacznikiem BOM),\na plik danych "
+                 "stacji musi być zapisany w kodowaniu Windows-1250")},
         {"TooLarge", station + std::string(kStationFileMaxBytes, ' '),
-         "jest większy niż 1 MB, a plik danych stacji ma kilkadziesiąt kB"},
+         refused("jest większy niż 1 MB, a plik danych stacji ma kilkadziesiąt kB")},
+        {"Repeated", station + Encoded({twice}),
+         "\nw linii:\n\n" + twice +
+             "\n\nPodmiot o tym numerze ADIF występuje już we wcześniejszej linii pliku.\nPopraw "
+             "tą linię w pliku i spróbuj ponownie."},
     };
 }
 
 class Unreadable : public StationFiles, public ::testing::WithParamInterface<UnreadableFile> {};
 
-// Nothing is asked, remembered as the open file or written back.
 TEST_P(Unreadable, FileIsRefusedWithItsReasonAndNeverWritten) {
     dir.Write("x.txt", GetParam().bytes);
-    prompter.ExpectError("Plik " + dir.File("x.txt") +
-                         "\nnie może zostać wczytany jako plik danych stacji, ponieważ " +
-                         GetParam().reason + ".");
+    const bool repeated = GetParam().label == "Repeated";
+    prompter.ExpectError((repeated ? "Błąd w pliku " : "Plik ") + dir.File("x.txt") +
+                         GetParam().message);
     Load("x.txt");
-    EXPECT_EQ(station.table.Count(), 0);
     EXPECT_EQ(station.CurrentSettings(1, 1).file, "");
     EXPECT_FALSE(station.SaveFromGrid());
     EXPECT_EQ(dir.Read("x.txt"), GetParam().bytes);
@@ -266,23 +271,9 @@ TEST_P(Unreadable, FileIsRefusedWithItsReasonAndNeverWritten) {
 INSTANTIATE_TEST_SUITE_P(Files, Unreadable, ::testing::ValuesIn(UnreadableFiles()),
                          [](const auto& info) { return info.param.label; });
 
-TEST_F(Loading, RepeatedEntityIsNamedAndNothingLoads) {
-    auto rows = SmallStation();
-    rows.push_back(Row("230", "", "DL", "Germany", "DL2XX", "2022-02-02", "QSL", ""));
-    WriteStation("twice.txt", "SP5ABC", rows);
-    prompter.ExpectError("Błąd w pliku " + dir.File("twice.txt") + "\nw linii:\n\n" +
-                         FormatStationLine(rows.back()) +
-                         "\n\nPodmiot o tym numerze ADIF występuje już we wcześniejszej linii "
-                         "pliku.\nPopraw tą linię w pliku i spróbuj ponownie.");
-    Load("twice.txt");
-    EXPECT_EQ(station.table.Count(), 0);
-}
-
-// With no station loaded, Ctrl+S has nothing to keep: no file of the header alone.
 TEST_F(Loading, SavingAfterAMissingStartUpFileWritesNothing) {
-    station.SetCurrentFileName(dir.File("gone.txt"));
     prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
-    station.LoadStationFile();
+    Load("gone.txt");
     EXPECT_FALSE(station.SaveFromGrid());
     EXPECT_FALSE(dir.Exists("gone.txt"));
 }

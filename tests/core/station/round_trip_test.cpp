@@ -26,8 +26,7 @@ std::string RawLine(std::string adif, char deleted, const std::array<std::string
 
 // A key of its own for each line, as a station holds each entity once.
 std::string Key(size_t group, int value) {
-    const char* hex = "0123456789ABCDEF";
-    return {static_cast<char>('A' + group), hex[value / 16], hex[value % 16]};
+    return {char('A' + group), char('a' + value / 16), char('a' + value % 16)};
 }
 
 // Loads the file and saves it back; the reference entity is in no file.
