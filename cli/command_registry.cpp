@@ -79,6 +79,9 @@ std::string NotSavedMessage(const std::string& path) {
 }  // namespace
 
 bool SaveStation(Context& ctx, Station& station) {
+    // The command line has no "Zapisz jako..": the change can be made on a copy.
+    station.notSavedAdvice =
+        "Można skopiować plik do innego folderu i powtórzyć polecenie na kopii.";
     int errorsBefore = ctx.prompter.ErrorCount();
     bool saved = station.Save();
     if (!saved && ctx.prompter.ErrorCount() == errorsBefore)

@@ -2,7 +2,8 @@
 
 #include "command.h"
 #include "convert/convert.h"
-#include "files/station_file.h"
+#include "files/station_file_check.h"
+#include "io/bounded_read.h"
 #include "io/file_system.h"
 #include "station/station.h"
 
@@ -10,10 +11,10 @@ namespace zorva::cli {
 namespace {
 
 bool IsPreviousVersionFile(const std::string& path) {
-    ReadResult raw = ReadWholeFile(path);
+    ReadResult raw = ReadFileUpTo(path, kStationFileMaxBytes);
     if (!raw.ok()) return false;
-    StationFileContents contents = ParseStationFile(raw.bytes);
-    return contents.badLine && IsPreviousVersionLine(*contents.badLine);
+    const CheckedStationFile checked = CheckStationFile(raw.bytes);
+    return checked.fault == StationFault::BadLine && IsPreviousVersionLine(checked.detail);
 }
 
 // Loads the file as the desktop program does: its question about the previous

@@ -4,7 +4,6 @@
 #include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "io/file_system.h"
-#include "io/text_file.h"
 
 namespace zorva {
 
@@ -22,21 +21,24 @@ FillOutcome StationDocument::FillFromReference() {
         outcome.refusal = MissingReferenceMessage(ReferencePath());
         return outcome;
     }
-    TextLines reference = ReadTextLines(ReferencePath());
+    ReferenceList reference = ReadReferenceList(ReferencePath());
     if (!reference.ok()) {
         outcome.refusal = FileErrorMessage(reference.status);
+        return outcome;
+    }
+    if (reference.Empty()) {
+        outcome.refusal = EmptyReferenceMessage(ReferencePath());
         return outcome;
     }
     table.ResetToPlaceholder();
     outcome.tableReplaced = true;
     for (const auto& line : reference.lines) {
-        if (line.empty()) continue;
-        if (IsBadReferenceLine(line)) {
-            outcome.refusal = BadReferenceLineMessage(line);
-            return outcome;
-        }
         table.Append(ParseReferenceLine(line));
         ++outcome.changedRows;
+    }
+    if (reference.badLine) {
+        outcome.refusal = BadReferenceLineMessage(*reference.badLine);
+        return outcome;
     }
     modified = true;
     return outcome;

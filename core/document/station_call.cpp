@@ -7,6 +7,9 @@
 namespace zorva {
 
 std::optional<std::string> StationCallRefusal(const std::string& call) {
+    // The header ends the call at its first blank, so the rest would be lost at the next load.
+    if (call.find(' ') != std::string::npos)
+        return std::string("Znak stacji nie może zawierać spacji.\nPodaj znak stacji bez spacji.");
     if (auto control = ControlSymbol(call)) {
         return "Znak stacji zawiera " + *control +
                ", którego nie można zapisać w pliku stacji.\nPodaj znak stacji bez tego symbolu.";

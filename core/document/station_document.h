@@ -9,6 +9,7 @@
 #include "model/counters.h"
 #include "model/entity_table.h"
 #include "ports/clock.h"
+#include "versions/version_store.h"
 
 namespace zorva {
 
@@ -48,6 +49,8 @@ class StationDocument {
     bool modified = false;
     Counters counters;
     KnownVersions diskVersions;  // for telling another program's save apart
+    // Ends a message of data not saved: what this front end lets the user do instead.
+    std::string notSavedAdvice = kSaveAsAdvice;
 
     // --- files beside the program ---
     const std::string& ProgramDir() const { return programDir_; }

@@ -8,7 +8,7 @@ namespace zorva {
 Outcome StationDocument::WriteStationBytes(const std::string& path, std::string_view bytes,
                                            const LocalDateTime& now) {
     KeptVersion kept = KeepVersionBeforeWriting(path, bytes, now);
-    if (!kept.ok()) return Refused(VersionNotKeptMessage(path, kept.error));
+    if (!kept.ok()) return Refused(VersionNotKeptMessage(path, kept.error, notSavedAdvice));
     IoStatus written = WriteFileAtomic(path, bytes);
     if (!written.ok()) return Refused(FileErrorMessage(written));
     diskVersions.Remember(path, bytes);

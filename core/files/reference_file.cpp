@@ -17,7 +17,7 @@ std::string ReferenceKey(std::string_view line) {
 }
 
 bool IsBadReferenceLine(std::string_view line) {
-    return !HasEntitySeparators(line);
+    return !HasEntitySeparators(line) || line.find('\r') != std::string_view::npos;
 }
 
 EntityRow ParseReferenceLine(std::string_view line) {
@@ -51,6 +51,11 @@ ReferenceList ReadReferenceList(const std::string& path) {
 std::string BadReferenceLineMessage(const std::string& line) {
     return "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n" + QuotableLine(line) + "\n\n" +
            "Popraw tą linię w pliku i spróbuj ponownie.";
+}
+
+std::string EmptyReferenceMessage(const std::string& path) {
+    return "Plik wzorcowy \"" + path + "\" nie zawiera żadnego podmiotu!\n" +
+           "Popraw ten plik i spróbuj ponownie.";
 }
 
 std::string MissingReferenceMessage(const std::string& path) {

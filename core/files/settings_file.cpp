@@ -9,7 +9,7 @@
 #include "files/ini_text.h"
 #include "files/settings_keys.h"
 #include "files/settings_section.h"
-#include "io/size_limited_read.h"
+#include "io/bounded_read.h"
 #include "io/text_file.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
@@ -123,7 +123,7 @@ std::string FormatSettings(const Settings& settings) {
 
 SettingsRead ReadSettingsFile(const std::string& path) {
     SettingsRead result;
-    ReadResult raw = ReadFileUpTo(path, kMaxSettingsBytes);
+    ReadResult raw = ReadWholeFileOfAtMost(path, kMaxSettingsBytes);
     if (!raw.ok()) {
         result.status = raw.status;
         return result;

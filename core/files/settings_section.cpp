@@ -5,7 +5,7 @@
 #include "files/ini_edit.h"
 #include "files/ini_text.h"
 #include "io/file_lock.h"
-#include "io/size_limited_read.h"
+#include "io/bounded_read.h"
 #include "io/text_file.h"
 #include "text/cp1250.h"
 
@@ -50,7 +50,7 @@ IoStatus EncodeValues(const SectionValues& values, IniValues& encoded) {
 
 ReadResult ReadSettingsBytes(const std::string& path) {
     if (!FileExists(path)) return {};
-    return ReadFileUpTo(path, kMaxSettingsBytes);
+    return ReadWholeFileOfAtMost(path, kMaxSettingsBytes);
 }
 
 IoStatus RewriteSettingsFile(const std::string& path,

@@ -1,6 +1,7 @@
 #include "files/station_file.h"
 
 #include <array>
+#include <unordered_set>
 
 #include "files/entity_line.h"
 #include "text/columns.h"
@@ -130,6 +131,7 @@ StationFileContents ParseStationFile(std::string_view bytes) {
     if (auto first = lines.Next()) contents.call = StationCallFromHeader(DecodeCp1250(*first));
     for (size_t skipped = 1; skipped < kStationHeaderLineCount; ++skipped)
         if (!lines.Next()) return contents;
+    std::unordered_set<std::string> adifsRead;
     while (auto raw = lines.Next()) {
         std::string line = DecodeCp1250(*raw);
         if (IsBlankLine(line)) continue;
@@ -137,7 +139,10 @@ StationFileContents ParseStationFile(std::string_view bytes) {
             contents.badLine = std::move(line);
             break;
         }
-        contents.rows.push_back(ParseStationLine(line));
+        EntityRow row = ParseStationLine(line);
+        if (!adifsRead.insert(row.adif).second && !contents.repeatedLine)
+            contents.repeatedLine = line;
+        contents.rows.push_back(std::move(row));
     }
     return contents;
 }

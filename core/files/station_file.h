@@ -11,6 +11,9 @@ namespace zorva {
 
 inline constexpr size_t kStationHeaderLineCount = 7;
 inline constexpr size_t kStationLineWidth = 80;
+// A station holds at most 999 entity lines of 82 bytes (82 kB); a file far beyond that is
+// no station and is never read whole. A file at the limit loads in well under 64 MB.
+inline constexpr size_t kStationFileMaxBytes = 1024 * 1024;
 
 // The seven header lines of a station file; the call is written in upper case.
 std::vector<std::string> StationHeaderLines(const std::string& call, const std::string& shortDate);
@@ -36,11 +39,13 @@ EntityRow ParseStationLine(std::string_view line);
 // The call of header line 1: after its first character, the text before the first blank.
 std::string StationCallFromHeader(std::string_view firstLine);
 
-// A station file as read: the call, the rows up to the first bad line, and that line.
+// A station file as read: the call, the rows up to the first bad line, and that line;
+// also the first line whose adif an earlier row already holds.
 struct StationFileContents {
     std::string call;
     std::vector<EntityRow> rows;
     std::optional<std::string> badLine;
+    std::optional<std::string> repeatedLine;
 };
 
 // Parses the raw Windows-1250 bytes of a station file. Lines end at CR LF or LF; a

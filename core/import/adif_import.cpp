@@ -54,6 +54,12 @@ std::string ImportInfoText() {
     return first + second + "\n" + third;
 }
 
+std::string VerifiedRecordsText(int count, const std::string& programDir) {
+    return "\n\nRekordy dotyczące podmiotów już zweryfikowanych (" + std::to_string(count) +
+           ")\nnie zostały zaimportowane - zostały zapisane w pliku " + kImportErrorFileName +
+           "\nw folderze " + programDir + ".";
+}
+
 std::string NotAdifMessage(const std::string& path) {
     return "Plik \"" + path + "\" nie jest plikiem ADIF!";
 }
@@ -92,6 +98,7 @@ bool AdifImport::BeginSeries() {
     }
     progressVisible = false;
     records_.Reset(static_cast<size_t>(station_.table.Count()) + 1);
+    verifiedRecords_ = 0;
     IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
     if (!created.ok()) {
         ShowError(station_.prompter, FileErrorMessage(created));
@@ -154,6 +161,7 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
     writeError_.clear();
     filledRowSeen_ = false;
     lotwWithoutDetail_ = false;
+    entityErrorWritten_ = false;
 
     AppendSession errors(ErrorFilePath());
     progressVisible = true;
@@ -176,7 +184,7 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
 
     if (anotherFileFollows()) return RunEnd::NextFile;
     if ((controls.extractQsl || controls.extractLotw) && !WriteExtract()) return RunEnd::Failed;
-    FinishSeries(errors.Appended());
+    FinishSeries(entityErrorWritten_);
     return RunEnd::Finished;
 }
 
@@ -209,13 +217,27 @@ bool AdifImport::Evaluate(const AdifReader& reader, AppendSession& errors) {
     const int row = rowOfEntity_[static_cast<size_t>(ParseEntityNumber(reader.Field(kDxcc)))];
     // A row given a confirmation without a call would count as unconfirmed.
     if (row == 0 || !IsStorableCall(reader.Field(kCall))) return WriteError(reader.Raw(), errors);
-    return Apply(row, reader, qsl, lotw);
+    return Apply(row, reader, qsl, lotw, errors);
 }
 
 bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
-    IoStatus status = errors.Append(JoinLinesLower(raw) + "\r\n");
+    entityErrorWritten_ = true;
+    return AppendErrorLine(JoinLinesLower(raw), errors);
+}
+
+bool AdifImport::AppendErrorLine(const std::string& line, AppendSession& errors) {
+    IoStatus status = errors.Append(line + "\r\n");
     if (!status.ok()) writeError_ = FileErrorMessage(status);
     return status.ok();
+}
+
+bool AdifImport::KeepVerified(const EntityRow& entity, std::string_view raw,
+                              AppendSession& errors) {
+    ++verifiedRecords_;
+    const std::string reason = "Podmiot " + Trim(entity.adif) + " jest już zweryfikowany (" +
+                               entity.verifiedDate + ") - rekord nie został zaimportowany: ";
+    // The verification date comes from the station file, so it encodes as it was read.
+    return AppendErrorLine(EncodeCp1250(reason).value_or("") + JoinLinesLower(raw), errors);
 }
 
 bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmation) {
@@ -231,21 +253,27 @@ bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmatio
     return kept.ok();
 }
 
-bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw) {
+bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
+                       AppendSession& errors) {
     EntityRow& entity = station_.table.Row(row);
     const ImportSource source = controls.source;
     const ImportPriority priority = controls.priority;
-    if (entity.call.empty()) {
-        const bool kept = Fill(row, reader, NewEntryConfirmation(source, priority, qsl, lotw));
+    const bool newEntry = entity.call.empty();
+    // The panel shows counts that change only at the series' end; it is written once a run.
+    if (!newEntry) filledRowSeen_ = true;
+    std::optional<std::string> method =
+        newEntry ? std::optional(NewEntryConfirmation(source, priority, qsl, lotw))
+                 : ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw);
+    if (!method) return true;
+    // The verification date vouches for the contact the club saw: an import never changes it.
+    if (entity.IsVerified()) return KeepVerified(entity, reader.Raw(), errors);
+    const bool kept = Fill(row, reader, std::move(*method));
+    if (newEntry) {
         if (!entity.IsDeleted()) ++station_.counters.toVerifyActive;
         ++station_.counters.toVerifyAll;
         station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
-        return kept;
     }
-    // The panel shows counts that change only at the series' end; it is written once a run.
-    filledRowSeen_ = true;
-    auto replaced = ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw);
-    return !replaced || Fill(row, reader, std::move(*replaced));
+    return kept;
 }
 
 bool AdifImport::WriteExtract() {
@@ -289,6 +317,7 @@ void AdifImport::FinishSeries(bool errorsWritten) {
     station_.ShowStatusCounters(kPanelQslLotw);
     std::string message =
         errorsWritten ? ImportDoneWithErrorsMessage(station_.ProgramDir()) : kImportDone;
+    if (verifiedRecords_ > 0) message += VerifiedRecordsText(verifiedRecords_, station_.ProgramDir());
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
     ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);

@@ -32,6 +32,8 @@ inline constexpr const char* kImportLotwWithoutDetail =
     "\n\nRaport LoTW nie zawiera numerów podmiotów DXCC -\nnależy go pobrać z LoTW ze "
     "szczegółami QSL\n(opcja \"detail\").";
 std::string ImportInfoText();
+// Added to the final message when records of verified entities were left out.
+std::string VerifiedRecordsText(int count, const std::string& programDir);
 std::string NotAdifMessage(const std::string& path);
 
 // The file's header says it is a report of LoTW; false for any other or unreadable file.
@@ -93,9 +95,11 @@ class AdifImport {
     ReadEnd ReadRecords(AdifReader& reader, AppendSession& errors, const ImportProgress& progress,
                         uint64_t total);
     bool Evaluate(const AdifReader& reader, AppendSession& errors);
-    bool Apply(int row, const AdifReader& reader, bool qsl, bool lotw);
+    bool Apply(int row, const AdifReader& reader, bool qsl, bool lotw, AppendSession& errors);
+    bool KeepVerified(const EntityRow& entity, std::string_view raw, AppendSession& errors);
     bool Fill(int row, const AdifReader& reader, std::string confirmation);
     bool WriteError(std::string_view raw, AppendSession& errors);
+    bool AppendErrorLine(const std::string& line, AppendSession& errors);
     void BuildEntityIndex();
     bool WriteExtract();
     IoStatus WriteExtractTo(AtomicFileWriter& out, const std::string& method);
@@ -108,6 +112,8 @@ class AdifImport {
     std::string writeError_;
     bool filledRowSeen_ = false;
     bool lotwWithoutDetail_ = false;
+    bool entityErrorWritten_ = false;  // this run listed a record without a usable entity
+    int verifiedRecords_ = 0;          // records of verified entities left out this series
 };
 
 }  // namespace zorva

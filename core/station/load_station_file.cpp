@@ -1,5 +1,5 @@
 // Reading the open station file into the table, with its failure paths.
-#include "files/station_file.h"
+#include "files/station_file_check.h"
 #include "station/call_prompt.h"
 #include "station/station.h"
 #include "station/undo_step.h"
@@ -63,9 +63,10 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
     if (mayConvert && IsPreviousVersionLine(line)) {
         if (ConvertedAndReloaded(s)) return;
     } else {
-        ShowError(s.prompter, "Błąd w pliku " + s.currentFileName + "\n" + "w linii:" + "\n" +
-                                  "\n" + QuotableLine(line) + "\n" + "\n" +
-                                  "Popraw tą linię w pliku i spróbuj ponownie.");
+        CheckedStationFile bad;
+        bad.fault = StationFault::BadLine;
+        bad.detail = line;
+        ShowError(s.prompter, StationFaultMessage(s.currentFileName, bad));
     }
     ForgetFailedLoad(s);
 }

@@ -35,8 +35,9 @@ std::string ExistingFileQuestion(const std::string& call) {
            "Uwaga: wybór NIE może spowodować " + "\n" + "utratę poprzednich danych z pliku!";
 }
 
-void ForgetStationWithoutReference(Station& s) {
-    ShowError(s.prompter, MissingReferenceMessage(s.ReferencePath()));
+// The open table must not be saved under the new station's call and file.
+void ForgetStationWithoutReference(Station& s, const std::string& message) {
+    ShowError(s.prompter, message);
     s.stationCall.clear();
     s.currentFileName.clear();
     s.texts.fileHint = "Brak wybranego pliku!";
@@ -56,11 +57,15 @@ void ShowTableInFileOrder(Station& s) {
 
 void ShowNewStation(Station& s) {
     const FillOutcome filled = s.FillFromReference();
+    if (!filled.tableReplaced) {
+        ForgetStationWithoutReference(s, filled.refusal);
+        return;
+    }
     // No file holds the new station yet, so no undo makes it clean.
     StartHistory(s);
     s.history.ForgetClean();
     // A bad line leaves the entities read before it in view.
-    if (filled.tableReplaced) ShowTableInFileOrder(s);
+    ShowTableInFileOrder(s);
     if (!filled.ok()) {
         ShowError(s.prompter, filled.refusal);
         return;
@@ -107,7 +112,7 @@ void Station::New() {
     counters = {};
     ShowStatusCounters(kAllPanels);
     if (!FileExists(ReferencePath())) {
-        ForgetStationWithoutReference(*this);
+        ForgetStationWithoutReference(*this, MissingReferenceMessage(ReferencePath()));
         return;
     }
     ShowNewStation(*this);

@@ -3,6 +3,8 @@
 #include "station/outside_change.h"
 
 #include "files/file_messages.h"
+#include "files/station_file.h"
+#include "io/bounded_read.h"
 #include "io/file_lock.h"
 #include "io/file_system.h"
 #include "station/station.h"
@@ -14,7 +16,8 @@ namespace {
 // that vanished holds nothing to lose, and one that cannot be read shows nothing.
 std::optional<DiskVersion> ChangedVersion(const DiskVersion& known) {
     if (!FileExists(known.path)) return std::nullopt;
-    ReadResult now = ReadWholeFile(known.path);
+    // One byte past a station's largest size is enough to tell that the file changed.
+    ReadResult now = ReadFileUpTo(known.path, kStationFileMaxBytes);
     if (!now.ok()) return std::nullopt;
     DiskVersion version = VersionOf(known.path, now.bytes);
     if (version == known) return std::nullopt;

@@ -83,6 +83,10 @@ bool Station::ReconcileWithReference() {
         ShowError(prompter, FileErrorMessage(reference.status));
         return false;
     }
+    if (reference.Empty()) {
+        ShowError(prompter, EmptyReferenceMessage(path));
+        return false;
+    }
     AdifIndex index(table);
     bool anyChanged = false;
     for (const auto& line : reference.lines) {

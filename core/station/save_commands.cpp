@@ -28,6 +28,9 @@ ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
 }
 
 bool SaveToCurrentFile(Station& s, bool confirm) {
+    // With no station loaded (a start-up file that was missing) there is nothing to keep,
+    // and a file of the header alone would only be refused at the next load.
+    if (s.table.Count() == 0) return false;
     if (s.currentFileName.empty()) return s.SaveAs();
     switch (ResolveReadOnly(s, s.currentFileName)) {
         case ReadOnlyOutcome::Write:
@@ -114,6 +117,7 @@ bool Station::SaveAs() {
 }
 
 bool Station::SaveAsProposing(const std::string& proposedName) {
+    if (table.Count() == 0) return false;
     // The name changes only with a written file, so that a later "Zapisz" never
     // writes over a file the user declined to replace.
     const std::string previousName = currentFileName;

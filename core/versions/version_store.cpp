@@ -118,9 +118,9 @@ KeptVersion KeepVersionBeforeWriting(const std::string& stationPath, std::string
     return KeepCurrent(stationPath, now, newBytes);
 }
 
-std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason) {
-    return NotKeptText(stationPath, reason) +
-           "Dane nie zostały zapisane. Można je zapisać pod inną nazwą (Zapisz jako..).";
+std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason,
+                                  const std::string& advice) {
+    return NotKeptText(stationPath, reason) + "Dane nie zostały zapisane. " + advice;
 }
 
 RestoreOutcome RestoreVersion(const std::string& stationPath, const std::string& versionName,

@@ -32,8 +32,13 @@ KeptVersion KeepVersion(const std::string& stationPath, const LocalDateTime& now
 KeptVersion KeepVersionBeforeWriting(const std::string& stationPath, std::string_view newBytes,
                                      const LocalDateTime& now);
 
-// The message of a save stopped because the version could not be written.
-std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason);
+// What the window offers for data that could not be saved in place.
+inline constexpr const char* kSaveAsAdvice = "Można je zapisać pod inną nazwą (Zapisz jako..).";
+
+// The message of a save stopped because the version could not be written, ending
+// with what the user may do instead.
+std::string VersionNotKeptMessage(const std::string& stationPath, const std::string& reason,
+                                  const std::string& advice = kSaveAsAdvice);
 
 struct RestoreOutcome {
     std::string error;  // ready to show; empty when the version was restored

@@ -58,6 +58,9 @@ TEST_F(CliConfirmation, RefusalsGiveTheDialogsMessageAndSaveNothing) {
     EXPECT_EQ(
         2, home.Run({"confirm", file, "23x", "--call", "DL1ABC", "--date", "2024-05-17"}).exitCode);
     EXPECT_EQ(2, home.Run({"confirm", file, "230", "--call", "DL1ABC"}).exitCode);
+    home.Write("kopie", "not a folder");  // no version can be kept, and no "Zapisz jako.." helps
+    auto noCopy = home.Run({"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"});
+    EXPECT_TRUE(Contains(noCopy.err, "powtórzyć polecenie na kopii.")) << noCopy.err;
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
 }
 

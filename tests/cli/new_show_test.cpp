@@ -54,6 +54,7 @@ TEST(CliRefusals, EveryRefusalPrintsItsReason) {
     ASSERT_EQ(0, home.Run({"new", "SP5ABC"}).exitCode);
     const std::string file = home.File("sp5abc.txt");
     const std::string before = home.Read("sp5abc.txt");
+    home.Write("bledy_dxcc.txt", "Bledy DXCC:\r\n<call:4>K1AB<eor>\r\n");
     std::filesystem::permissions(file, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     const struct {
@@ -69,6 +70,10 @@ TEST(CliRefusals, EveryRefusalPrintsItsReason) {
          "Brak znaku stacji, której dotyczy wydruk!"},
         {{"new", " "}, "Znak stacji nie może być pusty!"},
         {{"new", "SP5Ж"}, "(kodowanie Windows-1250)"},
+        {{"new", "sp5 x"}, "Znak stacji nie może zawierać spacji."},
+        {{"--yes", "confirm", home.File("bledy_dxcc.txt"), "1", "--call", "K1A", "--date",
+          "2024-05-17"},
+         "nie zawiera żadnej linii podmiotu"},
     };
     for (const auto& c : cases) {
         auto refused = home.Run(c.args);
@@ -76,6 +81,19 @@ TEST(CliRefusals, EveryRefusalPrintsItsReason) {
         EXPECT_NE(std::string::npos, refused.err.find(c.message)) << refused.err;
     }
     EXPECT_EQ(before, home.Read("sp5abc.txt"));
+    EXPECT_EQ("Bledy DXCC:\r\n<call:4>K1AB<eor>\r\n", home.Read("bledy_dxcc.txt"));
+}
+
+TEST(CliNewAndShow, ReferenceWithoutEntityLinesIsRefused) {
+    CliHome home;
+    for (const char* reference : {"", "  1| |VE   |Canada                  |\r230| |DL"}) {
+        home.Write("dxcc_adif.kvt", reference);
+        auto refused = home.Run({"new", "SP5ABC"});
+        EXPECT_TRUE(refused.err.find("Błąd w pliku DXCC_ADIF.KVT w linii") != std::string::npos ||
+                    refused.err.find("nie zawiera żadnego podmiotu!") != std::string::npos)
+            << refused.err;
+        EXPECT_FALSE(home.Exists("sp5abc.txt"));
+    }
 }
 
 TEST(CliUsage, WrongWordsGiveUsageAndExitCodeTwo) {

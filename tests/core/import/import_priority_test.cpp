@@ -47,22 +47,26 @@ INSTANTIATE_TEST_SUITE_P(
                       PriorityCase{S::Lotw, P::Qsl, "l", "QSL", "OLD", "QSL"},
                       PriorityCase{S::Lotw, P::Qsl, "lq", "", "LOTW1", "LoTW"}));
 
-TEST_F(ImportTest, ReplacedVerifiedRowKeepsVerificationDateAndCounters) {
+// Records that would change a verified row are counted and listed with the reason instead.
+TEST_F(ImportTest, VerifiedRowsStayAsVerifiedAndTheirRecordsAreListed) {
     Row(5) = Confirmed(Row(5), "OLD", "LoTW", "2010-01-01");
+    Row(1).verifiedDate = "2011-01-01";            // verified without a call
     Row(4) = Confirmed(Row(4), "SP1OLD", "LoTW");  // deleted rows are replaced alike
     station.counters = Counters::Of(station.table);
+    const EntityRow verified = Row(5);
+    const EntityRow verifiedWithoutCall = Row(1);
     const Counters before = station.counters;
-    ImportOne(kHeader + Qso("K1A", "291", "Y", "N") + Qso("SP1A", "269", "Y", "Y"));
-    EXPECT_EQ(Row(5).call, "K1A");
-    EXPECT_EQ(Row(5).qsoDate, "2024-01-05");
-    EXPECT_EQ(Row(5).confirmation, "QSL");
-    EXPECT_EQ(Row(5).verifiedDate, "2010-01-01");
+    ImportOne(kHeader + Qso("K1A", "291", "Y", "N") + Qso("VE1A", "1", "Y", "N") +
+                  Qso("SP1A", "269", "Y", "Y"),
+              false, VerifiedRecordsText(2, station.ProgramDir()));
+    EXPECT_EQ(Row(5), verified);
+    EXPECT_EQ(Row(1), verifiedWithoutCall);
     EXPECT_EQ(Row(4).call, "SP1A");
     EXPECT_EQ(station.counters.toVerifyAll, before.toVerifyAll);
     EXPECT_EQ(station.counters.verifiedAll, before.verifiedAll);
-    EXPECT_EQ(station.counters.qslCount, 2);  // recounted at the end
-    EXPECT_EQ(station.counters.lotwCount, 0);
-    EXPECT_TRUE(station.modified);
+    EXPECT_NE(ErrorFile().find(*EncodeCp1250("Podmiot 291 jest już zweryfikowany (2010-01-01) - "
+                                             "rekord nie został zaimportowany: <call:3>k1a")),
+              std::string::npos);
 }
 
 TEST_F(ImportTest, RowWithCallButNoMethodIsNeverTouched) {

@@ -41,19 +41,6 @@ TEST_F(Loading, NoFileNameShowsNothing) {
     EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
 }
 
-TEST_F(Loading, HeaderOnlyFileGivesAnEmptyTableAndZeroCounters) {
-    WriteStation("empty.txt", "SP5ABC", {});
-    for (const auto& line : SmallReference())
-        prompter.ExpectBox(
-            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                     line + "\n\nCzy zaktualizować dane?"),
-            Answer::No);
-    Load("empty.txt");
-    EXPECT_EQ(station.table.HighestIndex(), 0);
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       0/0");
-    EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  0/0");
-}
-
 TEST_F(Loading, BadLineKeepsEarlierRowsAndForgetsTheFileName) {
     auto rows = SmallStation();
     std::vector<std::string> lines = StationHeaderLines("SP5ABC", "1.1.2026");
@@ -238,16 +225,57 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
     EXPECT_EQ(ReadWholeFile(dir.File("junk.txt")).bytes, junk);
 }
 
-TEST_F(Loading, EmptyFileLoadsNothingAndAsksNothing) {
-    dir.Write("empty.txt", "");
-    for (const auto& line : SmallReference())
-        prompter.ExpectBox(
-            Mismatch("W pliku wzorcowym występuje Podmiot,\nktórego nie ma w pliku danych:\n\n" +
-                     line + "\n\nCzy zaktualizować dane?"),
-            Answer::No);
-    Load("empty.txt");
-    EXPECT_EQ(station.table.Count(), 0);
-    EXPECT_EQ(station.stationCall, "");
+struct UnreadableFile {
+    std::string label, bytes, message;  // the message follows the file's path
+};
+
+std::vector<UnreadableFile> UnreadableFiles() {
+    const std::string station = StationBytes("SP5ABC", SmallStation());
+    std::string crAlone = station;
+    for (size_t at = crAlone.find('\n'); at != std::string::npos; at = crAlone.find('\n', at))
+        crAlone.erase(at, 1);
+    const auto refused = [](const std::string& reason) {
+        return "\nnie może zostać wczytany jako plik danych stacji, ponieważ " + reason + ".";
+    };
+    const std::string twice = FormatStationLine(SmallStation()[1]);
+    return {
+        {"HeaderOnly", StationBytes("SP5ABC", {}), refused("nie zawiera żadnej linii podmiotu")},
+        {"CrAlone", crAlone, refused("jego linie kończą się samym znakiem CR (bez LF)")},
+        {"Nul", std::string(4096, '\0'),
+         refused("zawiera bajty zerowe - nie jest plikiem tekstowym")},
+        {"Utf8Mark", "\xEF\xBB\xBF" + station,
+         refused("został zapisany w kodowaniu UTF-8 (zaczyna się znacznikiem BOM),\na plik danych "
+                 "stacji musi być zapisany w kodowaniu Windows-1250")},
+        {"TooLarge", station + std::string(kStationFileMaxBytes, ' '),
+         refused("jest większy niż 1 MB, a plik danych stacji ma kilkadziesiąt kB")},
+        {"Repeated", station + Encoded({twice}),
+         "\nw linii:\n\n" + twice +
+             "\n\nPodmiot o tym numerze ADIF występuje już we wcześniejszej linii pliku.\nPopraw "
+             "tą linię w pliku i spróbuj ponownie."},
+    };
+}
+
+class Unreadable : public StationFiles, public ::testing::WithParamInterface<UnreadableFile> {};
+
+TEST_P(Unreadable, FileIsRefusedWithItsReasonAndNeverWritten) {
+    dir.Write("x.txt", GetParam().bytes);
+    const bool repeated = GetParam().label == "Repeated";
+    prompter.ExpectError((repeated ? "Błąd w pliku " : "Plik ") + dir.File("x.txt") +
+                         GetParam().message);
+    Load("x.txt");
+    EXPECT_EQ(station.CurrentSettings(1, 1).file, "");
+    EXPECT_FALSE(station.SaveFromGrid());
+    EXPECT_EQ(dir.Read("x.txt"), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Unreadable, ::testing::ValuesIn(UnreadableFiles()),
+                         [](const auto& info) { return info.param.label; });
+
+TEST_F(Loading, SavingAfterAMissingStartUpFileWritesNothing) {
+    prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
+    Load("gone.txt");
+    EXPECT_FALSE(station.SaveFromGrid());
+    EXPECT_FALSE(dir.Exists("gone.txt"));
 }
 
 TEST_F(Loading, UnreadableFileIsReportedWithTheSystemReason) {

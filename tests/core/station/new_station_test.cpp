@@ -74,6 +74,8 @@ TEST_F(NewStation, CallTheStationFileCannotHoldIsAskedAgain) {
     prompter.ExpectError(
         "Symbolu \"Я\" nie można zapisać w pliku stacji (kodowanie Windows-1250).\n"
         "Podaj znak stacji bez tego symbolu.");
+    ExpectCall("SP5 ABC");
+    prompter.ExpectError("Znak stacji nie może zawierać spacji.\nPodaj znak stacji bez spacji.");
     ExpectCall("SP5\nABC");
     prompter.ExpectError(
         "Znak stacji zawiera symbol sterujący (kod 10), którego nie można zapisać w pliku "

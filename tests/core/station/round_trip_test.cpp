@@ -24,10 +24,15 @@ std::string RawLine(std::string adif, char deleted, const std::array<std::string
     return line + "\r\n";
 }
 
-// Loads the file and saves it back; the empty reference file asks no questions.
+// A key of its own for each line, as a station holds each entity once.
+std::string Key(size_t group, int value) {
+    return {char('A' + group), char('a' + value / 16), char('a' + value % 16)};
+}
+
+// Loads the file and saves it back; the reference entity is in no file.
 std::string LoadAndSave(const std::string& bytes, testing::RecordingPrompter& prompter) {
     TempDir dir;
-    dir.Write("dxcc_adif.kvt", "");
+    dir.Write("dxcc_adif.kvt", "XXX| |X    |X                       |\r\n");
     dir.Write("s.txt", bytes);
     FixedClock clock;
     Station station(prompter, clock, dir.Path());
@@ -59,7 +64,7 @@ TEST(StationRoundTrip, EveryByteInEveryTextFieldSavesBackUnchanged) {
         for (size_t field = 0; field < 6; ++field) {
             std::array<std::string, 6> fields = {"P", "N", "C", "D", "Q", "V"};
             fields[field] = inner;
-            bytes += RawLine("  1", ' ', fields);
+            bytes += RawLine(Key(field, value), ' ', fields);
         }
     }
     testing::RecordingPrompter prompter;
@@ -73,10 +78,10 @@ TEST(StationRoundTrip, EveryByteInEveryTextFieldSavesBackUnchanged) {
 TEST(StationRoundTrip, DeletedColumnHoldsAFlag) {
     std::string bytes = Header("SP5ABC");
     for (int value = 0x21; value < 256; ++value)
-        bytes += RawLine("  1", static_cast<char>(value), {"P", "N", "", "", "", ""});
+        bytes += RawLine(Key(6, value), static_cast<char>(value), {"P", "N", "", "", "", ""});
     std::string expected = Header("SP5ABC");
     for (int value = 0x21; value < 256; ++value)
-        expected += RawLine("  1", 'D', {"P", "N", "", "", "", ""});
+        expected += RawLine(Key(6, value), 'D', {"P", "N", "", "", "", ""});
     testing::RecordingPrompter prompter;
     prompter.questions = Answer::No;
     EXPECT_EQ(LoadAndSave(bytes, prompter), expected);
@@ -90,7 +95,11 @@ TEST(StationRoundTrip, EveryFieldAtItsWidestSavesBackUnchanged) {
     std::vector<std::string> reference = {FormatReferenceLine(widest)};
     std::vector<std::string> lines =
         StationHeaderLines("SP5ABCDEFGHIJKLMNOPQRSTUVWXYZ/ŁŻ", "08.12.2026");
-    for (int i = 0; i < 400; ++i) lines.push_back(FormatStationLine(widest));
+    for (int i = 0; i < 400; ++i) {
+        EntityRow row = widest;
+        if (i < 399) row.adif = Key(static_cast<size_t>(i / 256), i % 256);
+        lines.push_back(FormatStationLine(row));
+    }
     const std::string bytes = Encoded(lines);
 
     TempDir dir;
