@@ -51,7 +51,7 @@ bool LockChangedStation(Context& ctx, const Command& command, const Args& args, 
     if (file.empty()) return true;
     const std::string path = AbsolutePath(file);
     lock = FileLock::Acquire(path, kStationLockPatience);
-    if (lock.Held()) return true;
+    if (lock.Held() || lock.FolderMissing()) return true;
     ShowError(ctx.prompter, StationLockRefusal(path, lock));
     return false;
 }

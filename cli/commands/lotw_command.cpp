@@ -105,7 +105,7 @@ std::unique_ptr<Station> CurrentStation(Context& ctx, std::unique_ptr<Station> l
 
 bool LockStation(Context& ctx, const std::string& path, FileLock& lock) {
     lock = FileLock::Acquire(path, kStationLockPatience);
-    if (lock.Held()) return true;
+    if (lock.Held() || lock.FolderMissing()) return true;
     ShowError(ctx.prompter, StationLockRefusal(path, lock));
     return false;
 }

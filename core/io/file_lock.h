@@ -34,6 +34,11 @@ class FileLock {
     State state() const { return state_; }
     bool Held() const { return state_ == State::Held; }
     bool Busy() const { return state_ == State::Busy; }
+    // No lock file for want of its folder: no file there for another program to
+    // change, and the caller's own use of the folder fails with a reason of its own.
+    bool FolderMissing() const {
+        return state_ == State::Unavailable && problem_.kind == IoKind::NotFound;
+    }
     // Why the lock is not held: the lock file's fault, or another program keeping it.
     const IoStatus& Problem() const { return problem_; }
     void Release();

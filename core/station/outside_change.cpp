@@ -91,7 +91,7 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
             }
         }
         FileLock lock = FileLock::Acquire(path, kStationLockPatience);
-        if (!lock.Held()) {
+        if (!lock.Held() && !lock.FolderMissing()) {
             ShowError(s.prompter, StationLockRefusal(path, lock));
             return GuardedWrite::Failed;
         }

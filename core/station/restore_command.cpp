@@ -21,7 +21,7 @@ bool MayDropWindowChanges(Station& s) {
 RestoreOutcome RestoreUnderLock(Station& s, const std::string& version) {
     const std::string& path = s.currentFileName;
     FileLock lock = FileLock::Acquire(path, kStationLockPatience);
-    if (!lock.Held()) return {StationLockRefusal(path, lock), ""};
+    if (!lock.Held() && !lock.FolderMissing()) return {StationLockRefusal(path, lock), ""};
     return RestoreVersion(path, version, s.clock.Now());
 }
 
