@@ -98,10 +98,9 @@ std::string WhyNotAStationFile(std::string_view bytes) {
         case StationFault::WholeFile:
             return bytes.empty() ? "plik jest pusty (0 bajtów)" : "plik " + checked.detail;
         case StationFault::BadLine:
-            return "linia \"" + QuotableLine(checked.detail, 40) + "\" nie jest linią podmiotu";
+            return "plik zawiera linię, która nie jest linią podmiotu";
         case StationFault::RepeatedEntity:
-            return "podmiot z linii \"" + QuotableLine(checked.detail, 40) +
-                   "\" występuje w pliku dwukrotnie";
+            return "plik zawiera dwukrotnie ten sam podmiot";
     }
     return {};
 }

@@ -148,7 +148,7 @@ TEST(ListVersions, NewestFirstWithTheCountersEachWouldShow) {
               (std::array<std::string, 4>{"Razem:       2/3", "Zweryfikowane:   1/1",
                                           "Do weryfikacji:  1/2", "QSL/LoTW:  2/1"}));
     EXPECT_EQ(list.newestFirst[1].error,
-              "nie do przywrócenia: plik nie zawiera żadnego czytelnego wiersza podmiotu");
+              "nie do przywrócenia: plik nie zawiera żadnej linii podmiotu");
     EXPECT_EQ(IsoDate(list.newestFirst[1].saved.date).substr(0, 7), "2020-06");  // not day 3
 }
 
@@ -166,7 +166,7 @@ TEST(RestoreVersion, ReplacesTheFileAndKeepsItFirstSoTheRestoreCanBeUndone) {
     const std::pair<std::string, std::string> notStations[] = {
         {"", "plik jest pusty (0 bajtów)"},
         {std::string(9, '\n') + std::string(900, '\x9c'),
-         "plik nie zawiera żadnego czytelnego wiersza podmiotu"}};
+         "plik zawiera linię, która nie jest linią podmiotu"}};
     for (const auto& [bytes, why] : notStations) {
         dir.Write("kopie/sp9x.txt/" + Name(At(5)), bytes);
         EXPECT_EQ(RestoreVersion(dir.File("sp9x.txt"), Name(At(5)), At(6)).error,
