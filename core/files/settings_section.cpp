@@ -4,8 +4,8 @@
 
 #include "files/ini_edit.h"
 #include "files/ini_text.h"
-#include "io/file_lock.h"
 #include "io/bounded_read.h"
+#include "io/file_lock.h"
 #include "io/text_file.h"
 #include "text/cp1250.h"
 

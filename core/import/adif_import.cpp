@@ -317,7 +317,8 @@ void AdifImport::FinishSeries(bool errorsWritten) {
     station_.ShowStatusCounters(kPanelQslLotw);
     std::string message =
         errorsWritten ? ImportDoneWithErrorsMessage(station_.ProgramDir()) : kImportDone;
-    if (verifiedRecords_ > 0) message += VerifiedRecordsText(verifiedRecords_, station_.ProgramDir());
+    if (verifiedRecords_ > 0)
+        message += VerifiedRecordsText(verifiedRecords_, station_.ProgramDir());
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
     ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);
