@@ -1,5 +1,6 @@
 // The program block: the application, its windows in their order, the message loop.
 #include <QApplication>
+#include <QIcon>
 
 #include "about_window.h"
 #include "application_setup.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zorva_rade.png")));
     zorva::SetUpApplication();
 
     const std::string programDir = zorva::ProgramDirectory();
