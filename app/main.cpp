@@ -1,5 +1,6 @@
 // The program block: the application, its windows in their order, the message loop.
 #include <QApplication>
+#include <QIcon>
 
 #include "about_window.h"
 #include "application_setup.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zorva_rade.png")));
     zorva::SetUpApplication();
 
     const std::string programDir = zorva::ProgramDirectory();
@@ -36,8 +38,12 @@ int main(int argc, char* argv[]) {
     mainWindow.verificationDateDialog = new zorva::VerificationDateDialog(mainWindow);
     mainWindow.entityDatabaseWindow = new zorva::EntityDatabaseWindow(mainWindow);
     mainWindow.rowHeightDialog = new zorva::RowHeightDialog(mainWindow);
-    // Never shown; creating it checks the conversion template, as every start does.
-    new zorva::ConversionWindow(mainWindow.station(), argc > 1 ? argv[1] : "", &mainWindow);
+    // Never shown; creating it checks the conversion template, as every start does. Qt reads
+    // Windows' wide command line, so a file name outside the ANSI code page arrives whole.
+    const QStringList arguments = QCoreApplication::arguments();
+    new zorva::ConversionWindow(mainWindow.station(),
+                                arguments.size() > 1 ? arguments[1].toStdString() : std::string(),
+                                &mainWindow);
 
     return QApplication::exec();
 }

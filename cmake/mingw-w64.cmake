@@ -16,3 +16,14 @@ add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 # GCC 12 sees overlaps and uninitialised strings inside libstdc++ at -O2 that are not there.
 add_compile_options(-Wno-restrict -Wno-maybe-uninitialized)
+# The desktop program's libraries, as scripts/prepare-windows-libs leaves them:
+# Qt (its tools are the build machine's own of the same version), libcurl, libjpeg.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZORVA_WINDOWS_LIBS)
+if(ZORVA_WINDOWS_LIBS)
+    foreach(library qt curl jpeg)
+        list(APPEND CMAKE_FIND_ROOT_PATH ${ZORVA_WINDOWS_LIBS}/${library})
+        list(APPEND CMAKE_PREFIX_PATH ${ZORVA_WINDOWS_LIBS}/${library})
+    endforeach()
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()

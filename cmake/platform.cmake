@@ -1,6 +1,7 @@
 # What differs between the systems the core is built for. A source named
 # *_posix.cpp is built on Linux only, *_windows.cpp on Windows only.
 if(WIN32)
+    enable_language(RC)
     set(ZORVA_PLATFORM_SUFFIX windows)
     set(ZORVA_OTHER_PLATFORM_SUFFIX posix)
     # The system converts and collates; the LoTW download (libcurl) stays Linux-only here.
@@ -44,4 +45,18 @@ function(zorva_keep_this_platform list_var)
     set(kept ${${list_var}})
     list(FILTER kept EXCLUDE REGEX "_${ZORVA_OTHER_PLATFORM_SUFFIX}(_test)?\\.cpp$")
     set(${list_var} ${kept} PARENT_SCOPE)
+endfunction()
+
+# Windows: the program's icon and a version resource (name, description, version)
+# for an executable; nothing elsewhere.
+function(zorva_add_program_resource target description)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(ZORVA_ICON_FILE ${CMAKE_SOURCE_DIR}/data/zorva_rade.ico)
+    set(ZORVA_RESOURCE_NAME ${target})
+    set(ZORVA_RESOURCE_DESCRIPTION ${description})
+    set(resource ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/windows_resource.rc.in ${resource} @ONLY)
+    target_sources(${target} PRIVATE ${resource})
 endfunction()

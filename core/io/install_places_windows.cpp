@@ -38,12 +38,20 @@ std::string AppData() {
     return value ? Slashed(Utf8FromWide(value)) : std::string();
 }
 
+// The installer lays the programs out as on Linux, bin\ beside share\zorva_rade\, so
+// that the program folder never looks like a writable copy and data goes to
+// %APPDATA%; a copy unpacked anywhere keeps the shipped files beside itself.
+std::string ShareDirectory(const std::string& executableDir) {
+    const std::string installed = JoinPath(executableDir.substr(0, executableDir.find_last_of('/')),
+                                           std::string("share/") + kProgramFolder);
+    return IsDirectory(installed) ? installed : executableDir;
+}
+
 }  // namespace
 
 InstallPlaces SystemInstallPlaces() {
     const std::string executableDir = ExecutableDirectory();
-    // An installer puts the shipped files beside the executable.
-    return {executableDir, JoinPath(AppData(), kProgramFolder), executableDir};
+    return {executableDir, JoinPath(AppData(), kProgramFolder), ShareDirectory(executableDir)};
 }
 
 }  // namespace zorva

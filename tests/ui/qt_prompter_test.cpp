@@ -103,6 +103,7 @@ void QtPrompterTest::inputBoxOffersTextAndCancelGivesNothing() {
 
 // Users of earlier versions keep their per-user folder: the one Qt found for them.
 void QtPrompterTest::installPlacesAreTheFoldersQtFindsInEveryEnvironment() {
+#ifndef Q_OS_WIN  // on Windows it is %APPDATA%\zorva_rade, no folder Qt chooses
     const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_DATA_HOME");
     for (const auto& [homeValue, xdgValue] : std::vector<std::pair<const char*, const char*>>{
              {"/h/./a/../b/", ""}, {"", ""}, {"/h", "/x//"}, {"/h", "/"}, {"/h", "rel/x"}}) {
@@ -114,6 +115,7 @@ void QtPrompterTest::installPlacesAreTheFoldersQtFindsInEveryEnvironment() {
     }
     qputenv("HOME", home);
     qputenv("XDG_DATA_HOME", xdg);
+#endif
     QCOMPARE(QString::fromStdString(SystemInstallPlaces().executableDir),
              QCoreApplication::applicationDirPath());
 }

@@ -16,7 +16,7 @@ for ca in ("ca", "other_ca"):
     openssl("req", "-x509", *key, "-keyout", ca + ".key", "-out", ca + ".pem", "-subj", "/CN=" + ca)
 openssl("req", *key, "-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=127.0.0.1")
 with open(path("san.ext"), "w") as ext:
-    ext.write("subjectAltName=IP:127.0.0.1\n")
+    ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n")
 openssl("x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key", "-CAcreateserial",
         "-out", "server.pem", "-days", "2", "-extfile", "san.ext")
 

@@ -1,8 +1,8 @@
-#include "lotw_keyring.h"
-
 #include <qt6keychain/keychain.h>
 
 #include <QEventLoop>
+
+#include "lotw_keyring.h"
 
 namespace zorva {
 namespace {
