@@ -3,8 +3,10 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <limits>
 
 #include "io/atomic_file_writer.h"
+#include "io/bounded_read.h"
 #include "io/file_calls.h"
 
 namespace zorva {
@@ -32,26 +34,7 @@ IoStatus ClearReadOnly(const std::string& path) {
 }
 
 ReadResult ReadWholeFile(const std::string& path) {
-    ReadResult result;
-    int fd = sys::OpenChecked(path, O_RDONLY);
-    if (fd < 0) {
-        result.status = IoStatus::System(IoStep::Open, path, errno);
-        return result;
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t n = sys::Read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            result.status = IoStatus::System(IoStep::Read, path, errno);
-            result.bytes.clear();
-            break;
-        }
-        if (n == 0) break;
-        result.bytes.append(buffer, static_cast<size_t>(n));
-    }
-    sys::Close(fd);
-    return result;
+    return ReadFileUpTo(path, std::numeric_limits<std::size_t>::max() - 1);
 }
 
 IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes) {
