@@ -65,23 +65,16 @@ CheckedStationFile CheckStationFile(std::string_view bytes) {
 }
 
 std::string StationFaultMessage(const std::string& path, const CheckedStationFile& checked) {
-    switch (checked.fault) {
-        case StationFault::None:
-            break;
-        case StationFault::WholeFile:
-            return "Plik " + path + "\n" + "nie może zostać wczytany jako plik danych stacji, " +
-                   "ponieważ " + checked.detail + ".";
-        case StationFault::BadLine:
-            return "Błąd w pliku " + path + "\n" + "w linii:" + "\n" + "\n" +
-                   QuotableLine(checked.detail) + "\n" + "\n" +
-                   "Popraw tą linię w pliku i spróbuj ponownie.";
-        case StationFault::RepeatedEntity:
-            return "Błąd w pliku " + path + "\n" + "w linii:" + "\n" + "\n" +
-                   QuotableLine(checked.detail) + "\n" + "\n" +
-                   "Podmiot o tym numerze ADIF występuje już we wcześniejszej linii pliku." + "\n" +
-                   "Popraw tą linię w pliku i spróbuj ponownie.";
-    }
-    return {};
+    if (checked.fault == StationFault::None) return {};
+    if (checked.fault == StationFault::WholeFile)
+        return "Plik " + path + "\n" + "nie może zostać wczytany jako plik danych stacji, " +
+               "ponieważ " + checked.detail + ".";
+    const std::string why = checked.fault == StationFault::RepeatedEntity
+                                ? "Podmiot o tym numerze ADIF występuje już we wcześniejszej "
+                                  "linii pliku.\n"
+                                : "";
+    return "Błąd w pliku " + path + "\n" + "w linii:" + "\n" + "\n" + QuotableLine(checked.detail) +
+           "\n" + "\n" + why + "Popraw tą linię w pliku i spróbuj ponownie.";
 }
 
 std::optional<std::string> StationFileFault(const std::string& path, std::string_view bytes) {
