@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
 
     zorva::MainWindow mainWindow(prompter, clock, programDir);
     prompter.SetParentWidget(&mainWindow);
-    mainWindow.station().convertOldFile = zorva::ConvertOldFile;
+    mainWindow.station().convertOldFile = zorva::Station::ConversionHook(zorva::ConvertOldFile);
     if (!mainWindow.Start()) return 0;
     // The entry dialog (EntryDialogWindow) is made afresh for each opening; the others live for the
     // whole run.

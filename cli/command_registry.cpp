@@ -59,7 +59,7 @@ bool LockChangedStation(Context& ctx, const Command& command, const Args& args, 
 std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,
                                      const std::function<void(Station&)>& prepare) {
     auto station = std::make_unique<Station>(ctx.prompter, ctx.clock, ctx.home);
-    station->convertOldFile = ConvertOldFile;
+    station->convertOldFile = Station::ConversionHook(ConvertOldFile);
     if (prepare) prepare(*station);
     int errorsBefore = ctx.prompter.ErrorCount();
     station->SetCurrentFileName(AbsolutePath(file));

@@ -140,7 +140,7 @@ bool EntryDialogWindow::Open() {
         callEdit_->setText(Q(form.call));
         qsoDateEdit_->setText(Q(form.date));
     }
-    if (form.method == ConfirmationMethod::Lotw) {
+    if (form.method == Confirmation::Lotw) {
         lotwRadio_->setChecked(true);
     } else {
         qslRadio_->setChecked(true);
@@ -168,8 +168,7 @@ std::string EntryDialogWindow::DateFieldText() const {
 }
 
 void EntryDialogWindow::acceptEntry() {
-    const ConfirmationMethod method =
-        lotwRadio_->isChecked() ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
+    const Confirmation method = lotwRadio_->isChecked() ? Confirmation::Lotw : Confirmation::Qsl;
     const EntryOutcome outcome = entry_.Accept(CallFieldText(), DateFieldText(), method);
     if (outcome.accepted) {
         accept();

@@ -20,7 +20,7 @@ bool ParseAdif(const std::string& text, std::string& adif) {
 // The outcome's refusal shown, or the station saved.
 int SaveUnlessRefused(Context& ctx, Station& station, const Outcome& outcome) {
     if (!outcome.ok()) {
-        ShowError(ctx.prompter, outcome.refusal);
+        ShowError(ctx.prompter, OutcomeMessage(outcome));
         return kFailed;
     }
     return SaveStation(ctx, station) ? kDone : kFailed;
@@ -48,7 +48,7 @@ int RunConfirm(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    const auto method = args.Has("--lotw") ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
+    const auto method = args.Has("--lotw") ? Confirmation::Lotw : Confirmation::Qsl;
     return SaveUnlessRefused(ctx, *station,
                              station->Document().Confirm(adif, *callField, *dateField, method));
 }

@@ -38,7 +38,7 @@ int RunConvert(Context& ctx, const Args& args) {
     bool rewritten = false;
     LoadStation(reading, path, [&rewritten](Station& station) {
         station.convertOldFile = [&rewritten](Station& s) {
-            ConvertOldFile(s);
+            Station::ConversionHook(ConvertOldFile)(s);
             rewritten = !s.conversionFailed;
         };
     });

@@ -24,7 +24,7 @@ int RunNew(Context& ctx, const Args& args) {
     }
     const Outcome created = station.Document().Create(call);
     if (!created.ok()) {
-        ShowError(ctx.prompter, created.refusal);
+        ShowError(ctx.prompter, OutcomeMessage(created));
         return kFailed;
     }
     if (!SaveStation(ctx, station)) return kFailed;

@@ -15,7 +15,7 @@ int RunVerify(Context& ctx, const Args& args) {
     const std::string date = args.Has("--date") ? args.Value("--date") : IsoDate(ctx.clock.Today());
     const Outcome verified = station->Document().Verify(date);
     if (!verified.ok()) {
-        ShowError(ctx.prompter, verified.refusal);
+        ShowError(ctx.prompter, OutcomeMessage(verified));
         return kFailed;
     }
     return SaveStation(ctx, *station) ? kDone : kFailed;

@@ -1,11 +1,12 @@
 #include "convert/convert.h"
 
 #include "convert/old_station_file.h"
+#include "document/station_document.h"
 #include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
-#include "station/station.h"
+#include "model/confirmation.h"
 #include "text/columns.h"
 
 namespace zorva {
@@ -52,7 +53,7 @@ void Confirm(std::vector<EntityRow>& rows, const std::string& adif, const OldDat
         if (row.adif != adif) continue;
         row.call = data.call;
         row.qsoDate = data.qsoDate;
-        row.confirmation = "QSL";
+        row.confirmation = TextOf(Confirmation::Qsl);
         row.verifiedDate = data.verifiedDate;
     }
 }
@@ -158,12 +159,9 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
     return true;
 }
 
-void ConvertOldFile(Station& station) {
-    ConversionTemplate entities =
-        LoadConversionTemplate(station.Document().ProgramDir(), station.prompter);
-    bool written = ConvertOldStationFile(station.Document().FileName(), entities, station.prompter,
-                                         station.clock);
-    station.conversionFailed = !written;
+bool ConvertOldFile(const StationDocument& document, Prompter& prompter, const Clock& clock) {
+    ConversionTemplate entities = LoadConversionTemplate(document.ProgramDir(), prompter);
+    return ConvertOldStationFile(document.FileName(), entities, prompter, clock);
 }
 
 }  // namespace zorva

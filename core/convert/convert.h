@@ -10,7 +10,7 @@
 
 namespace zorva {
 
-class Station;
+class StationDocument;
 
 // The new station file's lines made from an old file's lines, or the message
 // that refuses the old file. Lines whose keys differ from the list only in
@@ -32,8 +32,8 @@ ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
 bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& entities,
                            Prompter& prompter, const Clock& clock);
 
-// For Station::convertOldFile: loads the template beside the program, converts
-// the station's current file and sets conversionFailed unless a new file was written.
-void ConvertOldFile(Station& station);
+// Loads the template beside the program and converts the document's current
+// file; true when a new file was written.
+bool ConvertOldFile(const StationDocument& document, Prompter& prompter, const Clock& clock);
 
 }  // namespace zorva

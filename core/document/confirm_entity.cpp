@@ -10,9 +10,6 @@
 namespace zorva {
 namespace {
 
-constexpr const char* kQsl = "QSL";
-constexpr const char* kLotw = "LoTW";
-
 bool AllBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
 }
@@ -35,52 +32,44 @@ std::optional<int> ReadNumber(const std::string& part) {
     return value;
 }
 
-ConfirmOutcome Refuse(std::string message, FaultyField field) {
+ConfirmOutcome Refuse(Reason reason, FaultyField field, std::string detail = {}) {
     ConfirmOutcome outcome;
-    outcome.refusal = std::move(message);
+    static_cast<Outcome&>(outcome) = Refusal(reason, std::move(detail));
     outcome.field = field;
     return outcome;
 }
 
 std::optional<ConfirmOutcome> DateRefusal(const std::string& call, const std::string& date) {
     if (!AllBlank(call) && date == kEmptyDateField)
-        return Refuse("Wprowadź datę łączności!", FaultyField::Date);
+        return Refuse(Reason::DateMissing, FaultyField::Date);
     const std::string day = DatePart(date, 9, 2);
     const std::string month = DatePart(date, 6, 2);
-    if (AllBlank(day)) return Refuse("Wprowadź dzień łączności!", FaultyField::None);
-    if (AllBlank(month)) return Refuse("Wprowadź miesiąc łącznosci!", FaultyField::None);
-    if (AllBlank(DatePart(date, 1, 4))) return Refuse("Wprowadź rok łącznosci!", FaultyField::None);
+    if (AllBlank(day)) return Refuse(Reason::DayMissing, FaultyField::None);
+    if (AllBlank(month)) return Refuse(Reason::MonthMissing, FaultyField::None);
+    if (AllBlank(DatePart(date, 1, 4))) return Refuse(Reason::YearMissing, FaultyField::None);
     const std::optional<int> dayNumber = ReadNumber(day);
-    if (!dayNumber)
-        return Refuse("Dzień łączności \"" + day + "\" nie jest liczbą!", FaultyField::None);
-    if (*dayNumber > 31) return Refuse("Wprowadź poprawną datę łączności!", FaultyField::Date);
+    if (!dayNumber) return Refuse(Reason::DayNotNumber, FaultyField::None, day);
+    if (*dayNumber > 31) return Refuse(Reason::DateOutOfRange, FaultyField::Date);
     const std::optional<int> monthNumber = ReadNumber(month);
-    if (!monthNumber)
-        return Refuse("Miesiąc łączności \"" + month + "\" nie jest liczbą!", FaultyField::None);
-    if (*monthNumber > 12) return Refuse("Wprowadź poprawną datę łączności!", FaultyField::Date);
+    if (!monthNumber) return Refuse(Reason::MonthNotNumber, FaultyField::None, month);
+    if (*monthNumber > 12) return Refuse(Reason::DateOutOfRange, FaultyField::Date);
     return std::nullopt;
 }
 
 // A symbol the station file cannot hold, or one that would break its line, would be lost
 // at the next save or take the rest of the file with it.
 std::optional<ConfirmOutcome> InputRefusal(const std::string& call, const std::string& date) {
-    if (auto symbol = UnstorableSymbol(call)) {
-        return Refuse(
-            "Znak stacji zawiera " + *symbol + ", którego nie można zapisać w pliku danych!",
-            FaultyField::Call);
-    }
-    if (auto symbol = UnstorableSymbol(date)) {
-        return Refuse(
-            "Data łączności zawiera " + *symbol + ", którego nie można zapisać w pliku danych!",
-            FaultyField::Date);
-    }
+    if (auto symbol = UnstorableSymbol(call))
+        return Refuse(Reason::CallUnstorable, FaultyField::Call, *symbol);
+    if (auto symbol = UnstorableSymbol(date))
+        return Refuse(Reason::DateUnstorable, FaultyField::Date, *symbol);
     return DateRefusal(call, date);
 }
 
-int* MethodCount(Counters& counters, const std::string& method) {
-    if (method == kQsl) return &counters.qslCount;
-    if (method == kLotw) return &counters.lotwCount;
-    return nullptr;
+int* MethodCount(Counters& counters, const std::string& text) {
+    const std::optional<Confirmation> method = ConfirmationOf(text);
+    if (!method) return nullptr;
+    return *method == Confirmation::Qsl ? &counters.qslCount : &counters.lotwCount;
 }
 
 void UpdateCounters(Counters& counters, const EntityRow& before, const EntityRow& after) {
@@ -103,25 +92,22 @@ void UpdateCounters(Counters& counters, const EntityRow& before, const EntityRow
 }  // namespace
 
 ConfirmOutcome StationDocument::Confirm(const std::string& adif, const std::string& call,
-                                        const std::string& date, ConfirmationMethod method) {
+                                        const std::string& date, Confirmation method) {
     const int index = table_.FindAdif(adif);
-    if (index == 0)
-        return Refuse("Brak podmiotu o numerze ADIF " + Trim(adif) + "!", FaultyField::None);
+    if (index == 0) return Refuse(Reason::NoSuchEntity, FaultyField::None, adif);
     if (!table_.Row(index).verifiedDate.empty())
-        return Refuse(kVerifiedRowRefusal, FaultyField::None);
+        return Refuse(Reason::VerifiedRow, FaultyField::None);
     EntityRow shown = table_.Row(index);
     return ConfirmShownRow(shown, call, date, method);
 }
 
 ConfirmOutcome StationDocument::ConfirmShownRow(EntityRow& shown, const std::string& call,
-                                                const std::string& date,
-                                                ConfirmationMethod method) {
+                                                const std::string& date, Confirmation method) {
     if (auto refusal = InputRefusal(call, date)) return *refusal;
     const EntityRow before = shown;
     shown.call = ToUpperText(Trim(call));
     shown.qsoDate = shown.call.empty() ? std::string() : date;
-    shown.confirmation =
-        shown.call.empty() ? std::string() : (method == ConfirmationMethod::Lotw ? kLotw : kQsl);
+    shown.confirmation = shown.call.empty() ? std::string() : TextOf(method);
     if (const int index = table_.FindAdif(shown.adif)) {
         EntityRow& entity = table_.Row(index);
         entity.call = shown.call;
@@ -143,14 +129,13 @@ ConfirmOutcome StationDocument::ConfirmShownRow(EntityRow& shown, const std::str
 ConfirmOutcome StationDocument::Clear(const std::string& adif) {
     const int index = table_.FindAdif(adif);
     if (index == 0 || !table_.Row(index).verifiedDate.empty())
-        return Confirm(adif, "", kEmptyDateField, ConfirmationMethod::Qsl);
+        return Confirm(adif, "", kEmptyDateField, Confirmation::Qsl);
     const EntityRow& row = table_.Row(index);
     if (row.call.empty()) return {};
     // The stored date still passes the date checks, as it does when the call field is emptied.
     const std::string date =
         row.qsoDate.empty() ? std::string(kEmptyDateField) : PadCut(row.qsoDate, kDateFieldWidth);
-    const ConfirmationMethod method =
-        row.confirmation == kLotw ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
+    const Confirmation method = ConfirmationOf(row.confirmation).value_or(Confirmation::Qsl);
     return Confirm(adif, "", date, method);
 }
 

@@ -1,14 +1,13 @@
 // A new station built from the reference file.
 #include "document/station_call.h"
 #include "document/station_document.h"
-#include "files/file_messages.h"
 #include "files/reference_file.h"
 #include "io/file_system.h"
 
 namespace zorva {
 
 Outcome StationDocument::Create(const std::string& call) {
-    if (auto refusal = StationCallRefusal(call)) return Refused(*refusal);
+    if (StationCallRefusal(call)) return Refusal(Reason::CallRefused, call);
     call_ = call;
     fileName_ = ProgramFile(StationFileNameForCall(call));
     counters_ = {};
@@ -18,16 +17,16 @@ Outcome StationDocument::Create(const std::string& call) {
 FillOutcome StationDocument::FillFromReference() {
     FillOutcome outcome;
     if (!FileExists(ReferencePath())) {
-        outcome.refusal = MissingReferenceMessage(ReferencePath());
+        static_cast<Outcome&>(outcome) = Refusal(Reason::NoReference, "", ReferencePath());
         return outcome;
     }
     ReferenceList reference = ReadReferenceList(ReferencePath());
     if (!reference.ok()) {
-        outcome.refusal = FileErrorMessage(reference.status);
+        static_cast<Outcome&>(outcome) = FileFault(reference.status);
         return outcome;
     }
     if (reference.Empty()) {
-        outcome.refusal = EmptyReferenceMessage(ReferencePath());
+        static_cast<Outcome&>(outcome) = Refusal(Reason::EmptyReference, "", ReferencePath());
         return outcome;
     }
     table_.ResetToPlaceholder();
@@ -37,7 +36,9 @@ FillOutcome StationDocument::FillFromReference() {
         ++outcome.changedRows;
     }
     if (reference.badLine) {
-        outcome.refusal = BadReferenceLineMessage(*reference.badLine);
+        const int rows = outcome.changedRows;
+        static_cast<Outcome&>(outcome) = Refusal(Reason::BadReferenceLine, *reference.badLine);
+        outcome.changedRows = rows;
         return outcome;
     }
     modified_ = true;

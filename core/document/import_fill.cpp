@@ -4,12 +4,12 @@
 namespace zorva {
 
 void StationDocument::FillFromImport(int index, const std::string& call, const std::string& qsoDate,
-                                     const std::string& confirmation) {
+                                     Confirmation method) {
     EntityRow& entity = table_.Row(index);
     const bool newEntry = entity.call.empty();
     entity.call = call;
     entity.qsoDate = qsoDate;
-    entity.confirmation = confirmation;
+    entity.confirmation = TextOf(method);
     modified_ = true;
     if (!newEntry) return;
     if (!entity.IsDeleted()) ++counters_.toVerifyActive;
@@ -20,8 +20,9 @@ void StationDocument::RecountMethods() {
     counters_.qslCount = 0;
     counters_.lotwCount = 0;
     for (const EntityRow& entity : table_.Rows()) {
-        if (entity.confirmation == "QSL") ++counters_.qslCount;
-        if (entity.confirmation == "LoTW") ++counters_.lotwCount;
+        const std::optional<Confirmation> method = ConfirmationOf(entity.confirmation);
+        if (method == Confirmation::Qsl) ++counters_.qslCount;
+        if (method == Confirmation::Lotw) ++counters_.lotwCount;
     }
 }
 

@@ -1,6 +1,5 @@
 // Reading the station's file into the table.
 #include "document/station_document.h"
-#include "files/file_messages.h"
 #include "files/station_file_check.h"
 #include "io/bounded_read.h"
 #include "io/file_system.h"
@@ -12,7 +11,7 @@ ReadOutcome StationDocument::Read() {
     if (!FileExists(fileName_)) {
         outcome.missing = true;
         if (!fileName_.empty())
-            outcome.refusal = "Plik danych \n" + fileName_ + "\n" + "nie został znaleziony!";
+            static_cast<Outcome&>(outcome) = Refusal(Reason::StationFileMissing, "", fileName_);
         diskVersions_.Forget();
         return outcome;
     }
@@ -20,7 +19,7 @@ ReadOutcome StationDocument::Read() {
     counters_ = {};
     table_.ResetToPlaceholder();
     if (!raw.ok()) {
-        outcome.refusal = FileErrorMessage(raw.status);
+        static_cast<Outcome&>(outcome) = FileFault(raw.status);
         return outcome;
     }
     CheckedStationFile checked = CheckStationFile(raw.bytes);
@@ -29,7 +28,9 @@ ReadOutcome StationDocument::Read() {
     if (checked.fault == StationFault::BadLine) {
         outcome.badLine = std::move(checked.detail);
     } else if (checked.fault != StationFault::None) {
-        outcome.refusal = StationFaultMessage(fileName_, checked);
+        static_cast<Outcome&>(outcome) =
+            Refusal(Reason::StationFileFault, checked.detail, fileName_);
+        outcome.stationFault = static_cast<int>(checked.fault);
         return outcome;
     }
     diskVersions_.Remember(fileName_, raw.bytes);

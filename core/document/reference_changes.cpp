@@ -2,18 +2,9 @@
 #include <algorithm>
 
 #include "document/station_document.h"
-#include "text/cp1250.h"
+#include "model/prefix_order.h"
 
 namespace zorva {
-namespace {
-
-// Prefixes compare by their Windows-1250 character codes, as the file holds them.
-std::string PrefixKey(const std::string& prefix) {
-    return EncodeCp1250(prefix).value_or(prefix);
-}
-
-}  // namespace
-
 void SortByPrefix(EntityTable& table) {
     auto& rows = table.Rows();
     std::vector<std::pair<std::string, size_t>> keys;

@@ -6,6 +6,7 @@
 
 #include "document/disk_version.h"
 #include "document/outcome.h"
+#include "model/confirmation.h"
 #include "model/counters.h"
 #include "model/entity_table.h"
 #include "ports/clock.h"
@@ -13,8 +14,6 @@
 #include "versions/version_store.h"
 
 namespace zorva {
-
-enum class ConfirmationMethod { Qsl, Lotw };
 
 // The field a refused confirmation blames, so a dialog can put the cursor there.
 enum class FaultyField { None, Call, Date };
@@ -81,12 +80,12 @@ class StationDocument {
     // grid shows it). The date is the date field's ten characters, blanks where
     // a part is missing; an empty call removes the confirmation.
     ConfirmOutcome Confirm(const std::string& adif, const std::string& call,
-                           const std::string& date, ConfirmationMethod method);
+                           const std::string& date, Confirmation method);
     // The same for a copy of an entity shown elsewhere (a grid row): the copy and
     // the table's entity of its adif, when there is one, change alike, and the
     // counters follow the copy.
     ConfirmOutcome ConfirmShownRow(EntityRow& shown, const std::string& call,
-                                   const std::string& date, ConfirmationMethod method);
+                                   const std::string& date, Confirmation method);
     // Removes the confirmation of `adif`; an unconfirmed entity is left alone.
     ConfirmOutcome Clear(const std::string& adif);
 
@@ -105,7 +104,7 @@ class StationDocument {
     // An imported confirmation written into row `index` (1-based). A row that had
     // none counts as to verify at once; the methods are counted by RecountMethods.
     void FillFromImport(int index, const std::string& call, const std::string& qsoDate,
-                        const std::string& confirmation);
+                        Confirmation method);
     // The QSL and LoTW counters counted again from the table.
     void RecountMethods();
     void ClearCounters() { counters_ = {}; }

@@ -29,11 +29,9 @@ Outcome StationDocument::Verify(std::string_view typedDate) {
     const std::string verificationDate = PadCut(typedDate, kVerificationDateWidth);
     // Blanks in the verification column read back as "not verified", so a
     // blank date would be lost at the next save; only the stored part counts.
-    if (Trim(verificationDate).empty()) return Refused(kEmptyVerificationDate);
-    if (auto symbol = UnstorableSymbol(typedDate)) {
-        return Refused("Data weryfikacji zawiera " + *symbol +
-                       ", którego nie można zapisać w pliku danych!");
-    }
+    if (Trim(verificationDate).empty()) return Refusal(Reason::VerificationDateEmpty);
+    if (auto symbol = UnstorableSymbol(typedDate))
+        return Refusal(Reason::VerificationDateUnstorable, *symbol);
     Outcome outcome;
     for (EntityRow& row : table_.Rows()) {
         if (!row.IsToVerify()) continue;

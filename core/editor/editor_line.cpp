@@ -1,8 +1,8 @@
 #include "editor/editor_line.h"
 
 #include "files/entity_line.h"
+#include "model/prefix_order.h"
 #include "text/columns.h"
-#include "text/cp1250.h"
 
 namespace zorva {
 
@@ -26,15 +26,6 @@ std::string BuildEditorLine(const std::string& key, bool deleted, const std::str
                             const std::string& name) {
     return FormatEntityLine(key, deleted, prefix, name);
 }
-
-namespace {
-
-// The file holds Windows-1250, so its character codes decide the order.
-std::string PrefixKey(const std::string& prefix) {
-    return EncodeCp1250(prefix).value_or(prefix);
-}
-
-}  // namespace
 
 bool PrefixGreater(const std::string& a, const std::string& b) {
     return PrefixKey(b) < PrefixKey(a);

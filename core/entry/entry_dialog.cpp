@@ -40,8 +40,7 @@ bool EntryDialog::Open() {
     wasConfirmed_ = !shown.call.empty();
     form_.call = shown.call;
     form_.date = shown.qsoDate;
-    form_.method =
-        shown.confirmation == "LoTW" ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
+    form_.method = ConfirmationOf(shown.confirmation).value_or(Confirmation::Qsl);
     return true;
 }
 
@@ -55,7 +54,7 @@ EntryOutcome EntryDialog::Refuse(const std::string& refusal, EntryFocus focus) {
 }
 
 EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string& dateField,
-                                 ConfirmationMethod method) {
+                                 Confirmation method) {
     const std::optional<std::string> callField = CallFieldFromTyped(typedCall);
     if (!callField) return Refuse(kCallTooLong, EntryFocus::CallField);
     EntityRow unseen;
@@ -74,7 +73,7 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
     if (!outcome.ok()) {
         station_.Document().SetModified(modifiedWhileTyping);
         station_.View().texts.modifiedPanel = markWhileTyping;
-        return Refuse(outcome.refusal, FocusOn(outcome.field));
+        return Refuse(OutcomeMessage(outcome), FocusOn(outcome.field));
     }
     if (outcome.changed) station_.MarkEdited();
     station_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);

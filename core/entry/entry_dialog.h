@@ -15,7 +15,7 @@ enum class EntryFocus { Unchanged, CallField, DateField };
 struct EntryForm {
     std::string call;
     std::string date;
-    ConfirmationMethod method = ConfirmationMethod::Qsl;
+    Confirmation method = Confirmation::Qsl;
     std::string adif;
     std::string deleted;
     std::string prefix;
@@ -47,7 +47,7 @@ class EntryDialog {
     // "Zatwierdź": typedCall is the call as typed (see typed_fields.h),
     // dateField the date field's 10 characters, blanks where nothing was typed.
     EntryOutcome Accept(const std::string& typedCall, const std::string& dateField,
-                        ConfirmationMethod method);
+                        Confirmation method);
 
     // "Anuluj".
     void Cancel();

@@ -21,7 +21,7 @@ std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedD
     UndoStep step(station, "weryfikacja");
     const Outcome outcome = station.Document().Verify(typedDate);
     if (!outcome.ok()) {
-        ShowError(station.prompter, outcome.refusal);
+        ShowError(station.prompter, OutcomeMessage(outcome));
         return std::nullopt;
     }
     if (outcome.changedRows > 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,36 @@ inline constexpr size_t kWidth = 37;
 // 1-based columns of the "|" that end each field.
 inline constexpr size_t kSeparators[] = {4, 6, 12, 37};
 }  // namespace entity_line
+
+// A station data line: the entity line, then these four fields, each ended by "|".
+namespace station_line {
+inline constexpr EntityLineField kCall{37, 15};
+inline constexpr EntityLineField kQsoDate{53, 10};
+inline constexpr EntityLineField kConfirmation{64, 4};
+inline constexpr EntityLineField kVerifiedDate{69, 10};
+inline constexpr size_t kWidth = 80;
+inline constexpr EntityLineField kFields[] = {
+    entity_line::kAdif, entity_line::kDeleted, entity_line::kPrefix, entity_line::kName, kCall,
+    kQsoDate,           kConfirmation,         kVerifiedDate};
+}  // namespace station_line
+
+// Each field's "|" stands right after it and the next field right after the "|",
+// so the reader's offsets, the writer's widths and the separator checks agree.
+constexpr bool FieldsMeetTheirSeparators() {
+    constexpr size_t fieldCount = std::size(station_line::kFields);
+    for (size_t i = 0; i < fieldCount; ++i) {
+        const EntityLineField& field = station_line::kFields[i];
+        const size_t separator = field.first + field.width + 1;  // 1-based
+        if (i < std::size(entity_line::kSeparators) && entity_line::kSeparators[i] != separator)
+            return false;
+        const size_t next =
+            i + 1 < fieldCount ? station_line::kFields[i + 1].first : station_line::kWidth;
+        if (next != separator) return false;
+    }
+    return station_line::kFields[3].first + station_line::kFields[3].width + 1 ==
+           entity_line::kWidth;
+}
+static_assert(FieldsMeetTheirSeparators());
 
 bool HasEntitySeparators(std::string_view line);
 

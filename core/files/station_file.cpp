@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "files/entity_line.h"
+#include "model/confirmation.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 #include "text/utf8.h"
@@ -13,7 +14,9 @@ namespace {
 
 // The fields after the entity line: call, qsoDate, confirmation, verifiedDate.
 constexpr std::array<EntityLineField, 4> kConfirmationFields = {
-    {{37, 15}, {53, 10}, {64, 4}, {69, 10}}};
+    station_line::kCall, station_line::kQsoDate, station_line::kConfirmation,
+    station_line::kVerifiedDate};
+static_assert(station_line::kWidth == kStationLineWidth);
 
 bool HasSeparatorsAt(std::string_view line, std::initializer_list<size_t> columns) {
     for (size_t column : columns)
@@ -114,7 +117,7 @@ EntityRow ParseStationLine(std::string_view line) {
     row.qsoDate = columns.Trimmed(kConfirmationFields[1]);
     row.confirmation = columns.Trimmed(kConfirmationFields[2]);
     row.verifiedDate = columns.Trimmed(kConfirmationFields[3]);
-    if (row.confirmation.empty() && !row.call.empty()) row.confirmation = "QSL";
+    if (row.confirmation.empty() && !row.call.empty()) row.confirmation = TextOf(Confirmation::Qsl);
     return row;
 }
 

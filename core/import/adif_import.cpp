@@ -240,9 +240,9 @@ bool AdifImport::KeepVerified(const EntityRow& entity, std::string_view raw,
     return AppendErrorLine(EncodeCp1250(reason).value_or("") + JoinLinesLower(raw), errors);
 }
 
-bool AdifImport::Fill(int row, const AdifReader& reader, const std::string& confirmation) {
+bool AdifImport::Fill(int row, const AdifReader& reader, Confirmation method) {
     station_.Document().FillFromImport(row, ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall)))),
-                                       FormatQsoDate(reader.Field(kQsoDate)), confirmation);
+                                       FormatQsoDate(reader.Field(kQsoDate)), method);
     station_.MarkEdited();
     // The extract holds the record as read; the last one of a file may lack its <EOR>.
     const IoStatus kept =
@@ -259,7 +259,7 @@ bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
     const bool newEntry = entity.call.empty();
     // The panel shows counts that change only at the series' end; it is written once a run.
     if (!newEntry) filledRowSeen_ = true;
-    std::optional<std::string> method =
+    const std::optional<Confirmation> method =
         newEntry ? std::optional(NewEntryConfirmation(source, priority, qsl, lotw))
                  : ReplacementConfirmation(source, priority, entity.confirmation, qsl, lotw);
     if (!method) return true;
@@ -271,20 +271,20 @@ bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
 }
 
 bool AdifImport::WriteExtract() {
-    const ExtractKind kind = controls.extractQsl ? ExtractKind::Qsl : ExtractKind::Lotw;
-    AtomicFileWriter out(ExtractPath(controls.fileName, kind));
+    const Confirmation method = controls.extractQsl ? Confirmation::Qsl : Confirmation::Lotw;
+    AtomicFileWriter out(ExtractPath(controls.fileName, method));
     IoStatus written = out.Open();
-    if (written.ok()) written = WriteExtractTo(out, kind == ExtractKind::Qsl ? "QSL" : "LoTW");
+    if (written.ok()) written = WriteExtractTo(out, method);
     if (written.ok()) written = out.Commit();
     if (!written.ok()) ShowError(station_.prompter, FileErrorMessage(written));
     return written.ok();
 }
 
-IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, const std::string& method) {
+IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, Confirmation method) {
     if (IoStatus s = out.Write(kExtractHeader); !s.ok()) return s;
     for (int i = 1; i <= station_.Document().Table().Count(); ++i) {
         const EntityRow& entity = station_.Document().Table().Row(i);
-        if (entity.confirmation != method) continue;
+        if (entity.confirmation != TextOf(method)) continue;
         if (entity.IsDeleted() && !controls.includeDeleted) continue;
         if (IoStatus s = records_.CopyTo(static_cast<size_t>(i), out); !s.ok()) return s;
         if (IoStatus s = out.Write("\r\n"); !s.ok()) return s;

@@ -99,12 +99,12 @@ class AdifImport {
     bool Evaluate(const AdifReader& reader, AppendSession& errors);
     bool Apply(int row, const AdifReader& reader, bool qsl, bool lotw, AppendSession& errors);
     bool KeepVerified(const EntityRow& entity, std::string_view raw, AppendSession& errors);
-    bool Fill(int row, const AdifReader& reader, const std::string& confirmation);
+    bool Fill(int row, const AdifReader& reader, Confirmation method);
     bool WriteError(std::string_view raw, AppendSession& errors);
     bool AppendErrorLine(const std::string& line, AppendSession& errors);
     void BuildEntityIndex();
     bool WriteExtract();
-    IoStatus WriteExtractTo(AtomicFileWriter& out, const std::string& method);
+    IoStatus WriteExtractTo(AtomicFileWriter& out, Confirmation method);
     void FinishSeries(bool errorsWritten);
 
     Station& station_;

@@ -40,35 +40,36 @@ std::string FormatQsoDate(std::optional<std::string_view> value) {
     return Columns(date, 0, 4) + "-" + Columns(date, 4, 2) + "-" + Columns(date, 6, 2);
 }
 
-std::string NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
-                                 bool lotwReceived) {
-    if (source == ImportSource::Lotw) return "LoTW";
-    if (priority == ImportPriority::Qsl) return qslReceived ? "QSL" : "LoTW";
-    return lotwReceived ? "LoTW" : "QSL";
+Confirmation NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+                                  bool lotwReceived) {
+    if (source == ImportSource::Lotw) return Confirmation::Lotw;
+    if (priority == ImportPriority::Qsl)
+        return qslReceived ? Confirmation::Qsl : Confirmation::Lotw;
+    return lotwReceived ? Confirmation::Lotw : Confirmation::Qsl;
 }
 
-std::optional<std::string> ReplacementConfirmation(ImportSource source, ImportPriority priority,
-                                                   std::string_view rowConfirmation,
-                                                   bool qslReceived, bool lotwReceived) {
+std::optional<Confirmation> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+                                                    std::string_view rowConfirmation,
+                                                    bool qslReceived, bool lotwReceived) {
     const bool rowQsl = EqualsIgnoringCase(rowConfirmation, "qsl");
     const bool rowLotw = EqualsIgnoringCase(rowConfirmation, "lotw");
     if (source == ImportSource::Log && priority == ImportPriority::Qsl) {
-        if (rowLotw && qslReceived) return "QSL";
+        if (rowLotw && qslReceived) return Confirmation::Qsl;
     } else if (source == ImportSource::Log) {
-        if (rowQsl && lotwReceived) return "LoTW";
+        if (rowQsl && lotwReceived) return Confirmation::Lotw;
     } else if (priority == ImportPriority::Lotw) {
-        if (rowQsl) return "LoTW";
+        if (rowQsl) return Confirmation::Lotw;
     }
     return std::nullopt;
 }
 
-std::string ExtractPath(const std::string& inputPath, ExtractKind kind) {
+std::string ExtractPath(const std::string& inputPath, Confirmation method) {
     const size_t nameStart = inputPath.size() - FileNameOf(inputPath).size();
     const size_t dot = inputPath.find_last_of('.');
     // A dot that opens the name (a hidden file) is no extension.
     const bool hasExtension = dot != std::string::npos && dot > nameStart;
     const std::string stem = hasExtension ? inputPath.substr(0, dot) : inputPath;
-    return stem + (kind == ExtractKind::Qsl ? "_qsl.adi" : "_lotw.adi");
+    return stem + (method == Confirmation::Qsl ? "_qsl.adi" : "_lotw.adi");
 }
 
 }  // namespace zorva

@@ -4,11 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/confirmation.h"
+
 namespace zorva {
 
 enum class ImportSource { Log, Lotw };
 enum class ImportPriority { Qsl, Lotw };
-enum class ExtractKind { Qsl, Lotw };
 
 // A QSL_RCVD or LOTW_QSL_RCVD value confirms when it begins with "y" or "v" (verified for
 // award credit) in either case.
@@ -25,15 +26,15 @@ int ParseEntityNumber(std::optional<std::string_view> value);
 std::string FormatQsoDate(std::optional<std::string_view> value);
 
 // The method written into an empty row.
-std::string NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
-                                 bool lotwReceived);
+Confirmation NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+                                  bool lotwReceived);
 
 // The method that replaces a filled row's confirmation, or nothing when the row stays.
-std::optional<std::string> ReplacementConfirmation(ImportSource source, ImportPriority priority,
-                                                   std::string_view rowConfirmation,
-                                                   bool qslReceived, bool lotwReceived);
+std::optional<Confirmation> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+                                                    std::string_view rowConfirmation,
+                                                    bool qslReceived, bool lotwReceived);
 
 // The input path without its extension, then "_qsl.adi" or "_lotw.adi".
-std::string ExtractPath(const std::string& inputPath, ExtractKind kind);
+std::string ExtractPath(const std::string& inputPath, Confirmation method);
 
 }  // namespace zorva

@@ -1,5 +1,6 @@
 #include "model/counters.h"
 
+#include "model/confirmation.h"
 #include "model/entity_table.h"
 
 namespace zorva {
@@ -17,8 +18,9 @@ void Counters::CountRow(const EntityRow& row) {
     }
     if (row.IsConfirmed() && row.IsVerified() && deleted) ++verifiedAll;
     if (row.IsConfirmed() && !row.IsVerified() && deleted) ++toVerifyAll;
-    if (row.confirmation == "QSL") ++qslCount;
-    if (row.confirmation == "LoTW") ++lotwCount;
+    const std::optional<Confirmation> method = ConfirmationOf(row.confirmation);
+    if (method == Confirmation::Qsl) ++qslCount;
+    if (method == Confirmation::Lotw) ++lotwCount;
 }
 
 Counters Counters::Of(const EntityTable& table) {

@@ -34,75 +34,77 @@ void SettleStationCall(Station& s) {
     s.UpdateCaption();
 }
 
-void Load(Station& s, bool mayConvert);
+Outcome Load(Station& s, bool mayConvert);
 
-// Offers the conversion of a file of the previous version; true when the file
-// was converted and loaded again.
-bool ConvertedAndReloaded(Station& s) {
+// Offers the conversion of a file of the previous version; the outcome of
+// loading the converted file, or why there is none.
+Outcome ConvertAndReload(Station& s) {
     Answer answer = AskWarning(s.prompter,
                                "Plik " + s.Document().FileName() + "\n" +
                                    "pochodzi z poprzedniej wersji programu." + "\n" +
                                    "Czy przekonwertować plik do nowej wersji?",
                                Buttons::YesNo);
     if (answer != Answer::Yes) {
-        ShowError(s.prompter,
-                  "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
-                  "Dopiero po konwersji wczytaj plik.");
-        return false;
+        const Outcome declined = Refusal(Reason::ConversionDeclined);
+        ShowError(s.prompter, OutcomeMessage(declined));
+        return declined;
     }
     s.conversionFailed = false;
     if (s.convertOldFile)
         s.convertOldFile(s);
     else
         s.conversionFailed = true;
-    if (s.conversionFailed) return false;
-    Load(s, false);
-    return true;
+    if (s.conversionFailed) return Refusal(Reason::ConversionFailed);
+    return Load(s, false);
 }
 
-void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
+Outcome HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
+    Outcome outcome;
     if (mayConvert && IsPreviousVersionLine(line)) {
-        if (ConvertedAndReloaded(s)) return;
+        outcome = ConvertAndReload(s);
+        if (outcome.reason != Reason::ConversionDeclined &&
+            outcome.reason != Reason::ConversionFailed)
+            return outcome;
     } else {
-        CheckedStationFile bad;
-        bad.fault = StationFault::BadLine;
-        bad.detail = line;
-        ShowError(s.prompter, StationFaultMessage(s.Document().FileName(), bad));
+        outcome = Refusal(Reason::StationFileFault, line, s.Document().FileName());
+        outcome.stationFault = static_cast<int>(StationFault::BadLine);
+        ShowError(s.prompter, OutcomeMessage(outcome));
     }
     ForgetFailedLoad(s);
+    return outcome;
 }
 
-void Load(Station& s, bool mayConvert) {
+Outcome Load(Station& s, bool mayConvert) {
     const ReadOutcome read = s.Document().Read();
     StartHistory(s);
     if (read.missing) {
-        if (!read.ok()) ShowError(s.prompter, read.refusal);
+        if (!read.ok()) ShowError(s.prompter, OutcomeMessage(read));
         s.View().texts.fileNamePanel.clear();
         SettleStationCall(s);
-        return;
+        return read;
     }
     s.View().grid.rows.clear();
     s.View().grid.currentRow.reset();
     if (!read.ok()) {
-        ShowError(s.prompter, read.refusal);
+        ShowError(s.prompter, OutcomeMessage(read));
         ForgetFailedLoad(s);
-        return;
+        return read;
     }
     s.View().grid.rows = s.Document().Table().Rows();
-    if (read.badLine) {
-        HandleBadLine(s, *read.badLine, mayConvert);
-        return;
-    }
+    if (read.badLine) return HandleBadLine(s, *read.badLine, mayConvert);
     s.ShowStatusCounters(kAllPanels);
-    if (!s.ReconcileWithReference()) return;
+    Outcome reconciled = s.ReconcileWithReference();
+    if (!reconciled.ok()) return reconciled;
     s.ReapplyView();
     SettleStationCall(s);
+    reconciled.changedRows = read.changedRows;
+    return reconciled;
 }
 
 }  // namespace
 
-void Station::LoadStationFile() {
-    Load(*this, true);
+Outcome Station::LoadStationFile() {
+    return Load(*this, true);
 }
 
 }  // namespace zorva

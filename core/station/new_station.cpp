@@ -36,8 +36,8 @@ std::string ExistingFileQuestion(const std::string& call) {
 }
 
 // The open table must not be saved under the new station's call and file.
-void ForgetStationWithoutReference(Station& s, const std::string& message) {
-    ShowError(s.prompter, message);
+Outcome ForgetStationWithoutReference(Station& s, const Outcome& refused) {
+    ShowError(s.prompter, OutcomeMessage(refused));
     s.Document().SetCall("");
     s.Document().SetFileName("");
     s.View().texts.fileHint = "Brak wybranego pliku!";
@@ -48,6 +48,7 @@ void ForgetStationWithoutReference(Station& s, const std::string& message) {
     s.ClearModified();
     s.EnableFileCommands(false);
     StartHistory(s);
+    return refused;
 }
 
 void ShowTableInFileOrder(Station& s) {
@@ -55,43 +56,41 @@ void ShowTableInFileOrder(Station& s) {
     s.View().grid.currentRow = s.View().grid.rows.empty() ? std::nullopt : std::optional<int>(0);
 }
 
-void ShowNewStation(Station& s) {
+Outcome ShowNewStation(Station& s) {
     const FillOutcome filled = s.Document().FillFromReference();
-    if (!filled.tableReplaced) {
-        ForgetStationWithoutReference(s, filled.refusal);
-        return;
-    }
+    if (!filled.tableReplaced) return ForgetStationWithoutReference(s, filled);
     // No file holds the new station yet, so no undo makes it clean.
     StartHistory(s);
     s.history.ForgetClean();
     // A bad line leaves the entities read before it in view.
     ShowTableInFileOrder(s);
     if (!filled.ok()) {
-        ShowError(s.prompter, filled.refusal);
-        return;
+        ShowError(s.prompter, OutcomeMessage(filled));
+        return filled;
     }
     s.EnableFileCommands(true);
     s.View().texts.searchPrompt = kPrefixPrompt;
     s.MarkModified();
+    return filled;
 }
 
 }  // namespace
 
-void Station::New() {
+Outcome Station::New() {
     if (document_.IsModified() && document_.Table().HighestIndex() > 2) {
         Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
                                    Buttons::YesNoCancel);
-        if (answer != Answer::Yes && answer != Answer::No) return;
+        if (answer != Answer::Yes && answer != Answer::No) return Cancellation();
         if (answer == Answer::Yes) {
-            if (!Save()) return;
+            if (!Save()) return Refusal(Reason::NotSaved);
             ClearModified();
             view_.texts.fileNamePanel.clear();
         }
     }
-    // Until the new station is settled, the open document_.Table() keeps its call and file.
+    // Until the new station is settled, the open table keeps its call and file.
     const OpenStationNames before = OpenStationNames::Of(*this);
     auto call = AskStationCall(prompter);
-    if (!call || call->empty()) return;
+    if (!call || call->empty()) return Cancellation();
     document_.SetCall(*call);
     UpdateCaption();
     SetCurrentFileName(document_.ProgramFile(StationFileNameForCall(document_.Call())));
@@ -99,23 +98,22 @@ void Station::New() {
         Answer answer =
             AskWarning(prompter, ExistingFileQuestion(document_.Call()), Buttons::YesNoCancel);
         if (answer == Answer::Yes) {
-            LoadStationFile();
+            const Outcome loaded = LoadStationFile();
             view_.texts.searchPrompt = kPrefixPrompt;
             EnableFileCommands(true);
-            return;
+            return loaded;
         }
         if (answer != Answer::No) {
             before.RestoreTo(*this);
-            return;
+            return Cancellation();
         }
     }
     document_.ClearCounters();
     ShowStatusCounters(kAllPanels);
-    if (!FileExists(document_.ReferencePath())) {
-        ForgetStationWithoutReference(*this, MissingReferenceMessage(document_.ReferencePath()));
-        return;
-    }
-    ShowNewStation(*this);
+    if (!FileExists(document_.ReferencePath()))
+        return ForgetStationWithoutReference(
+            *this, Refusal(Reason::NoReference, "", document_.ReferencePath()));
+    return ShowNewStation(*this);
 }
 
 }  // namespace zorva

@@ -4,23 +4,26 @@
 
 namespace zorva {
 
-void Station::Open() {
+Outcome Station::Open() {
     if (document_.IsModified() && document_.Table().HighestIndex() > 2) {
         Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
                                    Buttons::YesNoCancel);
-        if (answer != Answer::Yes && answer != Answer::No) return;
+        if (answer != Answer::Yes && answer != Answer::No) return Cancellation();
         // Unsaved data are left behind only when the user said so.
-        if (answer == Answer::Yes && !Save()) return;
+        if (answer == Answer::Yes && !Save()) return Refusal(Reason::NotSaved);
     }
+    Outcome outcome = Cancellation();
     if (auto chosen = prompter.ChooseOpenFile({kFileFilter, "", ""})) {
         SetCurrentFileName(*chosen);
         if (!FileExists(*chosen)) {
-            ShowError(prompter, "Plik \"" + *chosen + "\" nie został znaleziony!");
-            return;
+            outcome = Refusal(Reason::FileNotFound, "", *chosen);
+            ShowError(prompter, OutcomeMessage(outcome));
+            return outcome;
         }
-        LoadStationFile();
+        outcome = LoadStationFile();
     }
     EnableFileCommands(true);
+    return outcome;
 }
 
 }  // namespace zorva

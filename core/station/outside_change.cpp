@@ -99,7 +99,7 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
         if (expected && ChangedVersion(*expected)) continue;
         Outcome written = s.Document().WriteStationBytes(path, bytes, s.clock.Now());
         if (!written.ok()) {
-            ShowError(s.prompter, written.refusal);
+            ShowError(s.prompter, OutcomeMessage(written));
             return GuardedWrite::Failed;
         }
         return GuardedWrite::Written;

@@ -70,20 +70,20 @@ class AdifIndex {
 
 }  // namespace
 
-bool Station::ReconcileWithReference() {
+Outcome Station::ReconcileWithReference() {
     const std::string path = document_.ReferencePath();
+    ReferenceList reference;
+    Outcome refused;
     if (!FileExists(path)) {
-        ShowError(prompter, MissingReferenceMessage(path));
-        return false;
+        refused = Refusal(Reason::NoReference, "", path);
+    } else if (reference = ReadReferenceList(path); !reference.ok()) {
+        refused = FileFault(reference.status);
+    } else if (reference.Empty()) {
+        refused = Refusal(Reason::EmptyReference, "", path);
     }
-    ReferenceList reference = ReadReferenceList(path);
-    if (!reference.ok()) {
-        ShowError(prompter, FileErrorMessage(reference.status));
-        return false;
-    }
-    if (reference.Empty()) {
-        ShowError(prompter, EmptyReferenceMessage(path));
-        return false;
+    if (!refused.ok()) {
+        ShowError(prompter, OutcomeMessage(refused));
+        return refused;
     }
     AdifIndex index(document_.Table());
     bool anyChanged = false;
@@ -96,8 +96,11 @@ bool Station::ReconcileWithReference() {
         anyChanged = anyChanged || changed;
     }
     if (anyChanged) ShowStatusCounters(kAllPanels);
-    if (reference.badLine) ShowError(prompter, BadReferenceLineMessage(*reference.badLine));
-    return true;
+    if (!reference.badLine) return {};
+    // The rows read are in line with the lines before the bad one: the load stands.
+    const Outcome warned = AsWarning(Refusal(Reason::BadReferenceLine, *reference.badLine));
+    ShowError(prompter, OutcomeMessage(warned));
+    return warned;
 }
 
 }  // namespace zorva

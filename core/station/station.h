@@ -68,6 +68,13 @@ class Station {
     // Runs the conversion of a previous-version file named currentFileName;
     // sets conversionFailed when no new file was written. Empty: not available.
     std::function<void(Station&)> convertOldFile;
+    // A convertOldFile that runs convert(document, prompter, clock), true when written.
+    template <class Convert>
+    static std::function<void(Station&)> ConversionHook(Convert convert) {
+        return [convert](Station& s) {
+            s.conversionFailed = !convert(s.Document(), s.prompter, s.clock);
+        };
+    }
 
     // --- start-up and shutdown ---
     // False when the program must end (no reference file).
@@ -80,13 +87,14 @@ class Station {
     bool MayClose(int windowWidth, int windowHeight);
 
     // --- station file ---
-    void LoadStationFile();
+    // What the load did; its boxes were shown. A bad reference line only warns.
+    Outcome LoadStationFile();
     bool Save();    // "Zapisz"; true when the file was written
     bool SaveAs();  // "Zapisz jako.."
     bool SaveAsProposing(const std::string& proposedName);
     bool SaveFromGrid();  // Ctrl+S in the grid
-    void Open();          // "Otwórz"
-    void New();           // "Nowy"
+    Outcome Open();       // "Otwórz"
+    Outcome New();        // "Nowy"
     void MarkModified();
     void MarkEdited();  // Modified with the mark of the dialogs: "   Modyfikacja"
     void ClearModified();
@@ -99,8 +107,8 @@ class Station {
     // reason shown) when nothing was written.
     bool WriteStationFile(const std::string& path, bool confirm = true);
     void FinishStationSave(bool confirm = true);
-    // Runs after a load; false when the reference file is missing or unreadable.
-    bool ReconcileWithReference();
+    // Runs after a load; refused when the reference file is missing or unreadable.
+    Outcome ReconcileWithReference();
     // The settings file's values applied at start-up, and gathered at close.
     void ApplySettings(const Settings& settings);
     Settings CurrentSettings(int windowWidth, int windowHeight) const;

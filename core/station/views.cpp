@@ -83,7 +83,7 @@ void Station::ApplyView(ViewMode mode) {
             prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
         return;
     }
-    // An entity that left the view gives way to the first row of the sorted view_.grid.
+    // An entity that left the view gives way to the first row of the sorted grid.
     view_.grid.currentRow = FindGridRow(view_.grid, view_.rememberedAdif);
     SortGrid();
 }

@@ -282,7 +282,7 @@ TEST_F(ConvertTest, StationHookClearsOrSetsConversionFailed) {
     station.Document().SetFileName(OldPath());
     WriteOld(OldFileLines(rade1, k2001Line));
     station.conversionFailed = true;
-    ConvertOldFile(station);
+    Station::ConversionHook(ConvertOldFile)(station);
     EXPECT_FALSE(station.conversionFailed);
     EXPECT_EQ(NewLines()[0], kHeaderLine1);
 
@@ -293,7 +293,7 @@ TEST_F(ConvertTest, StationHookClearsOrSetsConversionFailed) {
     prompter.ExpectError("Plik wzorcowy \"" + templatePath +
                          "\" nie zawiera żadnego podmiotu.\nPlik " + OldPath() +
                          " nie został przekonwertowany.");
-    ConvertOldFile(station);
+    Station::ConversionHook(ConvertOldFile)(station);
     EXPECT_TRUE(station.conversionFailed);
     EXPECT_TRUE(prompter.Done());
 }
@@ -309,7 +309,7 @@ TEST_F(ConvertTest, StationLoadsTheConvertedFileAfterYes) {
     dir.Write("dxcc_adif_backup.kvt", reference);
     WriteOld(OldFileLines(rade1, k2001Line, {{3, {"SP9XYZ", "17.05.2003", "20.01.2004"}}}));
     Station station(prompter, clock, dir.Path());
-    station.convertOldFile = ConvertOldFile;
+    station.convertOldFile = Station::ConversionHook(ConvertOldFile);
     station.SetCurrentFileName(OldPath());
     prompter.ExpectBox({"Plik " + OldPath() + "\npochodzi z poprzedniej wersji programu.\n" +
                             "Czy przekonwertować plik do nowej wersji?",

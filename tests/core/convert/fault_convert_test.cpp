@@ -38,7 +38,7 @@ Outcome RunConversion(bool earlierBackup, const FaultPoint& fault) {
     Station station(out.prompter, clock, dir.Path());
     station.SetCurrentFileName(dir.File("old.txt"));
     out.before = FilesIn(dir.Path());
-    out.counts = RunWithFault(fault, [&] { ConvertOldFile(station); });
+    out.counts = RunWithFault(fault, [&] { Station::ConversionHook(ConvertOldFile)(station); });
     out.failed = station.conversionFailed;
     out.after = FilesIn(dir.Path());
     return out;

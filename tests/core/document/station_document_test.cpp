@@ -42,12 +42,12 @@ TEST_F(StationDocumentTest, ConfirmRefusesAndChangesNothing) {
              {"230", "DL1A", "2024-13-17", "Wprowadź poprawną datę łączności!", FaultyField::Date},
              {"230", "DL1\tA", "2024-05-17", "", FaultyField::Call},
          }) {
-        const ConfirmOutcome outcome = doc.Confirm(c.adif, c.call, c.date, ConfirmationMethod::Qsl);
+        const ConfirmOutcome outcome = doc.Confirm(c.adif, c.call, c.date, Confirmation::Qsl);
         EXPECT_FALSE(outcome.ok()) << c.call << " " << c.date;
         if (!c.refusal.empty()) {
-            EXPECT_EQ(c.refusal, outcome.refusal);
+            EXPECT_EQ(c.refusal, OutcomeMessage(outcome));
         }
-        EXPECT_EQ(c.field, outcome.field) << outcome.refusal;
+        EXPECT_EQ(c.field, outcome.field) << OutcomeMessage(outcome);
     }
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ("", Entity("230").call);
@@ -55,24 +55,23 @@ TEST_F(StationDocumentTest, ConfirmRefusesAndChangesNothing) {
 }
 
 TEST_F(StationDocumentTest, ConfirmWritesTheEntityAndItsCounters) {
-    const ConfirmOutcome outcome =
-        doc.Confirm("230", " dl1abc ", "2024-05-17", ConfirmationMethod::Lotw);
-    ASSERT_TRUE(outcome.ok()) << outcome.refusal;
+    const ConfirmOutcome outcome = doc.Confirm("230", " dl1abc ", "2024-05-17", Confirmation::Lotw);
+    ASSERT_TRUE(outcome.ok()) << OutcomeMessage(outcome);
     EXPECT_TRUE(outcome.changed);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Row("230", "", "DL", "Germany", "DL1ABC", "2024-05-17", "LoTW"), Entity("230"));
     ExpectCountersMatchTable();
 
     doc.SetModified(false);
-    EXPECT_FALSE(doc.Confirm("230", "DL1ABC", "2024-05-17", ConfirmationMethod::Lotw).changed);
+    EXPECT_FALSE(doc.Confirm("230", "DL1ABC", "2024-05-17", Confirmation::Lotw).changed);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_TRUE(doc.Confirm("230", "DL1ABC", "2024-05-17", ConfirmationMethod::Qsl).changed);
+    EXPECT_TRUE(doc.Confirm("230", "DL1ABC", "2024-05-17", Confirmation::Qsl).changed);
     ExpectCountersMatchTable();
 }
 
 TEST_F(StationDocumentTest, ClearRemovesAConfirmationAndLeavesAnUnconfirmedEntity) {
     const ConfirmOutcome cleared = doc.Clear(" 81");
-    ASSERT_TRUE(cleared.ok()) << cleared.refusal;
+    ASSERT_TRUE(cleared.ok()) << OutcomeMessage(cleared);
     EXPECT_TRUE(cleared.changed);
     EXPECT_EQ(Row(" 81", "*", "DM", "East Germany"), Entity(" 81"));
     ExpectCountersMatchTable();
@@ -82,16 +81,16 @@ TEST_F(StationDocumentTest, ClearRemovesAConfirmationAndLeavesAnUnconfirmedEntit
     EXPECT_TRUE(untouched.ok());
     EXPECT_FALSE(untouched.changed);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(kVerifiedRowRefusal, doc.Clear("269").refusal);
+    EXPECT_EQ(kVerifiedRowRefusal, OutcomeMessage(doc.Clear("269")));
 }
 
 TEST_F(StationDocumentTest, VerifyStampsEveryConfirmationNotVerifiedYet) {
     EXPECT_TRUE(doc.HasRowsToVerify());
-    EXPECT_EQ(kEmptyVerificationDate, doc.Verify("          x").refusal);
+    EXPECT_EQ(kEmptyVerificationDate, OutcomeMessage(doc.Verify("          x")));
     EXPECT_FALSE(doc.IsModified());
 
     const Outcome verified = doc.Verify("2026-03-07");
-    ASSERT_TRUE(verified.ok()) << verified.refusal;
+    ASSERT_TRUE(verified.ok()) << OutcomeMessage(verified);
     EXPECT_EQ(1, verified.changedRows);
     EXPECT_EQ("2026-03-07", Entity(" 81").verifiedDate);
     EXPECT_EQ("2021-01-01", Entity("269").verifiedDate);
@@ -100,11 +99,11 @@ TEST_F(StationDocumentTest, VerifyStampsEveryConfirmationNotVerifiedYet) {
 }
 
 TEST_F(StationDocumentTest, CreateNamesTheFileAfterTheCallAndTakesTheReference) {
-    EXPECT_EQ(MissingReferenceMessage(doc.ReferencePath()), doc.Create("SP5ABC/P").refusal);
+    EXPECT_EQ(MissingReferenceMessage(doc.ReferencePath()), OutcomeMessage(doc.Create("SP5ABC/P")));
 
     dir.Write("dxcc_adif.kvt", Encoded({FormatReferenceLine(Row("230", "", "DL", "Germany"))}));
     const Outcome created = doc.Create("SP5ABC/P");
-    ASSERT_TRUE(created.ok()) << created.refusal;
+    ASSERT_TRUE(created.ok()) << OutcomeMessage(created);
     EXPECT_EQ(dir.File("sp5abc_p.txt"), doc.FileName());
     EXPECT_EQ("SP5ABC/P", doc.Call());
     ASSERT_EQ(1, doc.Table().Count());
@@ -122,7 +121,7 @@ TEST_F(StationDocumentTest, ReadTakesTheRowsBeforeABadLineAndForgetsAMissingFile
     lines.push_back("no entity here");
     dir.Write("sp1abc.txt", Encoded(lines));
     const ReadOutcome read = doc.Read();
-    ASSERT_TRUE(read.ok()) << read.refusal;
+    ASSERT_TRUE(read.ok()) << OutcomeMessage(read);
     EXPECT_EQ("no entity here", read.badLine);
     EXPECT_EQ("SP1ABC", doc.Call());
     EXPECT_EQ(1, doc.Table().Count());

@@ -21,7 +21,7 @@ class EntryDialogTest : public StationFixture {
     }
 
     EntryOutcome Accept(const std::string& call, const std::string& date,
-                        ConfirmationMethod method = ConfirmationMethod::Qsl) {
+                        Confirmation method = Confirmation::Qsl) {
         return dialog.Accept(call, date, method);
     }
 
@@ -35,7 +35,7 @@ TEST_F(EntryDialogTest, UnconfirmedRowOpensBlankWithQslAndItsPanel) {
     const EntryForm& form = dialog.Form();
     EXPECT_EQ("", form.call);
     EXPECT_EQ("", form.date);
-    EXPECT_EQ(ConfirmationMethod::Qsl, form.method);
+    EXPECT_EQ(Confirmation::Qsl, form.method);
     EXPECT_EQ("230", form.adif);
     EXPECT_EQ("", form.deleted);
     EXPECT_EQ("DL", form.prefix);
@@ -48,13 +48,13 @@ TEST_F(EntryDialogTest, ConfirmedRowOpensWithItsCallDateAndMethod) {
     EXPECT_TRUE(dialog.WasConfirmed());
     EXPECT_EQ("UA9AA", dialog.Form().call);
     EXPECT_EQ("2019-07-30", dialog.Form().date);
-    EXPECT_EQ(ConfirmationMethod::Lotw, dialog.Form().method);
+    EXPECT_EQ(Confirmation::Lotw, dialog.Form().method);
 
     EntryDialog deletedRow(station);
     Select("246");
     ASSERT_TRUE(deletedRow.Open());
     EXPECT_EQ("D", deletedRow.Form().deleted);
-    EXPECT_EQ(ConfirmationMethod::Qsl, deletedRow.Form().method);
+    EXPECT_EQ(Confirmation::Qsl, deletedRow.Form().method);
 }
 
 TEST_F(EntryDialogTest, VerifiedRowIsRefusedAndNothingChanges) {
@@ -122,7 +122,7 @@ TEST_F(EntryDialogTest, LaxDatesPassAsTyped) {
         Select("230");
         EntryDialog entry(station);
         ASSERT_TRUE(entry.Open());
-        EXPECT_TRUE(entry.Accept(CallField("SP5ZZ"), date, ConfirmationMethod::Qsl).accepted);
+        EXPECT_TRUE(entry.Accept(CallField("SP5ZZ"), date, Confirmation::Qsl).accepted);
         EXPECT_EQ(date, TableRow("230").qsoDate);
     }
 }
@@ -155,7 +155,7 @@ TEST_F(EntryDialogTest, AddingLotwToDeletedRowCountsOnlyTheSecondNumbers) {
     const Counters before = station.Document().Counts();
     Select(" 81");
     ASSERT_TRUE(dialog.Open());
-    ASSERT_TRUE(Accept(CallField("Y21AA"), "1989-11-09", ConfirmationMethod::Lotw).accepted);
+    ASSERT_TRUE(Accept(CallField("Y21AA"), "1989-11-09", Confirmation::Lotw).accepted);
     EXPECT_EQ("LoTW", TableRow(" 81").confirmation);
     EXPECT_EQ(before.toVerifyActive, station.Document().Counts().toVerifyActive);
     EXPECT_EQ(before.toVerifyAll + 1, station.Document().Counts().toVerifyAll);
@@ -168,7 +168,7 @@ TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountAndMarksModified) {
     const Counters before = station.Document().Counts();
     Select("  1");
     ASSERT_TRUE(dialog.Open());
-    ASSERT_TRUE(Accept(CallField("VE3XYZ"), "2020-01-02", ConfirmationMethod::Lotw).accepted);
+    ASSERT_TRUE(Accept(CallField("VE3XYZ"), "2020-01-02", Confirmation::Lotw).accepted);
     EXPECT_EQ("LoTW", TableRow("  1").confirmation);
     EXPECT_EQ("LoTW", GridRow("  1").confirmation);
     EXPECT_EQ(before.qslCount - 1, station.Document().Counts().qslCount);
@@ -183,12 +183,12 @@ TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountAndMarksModified) {
 TEST_F(EntryDialogTest, ChangingLotwToQslOnDeletedRowMovesTheOtherWay) {
     Select("246");
     ASSERT_TRUE(dialog.Open());
-    ASSERT_TRUE(Accept(CallField("1A0KM"), "2001-05-05", ConfirmationMethod::Lotw).accepted);
+    ASSERT_TRUE(Accept(CallField("1A0KM"), "2001-05-05", Confirmation::Lotw).accepted);
     ExpectCountersMatchTable();
     EntryDialog again(station);
     ASSERT_TRUE(again.Open());
-    EXPECT_EQ(ConfirmationMethod::Lotw, again.Form().method);
-    ASSERT_TRUE(again.Accept(CallField("1A0KM"), "2001-05-05", ConfirmationMethod::Qsl).accepted);
+    EXPECT_EQ(Confirmation::Lotw, again.Form().method);
+    ASSERT_TRUE(again.Accept(CallField("1A0KM"), "2001-05-05", Confirmation::Qsl).accepted);
     EXPECT_EQ("QSL", TableRow("246").confirmation);
     ExpectCountersMatchTable();
 }
@@ -197,7 +197,7 @@ TEST_F(EntryDialogTest, EmptyingTheCallOfActiveRowRemovesTheConfirmation) {
     const Counters before = station.Document().Counts();
     Select(" 15");
     ASSERT_TRUE(dialog.Open());
-    ASSERT_TRUE(Accept(kNoCall, "2019-07-30", ConfirmationMethod::Lotw).accepted);
+    ASSERT_TRUE(Accept(kNoCall, "2019-07-30", Confirmation::Lotw).accepted);
     for (const EntityRow* row : {&TableRow(" 15"), &GridRow(" 15")}) {
         EXPECT_EQ("", row->call);
         EXPECT_EQ("", row->qsoDate);
@@ -217,7 +217,7 @@ TEST_F(EntryDialogTest, EmptyingTheCallOfDeletedRowLowersOnlyTheSecondNumbers) {
     Select("246");
     ASSERT_TRUE(dialog.Open());
     // The checked method plays no part in a removal: the previous one is counted down.
-    ASSERT_TRUE(Accept(kNoCall, "2001-05-05", ConfirmationMethod::Lotw).accepted);
+    ASSERT_TRUE(Accept(kNoCall, "2001-05-05", Confirmation::Lotw).accepted);
     EXPECT_EQ("", TableRow("246").call);
     EXPECT_EQ(before.toVerifyActive, station.Document().Counts().toVerifyActive);
     EXPECT_EQ(before.toVerifyAll - 1, station.Document().Counts().toVerifyAll);
@@ -238,12 +238,12 @@ TEST_F(EntryDialogTest, UnconfirmedRowAcceptedEmptyStaysUnconfirmed) {
 TEST_F(EntryDialogTest, EveryChangeOfAConfirmedRowMarksModifiedAndNoChangeDoesNot) {
     struct Case {
         std::string adif, call, date;
-        ConfirmationMethod method;
+        Confirmation method;
         bool marked;
     };
-    for (const Case& c : {Case{" 15", "UA9AB", "2019-07-30", ConfirmationMethod::Lotw, true},
-                          Case{"  1", "VE3XYZ", "2020-01-03", ConfirmationMethod::Qsl, true},
-                          Case{"246", "1A0KM", "2001-05-05", ConfirmationMethod::Qsl, false}}) {
+    for (const Case& c : {Case{" 15", "UA9AB", "2019-07-30", Confirmation::Lotw, true},
+                          Case{"  1", "VE3XYZ", "2020-01-03", Confirmation::Qsl, true},
+                          Case{"246", "1A0KM", "2001-05-05", Confirmation::Qsl, false}}) {
         SCOPED_TRACE(c.adif);
         station.ClearModified();
         Select(c.adif);

@@ -119,7 +119,7 @@ TEST_F(VerificationTest, RowConfirmedWhileTheDateDialogIsOpenIsVerifiedToo) {
     Select("230");
     EntryDialog entry(station);
     ASSERT_TRUE(entry.Open());
-    ASSERT_TRUE(entry.Accept("DL1ABC         ", "2024-05-17", ConfirmationMethod::Qsl).accepted);
+    ASSERT_TRUE(entry.Accept("DL1ABC         ", "2024-05-17", Confirmation::Qsl).accepted);
 
     ASSERT_EQ(4, VerifyConfirmedRows(station, *offered));
     EXPECT_EQ("2026-03-07", TableRow("230").verifiedDate);

@@ -6,8 +6,8 @@ namespace zorva {
 namespace {
 
 TEST(WindowsExtractPath, ADotInAFolderIsNoExtension) {
-    EXPECT_EQ(ExtractPath(R"(C:\logi.2024\moj)", ExtractKind::Qsl), R"(C:\logi.2024\moj_qsl.adi)");
-    EXPECT_EQ(ExtractPath(R"(C:\logi\moj.adi)", ExtractKind::Lotw), R"(C:\logi\moj_lotw.adi)");
+    EXPECT_EQ(ExtractPath(R"(C:\logi.2024\moj)", Confirmation::Qsl), R"(C:\logi.2024\moj_qsl.adi)");
+    EXPECT_EQ(ExtractPath(R"(C:\logi\moj.adi)", Confirmation::Lotw), R"(C:\logi\moj_lotw.adi)");
 }
 
 }  // namespace

@@ -9,11 +9,11 @@ namespace zorva {
 namespace {
 
 TEST(ImportExtractPath, DropsTheExtensionOfTheFileNameOnly) {
-    EXPECT_EQ(ExtractPath("/home/sp/moj.adi", ExtractKind::Qsl), "/home/sp/moj_qsl.adi");
-    EXPECT_EQ(ExtractPath("/home/sp/log.adif", ExtractKind::Lotw), "/home/sp/log_lotw.adi");
-    EXPECT_EQ(ExtractPath("/home/sp.v2/log", ExtractKind::Qsl), "/home/sp.v2/log_qsl.adi");
-    EXPECT_EQ(ExtractPath("/home/sp/.adi", ExtractKind::Qsl), "/home/sp/.adi_qsl.adi");
-    EXPECT_EQ(ExtractPath("a.b.adi", ExtractKind::Qsl), "a.b_qsl.adi");
+    EXPECT_EQ(ExtractPath("/home/sp/moj.adi", Confirmation::Qsl), "/home/sp/moj_qsl.adi");
+    EXPECT_EQ(ExtractPath("/home/sp/log.adif", Confirmation::Lotw), "/home/sp/log_lotw.adi");
+    EXPECT_EQ(ExtractPath("/home/sp.v2/log", Confirmation::Qsl), "/home/sp.v2/log_qsl.adi");
+    EXPECT_EQ(ExtractPath("/home/sp/.adi", Confirmation::Qsl), "/home/sp/.adi_qsl.adi");
+    EXPECT_EQ(ExtractPath("a.b.adi", Confirmation::Qsl), "a.b_qsl.adi");
 }
 
 TEST(ImportEntityNumber, OnlyNumbersOneTo999) {

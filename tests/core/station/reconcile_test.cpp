@@ -116,7 +116,7 @@ TEST_F(Reconciling, EmptyTableTakesAcceptedEntitiesInReferenceOrder) {
     RowsOf(station.Document())->ResetToPlaceholder();
     for (const auto& line : SmallReference())
         prompter.ExpectBox(Mismatch(MissingQuestion(line)), Answer::Yes);
-    EXPECT_TRUE(station.ReconcileWithReference());
+    EXPECT_TRUE(station.ReconcileWithReference().ok());
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230", "269", "  1"}));
 }
 
@@ -125,7 +125,7 @@ TEST_F(Reconciling, UnknownEntitiesStayAndOnlyTheFirstOfTwinAdifsIsCompared) {
     rows.push_back(Row("230", "", "DL", "Second twin"));
     rows.push_back(Row("777", "", "XX", "Not in the list", "XX1A", "2020-01-01", "QSL"));
     for (const auto& row : rows) RowsOf(station.Document())->Append(row);
-    EXPECT_TRUE(station.ReconcileWithReference());
+    EXPECT_TRUE(station.ReconcileWithReference().ok());
     EXPECT_EQ(station.Document().Table().Rows(), rows);
 }
 

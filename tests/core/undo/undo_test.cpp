@@ -26,7 +26,7 @@ class Undo : public StationFiles {
         station.View().grid.currentRow = FindGridRow(station.View().grid, adif);
         EntryDialog dialog(station);
         ASSERT_TRUE(dialog.Open());
-        EXPECT_TRUE(dialog.Accept(call, "2024-01-02", ConfirmationMethod::Qsl).accepted);
+        EXPECT_TRUE(dialog.Accept(call, "2024-01-02", Confirmation::Qsl).accepted);
     }
     void RenameGermany() {
         EntityEditor editor(station);
