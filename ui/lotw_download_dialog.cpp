@@ -247,4 +247,8 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     mainWindow.Refresh();
 }
 
+bool LotwDownloadBuilt() {
+    return true;
+}
+
 }  // namespace zorva
