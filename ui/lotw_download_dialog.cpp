@@ -249,4 +249,8 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     mainWindow.Refresh();
 }
 
+bool LotwDownloadBuilt() {
+    return true;
+}
+
 }  // namespace zorva

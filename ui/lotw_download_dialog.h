@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "lotw/lotw_download.h"
+#include "lotw_download_command.h"
 #include "station/station.h"
 
 class QCheckBox;
@@ -75,9 +76,5 @@ class LotwDownloadDialog : public QDialog {
     QPushButton* cancel_ = nullptr;
     QTimer* ticker_ = nullptr;
 };
-
-// The whole command: the dialog, then the import series over the report as for
-// a file, the station saved, and only then the day remembered.
-void DownloadFromLotw(MainWindow& mainWindow);
 
 }  // namespace zorva

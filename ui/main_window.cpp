@@ -29,7 +29,7 @@
 #include "help_file.h"
 #include "import_window.h"
 #include "lists/list_commands.h"
-#include "lotw_download_dialog.h"
+#include "lotw_download_command.h"
 #include "panel_bar.h"
 #include "print_dialogs.h"
 #include "restore_version_dialog.h"
@@ -207,7 +207,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* importMenu = submenu(bar, "importMenu", "&Import danych");
     AddItem(importMenu, "importData", "&Z pliku ADIF...", &MainWindow::importData);
-    AddItem(importMenu, "downloadFromLotw", "&Pobierz z LoTW...", &MainWindow::downloadFromLotw);
+    AddItem(importMenu, "downloadFromLotw", "&Pobierz z LoTW...", &MainWindow::downloadFromLotw)
+        ->setVisible(LotwDownloadBuilt());
 
     QMenu* verificationMenu = submenu(bar, "verificationMenu", "We&ryfikacja");
     AddItem(verificationMenu, "saveToVerifyList", "&Zapisz listę podmiotów do weryfikacji",

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "text/text_helpers.h"
+
 namespace zorva {
 namespace {
 
@@ -17,7 +19,7 @@ struct FoldTable {
     unsigned char lower[256];
     constexpr FoldTable() : lower{} {
         for (int c = 0; c < 256; ++c)
-            lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            lower[c] = static_cast<unsigned char>(AsciiLower(static_cast<char>(c)));
     }
 };
 constexpr FoldTable kFold;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "text/text_helpers.h"
+
 namespace zorva {
 namespace {
 
@@ -12,12 +14,6 @@ std::string_view Trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // One line of the file, its end ("\r\n", "\n" or none) kept apart.
@@ -72,12 +68,13 @@ KeyPlace FindKey(const std::vector<Line>& lines, std::string_view section, std::
     for (size_t i = 0; i < lines.size(); ++i) {
         if (auto name = SectionName(lines[i].text)) {
             if (inSection) firstPartOver = true;
-            inSection = SameLetters(*name, section);
+            inSection = SameAsciiLetters(*name, section);
             if (inSection && place.line == std::string::npos) place.line = i + 1;
             continue;
         }
         if (!inSection) continue;
-        if (auto name = KeyName(lines[i].text); name && SameLetters(*name, key)) return {i, true};
+        if (auto name = KeyName(lines[i].text); name && SameAsciiLetters(*name, key))
+            return {i, true};
         if (!firstPartOver && !Trimmed(lines[i].text).empty()) place.line = i + 1;
     }
     return place;

@@ -6,12 +6,10 @@
 #include <vector>
 
 #include "io/io_status.h"
+#include "io/program_directory.h"
 #include "model/entity_row.h"
 
 namespace zorva {
-
-inline constexpr const char* kReferenceFileName = "dxcc_adif.kvt";
-inline constexpr size_t kReferenceLineWidth = 37;
 
 // The entity line of a row, its adif right-aligned.
 std::string FormatReferenceLine(const EntityRow& row);

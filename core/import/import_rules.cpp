@@ -3,21 +3,9 @@
 #include "io/file_system.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
+#include "text/text_helpers.h"
 
 namespace zorva {
-namespace {
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        if (c != lower[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 int ParseEntityNumber(std::optional<std::string_view> value) {
     if (!value) return 0;
@@ -51,8 +39,8 @@ Confirmation NewEntryConfirmation(ImportSource source, ImportPriority priority, 
 std::optional<Confirmation> ReplacementConfirmation(ImportSource source, ImportPriority priority,
                                                     std::string_view rowConfirmation,
                                                     bool qslReceived, bool lotwReceived) {
-    const bool rowQsl = EqualsIgnoringCase(rowConfirmation, "qsl");
-    const bool rowLotw = EqualsIgnoringCase(rowConfirmation, "lotw");
+    const bool rowQsl = SameAsciiLetters(rowConfirmation, "qsl");
+    const bool rowLotw = SameAsciiLetters(rowConfirmation, "lotw");
     if (source == ImportSource::Log && priority == ImportPriority::Qsl) {
         if (rowLotw && qslReceived) return Confirmation::Qsl;
     } else if (source == ImportSource::Log) {

@@ -49,11 +49,6 @@ IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
     return writer.Commit();
 }
 
-IoStatus RenameFile(const std::string& from, const std::string& to) {
-    if (!sys::Rename(from, to)) return IoStatus::System(IoStep::Rename, from, errno);
-    return IoStatus::Ok();
-}
-
 IoStatus RemoveFile(const std::string& path) {
     if (!sys::Remove(path)) return IoStatus::System(IoStep::Remove, path, errno);
     return IoStatus::Ok();

@@ -33,7 +33,6 @@ IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes);
 IoStatus WriteFileAtomic(const std::string& path, std::string_view bytes,
                          const AtomicWriteOptions& options);
 
-IoStatus RenameFile(const std::string& from, const std::string& to);
 IoStatus RemoveFile(const std::string& path);
 IoStatus CopyFile(const std::string& from, const std::string& to);
 

@@ -6,8 +6,6 @@
 namespace zorva {
 namespace {
 
-constexpr const char* kReferenceFileName = "dxcc_adif.kvt";
-
 // Plain files only; hidden ones are nobody's shipped data.
 void SeedFrom(const std::string& shareDir, const std::string& target) {
     for (const std::string& name : ListFileNames(shareDir).names) {

@@ -6,6 +6,9 @@
 
 namespace zorva {
 
+// The entity list the program directory is recognised by.
+inline constexpr const char* kReferenceFileName = "dxcc_adif.kvt";
+
 // The folder of dxcc_adif.kvt, zorva_rade.ini and new station files: the
 // executable's folder when it holds the reference file and may be written (a
 // build tree, a portable copy); else the per-user data folder, made if missing

@@ -47,10 +47,6 @@ std::string SafeForFileName(std::string text) {
 
 }  // namespace
 
-std::string WithTxtWhenNoDot(const std::string& path) {
-    return path.find('.') == std::string::npos ? path + ".txt" : path;
-}
-
 std::string VerificationListName(const std::string& call, const std::string& shortDate) {
     return SafeForFileName(call) + "_" + SafeForFileName(shortDate) + ".txt";
 }

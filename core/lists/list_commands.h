@@ -4,6 +4,7 @@
 
 #include "lists/list_lines.h"
 #include "station/station.h"
+#include "text/text_helpers.h"
 
 namespace zorva {
 
@@ -23,8 +24,6 @@ bool SaveVerificationList(Station& station);
 // "Zapisz listę podmiotów potw. QSL" and "... potw. LoTW": no question, no message.
 bool SaveConfirmationList(Station& station, ConfirmationKind kind);
 
-// A chosen name without any dot, the folders included, gets ".txt".
-std::string WithTxtWhenNoDot(const std::string& path);
 // "call_date.txt" with every character a file name cannot hold made "-".
 std::string VerificationListName(const std::string& call, const std::string& shortDate);
 // The station file's name with its first ".txt" taken out and "_qsl.txt" or "_lotw.txt" added.

@@ -1,11 +1,11 @@
 #include "lotw/lotw_download.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "io/atomic_file_writer.h"
 #include "io/secret_memory.h"
 #include "station/call_prompt.h"
+#include "text/text_helpers.h"
 
 namespace zorva {
 namespace {
@@ -13,12 +13,6 @@ namespace {
 constexpr std::string_view kEndTag = "<app_lotw_eof>";
 constexpr size_t kHeadSize = 1024;
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // Writes the body to the report file, keeping its start and end for the checks.
 class ReportSink : public DownloadSink {
@@ -63,13 +57,13 @@ class ReportSink : public DownloadSink {
     }
 
     bool LooksLikeHtml() const {
-        std::string start = Lower(head_);
+        std::string start = AsciiLowerText(head_);
         return start.find("<html") != std::string::npos ||
                start.find("<!doctype html") != std::string::npos;
     }
 
     bool EndsWithEndTag() const {
-        std::string end = Lower(tail_);
+        std::string end = AsciiLowerText(tail_);
         size_t last = end.find_last_not_of(" \t\r\n");
         return last != std::string::npos && last + 1 >= kEndTag.size() &&
                end.compare(last + 1 - kEndTag.size(), kEndTag.size(), kEndTag) == 0;

@@ -2,20 +2,17 @@
 
 #include <algorithm>
 
+#include "text/text_helpers.h"
+
 namespace zorva {
 namespace {
-
-char FoldAsciiCapital(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 constexpr int kNameColumn = 3;
 
 }  // namespace
 
 bool NameContains(const std::string& name, const std::string& text) {
-    // Bytes of multi-byte UTF-8 characters never fall in A..Z, so folding byte by byte is safe.
-    const auto same = [](char a, char b) { return FoldAsciiCapital(a) == FoldAsciiCapital(b); };
+    const auto same = [](char a, char b) { return AsciiLower(a) == AsciiLower(b); };
     return std::search(name.begin(), name.end(), text.begin(), text.end(), same) != name.end();
 }
 

@@ -4,6 +4,7 @@
 #include "io/file_system.h"
 #include "io/text_file.h"
 #include "station/station.h"
+#include "text/text_helpers.h"
 
 namespace zorva {
 namespace {
@@ -127,8 +128,7 @@ bool Station::SaveAsProposing(const std::string& proposedName) {
     for (;;) {
         auto chosen = prompter.ChooseSaveFile({kFileFilter, offered, ""});
         if (!chosen) break;
-        std::string name = *chosen;
-        if (name.find('.') == std::string::npos) name += ".txt";
+        std::string name = WithTxtWhenNoDot(*chosen);
         SetCurrentFileName(name);
         offered = name;
         if (FileExists(name)) {

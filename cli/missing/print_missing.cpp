@@ -1,4 +1,4 @@
-// The commands that need Qt Gui (the PDF writer) or libcurl, in a build without them.
+// "print" in a build without Qt Gui, which the PDF writer needs.
 #include <ostream>
 
 #include "command.h"
@@ -8,11 +8,6 @@ namespace {
 
 int RunPrint(Context& ctx, const Args&) {
     ctx.err << "print is not in this build of zorva: the PDF writer needs Qt Gui\n";
-    return kFailed;
-}
-
-int RunLotw(Context& ctx, const Args&) {
-    ctx.err << "lotw is not in this build of zorva: the download needs libcurl\n";
     return kFailed;
 }
 
@@ -26,21 +21,6 @@ const bool registeredPrint = RegisterCommand({
      {"--mode", true, "complete (default), verified or to-verify"},
      {"--call", true, "the call printed in the title"}},
     RunPrint,
-});
-
-const bool registeredLotw = RegisterCommand({
-    "lotw",
-    "FILE [options]",
-    "Not in this build: the LoTW download needs libcurl.",
-    1,
-    1,
-    {{"--login", true, ""},
-     {"--since", true, ""},
-     {"--all", false, ""},
-     {"--priority", true, ""},
-     {"--extract", true, ""},
-     {"--password-file", true, ""}},
-    RunLotw,
 });
 
 }  // namespace
