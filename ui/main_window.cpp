@@ -662,15 +662,15 @@ void MainWindow::restoreVersion() {
 }
 
 void MainWindow::saveVerifiedList() {
-    SaveVerifiedList(station_);
+    SaveVerifiedList(station_, station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::saveQslList() {
-    SaveConfirmationList(station_, ConfirmationKind::Qsl);
+    SaveConfirmationList(station_, station_.prompter, ConfirmationKind::Qsl);
 }
 void MainWindow::saveLotwList() {
-    SaveConfirmationList(station_, ConfirmationKind::Lotw);
+    SaveConfirmationList(station_, station_.prompter, ConfirmationKind::Lotw);
 }
 void MainWindow::openEntityDatabase() {
     if (entityDatabaseWindow) entityDatabaseWindow->Run();
@@ -733,12 +733,12 @@ void MainWindow::toggleHideDeleted() {
 
 void MainWindow::printNormal(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintNormalList(station_, mode, printer.Chooser());
+    PrintNormalList(station_, station_.prompter, station_.clock, mode, printer.Chooser());
 }
 
 void MainWindow::printSimplified(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintSimplifiedList(station_, mode, printer.Chooser());
+    PrintSimplifiedList(station_, station_.prompter, station_.clock, mode, printer.Chooser());
 }
 
 void MainWindow::printNormalList() {
@@ -772,13 +772,13 @@ void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
-    SaveVerificationList(station_);
+    SaveVerificationList(station_, station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::printVerificationReport() {
     PrintDialogChooser printer(this);
-    PrintVerificationReport(station_, printer.Chooser());
+    PrintVerificationReport(station_, station_.prompter, station_.clock, printer.Chooser());
 }
 void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);

@@ -6,6 +6,7 @@
 #include "fault_sweep.h"
 #include "lists/list_commands.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 
 namespace zorva {
@@ -47,16 +48,16 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
     out.counts = RunWithFault(fault, [&] {
         switch (list) {
             case List::Verified:
-                SaveVerifiedList(station);
+                SaveVerifiedList(station, station.prompter, station.clock);
                 break;
             case List::ForVerification:
-                SaveVerificationList(station);
+                SaveVerificationList(station, station.prompter, station.clock);
                 break;
             case List::Qsl:
-                SaveConfirmationList(station, ConfirmationKind::Qsl);
+                SaveConfirmationList(station, station.prompter, ConfirmationKind::Qsl);
                 break;
             case List::Lotw:
-                SaveConfirmationList(station, ConfirmationKind::Lotw);
+                SaveConfirmationList(station, station.prompter, ConfirmationKind::Lotw);
                 break;
         }
     });
