@@ -5,12 +5,10 @@
 #include <optional>
 
 #include "command.h"
-#include "files/file_messages.h"
 #include "import/adif_import.h"
 #include "io/file_lock.h"
 #include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
-#include "lotw/lotw_messages.h"
 #include "lotw/lotw_session.h"
 #include "station/outside_change.h"
 #include "station/station.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "document/station_call.h"
 #include "io/atomic_file_writer.h"
 #include "io/secret_memory.h"
-#include "station/call_prompt.h"
 
 namespace zorva {
 namespace {
