@@ -21,7 +21,7 @@ EntityGridModel::EntityGridModel(Station& station, QObject* parent)
     : QAbstractTableModel(parent),
       station_(station),
       shown_(CurrentRows()),
-      shownSortColumn_(station.sortColumn) {}
+      shownSortColumn_(station.View().sortColumn) {}
 
 int EntityGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(shown_.size());
@@ -32,7 +32,7 @@ int EntityGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 std::vector<EntityGridModel::ShownRow> EntityGridModel::CurrentRows() const {
-    const Grid& grid = station_.grid;
+    const Grid& grid = station_.View().grid;
     std::vector<ShownRow> rows;
     rows.reserve(static_cast<size_t>(grid.DataRowCount()));
     for (int r = 0; r < grid.DataRowCount(); ++r) {
@@ -51,13 +51,13 @@ void EntityGridModel::Sync() {
     if (!sameEntities) {
         beginResetModel();
         shown_ = std::move(rows);
-        shownSortColumn_ = station_.sortColumn;
+        shownSortColumn_ = station_.View().sortColumn;
         endResetModel();
         return;
     }
     AnnounceChangedRows(rows);
-    if (shownSortColumn_ != station_.sortColumn) {
-        shownSortColumn_ = station_.sortColumn;
+    if (shownSortColumn_ != station_.View().sortColumn) {
+        shownSortColumn_ = station_.View().sortColumn;
         emit headerDataChanged(Qt::Horizontal, 0, EntityRow::kFieldCount - 1);
     }
 }
@@ -82,7 +82,7 @@ void EntityGridModel::AnnounceChangedRows(const std::vector<ShownRow>& rows) {
 
 void EntityGridModel::SelectCell(int row, int column) {
     station_.SelectRow(row);
-    station_.grid.currentColumn = column;
+    station_.View().grid.currentColumn = column;
     Sync();
 }
 

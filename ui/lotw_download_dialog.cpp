@@ -210,7 +210,7 @@ void LotwDownloadDialog::download() {
                               bytes_ = bytes;
                               return !aborted_;
                           }};
-    const LotwFetched fetched = FetchLotwReport(station_, params, ports);
+    const LotwFetched fetched = FetchLotwReport(station_.Document(), params, ports);
     if (!fetched.download.ok()) {
         download_->setFocus();
         return;
@@ -232,7 +232,7 @@ void LotwDownloadDialog::reject() {
 
 void DownloadFromLotw(MainWindow& mainWindow) {
     Station& station = mainWindow.station();
-    const std::optional<LotwMemory> memory = RecallLotwFor(station, station.prompter);
+    const std::optional<LotwMemory> memory = RecallLotwFor(station.Document(), station.prompter);
     if (!memory) return;
     SystemKeyring keyring;
     LotwDownloadDialog dialog(station, *memory, keyring, &mainWindow);
@@ -246,8 +246,8 @@ void DownloadFromLotw(MainWindow& mainWindow) {
         return mainWindow.importWindow->Run(report);
     };
     steps.save = [&] { return station.Save(); };
-    ImportLotwReport(station.SettingsPath(), station.stationCall, done, dialog.ReportPath(), steps,
-                     station.prompter);
+    ImportLotwReport(station.Document().SettingsPath(), station.Document().Call(), done,
+                     dialog.ReportPath(), steps, station.prompter);
     mainWindow.Refresh();
 }
 

@@ -97,7 +97,7 @@ MainWindow::MainWindow(Prompter& prompter, const Clock& clock, std::string progr
                        QWidget* parent)
     : QMainWindow(parent), station_(prompter, clock, std::move(programDir)) {
     setObjectName("mainWindow");
-    setWindowTitle(Q(station_.texts.caption));
+    setWindowTitle(Q(station_.View().texts.caption));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -466,7 +466,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- drawing the state ---
 
 void MainWindow::Refresh() {
-    const MainWindowTexts& texts = station_.texts;
+    const MainWindowTexts& texts = station_.View().texts;
     setWindowTitle(Q(texts.caption));
     viewLabel_->setText(Q(texts.viewTitle));
     prefixHintLabel_->setText(Q(texts.searchPrompt));
@@ -478,12 +478,12 @@ void MainWindow::Refresh() {
     fileBar_->SetText(1, Q(texts.modifiedPanel));
     fileBar_->SetText(2, Q(texts.sortPanel));
     fileBar_->setToolTip(Q(texts.fileHint));
-    watcher_->Watch(station_.currentFileName);
+    watcher_->Watch(station_.Document().FileName());
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
     // A file that no longer loads is just what an earlier version can mend.
-    items_.at("restoreVersion")->setEnabled(!station_.currentFileName.empty());
-    viewItems_.at(station_.viewMode)->setChecked(true);
-    items_.at("hideDeleted")->setChecked(station_.hideDeleted);
+    items_.at("restoreVersion")->setEnabled(!station_.Document().FileName().empty());
+    viewItems_.at(station_.View().viewMode)->setChecked(true);
+    items_.at("hideDeleted")->setChecked(station_.View().hideDeleted);
     ShowHistoryItems();
 
     redrawing_ = true;
@@ -522,7 +522,7 @@ void MainWindow::ApplyGridLook() {
 }
 
 void MainWindow::ShowCurrentRow() {
-    const zorva::Grid& grid = station_.grid;
+    const zorva::Grid& grid = station_.View().grid;
     const std::optional<int> row = grid.CurrentDataRow();
     if (!row) {
         grid_->selectionModel()->clearCurrentIndex();
@@ -662,15 +662,15 @@ void MainWindow::restoreVersion() {
 }
 
 void MainWindow::saveVerifiedList() {
-    SaveVerifiedList(station_, station_.prompter, station_.clock);
+    SaveVerifiedList(station_.Document(), station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::saveQslList() {
-    SaveConfirmationList(station_, station_.prompter, ConfirmationKind::Qsl);
+    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Qsl);
 }
 void MainWindow::saveLotwList() {
-    SaveConfirmationList(station_, station_.prompter, ConfirmationKind::Lotw);
+    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Lotw);
 }
 void MainWindow::openEntityDatabase() {
     if (entityDatabaseWindow) entityDatabaseWindow->Run();
@@ -733,12 +733,14 @@ void MainWindow::toggleHideDeleted() {
 
 void MainWindow::printNormal(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintNormalList(station_, station_.prompter, station_.clock, mode, printer.Chooser());
+    PrintNormalList(station_.Document(), station_.prompter, station_.clock, mode,
+                    printer.Chooser());
 }
 
 void MainWindow::printSimplified(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintSimplifiedList(station_, station_.prompter, station_.clock, mode, printer.Chooser());
+    PrintSimplifiedList(station_.Document(), station_.prompter, station_.clock, mode,
+                        printer.Chooser());
 }
 
 void MainWindow::printNormalList() {
@@ -772,13 +774,14 @@ void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
-    SaveVerificationList(station_, station_.prompter, station_.clock);
+    SaveVerificationList(station_.Document(), station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::printVerificationReport() {
     PrintDialogChooser printer(this);
-    PrintVerificationReport(station_, station_.prompter, station_.clock, printer.Chooser());
+    PrintVerificationReport(station_.Document(), station_.prompter, station_.clock,
+                            printer.Chooser());
 }
 void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);
@@ -850,7 +853,7 @@ void MainWindow::SetGridFont(const QFont& font) {
 // --- Pomoc and the pop-up menu ---
 
 void MainWindow::openHelp() {
-    OpenHelpFile(station_.prompter, station_.ProgramDir(), DesktopUrlOpener());
+    OpenHelpFile(station_.prompter, station_.Document().ProgramDir(), DesktopUrlOpener());
 }
 void MainWindow::showAbout() {
     if (aboutWindow) aboutWindow->Run();

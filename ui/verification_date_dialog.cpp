@@ -69,7 +69,7 @@ bool VerificationDateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dateEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            main_.station().typedPrefix.clear();
+            main_.station().View().typedPrefix.clear();
             acceptDate();
             return true;
         }

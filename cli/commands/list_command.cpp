@@ -24,7 +24,7 @@ int RunList(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
-    const std::string call = args.Value("--call", station->stationCall);
+    const std::string call = args.Value("--call", station->Document().Call());
     if (kind == ListKind::ToVerify && Trim(call).empty()) {
         ShowError(ctx.prompter, "Brak znaku stacji, której dotyczy lista!\nPodaj go opcją --call.");
         return kFailed;
@@ -37,7 +37,7 @@ int RunList(Context& ctx, const Args& args) {
         return kFailed;
     }
     const ListRequest request{*kind, out, ListCall(call), ctx.clock.TodayShort()};
-    return WriteList(*station, request, ctx.prompter) ? kDone : kFailed;
+    return WriteList(station->Document(), request, ctx.prompter) ? kDone : kFailed;
 }
 
 const bool registered = RegisterCommand({

@@ -98,9 +98,10 @@ bool ImportReport(Station& station, const std::string& report, const LotwOptions
 // The station as it is now on the disk: the one loaded before the download when
 // no other program saved the file meanwhile, else the file loaded again.
 std::unique_ptr<Station> CurrentStation(Context& ctx, std::unique_ptr<Station> loaded) {
-    const std::string path = loaded->currentFileName;
+    const std::string path = loaded->Document().FileName();
     const ReadResult now = ReadWholeFile(path);
-    if (now.ok() && loaded->diskVersions.read == VersionOf(path, now.bytes)) return loaded;
+    if (now.ok() && loaded->Document().DiskVersions().read == VersionOf(path, now.bytes))
+        return loaded;
     return LoadStation(ctx, path);
 }
 
@@ -123,8 +124,8 @@ int RunLotw(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, path);
     lock.Release();
     if (!station) return kFailed;
-    const std::string call = station->stationCall;
-    const std::optional<LotwMemory> memory = RecallLotwFor(*station, ctx.prompter);
+    const std::string call = station->Document().Call();
+    const std::optional<LotwMemory> memory = RecallLotwFor(station->Document(), ctx.prompter);
     if (!memory) return kFailed;
     LotwDownloadParams params;
     params.login = args.Value("--login", memory->login);
@@ -146,11 +147,11 @@ int RunLotw(Context& ctx, const Args& args) {
         if (!LockStation(ctx, path, lock)) return false;
         station = CurrentStation(ctx, std::move(station));
         if (!station) return false;
-        if (station->stationCall != call) {
+        if (station->Document().Call() != call) {
             ShowError(ctx.prompter, "Plik " + path +
                                         "\nzostał w czasie pobierania zmieniony przez inny "
                                         "program i należy teraz do stacji " +
-                                        station->stationCall + ".\nRaport " + report +
+                                        station->Document().Call() + ".\nRaport " + report +
                                         " nie został wczytany.");
             return false;
         }
@@ -159,7 +160,7 @@ int RunLotw(Context& ctx, const Args& args) {
     steps.save = [&] { return SaveStation(ctx, *station); };
     CurlHttpFetcher fetcher;
     const LotwPorts ports{fetcher, keyring, ctx.prompter};
-    const LotwEnd end = DownloadAndImportFromLotw(*station, params, ports, steps);
+    const LotwEnd end = DownloadAndImportFromLotw(station->Document(), params, ports, steps);
     return end == LotwEnd::Done ? kDone : kFailed;
 }
 

@@ -71,7 +71,7 @@ bool SaveVerificationList(const StationDocument& document, Prompter& prompter, c
     std::optional<std::string> path;
     std::string call;
     for (;;) {
-        auto answer = prompter.Input(kListCallCaption, kListCallPrompt, document.stationCall);
+        auto answer = prompter.Input(kListCallCaption, kListCallPrompt, document.Call());
         if (!answer || Trim(*answer).empty()) return false;
         call = ListCall(*answer);
         path = ChooseFile(prompter, VerificationListName(call, clock.TodayShort()));
@@ -85,7 +85,7 @@ bool SaveVerificationList(const StationDocument& document, Prompter& prompter, c
 
 bool SaveConfirmationList(const StationDocument& document, Prompter& prompter,
                           ConfirmationKind kind) {
-    auto path = ChooseFile(prompter, ConfirmationListName(document.currentFileName, kind));
+    auto path = ChooseFile(prompter, ConfirmationListName(document.FileName(), kind));
     if (!path) return false;
     const ListKind list = kind == ConfirmationKind::Qsl ? ListKind::Qsl : ListKind::Lotw;
     return WriteList(document, {list, *path, "", ""}, prompter);

@@ -14,16 +14,16 @@ namespace {
 std::vector<std::string> LinesOf(const StationDocument& document, const ListRequest& request) {
     switch (request.kind) {
         case ListKind::Verified:
-            return VerifiedListLines(document.table, document.stationCall, request.shortDate);
+            return VerifiedListLines(document.Table(), document.Call(), request.shortDate);
         case ListKind::ToVerify:
-            return VerificationListLines(document.table, request.call, request.shortDate,
-                                         document.counters);
+            return VerificationListLines(document.Table(), request.call, request.shortDate,
+                                         document.Counts());
         case ListKind::Qsl:
-            return ConfirmationListLines(document.table, ConfirmationKind::Qsl);
+            return ConfirmationListLines(document.Table(), ConfirmationKind::Qsl);
         case ListKind::Lotw:
             break;
     }
-    return ConfirmationListLines(document.table, ConfirmationKind::Lotw);
+    return ConfirmationListLines(document.Table(), ConfirmationKind::Lotw);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ PasswordKeeping KeepingFor(bool rememberTicked, bool passwordWasKept) {
 }
 
 std::optional<LotwMemory> RecallLotwFor(const StationDocument& document, Prompter& prompter) {
-    LotwMemory memory = RecallLotw(document.SettingsPath(), document.stationCall);
+    LotwMemory memory = RecallLotw(document.SettingsPath(), document.Call());
     if (memory.status.ok()) return memory;
     ShowError(prompter, FileErrorMessage(memory.status));
     return std::nullopt;
@@ -34,9 +34,8 @@ std::optional<LotwMemory> RecallLotwFor(const StationDocument& document, Prompte
 
 LotwFetched FetchLotwReport(const StationDocument& document, LotwDownloadParams& params,
                             const LotwPorts& ports) {
-    LotwDownloadRequest request =
-        LotwRequestFor(document.currentFileName, document.stationCall, params.login,
-                       params.password, params.since, params.today);
+    LotwDownloadRequest request = LotwRequestFor(document.FileName(), document.Call(), params.login,
+                                                 params.password, params.since, params.today);
     LotwFetched fetched{DownloadLotwReport(ports.fetcher, request, ports.progress),
                         request.reportPath};
     ClearSecret(request.query.password);
@@ -64,7 +63,7 @@ LotwEnd DownloadAndImportFromLotw(const StationDocument& document, LotwDownloadP
                                   const LotwPorts& ports, const LotwStationSteps& steps) {
     // Copied first: the station's steps may load the station anew.
     const std::string settingsPath = document.SettingsPath();
-    const std::string call = document.stationCall;
+    const std::string call = document.Call();
     const LotwFetched fetched = FetchLotwReport(document, params, ports);
     if (!fetched.download.ok()) return LotwEnd::NotDownloaded;
     return ImportLotwReport(settingsPath, call, params, fetched.reportPath, steps, ports.prompter);

@@ -34,7 +34,7 @@ void PrintReport(const StationDocument& document, Prompter& prompter, const Cloc
     PageSink* printer = choosePrinter();
     const bool simplified = kind == ReportKind::Simplified;
     auto call = OpenPrint(prompter, printer, simplified ? OnLandscape::Stop : OnLandscape::Warn,
-                          simplified ? "" : document.stationCall);
+                          simplified ? "" : document.Call());
     if (!call) return;
     SendReport(ComposeReport(document, kind, mode, *call, clock.TodayShort()), *printer, prompter);
 }
@@ -43,9 +43,9 @@ void PrintReport(const StationDocument& document, Prompter& prompter, const Cloc
 
 Document ComposeReport(const StationDocument& document, ReportKind kind, PrintMode mode,
                        const std::string& titleCall, const std::string& shortDate) {
-    const EntityTable& table = document.table;
+    const EntityTable& table = document.Table();
     const ReportHeading heading =
-        MakeHeading(titleCall, document.stationCall, shortDate, document.counters);
+        MakeHeading(titleCall, document.Call(), shortDate, document.Counts());
     switch (kind) {
         case ReportKind::Normal:
             return ComposeNormalList(table, mode, heading);

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "document_rows.h"
 #include "print/normal_list.h"
 #include "print/print_commands.h"
 #include "print/verification_report.h"
@@ -68,9 +69,9 @@ class PrintingTest : public QObject {
         ScriptedPrompter prompter;
         FixedClock clock;
         Station station(prompter, clock, dir.Path());
-        station.table = Entities(rows);
-        station.counters = Counters::Of(station.table);
-        station.stationCall = "SP1ABC";
+        *RowsOf(station.Document()) = Entities(rows);
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+        station.Document().SetCall("SP1ABC");
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -80,7 +81,7 @@ class PrintingTest : public QObject {
 
         prompter.ExpectInput(kPrintCallCaption, kPrintCallPrompt, offered, "sp9xyz");
         prompter.ExpectBox({kSentToPrinter, "Komunikat", Icon::Information, Buttons::Ok, {}});
-        command(station, prompter, clock, mode, [&]() -> PageSink* { return &sink; });
+        command(station.Document(), prompter, clock, mode, [&]() -> PageSink* { return &sink; });
         if (!prompter.Done()) return -1;
         return PdfPageCount(QString::fromStdString(dir.File("raport.pdf")));
     }
@@ -114,7 +115,8 @@ class PrintingTest : public QObject {
         PrinterPageSink sink(printer);
         prompter.ExpectInput(kPrintCallCaption, kPrintCallPrompt, "", "SP1ABC");
         prompter.ExpectError("Nie można rozpocząć wydruku.");
-        PrintVerificationReport(station, prompter, clock, [&]() -> PageSink* { return &sink; });
+        PrintVerificationReport(station.Document(), prompter, clock,
+                                [&]() -> PageSink* { return &sink; });
         QVERIFY(prompter.Done());
     }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
@@ -133,10 +134,10 @@ class ShortDateClock : public Clock {
 class ListCommands : public ::testing::Test {
   protected:
     ListCommands() : station(prompter, clock, dir.Path()) {
-        station.table = SmallStation();
-        station.counters = Counters::Of(station.table);
-        station.stationCall = "SP1ABC";
-        station.currentFileName = dir.File("sp1abc.txt");
+        *RowsOf(station.Document()) = SmallStation();
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+        station.Document().SetCall("SP1ABC");
+        station.Document().SetFileName(dir.File("sp1abc.txt"));
     }
 
     FileChoice Choice(const std::string& preset) const { return {kFileFilter, preset, ""}; }
@@ -160,20 +161,20 @@ class ListCommands : public ::testing::Test {
 };
 
 TEST_F(ListCommands, VerifiedListIsWrittenInTheCodePageAndKeepsModified) {
-    station.modified = true;
-    station.texts.modifiedPanel = "Modyfikacja";
+    station.Document().SetModified(true);
+    station.View().texts.modifiedPanel = "Modyfikacja";
     prompter.ExpectSaveFile(Choice(""), dir.File("zweryfikowane"));
     prompter.ExpectBox(
         {"Dane zostały zapisane.", "Informacja", Icon::Information, Buttons::Ok, {}});
-    SaveVerifiedList(station, prompter, clock);
+    SaveVerifiedList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(FileBytes(VerifiedListLines(station.table, "SP1ABC", "08.12.2026")),
+    EXPECT_EQ(FileBytes(VerifiedListLines(station.Document().Table(), "SP1ABC", "08.12.2026")),
               dir.Read("zweryfikowane.txt"));
     EXPECT_NE(std::string::npos, dir.Read("zweryfikowane.txt")
                                      .find("Polska \xA3\xF3"
                                            "d\x9F"));
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("Modyfikacja", station.texts.modifiedPanel);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("Modyfikacja", station.View().texts.modifiedPanel);
 }
 
 TEST_F(ListCommands, NoToReplacingAsksForAnotherFileAndCancelLeavesTheOldOne) {
@@ -182,12 +183,12 @@ TEST_F(ListCommands, NoToReplacingAsksForAnotherFileAndCancelLeavesTheOldOne) {
     ExpectReplace(Answer::No);
     prompter.ExpectSaveFile(Choice(""), dir.File("stara.txt"));
     ExpectReplace(Answer::Cancel);
-    EXPECT_FALSE(SaveVerifiedList(station, prompter, clock));
+    EXPECT_FALSE(SaveVerifiedList(station.Document(), prompter, clock));
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ("old", dir.Read("stara.txt"));
 
     prompter.ExpectSaveFile(Choice(""), std::nullopt);
-    SaveVerifiedList(station, prompter, clock);
+    SaveVerifiedList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
 }
 
@@ -200,33 +201,33 @@ TEST_F(ListCommands, VerificationListProposesCallAndDateAndAsksTheCallAgainAfter
     prompter.ExpectSaveFile(Choice("sp9abc_08.12.2026.txt"), dir.File("sp9xyz.txt"));
     ExpectReplace(Answer::Yes);
     prompter.ExpectBox({"Dane zostały zapisane!", "Komunikat", Icon::Information, Buttons::Ok, {}});
-    SaveVerificationList(station, prompter, clock);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(
-        FileBytes(VerificationListLines(station.table, "SP9ABC", "08.12.2026", station.counters)),
-        dir.Read("sp9xyz.txt"));
-    EXPECT_EQ("SP1ABC", station.stationCall);
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(FileBytes(VerificationListLines(station.Document().Table(), "SP9ABC", "08.12.2026",
+                                              station.Document().Counts())),
+              dir.Read("sp9xyz.txt"));
+    EXPECT_EQ("SP1ABC", station.Document().Call());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(ListCommands, VerificationListEndsOnCancelOrAnEmptyCall) {
     ExpectCall(std::nullopt);
-    SaveVerificationList(station, prompter, clock);
+    SaveVerificationList(station.Document(), prompter, clock);
     ExpectCall("");
-    SaveVerificationList(station, prompter, clock);
+    SaveVerificationList(station.Document(), prompter, clock);
     ExpectCall("SP9XYZ");
     prompter.ExpectSaveFile(Choice("sp9xyz_08.12.2026.txt"), std::nullopt);
-    SaveVerificationList(station, prompter, clock);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
 }
 
 TEST_F(ListCommands, VerificationListNameHoldsNoCharacterAFileNameCannotHave) {
     ShortDateClock slashes;
     Station other(prompter, slashes, dir.Path());
-    other.stationCall = "SP1ABC";
+    other.Document().SetCall("SP1ABC");
     ExpectCall("SP9XYZ/P");
     prompter.ExpectSaveFile(Choice("sp9xyz-p_2026-12-08.txt"), std::nullopt);
-    SaveVerificationList(other, prompter, slashes);
+    SaveVerificationList(other.Document(), prompter, slashes);
     EXPECT_TRUE(prompter.Done());
 }
 
@@ -234,11 +235,12 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
     ExpectCall("SP9Ω");
     prompter.ExpectSaveFile(Choice("sp9Ω_08.12.2026.txt"), dir.File("lista.txt"));
     const std::string reason = FileErrorMessage(
-        EncodeLines(VerificationListLines(station.table, "sp9Ω", "08.12.2026", station.counters))
+        EncodeLines(VerificationListLines(station.Document().Table(), "sp9Ω", "08.12.2026",
+                                          station.Document().Counts()))
             .status);
     ASSERT_FALSE(reason.empty());
     prompter.ExpectError(reason);
-    SaveVerificationList(station, prompter, clock);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
     EXPECT_FALSE(dir.Exists("lista.txt"));
 }
@@ -246,13 +248,13 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
 TEST_F(ListCommands, ConfirmationListsOverwriteWithoutAskingAndShowNothing) {
     dir.Write("sp1abc_qsl.txt", "old");
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_qsl.txt")), dir.File("sp1abc_qsl.txt"));
-    SaveConfirmationList(station, prompter, ConfirmationKind::Qsl);
+    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Qsl);
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_lotw.txt")), dir.File("lotw"));
-    SaveConfirmationList(station, prompter, ConfirmationKind::Lotw);
+    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Lotw);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.table, ConfirmationKind::Qsl)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Qsl)),
               dir.Read("sp1abc_qsl.txt"));
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.table, ConfirmationKind::Lotw)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Lotw)),
               dir.Read("lotw.txt"));
 }
 
@@ -262,7 +264,7 @@ TEST_F(ListCommands, AFailedWriteIsReportedWithItsReason) {
     ASSERT_FALSE(reason.empty());
     prompter.ExpectSaveFile(Choice(""), target);
     prompter.ExpectError(reason);
-    EXPECT_FALSE(SaveVerifiedList(station, prompter, clock));
+    EXPECT_FALSE(SaveVerifiedList(station.Document(), prompter, clock));
     EXPECT_TRUE(prompter.Done());
 }
 

@@ -44,8 +44,8 @@ struct FakeKeyring : Keyring {
 class LotwCommand : public ::testing::Test {
   protected:
     LotwEnd Run(const std::string& body, PasswordKeeping keeping) {
-        document.stationCall = "SP5ABC";
-        document.currentFileName = dir.File("sp5abc.txt");
+        document.SetCall("SP5ABC");
+        document.SetFileName(dir.File("sp5abc.txt"));
         fetcher.body = body;
         LotwDownloadParams params{"sp5abc", "tajne", std::nullopt, {2024, 3, 6}, keeping};
         LotwStationSteps steps{[this](const std::string& report) {
