@@ -26,7 +26,7 @@ void TerminalPrompter::Print(std::ostream& stream, bool& first, const std::strin
 
 Answer TerminalPrompter::Show(const MessageBox& box) {
     if (!IsQuestion(box)) {
-        if (box.caption == "Błąd") {
+        if (box.icon == Icon::Error) {
             ++errors_;
             Print(err_, firstErr_, box.text);
         } else {
@@ -60,11 +60,6 @@ Answer TerminalPrompter::AskOnTerminal(const MessageBox& box) {
 std::optional<std::string> TerminalPrompter::Input(const std::string& caption,
                                                    const std::string& prompt,
                                                    const std::string& offered) {
-    if (!inputs_.empty()) {
-        auto text = inputs_.front();
-        inputs_.pop_front();
-        return text;
-    }
     if (!interactive_) throw QuestionNotAsked(caption + ": " + prompt);
     out_ << prompt << " ";
     if (!offered.empty()) out_ << "[" << offered << "] ";
@@ -75,14 +70,11 @@ std::optional<std::string> TerminalPrompter::Input(const std::string& caption,
 }
 
 std::optional<std::string> TerminalPrompter::ChooseOpenFile(const FileChoice&) {
-    if (files_.empty()) return std::nullopt;
-    auto path = files_.front();
-    files_.pop_front();
-    return path;
+    return std::nullopt;
 }
 
-std::optional<std::string> TerminalPrompter::ChooseSaveFile(const FileChoice& choice) {
-    return ChooseOpenFile(choice);
+std::optional<std::string> TerminalPrompter::ChooseSaveFile(const FileChoice&) {
+    return std::nullopt;
 }
 
 }  // namespace zorva::cli

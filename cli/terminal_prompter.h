@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -17,9 +16,10 @@ struct QuestionNotAsked : std::runtime_error {
 
 enum class Answering { Ask, AlwaysYes, AlwaysNo };
 
-// Message boxes become paragraphs on the terminal: errors ("Błąd") on standard
-// error, the rest on standard output. Questions are answered by --yes/--no, or
-// asked when standard input is a terminal.
+// Message boxes become paragraphs on the terminal: errors on standard error,
+// the rest on standard output. Questions are answered by --yes/--no, or asked
+// when standard input is a terminal. There are no file dialogs: a command takes
+// its files from its arguments.
 class TerminalPrompter : public Prompter {
   public:
     TerminalPrompter(std::ostream& out, std::ostream& err, Answering answering, bool interactive);
@@ -29,10 +29,6 @@ class TerminalPrompter : public Prompter {
                                      const std::string& offered) override;
     std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
-
-    // What commands give in place of the dialogs: typed texts and chosen files, in order.
-    void QueueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
-    void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
 
     int ErrorCount() const { return errors_; }
 
@@ -47,8 +43,6 @@ class TerminalPrompter : public Prompter {
     bool firstOut_ = true;
     bool firstErr_ = true;
     int errors_ = 0;
-    std::deque<std::optional<std::string>> inputs_;
-    std::deque<std::optional<std::string>> files_;
 };
 
 }  // namespace zorva::cli

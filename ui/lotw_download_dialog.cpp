@@ -14,15 +14,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "files/file_messages.h"
 #include "import_window.h"
 #include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
-#include "lotw/lotw_memory.h"
-#include "lotw/lotw_messages.h"
+#include "lotw/lotw_command.h"
 #include "lotw/lotw_session.h"
-#include "lotw_keyring.h"
 #include "main_window.h"
+#include "system_keyring.h"
 
 namespace zorva {
 namespace {
@@ -39,17 +37,47 @@ CivilDate FromQDate(const QDate& d) {
     return {d.year(), d.month(), d.day()};
 }
 
+// The blocking transfer runs on a worker thread while the dialog's event loop
+// goes on, the dialog showing the download meanwhile.
+class WorkerThreadFetcher : public HttpFetcher {
+  public:
+    explicit WorkerThreadFetcher(std::function<void(bool)> showDownloading)
+        : showDownloading_(std::move(showDownloading)) {}
+
+    FetchResult Get(const FetchRequest& request, DownloadSink& sink) override {
+        FetchResult result;
+        QThread* worker = QThread::create([&] {
+            CurlHttpFetcher fetcher;
+            result = fetcher.Get(request, sink);
+        });
+        QEventLoop loop;
+        QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+        showDownloading_(true);
+        worker->start();
+        loop.exec();
+        worker->wait();
+        delete worker;
+        showDownloading_(false);
+        return result;
+    }
+
+  private:
+    std::function<void(bool)> showDownloading_;
+};
+
 }  // namespace
 
-LotwDownloadDialog::LotwDownloadDialog(Station& station, QWidget* parent)
+LotwDownloadDialog::LotwDownloadDialog(Station& station, const LotwMemory& memory, Keyring& keyring,
+                                       QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       station_(station),
+      keyring_(keyring),
       today_(station.clock.Today()) {
     setObjectName("lotwDownloadDialog");
     setWindowTitle(Q(kLotwDialogCaption));
     setModal(true);
     BuildControls();
-    Prefill();
+    Prefill(memory);
 }
 
 void LotwDownloadDialog::BuildControls() {
@@ -116,12 +144,10 @@ void LotwDownloadDialog::BuildControls() {
     SetDownloading(false);
 }
 
-void LotwDownloadDialog::Prefill() {
+void LotwDownloadDialog::Prefill(const LotwMemory& memory) {
     KeepSecretsOutOfCoreDumps();
-    const LotwMemory memory =
-        RecallLotw(station_.Document().SettingsPath(), station_.Document().Call());
     login_->setText(QString::fromStdString(memory.login));
-    const std::optional<std::string> kept = RecallLotwPassword(memory.login);
+    const std::optional<std::string> kept = keyring_.Recall(memory.login);
     password_->setText(QString::fromStdString(kept.value_or("")));
     passwordWasKept_ = kept.has_value();
     remember_->setChecked(passwordWasKept_);
@@ -164,63 +190,33 @@ void LotwDownloadDialog::ShowBytes() {
                        Q(" bajtów"));
 }
 
-LotwDownload LotwDownloadDialog::Fetch(const LotwDownloadRequest& request) {
-    bytes_ = 0;
-    aborted_ = false;
-    LotwDownload result;
-    // The fetcher blocks until the transfer ends, so it runs beside the event loop.
-    QThread* worker = QThread::create([&] {
-        CurlHttpFetcher fetcher;
-        result = DownloadLotwReport(fetcher, request, [this](std::uint64_t bytes) {
-            bytes_ = bytes;
-            return !aborted_;
-        });
-    });
-    QEventLoop loop;
-    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    SetDownloading(true);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
-    SetDownloading(false);
-    return result;
-}
-
 void LotwDownloadDialog::download() {
-    const std::string login = Login();
-    std::string password = password_->text().toStdString();
-    if (login.empty() || password.empty()) {
-        ShowError(station_.prompter, login.empty() ? kLotwNoLogin : kLotwNoPassword);
-        (login.empty() ? login_ : password_)->setFocus();
+    LotwDownloadParams params;
+    params.login = Login();
+    params.password = password_->text().toStdString();
+    if (params.login.empty() || params.password.empty()) {
+        ShowError(station_.prompter, params.login.empty() ? kLotwNoLogin : kLotwNoPassword);
+        (params.login.empty() ? login_ : password_)->setFocus();
+        ClearSecret(params.password);
         return;
     }
-    std::optional<CivilDate> since;
-    if (!all_->isChecked()) since = FromQDate(since_->date());
-    LotwDownloadRequest request = LotwRequestFor(
-        station_.Document().FileName(), station_.Document().Call(), login, password, since, today_);
-    const LotwDownload got = Fetch(request);
-    ClearSecret(password);
-    ClearSecret(request.query.password);
-    if (!got.ok()) {
-        ShowLotwFailure(station_.prompter, got);
+    if (!all_->isChecked()) params.since = FromQDate(since_->date());
+    params.today = today_;
+    params.keeping = KeepingFor(remember_->isChecked(), passwordWasKept_);
+    bytes_ = 0;
+    aborted_ = false;
+    WorkerThreadFetcher fetcher([this](bool downloading) { SetDownloading(downloading); });
+    const LotwPorts ports{fetcher, keyring_, station_.prompter, [this](std::uint64_t bytes) {
+                              bytes_ = bytes;
+                              return !aborted_;
+                          }};
+    const LotwFetched fetched = FetchLotwReport(station_.Document(), params, ports);
+    if (!fetched.download.ok()) {
         download_->setFocus();
         return;
     }
-    reportPath_ = request.reportPath;
-    KeepPassword();
+    reportPath_ = fetched.reportPath;
     accept();
-}
-
-// Only a password that LoTW accepted is kept; the keyring is left alone unless
-// the user asked to keep one or to stop keeping it.
-void LotwDownloadDialog::KeepPassword() {
-    std::string failure;
-    if (remember_->isChecked())
-        failure = StoreLotwPassword(Login(), password_->text().toStdString());
-    else if (passwordWasKept_)
-        failure = ForgetLotwPassword(Login());
-    if (!failure.empty()) ShowError(station_.prompter, failure);
 }
 
 void LotwDownloadDialog::abortDownload() {
@@ -236,16 +232,22 @@ void LotwDownloadDialog::reject() {
 
 void DownloadFromLotw(MainWindow& mainWindow) {
     Station& station = mainWindow.station();
-    LotwDownloadDialog dialog(station, &mainWindow);
+    const std::optional<LotwMemory> memory = RecallLotwFor(station.Document(), station.prompter);
+    if (!memory) return;
+    SystemKeyring keyring;
+    LotwDownloadDialog dialog(station, *memory, keyring, &mainWindow);
     if (!dialog.Run()) return;
     if (!mainWindow.importWindow) mainWindow.importWindow = new ImportWindow(mainWindow);
-    const bool imported = mainWindow.importWindow->Run(dialog.ReportPath());
-    if (imported && station.Save()) {
-        const IoStatus remembered =
-            RememberLotwDownload(station.Document().SettingsPath(), station.Document().Call(),
-                                 dialog.Login(), dialog.Today());
-        if (!remembered.ok()) ShowError(station.prompter, FileErrorMessage(remembered));
-    }
+    LotwDownloadParams done;
+    done.login = dialog.Login();
+    done.today = dialog.Today();
+    LotwStationSteps steps;
+    steps.importReport = [&](const std::string& report) {
+        return mainWindow.importWindow->Run(report);
+    };
+    steps.save = [&] { return station.Save(); };
+    ImportLotwReport(station.Document().SettingsPath(), station.Document().Call(), done,
+                     dialog.ReportPath(), steps, station.prompter);
     mainWindow.Refresh();
 }
 

@@ -5,7 +5,9 @@
 #include <cstdint>
 
 #include "lotw/lotw_download.h"
+#include "lotw/lotw_memory.h"
 #include "lotw_download_command.h"
+#include "ports/keyring.h"
 #include "station/station.h"
 
 class QCheckBox;
@@ -24,11 +26,13 @@ inline constexpr const char* kLotwDialogCaption = "Pobieranie potwierdzeń z LoT
 
 // "Pobierz z LoTW...": asks for the login, the password and the day since which
 // confirmations are wanted, then downloads the report on a worker thread while
-// showing the bytes received. It stays open after a failure, its fields as typed.
+// showing the bytes received. It stays open after a failure, its fields as typed,
+// and prefills them from what the settings file and the keyring remember.
 class LotwDownloadDialog : public QDialog {
     Q_OBJECT
   public:
-    LotwDownloadDialog(Station& station, QWidget* parent);
+    LotwDownloadDialog(Station& station, const LotwMemory& memory, Keyring& keyring,
+                       QWidget* parent);
 
     // Shows the dialog modally; true when a whole report was kept at ReportPath().
     bool Run();
@@ -51,13 +55,12 @@ class LotwDownloadDialog : public QDialog {
 
   private:
     void BuildControls();
-    void Prefill();
+    void Prefill(const LotwMemory& memory);
     void SetDownloading(bool downloading);
     void ShowBytes();
-    LotwDownload Fetch(const LotwDownloadRequest& request);
-    void KeepPassword();
 
     Station& station_;
+    Keyring& keyring_;
     CivilDate today_;
     std::string reportPath_;
     std::atomic<std::uint64_t> bytes_{0};

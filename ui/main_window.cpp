@@ -663,15 +663,15 @@ void MainWindow::restoreVersion() {
 }
 
 void MainWindow::saveVerifiedList() {
-    SaveVerifiedList(station_);
+    SaveVerifiedList(station_.Document(), station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::saveQslList() {
-    SaveConfirmationList(station_, ConfirmationKind::Qsl);
+    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Qsl);
 }
 void MainWindow::saveLotwList() {
-    SaveConfirmationList(station_, ConfirmationKind::Lotw);
+    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Lotw);
 }
 void MainWindow::openEntityDatabase() {
     if (entityDatabaseWindow) entityDatabaseWindow->Run();
@@ -734,12 +734,14 @@ void MainWindow::toggleHideDeleted() {
 
 void MainWindow::printNormal(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintNormalList(station_, mode, printer.Chooser());
+    PrintNormalList(station_.Document(), station_.prompter, station_.clock, mode,
+                    printer.Chooser());
 }
 
 void MainWindow::printSimplified(PrintMode mode) {
     PrintDialogChooser printer(this);
-    PrintSimplifiedList(station_, mode, printer.Chooser());
+    PrintSimplifiedList(station_.Document(), station_.prompter, station_.clock, mode,
+                        printer.Chooser());
 }
 
 void MainWindow::printNormalList() {
@@ -773,13 +775,14 @@ void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
-    SaveVerificationList(station_);
+    SaveVerificationList(station_.Document(), station_.prompter, station_.clock);
     Refresh();
 }
 
 void MainWindow::printVerificationReport() {
     PrintDialogChooser printer(this);
-    PrintVerificationReport(station_, printer.Chooser());
+    PrintVerificationReport(station_.Document(), station_.prompter, station_.clock,
+                            printer.Chooser());
 }
 void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);

@@ -8,6 +8,7 @@
 
 #include "ports/clock.h"
 #include "ports/prompter.h"
+#include "print/print_mode.h"
 #include "station/station.h"
 
 class QAction;

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "command.h"
 #include "lists/list_commands.h"
 #include "station/station.h"
@@ -6,39 +8,36 @@
 namespace zorva::cli {
 namespace {
 
+std::optional<ListKind> ParseKind(const std::string& kind) {
+    if (kind == "verified") return ListKind::Verified;
+    if (kind == "to-verify") return ListKind::ToVerify;
+    if (kind == "qsl") return ListKind::Qsl;
+    if (kind == "lotw") return ListKind::Lotw;
+    return std::nullopt;
+}
+
 int RunList(Context& ctx, const Args& args) {
-    const std::string& kind = args.positional[0];
-    if (kind != "verified" && kind != "to-verify" && kind != "qsl" && kind != "lotw") {
-        ctx.err << "unknown list " << kind << " (verified, to-verify, qsl or lotw)\n";
+    const std::optional<ListKind> kind = ParseKind(args.positional[0]);
+    if (!kind) {
+        ctx.err << "unknown list " << args.positional[0] << " (verified, to-verify, qsl or lotw)\n";
         return kUsage;
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
     const std::string call = args.Value("--call", station->Document().Call());
-    if (kind == "to-verify" && Trim(call).empty()) {
+    if (kind == ListKind::ToVerify && Trim(call).empty()) {
         ShowError(ctx.prompter, "Brak znaku stacji, której dotyczy lista!\nPodaj go opcją --call.");
         return kFailed;
     }
     // The file named on the command line stands in for the save dialog; after a
-    // No to replacing it, the command finds no other name and ends.
-    const std::string out = AbsolutePath(args.positional[2]);
-    ctx.prompter.QueueFile(out);
-    const int errorsBefore = ctx.prompter.ErrorCount();
-    bool written = false;
-    if (kind == "verified") {
-        written = SaveVerifiedList(*station);
-    } else if (kind == "to-verify") {
-        ctx.prompter.QueueInput(call);
-        ctx.prompter.QueueInput(std::nullopt);
-        written = SaveVerificationList(*station);
-    } else {
-        written = SaveConfirmationList(
-            *station, kind == "qsl" ? ConfirmationKind::Qsl : ConfirmationKind::Lotw);
+    // No to replacing it there is no other name to choose.
+    const std::string out = WithTxtWhenNoDot(AbsolutePath(args.positional[2]));
+    if (AsksBeforeReplacing(*kind) && AskReplace(ctx.prompter, out) != Replace::Yes) {
+        ShowError(ctx.prompter, "Plik " + out + " już istnieje i nie został zastąpiony.");
+        return kFailed;
     }
-    if (!written && ctx.prompter.ErrorCount() == errorsBefore)
-        ShowError(ctx.prompter,
-                  "Plik " + WithTxtWhenNoDot(out) + " już istnieje i nie został zastąpiony.");
-    return written ? kDone : kFailed;
+    const ListRequest request{*kind, out, ListCall(call), ctx.clock.TodayShort()};
+    return WriteList(station->Document(), request, ctx.prompter) ? kDone : kFailed;
 }
 
 const bool registered = RegisterCommand({

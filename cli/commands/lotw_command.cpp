@@ -1,18 +1,18 @@
+#include "lotw/lotw_command.h"
+
 #include <QCoreApplication>
 #include <cstdlib>
 #include <optional>
 
 #include "command.h"
-#include "files/file_messages.h"
 #include "import/adif_import.h"
 #include "io/file_lock.h"
 #include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
-#include "lotw/lotw_messages.h"
 #include "lotw/lotw_session.h"
-#include "lotw_keyring.h"
 #include "station/outside_change.h"
 #include "station/station.h"
+#include "system_keyring.h"
 
 namespace zorva::cli {
 namespace {
@@ -58,7 +58,8 @@ bool ParseOptions(const Args& args, LotwOptions& options, std::ostream& err) {
 }
 
 // From the environment, a file, or what the desktop program kept in the keyring.
-std::optional<std::string> Password(Context& ctx, const Args& args, const std::string& login) {
+std::optional<std::string> Password(Context& ctx, const Args& args, const std::string& login,
+                                    Keyring& keyring) {
     if (const char* fromEnvironment = std::getenv(kPasswordVariable);
         fromEnvironment && *fromEnvironment)
         return fromEnvironment;
@@ -73,7 +74,7 @@ std::optional<std::string> Password(Context& ctx, const Args& args, const std::s
     static char name[] = "zorva";
     static char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    std::optional<std::string> kept = RecallLotwPassword(login);
+    std::optional<std::string> kept = keyring.Recall(login);
     if (!kept || kept->empty()) ShowError(ctx.prompter, kLotwNoPassword);
     return kept;
 }
@@ -123,52 +124,44 @@ int RunLotw(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, path);
     lock.Release();
     if (!station) return kFailed;
-    const std::string settings = station->Document().SettingsPath();
     const std::string call = station->Document().Call();
-    const LotwMemory memory = RecallLotw(settings, call);
-    if (!memory.status.ok()) {
-        ShowError(ctx.prompter, FileErrorMessage(memory.status));
-        return kFailed;
-    }
-    const std::string login = args.Value("--login", memory.login);
-    if (login.empty()) {
+    const std::optional<LotwMemory> memory = RecallLotwFor(station->Document(), ctx.prompter);
+    if (!memory) return kFailed;
+    LotwDownloadParams params;
+    params.login = args.Value("--login", memory->login);
+    if (params.login.empty()) {
         ShowError(ctx.prompter, kLotwNoLogin);
         return kFailed;
     }
-    std::optional<std::string> password = Password(ctx, args, login);
+    SystemKeyring keyring;
+    std::optional<std::string> password = Password(ctx, args, params.login, keyring);
     if (!password || password->empty()) return kFailed;
-    const std::optional<CivilDate> since =
-        options.all ? std::nullopt : (options.since ? options.since : memory.lastDownload);
-    const CivilDate today = ctx.clock.Today();
-    LotwDownloadRequest request =
-        LotwRequestFor(station->Document().FileName(), call, login, *password, since, today);
-    CurlHttpFetcher fetcher;
-    const LotwDownload download = DownloadLotwReport(fetcher, request, {});
+    params.password = *password;
     ClearSecret(*password);
-    ClearSecret(request.query.password);
-    if (!download.ok()) {
-        ShowLotwFailure(ctx.prompter, download);
-        return kFailed;
-    }
-    if (!LockStation(ctx, path, lock)) return kFailed;
-    station = CurrentStation(ctx, std::move(station));
-    if (!station) return kFailed;
-    if (station->Document().Call() != call) {
-        ShowError(ctx.prompter, "Plik " + path +
-                                    "\nzostał w czasie pobierania zmieniony przez inny "
-                                    "program i należy teraz do stacji " +
-                                    station->Document().Call() + ".\nRaport " + request.reportPath +
-                                    " nie został wczytany.");
-        return kFailed;
-    }
-    if (!ImportReport(*station, request.reportPath, options)) return kFailed;
-    if (!SaveStation(ctx, *station)) return kFailed;
-    if (IoStatus remembered = RememberLotwDownload(settings, call, login, today);
-        !remembered.ok()) {
-        ShowError(ctx.prompter, FileErrorMessage(remembered));
-        return kFailed;
-    }
-    return kDone;
+    params.since =
+        options.all ? std::nullopt : (options.since ? options.since : memory->lastDownload);
+    params.today = ctx.clock.Today();
+
+    LotwStationSteps steps;
+    steps.importReport = [&](const std::string& report) {
+        if (!LockStation(ctx, path, lock)) return false;
+        station = CurrentStation(ctx, std::move(station));
+        if (!station) return false;
+        if (station->Document().Call() != call) {
+            ShowError(ctx.prompter, "Plik " + path +
+                                        "\nzostał w czasie pobierania zmieniony przez inny "
+                                        "program i należy teraz do stacji " +
+                                        station->Document().Call() + ".\nRaport " + report +
+                                        " nie został wczytany.");
+            return false;
+        }
+        return ImportReport(*station, report, options);
+    };
+    steps.save = [&] { return SaveStation(ctx, *station); };
+    CurlHttpFetcher fetcher;
+    const LotwPorts ports{fetcher, keyring, ctx.prompter};
+    const LotwEnd end = DownloadAndImportFromLotw(station->Document(), params, ports, steps);
+    return end == LotwEnd::Done ? kDone : kFailed;
 }
 
 const bool registered = RegisterCommand({

@@ -63,14 +63,11 @@ int RunPrint(Context& ctx, const Args& args) {
     QGuiApplication app(argc, argv);
 
     PdfPageSink pdf(AbsolutePath(args.Value("--pdf")));
-    ChoosePrinter choosePdf = [&pdf]() -> PageSink* { return &pdf; };
-    ctx.prompter.QueueInput(call);
-    if (report == "normal")
-        PrintNormalList(*station, mode, choosePdf);
-    else if (report == "simplified")
-        PrintSimplifiedList(*station, mode, choosePdf);
-    else
-        PrintVerificationReport(*station, choosePdf);
+    const ReportKind kind = report == "normal"       ? ReportKind::Normal
+                            : report == "simplified" ? ReportKind::Simplified
+                                                     : ReportKind::Verification;
+    SendReport(ComposeReport(station->Document(), kind, mode, Trim(call), ctx.clock.TodayShort()),
+               pdf, ctx.prompter);
     return pdf.Written() ? kDone : kFailed;
 }
 

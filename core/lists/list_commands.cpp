@@ -3,39 +3,17 @@
 #include <optional>
 #include <string_view>
 
-#include "files/file_messages.h"
 #include "io/file_system.h"
-#include "io/text_file.h"
 #include "text/columns.h"
 
 namespace zorva {
 
 namespace {
 
-enum class Replace { Yes, AskAgain, Stop };
-
-Replace AskReplace(Station& station, const std::string& path) {
-    if (!FileExists(path)) return Replace::Yes;
-    switch (AskWarning(station.prompter, kReplaceQuestion, Buttons::YesNoCancel)) {
-        case Answer::Yes:
-            return Replace::Yes;
-        case Answer::No:
-            return Replace::AskAgain;
-        default:
-            return Replace::Stop;
-    }
-}
-
-std::optional<std::string> ChooseFile(Station& station, const std::string& presetName) {
-    auto chosen = station.prompter.ChooseSaveFile({kFileFilter, presetName, ""});
+std::optional<std::string> ChooseFile(Prompter& prompter, const std::string& presetName) {
+    auto chosen = prompter.ChooseSaveFile({kFileFilter, presetName, ""});
     if (!chosen) return std::nullopt;
     return WithTxtWhenNoDot(*chosen);
-}
-
-bool Write(Station& station, const std::string& path, const std::vector<std::string>& lines) {
-    IoStatus status = WriteTextLines(path, lines);
-    if (!status.ok()) ShowError(station.prompter, FileErrorMessage(status));
-    return status.ok();
 }
 
 std::string SafeForFileName(std::string text) {
@@ -47,6 +25,22 @@ std::string SafeForFileName(std::string text) {
 
 }  // namespace
 
+Replace AskReplace(Prompter& prompter, const std::string& path) {
+    if (!FileExists(path)) return Replace::Yes;
+    switch (AskWarning(prompter, kReplaceQuestion, Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            return Replace::Yes;
+        case Answer::No:
+            return Replace::AskAgain;
+        default:
+            return Replace::Stop;
+    }
+}
+
+bool AsksBeforeReplacing(ListKind kind) {
+    return kind == ListKind::Verified || kind == ListKind::ToVerify;
+}
+
 std::string VerificationListName(const std::string& call, const std::string& shortDate) {
     return SafeForFileName(call) + "_" + SafeForFileName(shortDate) + ".txt";
 }
@@ -57,47 +51,40 @@ std::string ConfirmationListName(const std::string& stationFileName, Confirmatio
     return name + (kind == ConfirmationKind::Qsl ? "_qsl.txt" : "_lotw.txt");
 }
 
-bool SaveVerifiedList(Station& station) {
+bool SaveVerifiedList(const StationDocument& document, Prompter& prompter, const Clock& clock) {
     std::optional<std::string> path;
     for (;;) {
-        path = ChooseFile(station, "");
+        path = ChooseFile(prompter, "");
         if (!path) return false;
-        Replace replace = AskReplace(station, *path);
+        Replace replace = AskReplace(prompter, *path);
         if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
-    const auto lines = VerifiedListLines(station.Document().Table(), station.Document().Call(),
-                                         station.clock.TodayShort());
-    if (!Write(station, *path, lines)) return false;
-    ShowInformation(station.prompter, "Dane zostały zapisane.");
-    return true;
+    return WriteList(document, {ListKind::Verified, *path, "", clock.TodayShort()}, prompter);
 }
 
-bool SaveVerificationList(Station& station) {
+bool SaveVerificationList(const StationDocument& document, Prompter& prompter, const Clock& clock) {
     std::optional<std::string> path;
     std::string call;
     for (;;) {
-        auto answer =
-            station.prompter.Input(kListCallCaption, kListCallPrompt, station.Document().Call());
+        auto answer = prompter.Input(kListCallCaption, kListCallPrompt, document.Call());
         if (!answer || Trim(*answer).empty()) return false;
-        call = ToLowerText(Trim(*answer));
-        path = ChooseFile(station, VerificationListName(call, station.clock.TodayShort()));
+        call = ListCall(*answer);
+        path = ChooseFile(prompter, VerificationListName(call, clock.TodayShort()));
         if (!path) return false;
-        Replace replace = AskReplace(station, *path);
+        Replace replace = AskReplace(prompter, *path);
         if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
-    const auto lines = VerificationListLines(
-        station.Document().Table(), call, station.clock.TodayShort(), station.Document().Counts());
-    if (!Write(station, *path, lines)) return false;
-    ShowInformation(station.prompter, "Dane zostały zapisane!", "Komunikat");
-    return true;
+    return WriteList(document, {ListKind::ToVerify, *path, call, clock.TodayShort()}, prompter);
 }
 
-bool SaveConfirmationList(Station& station, ConfirmationKind kind) {
-    auto path = ChooseFile(station, ConfirmationListName(station.Document().FileName(), kind));
+bool SaveConfirmationList(const StationDocument& document, Prompter& prompter,
+                          ConfirmationKind kind) {
+    auto path = ChooseFile(prompter, ConfirmationListName(document.FileName(), kind));
     if (!path) return false;
-    return Write(station, *path, ConfirmationListLines(station.Document().Table(), kind));
+    const ListKind list = kind == ConfirmationKind::Qsl ? ListKind::Qsl : ListKind::Lotw;
+    return WriteList(document, {list, *path, "", ""}, prompter);
 }
 
 }  // namespace zorva

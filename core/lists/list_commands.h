@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "document/station_document.h"
 #include "lists/list_lines.h"
-#include "station/station.h"
+#include "lists/write_list.h"
+#include "ports/clock.h"
+#include "ports/prompter.h"
 #include "text/text_helpers.h"
 
 namespace zorva {
@@ -18,11 +21,18 @@ inline constexpr const char* kListCallPrompt = "Podaj znak stacji, której zapis
 
 // "Zapisz listę podmiotów zweryfik.": Modified stays as it was, since the
 // station file itself is not written.
-bool SaveVerifiedList(Station& station);
+bool SaveVerifiedList(const StationDocument& document, Prompter& prompter, const Clock& clock);
 // "Zapisz listę podmiotów do weryfikacji".
-bool SaveVerificationList(Station& station);
+bool SaveVerificationList(const StationDocument& document, Prompter& prompter, const Clock& clock);
 // "Zapisz listę podmiotów potw. QSL" and "... potw. LoTW": no question, no message.
-bool SaveConfirmationList(Station& station, ConfirmationKind kind);
+bool SaveConfirmationList(const StationDocument& document, Prompter& prompter,
+                          ConfirmationKind kind);
+
+// The answer to replacing an existing file: Yes, or No (choose again), or Cancel.
+enum class Replace { Yes, AskAgain, Stop };
+Replace AskReplace(Prompter& prompter, const std::string& path);
+// The QSL and LoTW lists overwrite without asking.
+bool AsksBeforeReplacing(ListKind kind);
 
 // "call_date.txt" with every character a file name cannot hold made "-".
 std::string VerificationListName(const std::string& call, const std::string& shortDate);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "document/station_call.h"
 #include "io/atomic_file_writer.h"
 #include "io/secret_memory.h"
-#include "station/call_prompt.h"
 #include "text/text_helpers.h"
 
 namespace zorva {

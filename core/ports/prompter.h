@@ -18,6 +18,9 @@ struct MessageBox {
     std::optional<Answer> defaultButton;
 };
 
+// The file dialogs' choice of the station file and the text lists.
+inline constexpr const char* kFileFilter = "Pliki tekstowe |*.TXT|Wszystkie pliki|*.*";
+
 struct FileChoice {
     std::string filter;  // "Pliki tekstowe |*.TXT|Wszystkie pliki|*.*": pairs of label and pattern
     std::string presetName;

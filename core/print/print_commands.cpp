@@ -1,10 +1,8 @@
 #include "print/print_commands.h"
 
 #include <optional>
-#include <string>
 
 #include "print/normal_list.h"
-#include "print/page_document.h"
 #include "print/report_heading.h"
 #include "print/simplified_list.h"
 #include "print/verification_report.h"
@@ -18,58 +16,71 @@ enum class OnLandscape { Warn, Stop };
 
 // The common opening: the print dialog, the orientation check and the call
 // prompt. Nothing when the command ends there.
-std::optional<std::string> OpenPrint(Station& station, PageSink* printer, OnLandscape onLandscape,
+std::optional<std::string> OpenPrint(Prompter& prompter, PageSink* printer, OnLandscape onLandscape,
                                      const std::string& offeredCall) {
     if (printer == nullptr) return std::nullopt;
     if (printer->GetOrientation() == Orientation::Landscape) {
-        ShowError(station.prompter, kPortraitRequired);
+        ShowError(prompter, kPortraitRequired);
         if (onLandscape == OnLandscape::Stop) return std::nullopt;
     }
     std::optional<std::string> call =
-        station.prompter.Input(kPrintCallCaption, kPrintCallPrompt, offeredCall);
+        prompter.Input(kPrintCallCaption, kPrintCallPrompt, offeredCall);
     if (!call || Trim(*call).empty()) return std::nullopt;
     return Trim(*call);
 }
 
-ReportHeading HeadingFor(const Station& station, const std::string& titleCall) {
-    return MakeHeading(titleCall, station.Document().Call(), station.clock.TodayShort(),
-                       station.Document().Counts());
-}
-
-void Send(Station& station, const Document& document, PageSink& printer) {
-    EmitDocument(document, printer);
-    if (const std::string error = printer.Error(); !error.empty()) {
-        ShowError(station.prompter, error);
-        return;
-    }
-    ShowInformation(station.prompter, kSentToPrinter, "Komunikat");
+void PrintReport(const StationDocument& document, Prompter& prompter, const Clock& clock,
+                 ReportKind kind, PrintMode mode, const ChoosePrinter& choosePrinter) {
+    PageSink* printer = choosePrinter();
+    const bool simplified = kind == ReportKind::Simplified;
+    auto call = OpenPrint(prompter, printer, simplified ? OnLandscape::Stop : OnLandscape::Warn,
+                          simplified ? "" : document.Call());
+    if (!call) return;
+    SendReport(ComposeReport(document, kind, mode, *call, clock.TodayShort()), *printer, prompter);
 }
 
 }  // namespace
 
-void PrintNormalList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
-    PageSink* printer = choosePrinter();
-    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.Document().Call());
-    if (!call) return;
-    Send(station, ComposeNormalList(station.Document().Table(), mode, HeadingFor(station, *call)),
-         *printer);
+Document ComposeReport(const StationDocument& document, ReportKind kind, PrintMode mode,
+                       const std::string& titleCall, const std::string& shortDate) {
+    const EntityTable& table = document.Table();
+    const ReportHeading heading =
+        MakeHeading(titleCall, document.Call(), shortDate, document.Counts());
+    switch (kind) {
+        case ReportKind::Normal:
+            return ComposeNormalList(table, mode, heading);
+        case ReportKind::Simplified:
+            return ComposeSimplifiedList(table, mode, heading);
+        case ReportKind::Verification:
+            break;
+    }
+    return ComposeVerificationReport(table, heading);
 }
 
-void PrintSimplifiedList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
-    PageSink* printer = choosePrinter();
-    auto call = OpenPrint(station, printer, OnLandscape::Stop, "");
-    if (!call) return;
-    Send(station,
-         ComposeSimplifiedList(station.Document().Table(), mode, HeadingFor(station, *call)),
-         *printer);
+bool SendReport(const Document& pages, PageSink& printer, Prompter& prompter) {
+    EmitDocument(pages, printer);
+    if (const std::string error = printer.Error(); !error.empty()) {
+        ShowError(prompter, error);
+        return false;
+    }
+    ShowInformation(prompter, kSentToPrinter, "Komunikat");
+    return true;
 }
 
-void PrintVerificationReport(Station& station, const ChoosePrinter& choosePrinter) {
-    PageSink* printer = choosePrinter();
-    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.Document().Call());
-    if (!call) return;
-    Send(station, ComposeVerificationReport(station.Document().Table(), HeadingFor(station, *call)),
-         *printer);
+void PrintNormalList(const StationDocument& document, Prompter& prompter, const Clock& clock,
+                     PrintMode mode, const ChoosePrinter& choosePrinter) {
+    PrintReport(document, prompter, clock, ReportKind::Normal, mode, choosePrinter);
+}
+
+void PrintSimplifiedList(const StationDocument& document, Prompter& prompter, const Clock& clock,
+                         PrintMode mode, const ChoosePrinter& choosePrinter) {
+    PrintReport(document, prompter, clock, ReportKind::Simplified, mode, choosePrinter);
+}
+
+void PrintVerificationReport(const StationDocument& document, Prompter& prompter,
+                             const Clock& clock, const ChoosePrinter& choosePrinter) {
+    PrintReport(document, prompter, clock, ReportKind::Verification, PrintMode::Complete,
+                choosePrinter);
 }
 
 }  // namespace zorva

@@ -2,8 +2,8 @@
 
 #include "model/entity_table.h"
 #include "print/page_document.h"
+#include "print/print_mode.h"
 #include "print/report_heading.h"
-#include "station/station.h"
 
 namespace zorva {
 

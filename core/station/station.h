@@ -15,13 +15,10 @@
 
 namespace zorva {
 
-enum class PrintMode { Complete, Verified, ToVerify };
-
 inline constexpr const char* kModifiedMark = "Modyfikacja";
 inline constexpr const char* kEditedMark = "   Modyfikacja";
 inline constexpr const char* kPrefixPrompt = "Wprowadź prefiks szukanego podmiotu";
 inline constexpr const char* kNextPrefixPrompt = "ESC - szukanie następnego podmiotu";
-inline constexpr const char* kFileFilter = "Pliki tekstowe |*.TXT|Wszystkie pliki|*.*";
 inline constexpr const char* kBaseCaption = "Zestawienie Podmiotów DXCC";
 
 // Colours are held as the settings file stores them: blue * 65536 + green * 256 + red.

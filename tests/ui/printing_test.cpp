@@ -55,13 +55,15 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
   private:
-    static void VerificationReport(Station& station, PrintMode, const ChoosePrinter& choose) {
-        PrintVerificationReport(station, choose);
+    static void VerificationReport(const StationDocument& station, Prompter& prompter,
+                                   const Clock& clock, PrintMode, const ChoosePrinter& choose) {
+        PrintVerificationReport(station, prompter, clock, choose);
     }
 
     // Prints one report through a QPrinter writing a PDF; the number of pages in the file.
     int PrintToPdf(int rows,
-                   const std::function<void(Station&, PrintMode, const ChoosePrinter&)>& command,
+                   const std::function<void(const StationDocument&, Prompter&, const Clock&,
+                                            PrintMode, const ChoosePrinter&)>& command,
                    const std::string& offered, PrintMode mode = PrintMode::Complete) {
         TempDir dir;
         ScriptedPrompter prompter;
@@ -79,7 +81,7 @@ class PrintingTest : public QObject {
 
         prompter.ExpectInput(kPrintCallCaption, kPrintCallPrompt, offered, "sp9xyz");
         prompter.ExpectBox({kSentToPrinter, "Komunikat", Icon::Information, Buttons::Ok, {}});
-        command(station, mode, [&]() -> PageSink* { return &sink; });
+        command(station.Document(), prompter, clock, mode, [&]() -> PageSink* { return &sink; });
         if (!prompter.Done()) return -1;
         return PdfPageCount(QString::fromStdString(dir.File("raport.pdf")));
     }
@@ -113,7 +115,8 @@ class PrintingTest : public QObject {
         PrinterPageSink sink(printer);
         prompter.ExpectInput(kPrintCallCaption, kPrintCallPrompt, "", "SP1ABC");
         prompter.ExpectError("Nie można rozpocząć wydruku.");
-        PrintVerificationReport(station, [&]() -> PageSink* { return &sink; });
+        PrintVerificationReport(station.Document(), prompter, clock,
+                                [&]() -> PageSink* { return &sink; });
         QVERIFY(prompter.Done());
     }
 

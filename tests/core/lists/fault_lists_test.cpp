@@ -7,6 +7,7 @@
 #include "fault_sweep.h"
 #include "lists/list_commands.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 
 namespace zorva {
@@ -51,16 +52,16 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
     out.counts = RunWithFault(fault, [&] {
         switch (list) {
             case List::Verified:
-                SaveVerifiedList(station);
+                SaveVerifiedList(station.Document(), station.prompter, station.clock);
                 break;
             case List::ForVerification:
-                SaveVerificationList(station);
+                SaveVerificationList(station.Document(), station.prompter, station.clock);
                 break;
             case List::Qsl:
-                SaveConfirmationList(station, ConfirmationKind::Qsl);
+                SaveConfirmationList(station.Document(), station.prompter, ConfirmationKind::Qsl);
                 break;
             case List::Lotw:
-                SaveConfirmationList(station, ConfirmationKind::Lotw);
+                SaveConfirmationList(station.Document(), station.prompter, ConfirmationKind::Lotw);
                 break;
         }
     });

@@ -6,6 +6,7 @@
 #include "io/text_file.h"
 #include "lists/list_commands.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 #include "test_rows.h"
 #include "text/cp1250.h"
@@ -165,7 +166,7 @@ TEST_F(ListCommands, VerifiedListIsWrittenInTheCodePageAndKeepsModified) {
     prompter.ExpectSaveFile(Choice(""), dir.File("zweryfikowane"));
     prompter.ExpectBox(
         {"Dane zostały zapisane.", "Informacja", Icon::Information, Buttons::Ok, {}});
-    SaveVerifiedList(station);
+    SaveVerifiedList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(FileBytes(VerifiedListLines(station.Document().Table(), "SP1ABC", "08.12.2026")),
               dir.Read("zweryfikowane.txt"));
@@ -182,12 +183,12 @@ TEST_F(ListCommands, NoToReplacingAsksForAnotherFileAndCancelLeavesTheOldOne) {
     ExpectReplace(Answer::No);
     prompter.ExpectSaveFile(Choice(""), dir.File("stara.txt"));
     ExpectReplace(Answer::Cancel);
-    EXPECT_FALSE(SaveVerifiedList(station));
+    EXPECT_FALSE(SaveVerifiedList(station.Document(), prompter, clock));
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ("old", dir.Read("stara.txt"));
 
     prompter.ExpectSaveFile(Choice(""), std::nullopt);
-    SaveVerifiedList(station);
+    SaveVerifiedList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
 }
 
@@ -200,7 +201,7 @@ TEST_F(ListCommands, VerificationListProposesCallAndDateAndAsksTheCallAgainAfter
     prompter.ExpectSaveFile(Choice("sp9abc_08.12.2026.txt"), dir.File("sp9xyz.txt"));
     ExpectReplace(Answer::Yes);
     prompter.ExpectBox({"Dane zostały zapisane!", "Komunikat", Icon::Information, Buttons::Ok, {}});
-    SaveVerificationList(station);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(FileBytes(VerificationListLines(station.Document().Table(), "SP9ABC", "08.12.2026",
                                               station.Document().Counts())),
@@ -211,12 +212,12 @@ TEST_F(ListCommands, VerificationListProposesCallAndDateAndAsksTheCallAgainAfter
 
 TEST_F(ListCommands, VerificationListEndsOnCancelOrAnEmptyCall) {
     ExpectCall(std::nullopt);
-    SaveVerificationList(station);
+    SaveVerificationList(station.Document(), prompter, clock);
     ExpectCall("");
-    SaveVerificationList(station);
+    SaveVerificationList(station.Document(), prompter, clock);
     ExpectCall("SP9XYZ");
     prompter.ExpectSaveFile(Choice("sp9xyz_08.12.2026.txt"), std::nullopt);
-    SaveVerificationList(station);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
 }
 
@@ -226,7 +227,7 @@ TEST_F(ListCommands, VerificationListNameHoldsNoCharacterAFileNameCannotHave) {
     other.Document().SetCall("SP1ABC");
     ExpectCall("SP9XYZ/P");
     prompter.ExpectSaveFile(Choice("sp9xyz-p_2026-12-08.txt"), std::nullopt);
-    SaveVerificationList(other);
+    SaveVerificationList(other.Document(), prompter, slashes);
     EXPECT_TRUE(prompter.Done());
 }
 
@@ -239,7 +240,7 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
             .status);
     ASSERT_FALSE(reason.empty());
     prompter.ExpectError(reason);
-    SaveVerificationList(station);
+    SaveVerificationList(station.Document(), prompter, clock);
     EXPECT_TRUE(prompter.Done());
     EXPECT_FALSE(dir.Exists("lista.txt"));
 }
@@ -247,9 +248,9 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
 TEST_F(ListCommands, ConfirmationListsOverwriteWithoutAskingAndShowNothing) {
     dir.Write("sp1abc_qsl.txt", "old");
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_qsl.txt")), dir.File("sp1abc_qsl.txt"));
-    SaveConfirmationList(station, ConfirmationKind::Qsl);
+    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Qsl);
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_lotw.txt")), dir.File("lotw"));
-    SaveConfirmationList(station, ConfirmationKind::Lotw);
+    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Lotw);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Qsl)),
               dir.Read("sp1abc_qsl.txt"));
@@ -263,7 +264,7 @@ TEST_F(ListCommands, AFailedWriteIsReportedWithItsReason) {
     ASSERT_FALSE(reason.empty());
     prompter.ExpectSaveFile(Choice(""), target);
     prompter.ExpectError(reason);
-    EXPECT_FALSE(SaveVerifiedList(station));
+    EXPECT_FALSE(SaveVerifiedList(station.Document(), prompter, clock));
     EXPECT_TRUE(prompter.Done());
 }
 

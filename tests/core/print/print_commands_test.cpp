@@ -21,12 +21,11 @@ const MessageBox kSent{
 
 class PrintCommands : public ::testing::Test {
   protected:
-    PrintCommands() : station(prompter, clock, "/tmp") {
-        station.Document().SetCall("SP1ABC");
-        RowsOf(station.Document())->Append(Row(1, "T5", "Somalia", "T5X", "2020-01-02", "QSL"));
-        RowsOf(station.Document())
-            ->Append(Row(2, "SP", "Poland", "SP9A", "2019-03-04", "LoTW", "2021-05-06"));
-        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+    PrintCommands() : station("/tmp") {
+        station.SetCall("SP1ABC");
+        RowsOf(station)->Append(Row(1, "T5", "Somalia", "T5X", "2020-01-02", "QSL"));
+        RowsOf(station)->Append(Row(2, "SP", "Poland", "SP9A", "2019-03-04", "LoTW", "2021-05-06"));
+        SetCounters(station, Counters::Of(station.Table()));
     }
 
     ChoosePrinter Printer() {
@@ -42,14 +41,14 @@ class PrintCommands : public ::testing::Test {
 
     ScriptedPrompter prompter;
     FixedClock clock;
-    Station station;
+    StationDocument station;
     RecordingPageSink sink;
 };
 
 TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
     ExpectCall("SP1ABC", "sp9xyz");
     prompter.ExpectBox(kSent);
-    PrintNormalList(station, PrintMode::Complete, Printer());
+    PrintNormalList(station, prompter, clock, PrintMode::Complete, Printer());
     EXPECT_TRUE(prompter.Done());
     ASSERT_TRUE(sink.Finished());
     ASSERT_EQ(1u, sink.Pages().size());
@@ -58,23 +57,23 @@ TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
     EXPECT_EQ("Data: 08.12.2026", page[2].text);
     EXPECT_EQ("Stan zweryfikowanych: 1/1", page[3].text);
     EXPECT_EQ("Stan do zweryfikowania: 1/1", page[4].text);
-    EXPECT_EQ("SP1ABC", station.Document().Call());  // the typed call is for the title only
+    EXPECT_EQ("SP1ABC", station.Call());  // the typed call is for the title only
 }
 
 TEST_F(PrintCommands, CancelledPrintDialogEndsTheCommand) {
-    PrintNormalList(station, PrintMode::Verified, Cancelled());
-    PrintSimplifiedList(station, PrintMode::ToVerify, Cancelled());
-    PrintVerificationReport(station, Cancelled());
+    PrintNormalList(station, prompter, clock, PrintMode::Verified, Cancelled());
+    PrintSimplifiedList(station, prompter, clock, PrintMode::ToVerify, Cancelled());
+    PrintVerificationReport(station, prompter, clock, Cancelled());
     EXPECT_TRUE(prompter.Done());
 }
 
 TEST_F(PrintCommands, CancelOrAnEmptyCallEndsEveryPrintWithoutPrinting) {
     ExpectCall("SP1ABC", std::nullopt);
-    PrintNormalList(station, PrintMode::Verified, Printer());
+    PrintNormalList(station, prompter, clock, PrintMode::Verified, Printer());
     ExpectCall("", "");
-    PrintSimplifiedList(station, PrintMode::Complete, Printer());
+    PrintSimplifiedList(station, prompter, clock, PrintMode::Complete, Printer());
     ExpectCall("SP1ABC", "  ");
-    PrintVerificationReport(station, Printer());
+    PrintVerificationReport(station, prompter, clock, Printer());
     EXPECT_TRUE(prompter.Done());
     EXPECT_TRUE(sink.Calls().empty());
 }
@@ -83,20 +82,20 @@ TEST_F(PrintCommands, LandscapeWarnsThenTheNormalListAndTheReportPrintButTheSimp
     RecordingPageSink landscape(Orientation::Landscape);
     ChoosePrinter choose = [&] { return &landscape; };
     prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
-    PrintSimplifiedList(station, PrintMode::Complete, choose);
+    PrintSimplifiedList(station, prompter, clock, PrintMode::Complete, choose);
     EXPECT_TRUE(landscape.Calls().empty());
 
     prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
     ExpectCall("SP1ABC", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintNormalList(station, PrintMode::Complete, choose);
+    PrintNormalList(station, prompter, clock, PrintMode::Complete, choose);
     EXPECT_TRUE(landscape.Finished());
 
     RecordingPageSink again(Orientation::Landscape);
     prompter.ExpectError("Ustaw pionową orientację papieru w drukarce!");
     ExpectCall("SP1ABC", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintVerificationReport(station, [&] { return &again; });
+    PrintVerificationReport(station, prompter, clock, [&] { return &again; });
     EXPECT_TRUE(again.Finished());
     EXPECT_TRUE(prompter.Done());
 }
@@ -104,13 +103,13 @@ TEST_F(PrintCommands, LandscapeWarnsThenTheNormalListAndTheReportPrintButTheSimp
 TEST_F(PrintCommands, TheModeChoosesTheEntitiesOfOnePrint) {
     ExpectCall("", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintSimplifiedList(station, PrintMode::ToVerify, Printer());
+    PrintSimplifiedList(station, prompter, clock, PrintMode::ToVerify, Printer());
     EXPECT_EQ(0, CountStartingWith(sink.Pages()[0], "Stan zweryfikowanych"));
 
     RecordingPageSink next;
     ExpectCall("", "SP1ABC");
     prompter.ExpectBox(kSent);
-    PrintSimplifiedList(station, PrintMode::Complete, [&] { return &next; });
+    PrintSimplifiedList(station, prompter, clock, PrintMode::Complete, [&] { return &next; });
     EXPECT_EQ(1, CountStartingWith(next.Pages()[0], "Stan zweryfikowanych"));
     EXPECT_TRUE(prompter.Done());
 }
@@ -118,7 +117,7 @@ TEST_F(PrintCommands, TheModeChoosesTheEntitiesOfOnePrint) {
 TEST_F(PrintCommands, VerificationReportListsTheWaitingEntityUnderTheTypedTitle) {
     ExpectCall("SP1ABC", "SP9XYZ");
     prompter.ExpectBox(kSent);
-    PrintVerificationReport(station, Printer());
+    PrintVerificationReport(station, prompter, clock, Printer());
     ASSERT_TRUE(sink.Finished());
     const Page& page = sink.Pages()[0];
     EXPECT_EQ(1, CountStartingWith(page, "|  1|  1| |T5"));
@@ -131,7 +130,7 @@ TEST_F(PrintCommands, APrinterThatRefusesTheDocumentIsReportedNotAnnouncedAsSent
     sink.FailWith("Nie można zapisać pliku /brak/raport.pdf");
     ExpectCall("SP1ABC", "SP1ABC");
     prompter.ExpectError("Nie można zapisać pliku /brak/raport.pdf");
-    PrintNormalList(station, PrintMode::Verified, Printer());
+    PrintNormalList(station, prompter, clock, PrintMode::Verified, Printer());
     EXPECT_TRUE(prompter.Done());
 }
 
