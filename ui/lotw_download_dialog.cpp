@@ -237,8 +237,7 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     Station& station = mainWindow.station();
     LotwDownloadDialog dialog(station, &mainWindow);
     if (!dialog.Run()) return;
-    if (!mainWindow.importWindow) mainWindow.importWindow = new ImportWindow(mainWindow);
-    const bool imported = mainWindow.importWindow->Run(dialog.ReportPath());
+    const bool imported = mainWindow.importWindow().Run(dialog.ReportPath());
     if (imported && station.Save()) {
         const IoStatus remembered = RememberLotwDownload(
             station.SettingsPath(), station.stationCall, dialog.Login(), dialog.Today());

@@ -125,9 +125,14 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption,
                              void (MainWindow::*handler)()) {
     QAction* item = menu->addAction(QString::fromUtf8(caption));
     item->setObjectName(name);
-    connect(item, &QAction::triggered, this, handler);
+    connect(item, &QAction::triggered, this, [this, handler] { Run(handler); });
     items_[name] = item;
     return item;
+}
+
+void MainWindow::Run(void (MainWindow::*command)()) {
+    (this->*command)();
+    Refresh();
 }
 
 void MainWindow::BuildMenus() {
@@ -145,7 +150,7 @@ void MainWindow::BuildMenus() {
                                void (MainWindow::*handler)()) {
         QAction* item = bar->addAction(QString::fromUtf8(caption));
         item->setObjectName(name);
-        connect(item, &QAction::triggered, this, handler);
+        connect(item, &QAction::triggered, this, [this, handler] { Run(handler); });
         items_[name] = item;
     };
 
@@ -246,7 +251,7 @@ void MainWindow::AddWindowKeys() {
     // Keys of the whole window: they work wherever the focus is in it.
     const auto key = [this](const QKeySequence& sequence, void (MainWindow::*handler)()) {
         auto* shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, handler);
+        connect(shortcut, &QShortcut::activated, this, [this, handler] { Run(handler); });
     };
     key(QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveFromKeyboard);
     key(QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::searchFromKeyboard);
@@ -326,6 +331,30 @@ void MainWindow::BuildGrid(QWidget* parent) {
     grid_->viewport()->installEventFilter(this);
     titles->viewport()->installEventFilter(this);
     parent->layout()->addWidget(grid_);
+}
+
+void MainWindow::MakeWindows() {
+    aboutWindow_ = new AboutWindow(station_.prompter, station_.ProgramDir(), this);
+    importWindow();
+    searchDialog_ = &Follow(*new SearchDialog(station_, this));
+    DateDialog();
+    entityDatabaseWindow_ = &Follow(*new EntityDatabaseWindow(station_, this));
+    rowHeightDialog_ = new RowHeightDialog(this);
+    connect(rowHeightDialog_, &RowHeightDialog::heightChosen, this, &MainWindow::ApplyRowHeight);
+}
+
+ImportWindow& MainWindow::importWindow() {
+    if (!importWindow_) importWindow_ = &Follow(*new ImportWindow(station_, this));
+    return *importWindow_;
+}
+
+VerificationDateDialog& MainWindow::DateDialog() {
+    if (!verificationDateDialog_) {
+        verificationDateDialog_ = new VerificationDateDialog(this);
+        connect(verificationDateDialog_, &VerificationDateDialog::dateChosen, this,
+                &MainWindow::ApplyVerificationDate);
+    }
+    return *verificationDateDialog_;
 }
 
 QAction* MainWindow::MenuItem(const QString& name) const {
@@ -565,7 +594,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 break;
             case QEvent::MouseButtonDblClick:
                 if (mouse->button() == Qt::LeftButton) {
-                    editCurrentEntity();
+                    Run(&MainWindow::editCurrentEntity);
                     return true;
                 }
                 break;
@@ -602,9 +631,7 @@ void MainWindow::GridReleased() {
 }
 
 void MainWindow::saveFromKeyboard() {
-    if (!items_.at("saveStation")->isEnabled()) return;
-    station_.SaveFromGrid();
-    Refresh();
+    if (items_.at("saveStation")->isEnabled()) station_.SaveFromGrid();
 }
 
 void MainWindow::searchFromKeyboard() {
@@ -615,7 +642,7 @@ bool MainWindow::GridKeyPress(QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         const bool edit = station_.PressGridEnter();
         Refresh();
-        if (edit) editCurrentEntity();
+        if (edit) Run(&MainWindow::editCurrentEntity);
         return true;
     }
     if (key->key() == Qt::Key_Escape) {
@@ -648,12 +675,10 @@ void MainWindow::openStation() {
 
 void MainWindow::saveStation() {
     station_.Save();
-    Refresh();
 }
 
 void MainWindow::saveStationAs() {
     station_.SaveAs();
-    Refresh();
 }
 
 void MainWindow::restoreVersion() {
@@ -663,7 +688,6 @@ void MainWindow::restoreVersion() {
 
 void MainWindow::saveVerifiedList() {
     SaveVerifiedList(station_);
-    Refresh();
 }
 
 void MainWindow::saveQslList() {
@@ -673,7 +697,7 @@ void MainWindow::saveLotwList() {
     SaveConfirmationList(station_, ConfirmationKind::Lotw);
 }
 void MainWindow::openEntityDatabase() {
-    if (entityDatabaseWindow) entityDatabaseWindow->Run();
+    if (entityDatabaseWindow_) entityDatabaseWindow_->Run();
 }
 
 void MainWindow::quit() {
@@ -684,49 +708,40 @@ void MainWindow::quit() {
 
 void MainWindow::undoStep() {
     UndoStepBack(station_);
-    Refresh();
 }
 
 void MainWindow::redoStep() {
     RedoStepForward(station_);
-    Refresh();
 }
 
 // --- Widok ---
 
 void MainWindow::showAllEntities() {
     station_.ApplyView(ViewMode::AllEntities);
-    Refresh();
 }
 
 void MainWindow::showAllButVerified() {
     station_.ApplyView(ViewMode::AllButVerified);
-    Refresh();
 }
 
 void MainWindow::showToVerify() {
     station_.ApplyView(ViewMode::ToVerify);
-    Refresh();
 }
 
 void MainWindow::showVerified() {
     station_.ApplyView(ViewMode::Verified);
-    Refresh();
 }
 
 void MainWindow::showConfirmed() {
     station_.ApplyView(ViewMode::Confirmed);
-    Refresh();
 }
 
 void MainWindow::showUnconfirmed() {
     station_.ApplyView(ViewMode::Unconfirmed);
-    Refresh();
 }
 
 void MainWindow::toggleHideDeleted() {
     station_.ToggleHideDeleted();
-    Refresh();
 }
 
 // --- Drukowanie, Import danych, Weryfikacja ---
@@ -765,15 +780,13 @@ void MainWindow::setUpPrinter() {
     ShowPrinterSetup(this);
 }
 void MainWindow::importData() {
-    if (!importWindow) importWindow = new ImportWindow(*this);
-    importWindow->Run();
+    importWindow().Run();
 }
 void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
     SaveVerificationList(station_);
-    Refresh();
 }
 
 void MainWindow::printVerificationReport() {
@@ -784,21 +797,29 @@ void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);
     if (!today) return;
     repaint();
-    if (!verificationDateDialog) verificationDateDialog = new VerificationDateDialog(*this);
-    verificationDateDialog->Run(*today);
+    DateDialog().Run(*today);
+}
+
+void MainWindow::ApplyVerificationDate(const std::string& date, bool byEnter) {
+    if (byEnter) station_.typedPrefix.clear();
+    if (VerifyConfirmedRows(station_, date)) {
+        DateDialog().DateTaken();
+    } else {
+        DateDialog().DateRefused();
+    }
+    Refresh();
 }
 
 // --- Edycja, Szukanie ---
 
 void MainWindow::editCurrentEntity() {
     if (!station_.CanEdit()) return;
-    EntryDialogWindow dialog(*this);
-    dialog.Run();
-    Refresh();
+    EntryDialogWindow dialog(station_, this);
+    Follow(dialog).Run();
 }
 
 void MainWindow::openSearch() {
-    if (searchDialog) searchDialog->Open();
+    if (searchDialog_) searchDialog_->Open();
 }
 
 // --- Ustawienia ---
@@ -806,9 +827,7 @@ void MainWindow::openSearch() {
 void MainWindow::ChooseColour(int Appearance::*colour) {
     const QColor chosen =
         QColorDialog::getColor(ColourFromSetting(station_.appearance.*colour), this);
-    if (!chosen.isValid()) return;
-    station_.appearance.*colour = SettingFromColour(chosen);
-    Refresh();
+    if (chosen.isValid()) station_.appearance.*colour = SettingFromColour(chosen);
 }
 
 void MainWindow::chooseConfirmedColour() {
@@ -853,11 +872,16 @@ void MainWindow::openHelp() {
     OpenHelpFile(station_.prompter, station_.ProgramDir(), DesktopUrlOpener());
 }
 void MainWindow::showAbout() {
-    if (aboutWindow) aboutWindow->Run();
+    if (aboutWindow_) aboutWindow_->Run();
 }
 
 void MainWindow::setRowHeight() {
-    if (rowHeightDialog) rowHeightDialog->Run();
+    if (rowHeightDialog_) rowHeightDialog_->Run(station_.appearance.rowHeight);
+}
+
+void MainWindow::ApplyRowHeight(int rowHeight) {
+    station_.appearance.rowHeight = RowHeightFromText(std::to_string(rowHeight));
+    Refresh();
 }
 
 }  // namespace zorva
