@@ -22,10 +22,10 @@
 #include "about_window.h"
 #include "entity_database_window.h"
 #include "entity_grid_model.h"
+#include "entity_grid_view.h"
 #include "entry/verification.h"
 #include "entry_dialog.h"
 #include "files/settings_file.h"
-#include "grid_cell_delegate.h"
 #include "help_file.h"
 #include "import_window.h"
 #include "lists/list_commands.h"
@@ -296,40 +296,30 @@ void MainWindow::BuildViewBar(QWidget* parent) {
 }
 
 void MainWindow::BuildGrid(QWidget* parent) {
-    grid_ = new QTableView(parent);
-    grid_->setObjectName("grid");
+    grid_ = new EntityGridView(parent);
     model_ = new EntityGridModel(station_, this);
     grid_->setModel(model_);
-    grid_->setItemDelegate(new GridCellDelegate(grid_));
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid_->setShowGrid(true);
-    grid_->setWordWrap(false);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setMinimumSectionSize(kMinRowHeight);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    QHeaderView* titles = grid_->horizontalHeader();
-    titles->setSectionsClickable(false);
-    titles->setHighlightSections(false);
-    titles->setStretchLastSection(false);
-    titles->setMinimumSectionSize(1);
-    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { gridPopup_->popup(grid_->viewport()->mapToGlobal(at)); });
-    connect(titles, &QHeaderView::sectionResized, this,
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { ColumnResized(column, width); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
                 if (now.isValid()) CurrentCellChanged(now.row(), now.column());
             });
-    grid_->installEventFilter(this);
-    grid_->viewport()->installEventFilter(this);
-    titles->viewport()->installEventFilter(this);
+    connect(grid_, &EntityGridView::cellPressed, this, &MainWindow::GridPressed);
+    connect(grid_, &EntityGridView::pressReleased, this, &MainWindow::FitToColumns);
+    connect(grid_, &EntityGridView::enterPressed, this, &MainWindow::GridEnter);
+    connect(grid_, &EntityGridView::escapePressed, this, [this] {
+        station_.PressGridEscape();
+        Refresh();
+    });
+    connect(grid_, &EntityGridView::charTyped, this, [this](char32_t ch) {
+        station_.TypeGridChar(ch);
+        Refresh();
+    });
+    connect(grid_, &EntityGridView::editRequested, this,
+            [this] { Run(&MainWindow::editCurrentEntity); });
     parent->layout()->addWidget(grid_);
 }
 
@@ -543,25 +533,12 @@ void MainWindow::ApplyGridLook() {
     }
     if (grid_->font() != font) grid_->setFont(font);
     grid_->verticalHeader()->setDefaultSectionSize(ClampRowHeight(look.rowHeight));
-    QHeaderView* titles = grid_->horizontalHeader();
-    for (int c = 0; c < EntityRow::kFieldCount; ++c) {
-        const int width = look.columnWidths[static_cast<size_t>(c)];
-        if (titles->sectionSize(c) != width) titles->resizeSection(c, width);
-    }
+    grid_->SetColumnWidths(look.columnWidths);
 }
 
 void MainWindow::ShowCurrentRow() {
     const zorva::Grid& grid = station_.grid;
-    const std::optional<int> row = grid.CurrentDataRow();
-    if (!row) {
-        grid_->selectionModel()->clearCurrentIndex();
-        grid_->clearSelection();
-        return;
-    }
-    const QModelIndex current = model_->index(*row, std::max(0, grid.currentColumn));
-    grid_->selectionModel()->setCurrentIndex(
-        current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    grid_->scrollTo(current);
+    grid_->ShowCurrentRow(grid.CurrentDataRow(), grid.currentColumn);
 }
 
 void MainWindow::CurrentCellChanged(int row, int column) {
@@ -574,50 +551,7 @@ void MainWindow::ColumnResized(int column, int width) {
     station_.appearance.columnWidths[static_cast<size_t>(column)] = width;
 }
 
-// --- the grid's keys and mouse ---
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    QHeaderView* titles = grid_->horizontalHeader();
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        return GridKeyPress(static_cast<QKeyEvent*>(event));
-    }
-    auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (mouse && watched == grid_->viewport()) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress: {
-                const QPoint at = mouse->position().toPoint();
-                GridPressed(GridCell::Data(grid_->rowAt(at.y()), grid_->columnAt(at.x())));
-                break;
-            }
-            case QEvent::MouseButtonRelease:
-                GridReleased();
-                break;
-            case QEvent::MouseButtonDblClick:
-                if (mouse->button() == Qt::LeftButton) {
-                    Run(&MainWindow::editCurrentEntity);
-                    return true;
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    if (mouse && watched == titles->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const int x = mouse->position().toPoint().x();
-            const int column = titles->logicalIndexAt(x);
-            // A press on a column border starts a resize; it is no press on the title.
-            const int grip = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, titles);
-            const int left = column < 0 ? 0 : titles->sectionViewportPosition(column);
-            const int right = column < 0 ? 0 : left + titles->sectionSize(column);
-            const bool onBorder = column >= 0 && (x - left < grip || right - x <= grip);
-            GridPressed(GridCell::Title(onBorder ? kOutsideCells : column));
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            GridReleased();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
+// --- the grid's presses and keys ---
 
 void MainWindow::GridPressed(GridCell cell) {
     station_.PressGrid(cell);
@@ -626,8 +560,10 @@ void MainWindow::GridPressed(GridCell cell) {
     Refresh();
 }
 
-void MainWindow::GridReleased() {
-    FitToColumns();
+void MainWindow::GridEnter() {
+    const bool edit = station_.PressGridEnter();
+    Refresh();
+    if (edit) Run(&MainWindow::editCurrentEntity);
 }
 
 void MainWindow::saveFromKeyboard() {
@@ -636,29 +572,6 @@ void MainWindow::saveFromKeyboard() {
 
 void MainWindow::searchFromKeyboard() {
     if (items_.at("openSearch")->isEnabled()) openSearch();
-}
-
-bool MainWindow::GridKeyPress(QKeyEvent* key) {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        const bool edit = station_.PressGridEnter();
-        Refresh();
-        if (edit) Run(&MainWindow::editCurrentEntity);
-        return true;
-    }
-    if (key->key() == Qt::Key_Escape) {
-        station_.PressGridEscape();
-        Refresh();
-        return true;
-    }
-    const QList<uint> typed = key->text().toUcs4();
-    if (typed.size() != 1 || typed.front() < 32 || typed.front() == 127) return false;
-    // Alt and Ctrl keys are commands (access keys, shortcuts), never part of a prefix.
-    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return true;
-    // A letter the prefix search leaves must not reach the view's own type-ahead,
-    // which would move the current row unseen.
-    station_.TypeGridChar(static_cast<char32_t>(typed.front()));
-    Refresh();
-    return true;
 }
 
 // --- Plik ---

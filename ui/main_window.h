@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "entity_grid_view.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
 #include "station/station.h"
@@ -14,7 +15,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTableView;
 
 namespace zorva {
 
@@ -135,7 +135,6 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void printNormal(PrintMode mode);
@@ -162,9 +161,8 @@ class MainWindow : public QMainWindow {
     void ColumnResized(int column, int width);
     void ChooseColour(int Appearance::*colour);
 
-    bool GridKeyPress(QKeyEvent* key);
     void GridPressed(GridCell cell);
-    void GridReleased();
+    void GridEnter();
 
     Station station_;
     SearchDialog* searchDialog_ = nullptr;
@@ -180,7 +178,7 @@ class MainWindow : public QMainWindow {
     QLabel* viewLabel_ = nullptr;
     QLabel* prefixHintLabel_ = nullptr;
     QLabel* prefixLabel_ = nullptr;
-    QTableView* grid_ = nullptr;
+    EntityGridView* grid_ = nullptr;
     EntityGridModel* model_ = nullptr;
     QMenu* gridPopup_ = nullptr;
     PanelBar* fileBar_ = nullptr;
