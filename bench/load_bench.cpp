@@ -83,8 +83,8 @@ void BM_LoadAndReconcileAllEntities(benchmark::State& state) {
         Station station(prompter, clock, folder.dir);
         station.SetCurrentFileName(folder.stationFile);
         station.LoadStationFile();
-        benchmark::DoNotOptimize(station.table.Count());
-        if (station.table.Count() != 402 || prompter.boxes != 0) {
+        benchmark::DoNotOptimize(station.Document().Table().Count());
+        if (station.Document().Table().Count() != 402 || prompter.boxes != 0) {
             state.SkipWithError("the station did not load cleanly");
             break;
         }

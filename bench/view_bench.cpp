@@ -54,15 +54,18 @@ struct BenchStation {
     SilentPrompter prompter;
     SystemClock clock;
     Station station{prompter, clock, "/tmp"};
-    BenchStation() { station.table = MakeTable(); }
+    BenchStation() {
+        const EntityTable table = MakeTable();
+        station.Document().Restore({table, Counters::Of(table), ""});
+    }
 };
 
 void BM_FillAndSortAllEntities(benchmark::State& state) {
     BenchStation s;
-    s.station.sortColumn = static_cast<int>(state.range(0));
+    s.station.View().sortColumn = static_cast<int>(state.range(0));
     for (auto _ : state) {
         s.station.ApplyView(ViewMode::AllEntities);
-        benchmark::DoNotOptimize(s.station.grid.rows.data());
+        benchmark::DoNotOptimize(s.station.View().grid.rows.data());
     }
     state.SetLabel("column " + std::to_string(state.range(0)));
 }
@@ -73,7 +76,7 @@ void BM_TitleClickSort(benchmark::State& state) {
     s.station.ApplyView(ViewMode::AllEntities);
     for (auto _ : state) {
         s.station.PressGrid(GridCell::Title(3));
-        benchmark::DoNotOptimize(s.station.grid.rows.data());
+        benchmark::DoNotOptimize(s.station.View().grid.rows.data());
     }
 }
 BENCHMARK(BM_TitleClickSort)->Unit(benchmark::kMillisecond);

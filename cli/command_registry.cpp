@@ -80,12 +80,12 @@ std::string NotSavedMessage(const std::string& path) {
 
 bool SaveStation(Context& ctx, Station& station) {
     // The command line has no "Zapisz jako..": the change can be made on a copy.
-    station.notSavedAdvice =
-        "Można skopiować plik do innego folderu i powtórzyć polecenie na kopii.";
+    station.Document().SetNotSavedAdvice(
+        "Można skopiować plik do innego folderu i powtórzyć polecenie na kopii.");
     int errorsBefore = ctx.prompter.ErrorCount();
     bool saved = station.Save();
     if (!saved && ctx.prompter.ErrorCount() == errorsBefore)
-        ShowError(ctx.prompter, NotSavedMessage(station.currentFileName));
+        ShowError(ctx.prompter, NotSavedMessage(station.Document().FileName()));
     return saved && ctx.prompter.ErrorCount() == errorsBefore;
 }
 

@@ -18,13 +18,14 @@ EntityRow Entity(const char* adif, const char* prefix, const char* deleted = "")
 }
 
 void FillStation(Station& station) {
+    EntityTable table;
     for (const auto& row : {Entity("  1", "VE"), Entity(" 21", "EA6"), Entity("230", "DL"),
                             Entity("269", "SP", "D"), Entity("291", "K"), Entity("522", "Z6")})
-        station.table.Append(row);
-    station.table.Row(3).call = "DL1AA";
-    station.table.Row(3).qsoDate = "2001-02-03";
-    station.table.Row(3).confirmation = "QSL";
-    station.counters = Counters::Of(station.table);
+        table.Append(row);
+    table.Row(3).call = "DL1AA";
+    table.Row(3).qsoDate = "2001-02-03";
+    table.Row(3).confirmation = "QSL";
+    station.Document().Restore({table, Counters::Of(table), ""});
 }
 
 }  // namespace
@@ -48,15 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     import.controls.includeDeleted = bits & 16;
     const RunEnd end = import.Import();
 
-    Require(station.table.Count() == 6, "an import changed the number of entities");
+    Require(station.Document().Table().Count() == 6, "an import changed the number of entities");
     // The QSL and LoTW counts follow the table once the series is over.
-    if (end == RunEnd::Finished && Counters::Of(station.table) != station.counters) {
-        const Counters expected = Counters::Of(station.table);
-        for (const Counters* c : {&expected, static_cast<const Counters*>(&station.counters)})
+    if (end == RunEnd::Finished &&
+        Counters::Of(station.Document().Table()) != station.Document().Counts()) {
+        const Counters expected = Counters::Of(station.Document().Table());
+        for (const Counters* c :
+             {&expected, static_cast<const Counters*>(&station.Document().Counts())})
             std::fprintf(stderr, "verified %d/%d to verify %d/%d QSL %d LoTW %d\n",
                          c->verifiedActive, c->verifiedAll, c->toVerifyActive, c->toVerifyAll,
                          c->qslCount, c->lotwCount);
-        for (const auto& row : station.table.Rows())
+        for (const auto& row : station.Document().Table().Rows())
             std::fprintf(stderr, "[%s|%s|%s|%s|%s|%s]\n", row.adif.c_str(), row.deleted.c_str(),
                          row.call.c_str(), row.qsoDate.c_str(), row.confirmation.c_str(),
                          row.verifiedDate.c_str());

@@ -22,8 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     station.SetCurrentFileName(ScratchFile("station.txt"));
     station.LoadStationFile();
     // Whatever was taken over, the rows stay in prefix order for the views.
-    EntityTable sorted = station.table;
+    EntityTable sorted = station.Document().Table();
     SortByPrefix(sorted);
-    Require(sorted.Rows() == station.table.Rows(), "reconciled rows out of prefix order");
+    Require(sorted.Rows() == station.Document().Table().Rows(),
+            "reconciled rows out of prefix order");
     return 0;
 }

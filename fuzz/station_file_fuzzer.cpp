@@ -47,10 +47,10 @@ void CheckSavedFileLoadsBack(Station& loaded) {
     Station again(prompter, clock, ScratchDir());
     again.SetCurrentFileName(saved);
     again.LoadStationFile();
-    Require(again.currentFileName == saved, "a saved file did not load whole");
-    const std::vector<EntityRow> expected = AsSaved(loaded.table.Rows());
-    if (again.table.Rows() != expected) {
-        ReportDifference(expected, again.table.Rows());
+    Require(again.Document().FileName() == saved, "a saved file did not load whole");
+    const std::vector<EntityRow> expected = AsSaved(loaded.Document().Table().Rows());
+    if (again.Document().Table().Rows() != expected) {
+        ReportDifference(expected, again.Document().Table().Rows());
         Require(false, "a saved table loaded back different");
     }
     const std::string first = ReadWholeFile(saved).bytes;
@@ -74,6 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Station station(prompter, clock, ScratchDir());
     station.SetCurrentFileName(ScratchFile("station.txt"));
     station.LoadStationFile();
-    if (!station.currentFileName.empty()) CheckSavedFileLoadsBack(station);
+    if (!station.Document().FileName().empty()) CheckSavedFileLoadsBack(station);
     return 0;
 }

@@ -41,7 +41,7 @@ ConversionWindow::ConversionWindow(Station& station, const std::string& firstArg
     connect(startButton_, &QPushButton::clicked, this, &ConversionWindow::convert);
     connect(quitButton_, &QPushButton::clicked, this, &ConversionWindow::quit);
 
-    template_ = LoadConversionTemplate(station_.ProgramDir(), station_.prompter);
+    template_ = LoadConversionTemplate(station_.Document().ProgramDir(), station_.prompter);
     if (template_.readWhole && !firstArgument.empty())
         fileEdit_->setText(QString::fromStdString(firstArgument));
 }

@@ -21,7 +21,7 @@ EntityGridModel::EntityGridModel(Station& station, QObject* parent)
     : QAbstractTableModel(parent),
       station_(station),
       shownEntities_(ShownEntities()),
-      shownSortColumn_(station.sortColumn) {
+      shownSortColumn_(station.View().sortColumn) {
     for (int r = 0; r < rowCount(); ++r) shownLooks_.push_back(Look(r));
 }
 
@@ -34,7 +34,7 @@ int EntityGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 std::vector<std::string> EntityGridModel::ShownEntities() const {
-    const Grid& grid = station_.grid;
+    const Grid& grid = station_.View().grid;
     std::vector<std::string> entities;
     entities.reserve(static_cast<size_t>(grid.DataRowCount()));
     for (int r = 0; r < grid.DataRowCount(); ++r) entities.push_back(grid.DataRow(r).adif);
@@ -42,7 +42,7 @@ std::vector<std::string> EntityGridModel::ShownEntities() const {
 }
 
 size_t EntityGridModel::Look(int row) const {
-    const EntityRow& entity = station_.grid.DataRow(row);
+    const EntityRow& entity = station_.View().grid.DataRow(row);
     std::string look;
     for (int c = 0; c < EntityRow::kFieldCount; ++c) look += entity.Field(c) + '|';
     const CellPaint paint = PaintRow(station_, row);
@@ -57,13 +57,13 @@ void EntityGridModel::Sync() {
         shownEntities_ = std::move(entities);
         shownLooks_.clear();
         for (int r = 0; r < rowCount(); ++r) shownLooks_.push_back(Look(r));
-        shownSortColumn_ = station_.sortColumn;
+        shownSortColumn_ = station_.View().sortColumn;
         endResetModel();
         return;
     }
     AnnounceChangedRows();
-    if (shownSortColumn_ != station_.sortColumn) {
-        shownSortColumn_ = station_.sortColumn;
+    if (shownSortColumn_ != station_.View().sortColumn) {
+        shownSortColumn_ = station_.View().sortColumn;
         emit headerDataChanged(Qt::Horizontal, 0, EntityRow::kFieldCount - 1);
     }
 }
@@ -90,7 +90,7 @@ void EntityGridModel::AnnounceChangedRows() {
 
 void EntityGridModel::SelectCell(int row, int column) {
     station_.SelectRow(row);
-    station_.grid.currentColumn = column;
+    station_.View().grid.currentColumn = column;
     Sync();
 }
 
@@ -104,10 +104,11 @@ QColor EntityGridModel::Foreground(int row) const {
 
 QVariant EntityGridModel::data(const QModelIndex& index, int role) const {
     // Until Sync() announces a change, the view may ask for rows the Station no longer has.
-    if (!index.isValid() || !station_.grid.HasDataRow(index.row())) return {};
+    if (!index.isValid() || !station_.View().grid.HasDataRow(index.row())) return {};
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(station_.grid.DataRow(index.row()).Field(index.column()));
+            return QString::fromStdString(
+                station_.View().grid.DataRow(index.row()).Field(index.column()));
         case Qt::BackgroundRole:
             return Background(index.row());
         case Qt::ForegroundRole:

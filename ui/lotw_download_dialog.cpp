@@ -118,7 +118,8 @@ void LotwDownloadDialog::BuildControls() {
 
 void LotwDownloadDialog::Prefill() {
     KeepSecretsOutOfCoreDumps();
-    const LotwMemory memory = RecallLotw(station_.SettingsPath(), station_.stationCall);
+    const LotwMemory memory =
+        RecallLotw(station_.Document().SettingsPath(), station_.Document().Call());
     login_->setText(QString::fromStdString(memory.login));
     const std::optional<std::string> kept = RecallLotwPassword(memory.login);
     password_->setText(QString::fromStdString(kept.value_or("")));
@@ -196,8 +197,8 @@ void LotwDownloadDialog::download() {
     }
     std::optional<CivilDate> since;
     if (!all_->isChecked()) since = FromQDate(since_->date());
-    LotwDownloadRequest request = LotwRequestFor(station_.currentFileName, station_.stationCall,
-                                                 login, password, since, today_);
+    LotwDownloadRequest request = LotwRequestFor(
+        station_.Document().FileName(), station_.Document().Call(), login, password, since, today_);
     const LotwDownload got = Fetch(request);
     ClearSecret(password);
     ClearSecret(request.query.password);
@@ -239,8 +240,9 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     if (!dialog.Run()) return;
     const bool imported = mainWindow.importWindow().Run(dialog.ReportPath());
     if (imported && station.Save()) {
-        const IoStatus remembered = RememberLotwDownload(
-            station.SettingsPath(), station.stationCall, dialog.Login(), dialog.Today());
+        const IoStatus remembered =
+            RememberLotwDownload(station.Document().SettingsPath(), station.Document().Call(),
+                                 dialog.Login(), dialog.Today());
         if (!remembered.ok()) ShowError(station.prompter, FileErrorMessage(remembered));
     }
     mainWindow.Refresh();

@@ -72,7 +72,7 @@ MainWindow::MainWindow(Prompter& prompter, const Clock& clock, std::string progr
                        QWidget* parent)
     : QMainWindow(parent), station_(prompter, clock, std::move(programDir)) {
     setObjectName("mainWindow");
-    setWindowTitle(Q(station_.texts.caption));
+    setWindowTitle(Q(station_.View().texts.caption));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -167,7 +167,7 @@ void MainWindow::BuildGrid(QWidget* parent) {
 }
 
 void MainWindow::MakeWindows() {
-    aboutWindow_ = new AboutWindow(station_.prompter, station_.ProgramDir(), this);
+    aboutWindow_ = new AboutWindow(station_.prompter, station_.Document().ProgramDir(), this);
     importWindow();
     searchDialog_ = &Follow(*new SearchDialog(station_, this));
     DateDialog();
@@ -323,7 +323,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- drawing the state ---
 
 void MainWindow::Refresh() {
-    const MainWindowTexts& texts = station_.texts;
+    const MainWindowTexts& texts = station_.View().texts;
     setWindowTitle(Q(texts.caption));
     viewLabel_->setText(Q(texts.viewTitle));
     prefixHintLabel_->setText(Q(texts.searchPrompt));
@@ -335,12 +335,12 @@ void MainWindow::Refresh() {
     fileBar_->SetText(1, Q(texts.modifiedPanel));
     fileBar_->SetText(2, Q(texts.sortPanel));
     fileBar_->setToolTip(Q(texts.fileHint));
-    watcher_->Watch(station_.currentFileName);
+    watcher_->Watch(station_.Document().FileName());
     for (const char* name : kFileCommands) items_.at(name)->setEnabled(texts.fileCommandsEnabled);
     // A file that no longer loads is just what an earlier version can mend.
-    items_.at("restoreVersion")->setEnabled(!station_.currentFileName.empty());
-    viewItems_.at(station_.viewMode)->setChecked(true);
-    items_.at("hideDeleted")->setChecked(station_.hideDeleted);
+    items_.at("restoreVersion")->setEnabled(!station_.Document().FileName().empty());
+    viewItems_.at(station_.View().viewMode)->setChecked(true);
+    items_.at("hideDeleted")->setChecked(station_.View().hideDeleted);
     ShowHistoryItems();
 
     redrawing_ = true;
@@ -375,7 +375,7 @@ void MainWindow::ApplyGridLook() {
 }
 
 void MainWindow::ShowCurrentRow() {
-    const zorva::Grid& grid = station_.grid;
+    const zorva::Grid& grid = station_.View().grid;
     grid_->ShowCurrentRow(grid.CurrentDataRow(), grid.currentColumn);
 }
 
@@ -552,7 +552,7 @@ void MainWindow::verifyData() {
 }
 
 void MainWindow::ApplyVerificationDate(const std::string& date, bool byEnter) {
-    if (byEnter) station_.typedPrefix.clear();
+    if (byEnter) station_.View().typedPrefix.clear();
     if (VerifyConfirmedRows(station_, date)) {
         DateDialog().DateTaken();
     } else {
@@ -620,7 +620,7 @@ void MainWindow::SetGridFont(const QFont& font) {
 // --- Pomoc and the pop-up menu ---
 
 void MainWindow::openHelp() {
-    OpenHelpFile(station_.prompter, station_.ProgramDir(), DesktopUrlOpener());
+    OpenHelpFile(station_.prompter, station_.Document().ProgramDir(), DesktopUrlOpener());
 }
 void MainWindow::showAbout() {
     if (aboutWindow_) aboutWindow_->Run();

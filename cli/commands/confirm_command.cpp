@@ -49,7 +49,8 @@ int RunConfirm(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
     const auto method = args.Has("--lotw") ? ConfirmationMethod::Lotw : ConfirmationMethod::Qsl;
-    return SaveUnlessRefused(ctx, *station, station->Confirm(adif, *callField, *dateField, method));
+    return SaveUnlessRefused(ctx, *station,
+                             station->Document().Confirm(adif, *callField, *dateField, method));
 }
 
 int RunClear(Context& ctx, const Args& args) {
@@ -60,7 +61,7 @@ int RunClear(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    const ConfirmOutcome cleared = station->Clear(adif);
+    const ConfirmOutcome cleared = station->Document().Clear(adif);
     // Nothing to remove; the file stays as it is.
     if (cleared.ok() && !cleared.changed) return kDone;
     return SaveUnlessRefused(ctx, *station, cleared);

@@ -22,8 +22,8 @@ bool FitsField(Context& ctx, const std::string& what, const std::string& value, 
 std::unique_ptr<Station> StationFor(Context& ctx, const Args& args) {
     if (!args.Has("--station")) return std::make_unique<Station>(ctx.prompter, ctx.clock, ctx.home);
     return LoadStation(ctx, args.Value("--station"), [](Station& s) {
-        s.viewMode = ViewMode::AllEntities;
-        s.hideDeleted = false;
+        s.View().viewMode = ViewMode::AllEntities;
+        s.View().hideDeleted = false;
     });
 }
 
@@ -31,9 +31,9 @@ std::unique_ptr<Station> StationFor(Context& ctx, const Args& args) {
 // list lacks. When the station is not saved after it, the user learns which
 // file holds the change, and the next load of the station offers to take it.
 std::string OnlyListChangedMessage(const Station& station) {
-    return "Plik wzorcowy " + station.ReferencePath() +
+    return "Plik wzorcowy " + station.Document().ReferencePath() +
            " został zmieniony (poprzednia wersja: " + kReferenceFileName + "~),\n" +
-           "ale plik stacji " + station.currentFileName + " nie został zapisany.\n" +
+           "ale plik stacji " + station.Document().FileName() + " nie został zapisany.\n" +
            "Przy następnym wczytaniu pliku stacji program zaproponuje uzgodnienie go z plikiem "
            "wzorcowym.";
 }

@@ -14,7 +14,7 @@ int RunList(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
-    const std::string call = args.Value("--call", station->stationCall);
+    const std::string call = args.Value("--call", station->Document().Call());
     if (kind == "to-verify" && Trim(call).empty()) {
         ShowError(ctx.prompter, "Brak znaku stacji, której dotyczy lista!\nPodaj go opcją --call.");
         return kFailed;

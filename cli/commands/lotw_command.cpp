@@ -97,9 +97,10 @@ bool ImportReport(Station& station, const std::string& report, const LotwOptions
 // The station as it is now on the disk: the one loaded before the download when
 // no other program saved the file meanwhile, else the file loaded again.
 std::unique_ptr<Station> CurrentStation(Context& ctx, std::unique_ptr<Station> loaded) {
-    const std::string path = loaded->currentFileName;
+    const std::string path = loaded->Document().FileName();
     const ReadResult now = ReadWholeFile(path);
-    if (now.ok() && loaded->diskVersions.read == VersionOf(path, now.bytes)) return loaded;
+    if (now.ok() && loaded->Document().DiskVersions().read == VersionOf(path, now.bytes))
+        return loaded;
     return LoadStation(ctx, path);
 }
 
@@ -122,8 +123,8 @@ int RunLotw(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, path);
     lock.Release();
     if (!station) return kFailed;
-    const std::string settings = station->SettingsPath();
-    const std::string call = station->stationCall;
+    const std::string settings = station->Document().SettingsPath();
+    const std::string call = station->Document().Call();
     const LotwMemory memory = RecallLotw(settings, call);
     if (!memory.status.ok()) {
         ShowError(ctx.prompter, FileErrorMessage(memory.status));
@@ -140,7 +141,7 @@ int RunLotw(Context& ctx, const Args& args) {
         options.all ? std::nullopt : (options.since ? options.since : memory.lastDownload);
     const CivilDate today = ctx.clock.Today();
     LotwDownloadRequest request =
-        LotwRequestFor(station->currentFileName, call, login, *password, since, today);
+        LotwRequestFor(station->Document().FileName(), call, login, *password, since, today);
     CurlHttpFetcher fetcher;
     const LotwDownload download = DownloadLotwReport(fetcher, request, {});
     ClearSecret(*password);
@@ -152,11 +153,11 @@ int RunLotw(Context& ctx, const Args& args) {
     if (!LockStation(ctx, path, lock)) return kFailed;
     station = CurrentStation(ctx, std::move(station));
     if (!station) return kFailed;
-    if (station->stationCall != call) {
+    if (station->Document().Call() != call) {
         ShowError(ctx.prompter, "Plik " + path +
                                     "\nzostał w czasie pobierania zmieniony przez inny "
                                     "program i należy teraz do stacji " +
-                                    station->stationCall + ".\nRaport " + request.reportPath +
+                                    station->Document().Call() + ".\nRaport " + request.reportPath +
                                     " nie został wczytany.");
         return kFailed;
     }

@@ -16,13 +16,13 @@ int RunNew(Context& ctx, const Args& args) {
         return kFailed;
     }
     Station station(ctx.prompter, ctx.clock, ctx.home);
-    const std::string path = station.ProgramFile(StationFileNameForCall(call));
+    const std::string path = station.Document().ProgramFile(StationFileNameForCall(call));
     if (FileExists(path) && !args.Has("--replace")) {
         ShowError(ctx.prompter,
                   "Plik " + path + " już istnieje.\nUżyj --replace, aby go zastąpić.");
         return kFailed;
     }
-    const Outcome created = station.Create(call);
+    const Outcome created = station.Document().Create(call);
     if (!created.ok()) {
         ShowError(ctx.prompter, created.refusal);
         return kFailed;

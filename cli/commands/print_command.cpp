@@ -43,7 +43,7 @@ int RunPrint(Context& ctx, const Args& args) {
     }
     auto station = LoadStation(ctx, args.positional[1]);
     if (!station) return kFailed;
-    const std::string call = args.Value("--call", station->stationCall);
+    const std::string call = args.Value("--call", station->Document().Call());
     if (Trim(call).empty()) {
         ShowError(ctx.prompter,
                   "Brak znaku stacji, której dotyczy wydruk!\nPodaj go opcją --call.");

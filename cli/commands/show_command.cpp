@@ -45,12 +45,12 @@ bool ParseSort(const std::string& text, int& column, bool& ascending) {
 }
 
 void PrintGrid(std::ostream& out, const Station& station) {
-    for (const auto& row : station.grid.rows) {
+    for (const auto& row : station.View().grid.rows) {
         for (int c = 0; c < EntityRow::kFieldCount; ++c) out << (c ? "\t" : "") << row.Field(c);
         out << "\n";
     }
     out << "\n";
-    for (const auto& panel : station.texts.counterPanels) out << panel << "\n";
+    for (const auto& panel : station.View().texts.counterPanels) out << panel << "\n";
 }
 
 int RunShow(Context& ctx, const Args& args) {
@@ -68,10 +68,10 @@ int RunShow(Context& ctx, const Args& args) {
     }
     const bool hideDeleted = args.Has("--hide-deleted");
     auto station = LoadStation(ctx, args.positional[0], [&](Station& s) {
-        s.viewMode = mode;
-        s.hideDeleted = hideDeleted;
-        s.sortColumn = column;
-        s.sortAscending = ascending;
+        s.View().viewMode = mode;
+        s.View().hideDeleted = hideDeleted;
+        s.View().sortColumn = column;
+        s.View().sortAscending = ascending;
     });
     if (!station) return kFailed;
     PrintGrid(ctx.out, *station);

@@ -8,12 +8,12 @@ namespace {
 int RunVerify(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
-    if (!station->HasRowsToVerify()) {
+    if (!station->Document().HasRowsToVerify()) {
         ShowError(ctx.prompter, kNothingToVerify);
         return kFailed;
     }
     const std::string date = args.Has("--date") ? args.Value("--date") : IsoDate(ctx.clock.Today());
-    const Outcome verified = station->Verify(date);
+    const Outcome verified = station->Document().Verify(date);
     if (!verified.ok()) {
         ShowError(ctx.prompter, verified.refusal);
         return kFailed;

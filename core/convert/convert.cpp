@@ -159,9 +159,10 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
 }
 
 void ConvertOldFile(Station& station) {
-    ConversionTemplate entities = LoadConversionTemplate(station.ProgramDir(), station.prompter);
-    bool written =
-        ConvertOldStationFile(station.currentFileName, entities, station.prompter, station.clock);
+    ConversionTemplate entities =
+        LoadConversionTemplate(station.Document().ProgramDir(), station.prompter);
+    bool written = ConvertOldStationFile(station.Document().FileName(), entities, station.prompter,
+                                         station.clock);
     station.conversionFailed = !written;
 }
 

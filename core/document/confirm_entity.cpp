@@ -104,12 +104,12 @@ void UpdateCounters(Counters& counters, const EntityRow& before, const EntityRow
 
 ConfirmOutcome StationDocument::Confirm(const std::string& adif, const std::string& call,
                                         const std::string& date, ConfirmationMethod method) {
-    const int index = table.FindAdif(adif);
+    const int index = table_.FindAdif(adif);
     if (index == 0)
         return Refuse("Brak podmiotu o numerze ADIF " + Trim(adif) + "!", FaultyField::None);
-    if (!table.Row(index).verifiedDate.empty())
+    if (!table_.Row(index).verifiedDate.empty())
         return Refuse(kVerifiedRowRefusal, FaultyField::None);
-    EntityRow shown = table.Row(index);
+    EntityRow shown = table_.Row(index);
     return ConfirmShownRow(shown, call, date, method);
 }
 
@@ -122,29 +122,29 @@ ConfirmOutcome StationDocument::ConfirmShownRow(EntityRow& shown, const std::str
     shown.qsoDate = shown.call.empty() ? std::string() : date;
     shown.confirmation =
         shown.call.empty() ? std::string() : (method == ConfirmationMethod::Lotw ? kLotw : kQsl);
-    if (const int index = table.FindAdif(shown.adif)) {
-        EntityRow& entity = table.Row(index);
+    if (const int index = table_.FindAdif(shown.adif)) {
+        EntityRow& entity = table_.Row(index);
         entity.call = shown.call;
         entity.qsoDate = shown.qsoDate;
         entity.confirmation = shown.confirmation;
     }
-    UpdateCounters(counters, before, shown);
+    UpdateCounters(counters_, before, shown);
     ConfirmOutcome outcome;
     // Any change counts, not only an added or removed confirmation.
     outcome.changed = shown.call != before.call || shown.qsoDate != before.qsoDate ||
                       shown.confirmation != before.confirmation;
     if (outcome.changed) {
-        modified = true;
+        modified_ = true;
         outcome.changedRows = 1;
     }
     return outcome;
 }
 
 ConfirmOutcome StationDocument::Clear(const std::string& adif) {
-    const int index = table.FindAdif(adif);
-    if (index == 0 || !table.Row(index).verifiedDate.empty())
+    const int index = table_.FindAdif(adif);
+    if (index == 0 || !table_.Row(index).verifiedDate.empty())
         return Confirm(adif, "", kEmptyDateField, ConfirmationMethod::Qsl);
-    const EntityRow& row = table.Row(index);
+    const EntityRow& row = table_.Row(index);
     if (row.call.empty()) return {};
     // The stored date still passes the date checks, as it does when the call field is emptied.
     const std::string date =

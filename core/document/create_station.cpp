@@ -9,9 +9,9 @@ namespace zorva {
 
 Outcome StationDocument::Create(const std::string& call) {
     if (auto refusal = StationCallRefusal(call)) return Refused(*refusal);
-    stationCall = call;
-    currentFileName = ProgramFile(StationFileNameForCall(call));
-    counters = {};
+    call_ = call;
+    fileName_ = ProgramFile(StationFileNameForCall(call));
+    counters_ = {};
     return FillFromReference();
 }
 
@@ -30,17 +30,17 @@ FillOutcome StationDocument::FillFromReference() {
         outcome.refusal = EmptyReferenceMessage(ReferencePath());
         return outcome;
     }
-    table.ResetToPlaceholder();
+    table_.ResetToPlaceholder();
     outcome.tableReplaced = true;
     for (const auto& line : reference.lines) {
-        table.Append(ParseReferenceLine(line));
+        table_.Append(ParseReferenceLine(line));
         ++outcome.changedRows;
     }
     if (reference.badLine) {
         outcome.refusal = BadReferenceLineMessage(*reference.badLine);
         return outcome;
     }
-    modified = true;
+    modified_ = true;
     return outcome;
 }
 

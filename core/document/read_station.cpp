@@ -9,16 +9,16 @@ namespace zorva {
 
 ReadOutcome StationDocument::Read() {
     ReadOutcome outcome;
-    if (!FileExists(currentFileName)) {
+    if (!FileExists(fileName_)) {
         outcome.missing = true;
-        if (!currentFileName.empty())
-            outcome.refusal = "Plik danych \n" + currentFileName + "\n" + "nie został znaleziony!";
-        diskVersions.Forget();
+        if (!fileName_.empty())
+            outcome.refusal = "Plik danych \n" + fileName_ + "\n" + "nie został znaleziony!";
+        diskVersions_.Forget();
         return outcome;
     }
-    ReadResult raw = ReadFileUpTo(currentFileName, kStationFileMaxBytes);
-    counters = {};
-    table.ResetToPlaceholder();
+    ReadResult raw = ReadFileUpTo(fileName_, kStationFileMaxBytes);
+    counters_ = {};
+    table_.ResetToPlaceholder();
     if (!raw.ok()) {
         outcome.refusal = FileErrorMessage(raw.status);
         return outcome;
@@ -29,14 +29,14 @@ ReadOutcome StationDocument::Read() {
     if (checked.fault == StationFault::BadLine) {
         outcome.badLine = std::move(checked.detail);
     } else if (checked.fault != StationFault::None) {
-        outcome.refusal = StationFaultMessage(currentFileName, checked);
+        outcome.refusal = StationFaultMessage(fileName_, checked);
         return outcome;
     }
-    diskVersions.Remember(currentFileName, raw.bytes);
-    stationCall = checked.contents.call;
+    diskVersions_.Remember(fileName_, raw.bytes);
+    call_ = checked.contents.call;
     for (auto& row : checked.contents.rows) {
-        counters.CountRow(row);
-        table.Append(std::move(row));
+        counters_.CountRow(row);
+        table_.Append(std::move(row));
         ++outcome.changedRows;
     }
     return outcome;

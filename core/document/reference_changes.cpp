@@ -29,29 +29,40 @@ void SortByPrefix(EntityTable& table) {
 }
 
 bool StationDocument::DiffersFromReference(int index, const EntityRow& reference) const {
-    const EntityRow& row = table.Row(index);
+    const EntityRow& row = table_.Row(index);
     return row.deleted != reference.deleted || row.prefix != reference.prefix ||
            row.name != reference.name;
 }
 
 void StationDocument::TakeFromReference(int index, const EntityRow& reference) {
-    EntityRow& row = table.Row(index);
+    EntityRow& row = table_.Row(index);
     row.deleted = reference.deleted;
     row.name = reference.name;
     if (row.prefix != reference.prefix) {
         row.prefix = reference.prefix;
-        SortByPrefix(table);
+        SortByPrefix(table_);
     }
-    modified = true;
+    counters_ = Counters::Of(table_);
+    modified_ = true;
 }
 
 void StationDocument::AddFromReference(const EntityRow& reference) {
     const std::string key = PrefixKey(reference.prefix);
-    const auto& rows = table.Rows();
+    const auto& rows = table_.Rows();
     auto greater = std::find_if(rows.begin(), rows.end(),
                                 [&](const EntityRow& row) { return PrefixKey(row.prefix) > key; });
-    table.Insert(static_cast<int>(greater - rows.begin()) + 1, reference);
-    modified = true;
+    table_.Insert(static_cast<int>(greater - rows.begin()) + 1, reference);
+    modified_ = true;
+}
+
+void StationDocument::ApplyEntityChange(const EntityRow& entity, bool isNew) {
+    if (isNew) {
+        AddFromReference(entity);
+    } else if (const int index = table_.FindAdif(entity.adif)) {
+        TakeFromReference(index, entity);
+    }
+    counters_ = Counters::Of(table_);
+    modified_ = true;
 }
 
 }  // namespace zorva

@@ -9,6 +9,7 @@
 #include "model/counters.h"
 #include "model/entity_table.h"
 #include "ports/clock.h"
+#include "undo/change_history.h"
 #include "versions/version_store.h"
 
 namespace zorva {
@@ -43,14 +44,14 @@ class StationDocument {
   public:
     explicit StationDocument(std::string programDir);
 
-    EntityTable table;
-    std::string currentFileName;
-    std::string stationCall;
-    bool modified = false;
-    Counters counters;
-    KnownVersions diskVersions;  // for telling another program's save apart
-    // Ends a message of data not saved: what this front end lets the user do instead.
-    std::string notSavedAdvice = kSaveAsAdvice;
+    // --- what the document holds ---
+    const EntityTable& Table() const { return table_; }
+    const Counters& Counts() const { return counters_; }
+    bool IsModified() const { return modified_; }
+    const std::string& FileName() const { return fileName_; }
+    const std::string& Call() const { return call_; }
+    const KnownVersions& DiskVersions() const { return diskVersions_; }
+    const std::string& NotSavedAdvice() const { return notSavedAdvice_; }
 
     // --- files beside the program ---
     const std::string& ProgramDir() const { return programDir_; }
@@ -58,7 +59,14 @@ class StationDocument {
     std::string ReferencePath() const { return ProgramFile("dxcc_adif.kvt"); }
     std::string SettingsPath() const { return ProgramFile("zorva_rade.ini"); }
 
-    // The table, call and counters from currentFileName, as far as it reads. A file
+    void SetFileName(const std::string& path) { fileName_ = path; }
+    void SetCall(const std::string& call) { call_ = call; }
+    void SetModified(bool modified) { modified_ = modified; }
+    void SetNotSavedAdvice(std::string advice) { notSavedAdvice_ = std::move(advice); }
+    // A version saved by another program that the user chose not to load.
+    void KeepOutsideVersion(const DiskVersion& version) { diskVersions_.kept = version; }
+
+    // The table, call and counters from FileName(), as far as it reads. A file
     // that cannot be read leaves an empty table; reconciliation is the caller's.
     ReadOutcome Read();
 
@@ -85,10 +93,22 @@ class StationDocument {
     // Reconciliation with the reference file, one entity at a time, each change
     // applied only when the user accepted it. Entity `index` is 1-based.
     bool DiffersFromReference(int index, const EntityRow& reference) const;
-    // The reference's deleted mark, prefix and name; a new prefix re-sorts the table.
+    // The reference's deleted mark, prefix and name; a new prefix re-sorts the table
+    // and a changed deleted mark moves the entity between the counters.
     void TakeFromReference(int index, const EntityRow& reference);
     // An entity the table lacks, put before the first greater prefix.
     void AddFromReference(const EntityRow& reference);
+    // An entity the editor added (isNew) or changed in the reference file, carried
+    // into the table; a changed entity the table lacks is left out.
+    void ApplyEntityChange(const EntityRow& entity, bool isNew);
+
+    // An imported confirmation written into row `index` (1-based). A row that had
+    // none counts as to verify at once; the methods are counted by RecountMethods.
+    void FillFromImport(int index, const std::string& call, const std::string& qsoDate,
+                        const std::string& confirmation);
+    // The QSL and LoTW counters counted again from the table.
+    void RecountMethods();
+    void ClearCounters() { counters_ = {}; }
 
     bool HasRowsToVerify() const;
     // Stamps the verification date into every confirmed, unverified row
@@ -100,8 +120,21 @@ class StationDocument {
     Outcome WriteStationBytes(const std::string& path, std::string_view bytes,
                               const LocalDateTime& now);
 
+    // The rows and counters for the undo history, with the mark to show while they
+    // are not the saved ones, and a state of the history put back.
+    DocumentState Snapshot(std::string modifiedMark) const;
+    void Restore(DocumentState state);
+
   private:
     std::string programDir_;
+    EntityTable table_;
+    std::string fileName_;
+    std::string call_;
+    bool modified_ = false;
+    Counters counters_;
+    KnownVersions diskVersions_;  // for telling another program's save apart
+    // Ends a message of data not saved: what this front end lets the user do instead.
+    std::string notSavedAdvice_ = kSaveAsAdvice;
 };
 
 }  // namespace zorva

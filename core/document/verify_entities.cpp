@@ -19,7 +19,7 @@ void MoveToVerified(Counters& counters, const EntityRow& row) {
 }  // namespace
 
 bool StationDocument::HasRowsToVerify() const {
-    for (const EntityRow& row : table.Rows()) {
+    for (const EntityRow& row : table_.Rows()) {
         if (row.IsToVerify()) return true;
     }
     return false;
@@ -35,13 +35,13 @@ Outcome StationDocument::Verify(std::string_view typedDate) {
                        ", którego nie można zapisać w pliku danych!");
     }
     Outcome outcome;
-    for (EntityRow& row : table.Rows()) {
+    for (EntityRow& row : table_.Rows()) {
         if (!row.IsToVerify()) continue;
         row.verifiedDate = verificationDate;
-        MoveToVerified(counters, row);
+        MoveToVerified(counters_, row);
         ++outcome.changedRows;
     }
-    if (outcome.changedRows > 0) modified = true;
+    if (outcome.changedRows > 0) modified_ = true;
     return outcome;
 }
 

@@ -8,10 +8,10 @@ namespace zorva {
 Outcome StationDocument::WriteStationBytes(const std::string& path, std::string_view bytes,
                                            const LocalDateTime& now) {
     KeptVersion kept = KeepVersionBeforeWriting(path, bytes, now);
-    if (!kept.ok()) return Refused(VersionNotKeptMessage(path, kept.error, notSavedAdvice));
+    if (!kept.ok()) return Refused(VersionNotKeptMessage(path, kept.error, notSavedAdvice_));
     IoStatus written = WriteFileAtomic(path, bytes);
     if (!written.ok()) return Refused(FileErrorMessage(written));
-    diskVersions.Remember(path, bytes);
+    diskVersions_.Remember(path, bytes);
     return {};
 }
 

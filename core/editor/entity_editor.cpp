@@ -10,7 +10,6 @@
 #include "io/file_lock.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
-#include "model/counters.h"
 #include "station/undo_step.h"
 #include "text/columns.h"
 #include "text/typed_value.h"
@@ -44,7 +43,7 @@ EntityEditor::EntityEditor(Station& station) : station_(station) {}
 
 bool EntityEditor::ReadLines() {
     lines_.clear();
-    const std::string path = station_.ReferencePath();
+    const std::string path = station_.Document().ReferencePath();
     if (!FileExists(path)) {
         ShowError(station_.prompter, MissingReferenceMessage(path));
         return false;
@@ -212,7 +211,7 @@ std::string EntityEditor::NewKey() const {
 
 bool EntityEditor::Save() {
     focus_ = EditorField::None;
-    const std::string path = station_.ReferencePath();
+    const std::string path = station_.Document().ReferencePath();
     FileLock lock = FileLock::Acquire(path, kStationLockPatience);
     if (!lock.Held()) {
         ShowError(station_.prompter, FileErrorMessage(lock.Problem()) + kReferenceUnchanged);
@@ -242,11 +241,9 @@ bool EntityEditor::Save() {
     selected_ = static_cast<int>(place);
 
     const bool added = newEntityMode_;
-    if (station_.table.HasElements()) {
+    if (station_.Document().Table().HasElements()) {
         UndoStep step(station_, "zmiana bazy podmiotów");
         CarryIntoTable(key, prefix, name);
-        // A changed deleted mark moves the entity between the counters.
-        station_.counters = Counters::Of(station_.table);
         station_.ShowStatusCounters(kAllPanels);
         station_.MarkModified();
         station_.ReapplyView();
@@ -260,32 +257,13 @@ bool EntityEditor::Save() {
 
 void EntityEditor::CarryIntoTable(const std::string& key, const std::string& prefix,
                                   const std::string& name) {
-    EntityTable& table = station_.table;
-    if (newEntityMode_) {
-        EntityRow row;
-        row.adif = key;
-        row.deleted = deleted_ ? "D" : "";
-        row.prefix = prefix;
-        row.name = name;
-        int at = table.Count() + 1;
-        for (int i = 1; i <= table.Count(); ++i) {
-            if (PrefixGreater(table.Row(i).prefix, prefix)) {
-                at = i;
-                break;
-            }
-        }
-        table.Insert(at, std::move(row));
-        return;
-    }
-    int index = table.FindAdif(number_);
-    if (index == 0) return;
-    EntityRow& row = table.Row(index);
-    row.deleted = deleted_ ? "D" : "";
-    row.name = name;
-    if (row.prefix != prefix) {
-        row.prefix = prefix;
-        SortByPrefix(table);
-    }
+    EntityRow entity;
+    // A changed entity is found by its number as the list holds it.
+    entity.adif = newEntityMode_ ? key : number_;
+    entity.deleted = deleted_ ? "D" : "";
+    entity.prefix = prefix;
+    entity.name = name;
+    station_.Document().ApplyEntityChange(entity, newEntityMode_);
 }
 
 bool EntityEditor::Close() {

@@ -24,11 +24,11 @@ EntryDialog::EntryDialog(Station& station) : station_(station) {}
 
 bool EntryDialog::Open() {
     wasConfirmed_ = false;
-    row_ = station_.grid.currentRow;
-    modifiedBefore_ = station_.modified;
-    markBefore_ = station_.texts.modifiedPanel;
-    if (!station_.grid.CurrentDataRow()) return false;
-    const EntityRow& shown = station_.grid.DataRow(*row_);
+    row_ = station_.View().grid.currentRow;
+    modifiedBefore_ = station_.Document().IsModified();
+    markBefore_ = station_.View().texts.modifiedPanel;
+    if (!station_.View().grid.CurrentDataRow()) return false;
+    const EntityRow& shown = station_.View().grid.DataRow(*row_);
     if (!shown.verifiedDate.empty()) {
         ShowError(station_.prompter, kVerifiedRowRefusal);
         return false;
@@ -61,18 +61,19 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
     EntityRow unseen;
     unseen.adif = form_.adif;
     unseen.deleted = form_.deleted;
-    const bool shownInGrid = row_ && station_.grid.HasDataRow(*row_);
-    EntityRow& shown = shownInGrid ? station_.grid.DataRow(*row_) : unseen;
-    const bool modifiedWhileTyping = station_.modified;
-    const std::string markWhileTyping = station_.texts.modifiedPanel;
+    const bool shownInGrid = row_ && station_.View().grid.HasDataRow(*row_);
+    EntityRow& shown = shownInGrid ? station_.View().grid.DataRow(*row_) : unseen;
+    const bool modifiedWhileTyping = station_.Document().IsModified();
+    const std::string markWhileTyping = station_.View().texts.modifiedPanel;
     // The undo step starts from the state before the dialog, not from the typing's mark.
     KeepTheMarkAsItWas();
     UndoStep step(station_, "zmiana potwierdzenia");
-    const ConfirmOutcome outcome = station_.ConfirmShownRow(shown, *callField, dateField, method);
+    const ConfirmOutcome outcome =
+        station_.Document().ConfirmShownRow(shown, *callField, dateField, method);
     if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
     if (!outcome.ok()) {
-        station_.modified = modifiedWhileTyping;
-        station_.texts.modifiedPanel = markWhileTyping;
+        station_.Document().SetModified(modifiedWhileTyping);
+        station_.View().texts.modifiedPanel = markWhileTyping;
         return Refuse(outcome.refusal, FocusOn(outcome.field));
     }
     if (outcome.changed) station_.MarkEdited();
@@ -81,13 +82,13 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
 }
 
 void EntryDialog::Cancel() {
-    station_.grid.currentRow = row_;
+    station_.View().grid.currentRow = row_;
     KeepTheMarkAsItWas();
 }
 
 void EntryDialog::KeepTheMarkAsItWas() {
-    station_.modified = modifiedBefore_;
-    station_.texts.modifiedPanel = markBefore_;
+    station_.Document().SetModified(modifiedBefore_);
+    station_.View().texts.modifiedPanel = markBefore_;
 }
 
 }  // namespace zorva

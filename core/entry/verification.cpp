@@ -6,7 +6,7 @@
 namespace zorva {
 
 std::optional<std::string> StartVerification(Station& station) {
-    if (!station.HasRowsToVerify()) {
+    if (!station.Document().HasRowsToVerify()) {
         ShowError(station.prompter, kNothingToVerify);
         return std::nullopt;
     }
@@ -19,7 +19,7 @@ std::optional<std::string> StartVerification(Station& station) {
 
 std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedDate) {
     UndoStep step(station, "weryfikacja");
-    const Outcome outcome = station.Verify(typedDate);
+    const Outcome outcome = station.Document().Verify(typedDate);
     if (!outcome.ok()) {
         ShowError(station.prompter, outcome.refusal);
         return std::nullopt;

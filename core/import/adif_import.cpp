@@ -91,13 +91,13 @@ void AdifImport::SetExtractLotw(bool checked) {
 
 bool AdifImport::BeginSeries() {
     EndSeries();
-    if (station_.table.Count() == 0) {
+    if (station_.Document().Table().Count() == 0) {
         station_.New();
         // Without a station there is nothing to fill.
-        if (station_.table.Count() == 0) return false;
+        if (station_.Document().Table().Count() == 0) return false;
     }
     progressVisible = false;
-    records_.Reset(static_cast<size_t>(station_.table.Count()) + 1);
+    records_.Reset(static_cast<size_t>(station_.Document().Table().Count()) + 1);
     verifiedRecords_ = 0;
     IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
     if (!created.ok()) {
@@ -121,8 +121,8 @@ void AdifImport::ShowInfo() {
 
 void AdifImport::BuildEntityIndex() {
     rowOfEntity_.fill(0);
-    for (int i = station_.table.Count(); i >= 1; --i) {
-        const std::string& adif = station_.table.Row(i).adif;
+    for (int i = station_.Document().Table().Count(); i >= 1; --i) {
+        const std::string& adif = station_.Document().Table().Row(i).adif;
         const int number = ParseEntityNumber(adif);
         if (number > 0 && PadLeft(ToDecimal(number), 3) == adif) rowOfEntity_[number] = i;
     }
@@ -156,7 +156,7 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
         ShowError(prompter, FileErrorMessage(source.Error()));
         return RunEnd::Failed;
     }
-    records_.Grow(static_cast<size_t>(station_.table.Count()) + 1);
+    records_.Grow(static_cast<size_t>(station_.Document().Table().Count()) + 1);
     BuildEntityIndex();
     writeError_.clear();
     filledRowSeen_ = false;
@@ -240,11 +240,9 @@ bool AdifImport::KeepVerified(const EntityRow& entity, std::string_view raw,
     return AppendErrorLine(EncodeCp1250(reason).value_or("") + JoinLinesLower(raw), errors);
 }
 
-bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmation) {
-    EntityRow& entity = station_.table.Row(row);
-    entity.call = ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall))));
-    entity.qsoDate = FormatQsoDate(reader.Field(kQsoDate));
-    entity.confirmation = std::move(confirmation);
+bool AdifImport::Fill(int row, const AdifReader& reader, const std::string& confirmation) {
+    station_.Document().FillFromImport(row, ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall)))),
+                                       FormatQsoDate(reader.Field(kQsoDate)), confirmation);
     station_.MarkEdited();
     // The extract holds the record as read; the last one of a file may lack its <EOR>.
     const IoStatus kept =
@@ -255,7 +253,7 @@ bool AdifImport::Fill(int row, const AdifReader& reader, std::string confirmatio
 
 bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
                        AppendSession& errors) {
-    EntityRow& entity = station_.table.Row(row);
+    const EntityRow& entity = station_.Document().Table().Row(row);
     const ImportSource source = controls.source;
     const ImportPriority priority = controls.priority;
     const bool newEntry = entity.call.empty();
@@ -267,12 +265,8 @@ bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
     if (!method) return true;
     // The verification date vouches for the contact the club saw: an import never changes it.
     if (entity.IsVerified()) return KeepVerified(entity, reader.Raw(), errors);
-    const bool kept = Fill(row, reader, std::move(*method));
-    if (newEntry) {
-        if (!entity.IsDeleted()) ++station_.counters.toVerifyActive;
-        ++station_.counters.toVerifyAll;
-        station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
-    }
+    const bool kept = Fill(row, reader, *method);
+    if (newEntry) station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
     return kept;
 }
 
@@ -288,8 +282,8 @@ bool AdifImport::WriteExtract() {
 
 IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, const std::string& method) {
     if (IoStatus s = out.Write(kExtractHeader); !s.ok()) return s;
-    for (int i = 1; i <= station_.table.Count(); ++i) {
-        const EntityRow& entity = station_.table.Row(i);
+    for (int i = 1; i <= station_.Document().Table().Count(); ++i) {
+        const EntityRow& entity = station_.Document().Table().Row(i);
         if (entity.confirmation != method) continue;
         if (entity.IsDeleted() && !controls.includeDeleted) continue;
         if (IoStatus s = records_.CopyTo(static_cast<size_t>(i), out); !s.ok()) return s;
@@ -307,18 +301,12 @@ std::string ImportDoneWithErrorsMessage(const std::string& programDir) {
 
 void AdifImport::FinishSeries(bool errorsWritten) {
     progressVisible = false;
-    Counters& counters = station_.counters;
-    counters.qslCount = 0;
-    counters.lotwCount = 0;
-    for (const EntityRow& entity : station_.table.Rows()) {
-        if (entity.confirmation == "QSL") ++counters.qslCount;
-        if (entity.confirmation == "LoTW") ++counters.lotwCount;
-    }
+    station_.Document().RecountMethods();
     station_.ShowStatusCounters(kPanelQslLotw);
     std::string message =
-        errorsWritten ? ImportDoneWithErrorsMessage(station_.ProgramDir()) : kImportDone;
+        errorsWritten ? ImportDoneWithErrorsMessage(station_.Document().ProgramDir()) : kImportDone;
     if (verifiedRecords_ > 0)
-        message += VerifiedRecordsText(verifiedRecords_, station_.ProgramDir());
+        message += VerifiedRecordsText(verifiedRecords_, station_.Document().ProgramDir());
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
     ShowInformation(station_.prompter, message, "Komunikat");
     station_.ApplyView(ViewMode::AllEntities);

@@ -87,7 +87,9 @@ class AdifImport {
     // The same without the question whether another file follows: the caller knows.
     RunEnd ImportFile(bool anotherFileFollows, const ImportProgress& progress = {});
 
-    std::string ErrorFilePath() const { return station_.ProgramFile(kImportErrorFileName); }
+    std::string ErrorFilePath() const {
+        return station_.Document().ProgramFile(kImportErrorFileName);
+    }
 
   private:
     RunEnd Run(const ImportProgress& progress, const std::function<bool()>& anotherFileFollows);
@@ -97,7 +99,7 @@ class AdifImport {
     bool Evaluate(const AdifReader& reader, AppendSession& errors);
     bool Apply(int row, const AdifReader& reader, bool qsl, bool lotw, AppendSession& errors);
     bool KeepVerified(const EntityRow& entity, std::string_view raw, AppendSession& errors);
-    bool Fill(int row, const AdifReader& reader, std::string confirmation);
+    bool Fill(int row, const AdifReader& reader, const std::string& confirmation);
     bool WriteError(std::string_view raw, AppendSession& errors);
     bool AppendErrorLine(const std::string& line, AppendSession& errors);
     void BuildEntityIndex();

@@ -70,8 +70,8 @@ bool SaveVerifiedList(Station& station) {
         if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
-    const auto lines =
-        VerifiedListLines(station.table, station.stationCall, station.clock.TodayShort());
+    const auto lines = VerifiedListLines(station.Document().Table(), station.Document().Call(),
+                                         station.clock.TodayShort());
     if (!Write(station, *path, lines)) return false;
     ShowInformation(station.prompter, "Dane zostały zapisane.");
     return true;
@@ -82,7 +82,7 @@ bool SaveVerificationList(Station& station) {
     std::string call;
     for (;;) {
         auto answer =
-            station.prompter.Input(kListCallCaption, kListCallPrompt, station.stationCall);
+            station.prompter.Input(kListCallCaption, kListCallPrompt, station.Document().Call());
         if (!answer || Trim(*answer).empty()) return false;
         call = ToLowerText(Trim(*answer));
         path = ChooseFile(station, VerificationListName(call, station.clock.TodayShort()));
@@ -91,17 +91,17 @@ bool SaveVerificationList(Station& station) {
         if (replace == Replace::Stop) return false;
         if (replace == Replace::Yes) break;
     }
-    const auto lines =
-        VerificationListLines(station.table, call, station.clock.TodayShort(), station.counters);
+    const auto lines = VerificationListLines(
+        station.Document().Table(), call, station.clock.TodayShort(), station.Document().Counts());
     if (!Write(station, *path, lines)) return false;
     ShowInformation(station.prompter, "Dane zostały zapisane!", "Komunikat");
     return true;
 }
 
 bool SaveConfirmationList(Station& station, ConfirmationKind kind) {
-    auto path = ChooseFile(station, ConfirmationListName(station.currentFileName, kind));
+    auto path = ChooseFile(station, ConfirmationListName(station.Document().FileName(), kind));
     if (!path) return false;
-    return Write(station, *path, ConfirmationListLines(station.table, kind));
+    return Write(station, *path, ConfirmationListLines(station.Document().Table(), kind));
 }
 
 }  // namespace zorva

@@ -32,8 +32,8 @@ std::optional<std::string> OpenPrint(Station& station, PageSink* printer, OnLand
 }
 
 ReportHeading HeadingFor(const Station& station, const std::string& titleCall) {
-    return MakeHeading(titleCall, station.stationCall, station.clock.TodayShort(),
-                       station.counters);
+    return MakeHeading(titleCall, station.Document().Call(), station.clock.TodayShort(),
+                       station.Document().Counts());
 }
 
 void Send(Station& station, const Document& document, PageSink& printer) {
@@ -49,23 +49,27 @@ void Send(Station& station, const Document& document, PageSink& printer) {
 
 void PrintNormalList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
     PageSink* printer = choosePrinter();
-    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
+    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.Document().Call());
     if (!call) return;
-    Send(station, ComposeNormalList(station.table, mode, HeadingFor(station, *call)), *printer);
+    Send(station, ComposeNormalList(station.Document().Table(), mode, HeadingFor(station, *call)),
+         *printer);
 }
 
 void PrintSimplifiedList(Station& station, PrintMode mode, const ChoosePrinter& choosePrinter) {
     PageSink* printer = choosePrinter();
     auto call = OpenPrint(station, printer, OnLandscape::Stop, "");
     if (!call) return;
-    Send(station, ComposeSimplifiedList(station.table, mode, HeadingFor(station, *call)), *printer);
+    Send(station,
+         ComposeSimplifiedList(station.Document().Table(), mode, HeadingFor(station, *call)),
+         *printer);
 }
 
 void PrintVerificationReport(Station& station, const ChoosePrinter& choosePrinter) {
     PageSink* printer = choosePrinter();
-    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.stationCall);
+    auto call = OpenPrint(station, printer, OnLandscape::Warn, station.Document().Call());
     if (!call) return;
-    Send(station, ComposeVerificationReport(station.table, HeadingFor(station, *call)), *printer);
+    Send(station, ComposeVerificationReport(station.Document().Table(), HeadingFor(station, *call)),
+         *printer);
 }
 
 }  // namespace zorva

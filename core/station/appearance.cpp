@@ -23,13 +23,13 @@ int RowBackground(const EntityRow& row, const Appearance& appearance) {
 }
 
 CellPaint PaintTitle(const Station& station, int column) {
-    return {std::nullopt, column == station.sortColumn ? kRed : kBlack};
+    return {std::nullopt, column == station.View().sortColumn ? kRed : kBlack};
 }
 
 CellPaint PaintRow(const Station& station, int row) {
-    if (row == station.grid.currentRow) return {kBlue, kWhite};
-    if (!station.grid.HasDataRow(row)) return {station.appearance.otherColour, kBlack};
-    return {RowBackground(station.grid.DataRow(row), station.appearance), kBlack};
+    if (row == station.View().grid.currentRow) return {kBlue, kWhite};
+    if (!station.View().grid.HasDataRow(row)) return {station.appearance.otherColour, kBlack};
+    return {RowBackground(station.View().grid.DataRow(row), station.appearance), kBlack};
 }
 
 int ClampRowHeight(int height) {

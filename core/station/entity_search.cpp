@@ -20,7 +20,7 @@ bool NameContains(const std::string& name, const std::string& text) {
 }
 
 void EntitySearch::Open() {
-    if (station_.viewMode != ViewMode::AllEntities)
+    if (station_.View().viewMode != ViewMode::AllEntities)
         station_.prompter.Show(
             {kSearchOnlyShownWarning, "Ostrzeżenie", Icon::Warning, Buttons::Ok, {}});
     newSearch_ = true;
@@ -30,12 +30,12 @@ void EntitySearch::Open() {
 
 EntitySearch::Outcome EntitySearch::Find() {
     // An empty view has nothing to search, not even a row to say "not found" of.
-    if (text_.empty() || station_.grid.DataRowCount() == 0) return Outcome::Nothing;
+    if (text_.empty() || station_.View().grid.DataRowCount() == 0) return Outcome::Nothing;
     searchFound_ = false;
     const int start = newSearch_ || !lastFoundRow_ ? 0 : *lastFoundRow_ + 1;
     newSearch_ = false;
-    for (int r = start; r < station_.grid.DataRowCount(); ++r) {
-        if (NameContains(station_.grid.DataRow(r).Field(kNameColumn), text_)) {
+    for (int r = start; r < station_.View().grid.DataRowCount(); ++r) {
+        if (NameContains(station_.View().grid.DataRow(r).Field(kNameColumn), text_)) {
             station_.SelectRow(r);
             searchFound_ = true;
             lastFoundRow_ = r;
@@ -59,12 +59,12 @@ void EntitySearch::SetText(const std::string& text) {
 }
 
 EntitySearch::Outcome EntitySearch::PressEnter() {
-    station_.typedPrefix.clear();
+    station_.View().typedPrefix.clear();
     return Find();
 }
 
 bool EntitySearch::PressEscape() {
-    station_.typedPrefix.clear();
+    station_.View().typedPrefix.clear();
     if (text_.empty()) return true;
     Clear();
     return false;

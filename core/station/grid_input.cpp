@@ -32,49 +32,49 @@ int WindowWidthForColumns(const std::array<int, 8>& columnWidths) {
 }
 
 bool Station::PrefixSearchPossible() const {
-    return sortColumn == kPrefixColumn && sortAscending;
+    return view_.sortColumn == kPrefixColumn && view_.sortAscending;
 }
 
 void Station::PressGrid(GridCell cell) {
-    lastPress = cell;
+    view_.lastPress = cell;
     const int col = cell.column;
     const bool onColumnTitle = cell.onTitle && col >= 0 && col < EntityRow::kFieldCount;
     // The "D" column holds nothing to sort by while deleted entities are hidden.
-    if (!onColumnTitle || (hideDeleted && col == kDeletedColumn)) return;
+    if (!onColumnTitle || (view_.hideDeleted && col == kDeletedColumn)) return;
 
-    sortAscending = col == sortColumn ? !sortAscending : true;
-    texts.sortPanel = SortDirectionText(sortAscending);
-    sortColumn = col;
+    view_.sortAscending = col == view_.sortColumn ? !view_.sortAscending : true;
+    view_.texts.sortPanel = SortDirectionText(view_.sortAscending);
+    view_.sortColumn = col;
     if (PrefixSearchPossible()) {
-        texts.searchPromptEnabled = true;
+        view_.texts.searchPromptEnabled = true;
     } else {
-        texts.typedPrefixShown.clear();
-        texts.searchPrompt = kPrefixPrompt;
-        typedPrefix.clear();
-        texts.searchPromptEnabled = false;
+        view_.texts.typedPrefixShown.clear();
+        view_.texts.searchPrompt = kPrefixPrompt;
+        view_.typedPrefix.clear();
+        view_.texts.searchPromptEnabled = false;
     }
-    if (!grid.rows.empty() && !grid.DataRow(0).adif.empty()) SortGrid();
+    if (!view_.grid.rows.empty() && !view_.grid.DataRow(0).adif.empty()) SortGrid();
 }
 
 bool Station::TypeGridChar(char32_t ch) {
-    if (table.Count() == 0) return true;
-    texts.searchPrompt = typedPrefix.empty() ? kPrefixPrompt : kNextPrefixPrompt;
+    if (document_.Table().Count() == 0) return true;
+    view_.texts.searchPrompt = view_.typedPrefix.empty() ? kPrefixPrompt : kNextPrefixPrompt;
     if (IsPrefixCharacter(ch) && PrefixSearchPossible()) {
-        if (grid.rows.empty()) return true;
-        typedPrefix += UpperAscii(ch);
-        texts.searchPrompt = kNextPrefixPrompt;
-        SelectRow(FirstRowFromPrefix(grid, typedPrefix));
-        if (typedPrefix.size() > kMaxTypedPrefix) {
-            typedPrefix.clear();
-            texts.searchPrompt = kPrefixPrompt;
+        if (view_.grid.rows.empty()) return true;
+        view_.typedPrefix += UpperAscii(ch);
+        view_.texts.searchPrompt = kNextPrefixPrompt;
+        SelectRow(FirstRowFromPrefix(view_.grid, view_.typedPrefix));
+        if (view_.typedPrefix.size() > kMaxTypedPrefix) {
+            view_.typedPrefix.clear();
+            view_.texts.searchPrompt = kPrefixPrompt;
         }
-        texts.typedPrefixShown = typedPrefix;
+        view_.texts.typedPrefixShown = view_.typedPrefix;
         return true;
     }
     if (ch == kEscapeKey) {
-        typedPrefix.clear();
-        texts.typedPrefixShown.clear();
-        texts.searchPrompt = kPrefixPrompt;
+        view_.typedPrefix.clear();
+        view_.texts.typedPrefixShown.clear();
+        view_.texts.searchPrompt = kPrefixPrompt;
         return true;
     }
     return false;
@@ -85,22 +85,22 @@ void Station::PressGridEscape() {
 }
 
 bool Station::PressGridEnter() {
-    if (!typedPrefix.empty()) {
-        typedPrefix.clear();
-        texts.typedPrefixShown.clear();
-        texts.searchPrompt = kPrefixPrompt;
+    if (!view_.typedPrefix.empty()) {
+        view_.typedPrefix.clear();
+        view_.texts.typedPrefixShown.clear();
+        view_.texts.searchPrompt = kPrefixPrompt;
     }
     return CanEdit();
 }
 
 bool Station::CanEdit() const {
     // Before any press the keyboard user edits the current row; a press on a title sorts instead.
-    return (!lastPress || !lastPress->onTitle) && grid.CurrentDataRow();
+    return (!view_.lastPress || !view_.lastPress->onTitle) && view_.grid.CurrentDataRow();
 }
 
 void Station::KeepACurrentRow() {
-    if (grid.CurrentDataRow() || grid.DataRowCount() == 0) return;
-    grid.currentRow = FindGridRow(grid, rememberedAdif).value_or(0);
+    if (view_.grid.CurrentDataRow() || view_.grid.DataRowCount() == 0) return;
+    view_.grid.currentRow = FindGridRow(view_.grid, view_.rememberedAdif).value_or(0);
 }
 
 }  // namespace zorva

@@ -47,10 +47,11 @@ std::optional<int> FindGridRow(const Grid& grid, const std::string& adif) {
 }
 
 void Station::SortGrid() {
-    rememberedAdif = grid.CurrentAdif();
-    SortRows(grid.rows, sortColumn, sortAscending);
-    const std::optional<int> found = FindGridRow(grid, rememberedAdif);
-    grid.currentRow = found ? found : (grid.rows.empty() ? std::nullopt : std::optional<int>(0));
+    view_.rememberedAdif = view_.grid.CurrentAdif();
+    SortRows(view_.grid.rows, view_.sortColumn, view_.sortAscending);
+    const std::optional<int> found = FindGridRow(view_.grid, view_.rememberedAdif);
+    view_.grid.currentRow =
+        found ? found : (view_.grid.rows.empty() ? std::nullopt : std::optional<int>(0));
 }
 
 }  // namespace zorva

@@ -12,20 +12,21 @@ namespace {
 // load forgets the file name as well.
 void ForgetFailedLoad(Station& s) {
     s.ClearModified();
-    s.stationCall.clear();
+    s.Document().SetCall("");
     s.SetCurrentFileName("");
     StartHistory(s);
 }
 
 void SettleStationCall(Station& s) {
-    if (!s.stationCall.empty()) {
+    if (!s.Document().Call().empty()) {
         // A file opened over another station's must not keep that station's call in the caption.
         s.UpdateCaption();
         return;
     }
-    if (s.table.HighestIndex() > 2) s.stationCall = AskStationCall(s.prompter).value_or("");
-    if (!s.stationCall.empty()) {
-        s.stationCall = ToUpperText(s.stationCall);
+    if (s.Document().Table().HighestIndex() > 2)
+        s.Document().SetCall(AskStationCall(s.prompter).value_or(""));
+    if (!s.Document().Call().empty()) {
+        s.Document().SetCall(ToUpperText(s.Document().Call()));
         s.MarkModified();
         // The call is no step: undoing every step still leaves it unsaved.
         s.history.ForgetClean();
@@ -38,11 +39,11 @@ void Load(Station& s, bool mayConvert);
 // Offers the conversion of a file of the previous version; true when the file
 // was converted and loaded again.
 bool ConvertedAndReloaded(Station& s) {
-    Answer answer =
-        AskWarning(s.prompter,
-                   "Plik " + s.currentFileName + "\n" + "pochodzi z poprzedniej wersji programu." +
-                       "\n" + "Czy przekonwertować plik do nowej wersji?",
-                   Buttons::YesNo);
+    Answer answer = AskWarning(s.prompter,
+                               "Plik " + s.Document().FileName() + "\n" +
+                                   "pochodzi z poprzedniej wersji programu." + "\n" +
+                                   "Czy przekonwertować plik do nowej wersji?",
+                               Buttons::YesNo);
     if (answer != Answer::Yes) {
         ShowError(s.prompter,
                   "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
@@ -66,28 +67,28 @@ void HandleBadLine(Station& s, const std::string& line, bool mayConvert) {
         CheckedStationFile bad;
         bad.fault = StationFault::BadLine;
         bad.detail = line;
-        ShowError(s.prompter, StationFaultMessage(s.currentFileName, bad));
+        ShowError(s.prompter, StationFaultMessage(s.Document().FileName(), bad));
     }
     ForgetFailedLoad(s);
 }
 
 void Load(Station& s, bool mayConvert) {
-    const ReadOutcome read = s.Read();
+    const ReadOutcome read = s.Document().Read();
     StartHistory(s);
     if (read.missing) {
         if (!read.ok()) ShowError(s.prompter, read.refusal);
-        s.texts.fileNamePanel.clear();
+        s.View().texts.fileNamePanel.clear();
         SettleStationCall(s);
         return;
     }
-    s.grid.rows.clear();
-    s.grid.currentRow.reset();
+    s.View().grid.rows.clear();
+    s.View().grid.currentRow.reset();
     if (!read.ok()) {
         ShowError(s.prompter, read.refusal);
         ForgetFailedLoad(s);
         return;
     }
-    s.grid.rows = s.table.Rows();
+    s.View().grid.rows = s.Document().Table().Rows();
     if (read.badLine) {
         HandleBadLine(s, *read.badLine, mayConvert);
         return;

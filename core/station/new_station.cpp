@@ -15,15 +15,15 @@ struct OpenStationNames {
     std::string call, caption, fileName, hint, panel;
 
     static OpenStationNames Of(const Station& s) {
-        return {s.stationCall, s.texts.caption, s.currentFileName, s.texts.fileHint,
-                s.texts.fileNamePanel};
+        return {s.Document().Call(), s.View().texts.caption, s.Document().FileName(),
+                s.View().texts.fileHint, s.View().texts.fileNamePanel};
     }
     void RestoreTo(Station& s) const {
-        s.stationCall = call;
-        s.texts.caption = caption;
-        s.currentFileName = fileName;
-        s.texts.fileHint = hint;
-        s.texts.fileNamePanel = panel;
+        s.Document().SetCall(call);
+        s.View().texts.caption = caption;
+        s.Document().SetFileName(fileName);
+        s.View().texts.fileHint = hint;
+        s.View().texts.fileNamePanel = panel;
     }
 };
 
@@ -38,25 +38,25 @@ std::string ExistingFileQuestion(const std::string& call) {
 // The open table must not be saved under the new station's call and file.
 void ForgetStationWithoutReference(Station& s, const std::string& message) {
     ShowError(s.prompter, message);
-    s.stationCall.clear();
-    s.currentFileName.clear();
-    s.texts.fileHint = "Brak wybranego pliku!";
-    s.texts.fileNamePanel.clear();
-    s.texts.searchPrompt.clear();
-    s.texts.typedPrefixShown.clear();
-    s.typedPrefix.clear();
+    s.Document().SetCall("");
+    s.Document().SetFileName("");
+    s.View().texts.fileHint = "Brak wybranego pliku!";
+    s.View().texts.fileNamePanel.clear();
+    s.View().texts.searchPrompt.clear();
+    s.View().texts.typedPrefixShown.clear();
+    s.View().typedPrefix.clear();
     s.ClearModified();
     s.EnableFileCommands(false);
     StartHistory(s);
 }
 
 void ShowTableInFileOrder(Station& s) {
-    s.grid.rows = s.table.Rows();
-    s.grid.currentRow = s.grid.rows.empty() ? std::nullopt : std::optional<int>(0);
+    s.View().grid.rows = s.Document().Table().Rows();
+    s.View().grid.currentRow = s.View().grid.rows.empty() ? std::nullopt : std::optional<int>(0);
 }
 
 void ShowNewStation(Station& s) {
-    const FillOutcome filled = s.FillFromReference();
+    const FillOutcome filled = s.Document().FillFromReference();
     if (!filled.tableReplaced) {
         ForgetStationWithoutReference(s, filled.refusal);
         return;
@@ -71,36 +71,36 @@ void ShowNewStation(Station& s) {
         return;
     }
     s.EnableFileCommands(true);
-    s.texts.searchPrompt = kPrefixPrompt;
+    s.View().texts.searchPrompt = kPrefixPrompt;
     s.MarkModified();
 }
 
 }  // namespace
 
 void Station::New() {
-    if (modified && table.HighestIndex() > 2) {
+    if (document_.IsModified() && document_.Table().HighestIndex() > 2) {
         Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
                                    Buttons::YesNoCancel);
         if (answer != Answer::Yes && answer != Answer::No) return;
         if (answer == Answer::Yes) {
             if (!Save()) return;
             ClearModified();
-            texts.fileNamePanel.clear();
+            view_.texts.fileNamePanel.clear();
         }
     }
-    // Until the new station is settled, the open table keeps its call and file.
+    // Until the new station is settled, the open document_.Table() keeps its call and file.
     const OpenStationNames before = OpenStationNames::Of(*this);
     auto call = AskStationCall(prompter);
     if (!call || call->empty()) return;
-    stationCall = *call;
+    document_.SetCall(*call);
     UpdateCaption();
-    SetCurrentFileName(ProgramFile(StationFileNameForCall(stationCall)));
-    if (FileExists(currentFileName)) {
+    SetCurrentFileName(document_.ProgramFile(StationFileNameForCall(document_.Call())));
+    if (FileExists(document_.FileName())) {
         Answer answer =
-            AskWarning(prompter, ExistingFileQuestion(stationCall), Buttons::YesNoCancel);
+            AskWarning(prompter, ExistingFileQuestion(document_.Call()), Buttons::YesNoCancel);
         if (answer == Answer::Yes) {
             LoadStationFile();
-            texts.searchPrompt = kPrefixPrompt;
+            view_.texts.searchPrompt = kPrefixPrompt;
             EnableFileCommands(true);
             return;
         }
@@ -109,10 +109,10 @@ void Station::New() {
             return;
         }
     }
-    counters = {};
+    document_.ClearCounters();
     ShowStatusCounters(kAllPanels);
-    if (!FileExists(ReferencePath())) {
-        ForgetStationWithoutReference(*this, MissingReferenceMessage(ReferencePath()));
+    if (!FileExists(document_.ReferencePath())) {
+        ForgetStationWithoutReference(*this, MissingReferenceMessage(document_.ReferencePath()));
         return;
     }
     ShowNewStation(*this);

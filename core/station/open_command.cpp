@@ -5,7 +5,7 @@
 namespace zorva {
 
 void Station::Open() {
-    if (modified && table.HighestIndex() > 2) {
+    if (document_.IsModified() && document_.Table().HighestIndex() > 2) {
         Answer answer = AskWarning(prompter, "Dotychczasowe dane nie zostały zapisane!\nZapisać?",
                                    Buttons::YesNoCancel);
         if (answer != Answer::Yes && answer != Answer::No) return;

@@ -26,8 +26,8 @@ std::optional<DiskVersion> ChangedVersion(const DiskVersion& known) {
 
 Answer AskAboutReload(Station& s) {
     return AskWarning(s.prompter,
-                      "Plik " + s.currentFileName + "\n" + "został zmieniony przez inny program!" +
-                          "\n" + "\n" +
+                      "Plik " + s.Document().FileName() + "\n" +
+                          "został zmieniony przez inny program!" + "\n" + "\n" +
                           "Tak - wczytaj go ponownie (zmiany w oknie zostaną utracone)" + "\n" +
                           "Nie - zostaw dane z okna, nie wczytuj (zapis zapyta o zastąpienie)" +
                           "\n" + "Anuluj - nic teraz nie rób (pytanie wróci przy powrocie do okna)",
@@ -58,14 +58,14 @@ std::string StationLockRefusal(const std::string& path, const FileLock& lock) {
 }
 
 OutsideChange CheckOutsideChange(Station& s) {
-    KnownVersions& known = s.diskVersions;
-    if (!known.read || known.read->path != s.currentFileName) return OutsideChange::None;
+    const KnownVersions& known = s.Document().DiskVersions();
+    if (!known.read || known.read->path != s.Document().FileName()) return OutsideChange::None;
     std::optional<DiskVersion> now = ChangedVersion(*known.read);
     if (!now || now == known.kept) return OutsideChange::None;
-    if (s.modified) {
+    if (s.Document().IsModified()) {
         Answer answer = AskAboutReload(s);
         if (answer == Answer::No) {
-            known.kept = now;
+            s.Document().KeepOutsideVersion(*now);
             return OutsideChange::Kept;
         }
         if (answer != Answer::Yes) return OutsideChange::Cancelled;
@@ -77,7 +77,7 @@ OutsideChange CheckOutsideChange(Station& s) {
 
 GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
                                        std::string_view bytes) {
-    KnownVersions& known = s.diskVersions;
+    const KnownVersions& known = s.Document().DiskVersions();
     // Without a version read from this file there is nothing to compare with.
     std::optional<DiskVersion> expected;
     if (known.read && known.read->path == path) expected = known.read;
@@ -97,7 +97,7 @@ GuardedWrite WriteUnlessChangedOutside(Station& s, const std::string& path,
         }
         // Changed again while the user was answering: the answer was about another version.
         if (expected && ChangedVersion(*expected)) continue;
-        Outcome written = s.WriteStationBytes(path, bytes, s.clock.Now());
+        Outcome written = s.Document().WriteStationBytes(path, bytes, s.clock.Now());
         if (!written.ok()) {
             ShowError(s.prompter, written.refusal);
             return GuardedWrite::Failed;

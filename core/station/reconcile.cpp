@@ -21,17 +21,15 @@ Answer AskMismatch(Prompter& prompter, const std::string& text) {
 }
 
 bool OfferDifference(Station& s, int index, const std::string& line, const EntityRow& reference) {
-    if (!s.DiffersFromReference(index, reference)) return false;
+    if (!s.Document().DiffersFromReference(index, reference)) return false;
     const std::string question =
         "W pliku wzorcowym oraz w pliku danych występują różnice:\n\nwzorzec: " +
         QuotableLine(Columns(line, 0, 36)) + "\n" +
-        "dane     : " + ReferenceDataView(s.table.Row(index)) + "\n" + "\n" +
+        "dane     : " + ReferenceDataView(s.Document().Table().Row(index)) + "\n" + "\n" +
         "Czy zaktualizować dane ?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
     UndoStep step(s, kReconcileStep);
-    s.TakeFromReference(index, reference);
-    // A deleted mark taken from the reference moves the row between the counters.
-    s.counters = Counters::Of(s.table);
+    s.Document().TakeFromReference(index, reference);
     s.MarkModified();
     return true;
 }
@@ -42,7 +40,7 @@ bool OfferMissingEntity(Station& s, const std::string& line, const EntityRow& re
         QuotableLine(line) + "\n" + "\n" + "Czy zaktualizować dane?";
     if (AskMismatch(s.prompter, question) != Answer::Yes) return false;
     UndoStep step(s, kReconcileStep);
-    s.AddFromReference(reference);
+    s.Document().AddFromReference(reference);
     s.MarkModified();
     return true;
 }
@@ -73,7 +71,7 @@ class AdifIndex {
 }  // namespace
 
 bool Station::ReconcileWithReference() {
-    const std::string path = ReferencePath();
+    const std::string path = document_.ReferencePath();
     if (!FileExists(path)) {
         ShowError(prompter, MissingReferenceMessage(path));
         return false;
@@ -87,7 +85,7 @@ bool Station::ReconcileWithReference() {
         ShowError(prompter, EmptyReferenceMessage(path));
         return false;
     }
-    AdifIndex index(table);
+    AdifIndex index(document_.Table());
     bool anyChanged = false;
     for (const auto& line : reference.lines) {
         EntityRow entity = ParseReferenceLine(line);

@@ -11,7 +11,7 @@ namespace zorva {
 namespace {
 
 bool MayDropWindowChanges(Station& s) {
-    if (!s.modified) return true;
+    if (!s.Document().IsModified()) return true;
     return AskWarning(s.prompter,
                       "Zmiany wprowadzone w oknie nie zostały zapisane i zostaną utracone.\n"
                       "Czy przywrócić wybraną wersję?",
@@ -19,7 +19,7 @@ bool MayDropWindowChanges(Station& s) {
 }
 
 RestoreOutcome RestoreUnderLock(Station& s, const std::string& version) {
-    const std::string& path = s.currentFileName;
+    const std::string& path = s.Document().FileName();
     FileLock lock = FileLock::Acquire(path, kStationLockPatience);
     if (!lock.Held() && !lock.FolderMissing()) return {StationLockRefusal(path, lock), ""};
     return RestoreVersion(path, version, s.clock.Now());
@@ -28,14 +28,14 @@ RestoreOutcome RestoreUnderLock(Station& s, const std::string& version) {
 }  // namespace
 
 bool RestorePreviousVersion(Station& s, const ChooseVersion& choose) {
-    if (s.currentFileName.empty()) return false;
-    VersionList versions = ListVersions(s.currentFileName);
+    if (s.Document().FileName().empty()) return false;
+    VersionList versions = ListVersions(s.Document().FileName());
     if (!versions.ok()) {
         ShowError(s.prompter, versions.error);
         return false;
     }
     if (versions.newestFirst.empty()) {
-        ShowInformation(s.prompter, "Nie ma zapisanych wersji pliku " + s.currentFileName +
+        ShowInformation(s.prompter, "Nie ma zapisanych wersji pliku " + s.Document().FileName() +
                                         ".\nWersja powstaje przy każdym zapisie, który zmienia "
                                         "plik.");
         return false;

@@ -30,11 +30,11 @@ ReadOnlyOutcome ResolveReadOnly(Station& s, const std::string& path) {
 bool SaveToCurrentFile(Station& s, bool confirm) {
     // With no station loaded (a start-up file that was missing) there is nothing to keep,
     // and a file of the header alone would only be refused at the next load.
-    if (s.table.Count() == 0) return false;
-    if (s.currentFileName.empty()) return s.SaveAs();
-    switch (ResolveReadOnly(s, s.currentFileName)) {
+    if (s.Document().Table().Count() == 0) return false;
+    if (s.Document().FileName().empty()) return s.SaveAs();
+    switch (ResolveReadOnly(s, s.Document().FileName())) {
         case ReadOnlyOutcome::Write:
-            return s.WriteStationFile(s.currentFileName, confirm);
+            return s.WriteStationFile(s.Document().FileName(), confirm);
         case ReadOnlyOutcome::SaveElsewhere:
             return s.SaveAs();
         case ReadOnlyOutcome::Stop:
@@ -65,15 +65,15 @@ std::string UnreadableLineMessage(const std::string& path, const std::string& li
 // The bytes of the station file, refused with a message when a character cannot be
 // written or a line would not read back as its row.
 std::optional<std::string> StationFileBytes(Station& s, const std::string& path) {
-    std::vector<std::string> lines = StationHeaderLines(s.stationCall, s.clock.TodayShort());
-    lines.reserve(lines.size() + s.table.Rows().size());
-    for (const auto& row : s.table.Rows()) lines.push_back(FormatStationLine(row));
+    std::vector<std::string> lines = StationHeaderLines(s.Document().Call(), s.clock.TodayShort());
+    lines.reserve(lines.size() + s.Document().Table().Rows().size());
+    for (const auto& row : s.Document().Table().Rows()) lines.push_back(FormatStationLine(row));
     EncodedText encoded = EncodeLines(lines);
     if (!encoded.ok()) {
         ShowError(s.prompter, FileErrorMessage(encoded.status));
         return std::nullopt;
     }
-    if (auto line = LineNotReadBack(encoded.bytes, s.table.Rows())) {
+    if (auto line = LineNotReadBack(encoded.bytes, s.Document().Table().Rows())) {
         ShowError(s.prompter, UnreadableLineMessage(path, *line));
         return std::nullopt;
     }
@@ -113,16 +113,16 @@ bool Station::SaveFromGrid() {
 }
 
 bool Station::SaveAs() {
-    return SaveAsProposing(currentFileName);
+    return SaveAsProposing(document_.FileName());
 }
 
 bool Station::SaveAsProposing(const std::string& proposedName) {
-    if (table.Count() == 0) return false;
+    if (document_.Table().Count() == 0) return false;
     // The name changes only with a written file, so that a later "Zapisz" never
     // writes over a file the user declined to replace.
-    const std::string previousName = currentFileName;
-    const std::string previousHint = texts.fileHint;
-    const std::string previousPanel = texts.fileNamePanel;
+    const std::string previousName = document_.FileName();
+    const std::string previousHint = view_.texts.fileHint;
+    const std::string previousPanel = view_.texts.fileNamePanel;
     std::string offered = proposedName;
     for (;;) {
         auto chosen = prompter.ChooseSaveFile({kFileFilter, offered, ""});
@@ -143,9 +143,9 @@ bool Station::SaveAsProposing(const std::string& proposedName) {
         if (WriteStationFile(name, true)) return true;
         break;
     }
-    currentFileName = previousName;
-    texts.fileHint = previousHint;
-    texts.fileNamePanel = previousPanel;
+    document_.SetFileName(previousName);
+    view_.texts.fileHint = previousHint;
+    view_.texts.fileNamePanel = previousPanel;
     return false;
 }
 

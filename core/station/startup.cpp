@@ -19,17 +19,18 @@ ViewMode ViewOf(const Settings& s) {
 }
 
 void ResetWindowState(Station& s) {
-    s.counters = {};
-    s.sortAscending = true;
-    s.sortColumn = 2;
-    s.texts.sortPanel = "  Rosnąco";
-    s.texts.typedPrefixShown.clear();
-    s.typedPrefix.clear();
+    s.Document().ClearCounters();
+    ViewState& view = s.View();
+    view.sortAscending = true;
+    view.sortColumn = 2;
+    view.texts.sortPanel = "  Rosnąco";
+    view.texts.typedPrefixShown.clear();
+    view.typedPrefix.clear();
     s.ClearModified();
-    s.texts.searchPrompt.clear();
+    view.texts.searchPrompt.clear();
     s.EnableFileCommands(false);
-    s.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0",
-                             ""};
+    view.texts.counterPanels = {"Razem:       0/0", "Zweryfikowane:   0/0", "Do weryfikacji:  0/0",
+                                ""};
     const Appearance defaults;
     s.appearance.confirmedColour = defaults.confirmedColour;
     s.appearance.verifiedColour = defaults.verifiedColour;
@@ -40,7 +41,7 @@ void ResetWindowState(Station& s) {
 }  // namespace
 
 void Station::ApplySettings(const Settings& s) {
-    stationCall = s.call;
+    document_.SetCall(s.call);
     UpdateCaption();
     SetCurrentFileName(s.file);
     appearance.fontName = s.fontName;
@@ -54,14 +55,14 @@ void Station::ApplySettings(const Settings& s) {
     appearance.rowHeight = s.rowHeight;
     appearance.windowHeight = s.windowHeight;
     appearance.windowWidth = s.windowWidth;
-    hideDeleted = s.hideDeleted;
-    viewMode = ViewOf(s);
+    view_.hideDeleted = s.hideDeleted;
+    view_.viewMode = ViewOf(s);
 }
 
 Settings Station::CurrentSettings(int windowWidth, int windowHeight) const {
     Settings s;
-    s.call = stationCall;
-    s.file = currentFileName;
+    s.call = document_.Call();
+    s.file = document_.FileName();
     s.windowHeight = windowHeight;
     s.windowWidth = windowWidth;
     s.columnWidths = appearance.columnWidths;
@@ -73,7 +74,8 @@ Settings Station::CurrentSettings(int windowWidth, int windowHeight) const {
     s.verifiedColour = appearance.verifiedColour;
     s.deletedColour = appearance.deletedColour;
     s.otherColour = appearance.otherColour;
-    s.hideDeleted = hideDeleted;
+    s.hideDeleted = view_.hideDeleted;
+    const ViewMode viewMode = view_.viewMode;
     s.viewAll = viewMode == ViewMode::AllEntities;
     s.viewAllButVerified = viewMode == ViewMode::AllButVerified;
     s.viewToVerify = viewMode == ViewMode::ToVerify;
@@ -90,8 +92,8 @@ bool Station::StartUp() {
 void Station::ReadStartSettings() {
     ResetWindowState(*this);
     settingsFailure_.clear();
-    if (!FileExists(SettingsPath())) return;
-    SettingsRead read = ReadSettingsFile(SettingsPath());
+    if (!FileExists(document_.SettingsPath())) return;
+    SettingsRead read = ReadSettingsFile(document_.SettingsPath());
     if (read.ok())
         ApplySettings(read.settings);
     else
@@ -99,25 +101,25 @@ void Station::ReadStartSettings() {
 }
 
 bool Station::FinishStartUp() {
-    if (!FileExists(ReferencePath())) {
-        ShowError(prompter, MissingReferenceMessage(ReferencePath()));
+    if (!FileExists(document_.ReferencePath())) {
+        ShowError(prompter, MissingReferenceMessage(document_.ReferencePath()));
         return false;
     }
     if (!settingsFailure_.empty()) ShowError(prompter, settingsFailure_);
     LoadStationFile();
-    if (table.HighestIndex() > 1) {
+    if (document_.Table().HighestIndex() > 1) {
         EnableFileCommands(true);
-        texts.fileNamePanel = ShortenPath(currentFileName, 75);
-        texts.searchPrompt = kPrefixPrompt;
+        view_.texts.fileNamePanel = ShortenPath(document_.FileName(), 75);
+        view_.texts.searchPrompt = kPrefixPrompt;
     }
     return true;
 }
 
 bool Station::MayClose(int windowWidth, int windowHeight) {
     IoStatus written =
-        WriteSettingsFile(SettingsPath(), CurrentSettings(windowWidth, windowHeight));
+        WriteSettingsFile(document_.SettingsPath(), CurrentSettings(windowWidth, windowHeight));
     if (!written.ok()) ShowError(prompter, FileErrorMessage(written));
-    if (!modified) return true;
+    if (!document_.IsModified()) return true;
     Answer answer =
         AskWarning(prompter, "Dane nie zostały zapisane!\nZapisać?", Buttons::YesNoCancel);
     if (answer == Answer::No) return true;

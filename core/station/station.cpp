@@ -3,6 +3,6 @@
 namespace zorva {
 
 Station::Station(Prompter& p, const Clock& c, std::string programDir)
-    : StationDocument(std::move(programDir)), prompter(p), clock(c) {}
+    : prompter(p), clock(c), document_(std::move(programDir)) {}
 
 }  // namespace zorva

@@ -50,9 +50,14 @@ enum CounterPanel : unsigned {
 // The desktop's session: the open station document, the main window's view of
 // it and the commands of its menus. Every dialogue runs through the prompter;
 // the front ends show what the view state holds.
-class Station : public StationDocument, public ViewState {
+class Station {
   public:
     Station(Prompter& prompter, const Clock& clock, std::string programDir);
+
+    StationDocument& Document() { return document_; }
+    const StationDocument& Document() const { return document_; }
+    ViewState& View() { return view_; }
+    const ViewState& View() const { return view_; }
 
     Appearance appearance;
     bool conversionFailed = false;
@@ -124,6 +129,8 @@ class Station : public StationDocument, public ViewState {
     bool PrefixSearchPossible() const;
 
   private:
+    StationDocument document_;
+    ViewState view_;
     std::string settingsFailure_;  // shown by FinishStartUp
 };
 

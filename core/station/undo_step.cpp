@@ -8,27 +8,25 @@ namespace zorva {
 namespace {
 
 DocumentState PresentState(const Station& s) {
-    return {s.table, s.counters, s.modified ? s.texts.modifiedPanel : std::string()};
+    return s.Document().Snapshot(s.View().texts.modifiedPanel);
 }
 
 // Quietly, unlike a new view: an empty view after an undo is no news to the user.
 void ShowRows(Station& s) {
-    const std::string current = s.grid.CurrentAdif();
-    s.grid.rows = RowsInView(s.table, s.viewMode, s.hideDeleted);
-    s.grid.currentRow = FindGridRow(s.grid, current);
-    if (!s.grid.rows.empty()) s.SortGrid();
+    const std::string current = s.View().grid.CurrentAdif();
+    s.View().grid.rows = RowsInView(s.Document().Table(), s.View().viewMode, s.View().hideDeleted);
+    s.View().grid.currentRow = FindGridRow(s.View().grid, current);
+    if (!s.View().grid.rows.empty()) s.SortGrid();
 }
 
 bool Restore(Station& s, std::optional<DocumentState> state) {
     if (!state) return false;
-    s.table = std::move(state->table);
-    s.counters = state->counters;
-    if (state->modifiedMark.empty()) {
+    const std::string mark = state->modifiedMark;
+    s.Document().Restore(std::move(*state));
+    if (mark.empty())
         s.ClearModified();
-    } else {
-        s.modified = true;
-        s.texts.modifiedPanel = state->modifiedMark;
-    }
+    else
+        s.View().texts.modifiedPanel = mark;
     s.ShowStatusCounters(kAllPanels);
     ShowRows(s);
     return true;
@@ -47,7 +45,7 @@ UndoStep::~UndoStep() {
     DocumentState after = PresentState(station_);
     if (after.SameData(before_)) return;
     // A step saved before it ended is clean at its end and shows no mark.
-    const bool saved = !station_.modified;
+    const bool saved = !station_.Document().IsModified();
     if (after.modifiedMark.empty()) after.modifiedMark = kModifiedMark;
     if (before_.modifiedMark.empty()) before_.modifiedMark = after.modifiedMark;
     station_.history.Record(name_, std::move(before_), std::move(after));
@@ -55,7 +53,7 @@ UndoStep::~UndoStep() {
 }
 
 void StartHistory(Station& station) {
-    station.history.Reset(!station.modified);
+    station.history.Reset(!station.Document().IsModified());
 }
 
 bool UndoStepBack(Station& station) {

@@ -67,38 +67,38 @@ std::vector<EntityRow> RowsInView(const EntityTable& table, ViewMode mode, bool 
 }
 
 void Station::ApplyView(ViewMode mode) {
-    viewMode = mode;
-    texts.viewTitle = ViewLabel(mode);
-    if (mode == ViewMode::AllEntities && !table.HasElements()) {
+    view_.viewMode = mode;
+    view_.texts.viewTitle = ViewLabel(mode);
+    if (mode == ViewMode::AllEntities && !document_.Table().HasElements()) {
         prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
         return;
     }
-    rememberedAdif = grid.CurrentAdif();
-    grid.rows = RowsInView(table, mode, hideDeleted);
-    grid.currentColumn = 1;
-    if (grid.rows.empty()) {
+    view_.rememberedAdif = view_.grid.CurrentAdif();
+    view_.grid.rows = RowsInView(document_.Table(), mode, view_.hideDeleted);
+    view_.grid.currentColumn = 1;
+    if (view_.grid.rows.empty()) {
         // An empty view keeps no rows at all, so nothing can be edited or found in it.
-        grid.currentRow.reset();
+        view_.grid.currentRow.reset();
         if (mode != ViewMode::AllEntities)
             prompter.Show({kNothingToShow, "Informacja", Icon::Warning, Buttons::Ok, {}});
         return;
     }
-    // An entity that left the view gives way to the first row of the sorted grid.
-    grid.currentRow = FindGridRow(grid, rememberedAdif);
+    // An entity that left the view gives way to the first row of the sorted view_.grid.
+    view_.grid.currentRow = FindGridRow(view_.grid, view_.rememberedAdif);
     SortGrid();
 }
 
 void Station::ReapplyView() {
-    ApplyView(viewMode);
+    ApplyView(view_.viewMode);
 }
 
 void Station::ToggleHideDeleted() {
-    hideDeleted = !hideDeleted;
+    view_.hideDeleted = !view_.hideDeleted;
     ReapplyView();
 }
 
 void Station::SelectRow(int row) {
-    grid.currentRow = row;
+    view_.grid.currentRow = row;
 }
 
 }  // namespace zorva

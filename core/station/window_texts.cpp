@@ -6,40 +6,40 @@
 namespace zorva {
 
 void Station::MarkModified() {
-    modified = true;
-    texts.modifiedPanel = kModifiedMark;
+    document_.SetModified(true);
+    view_.texts.modifiedPanel = kModifiedMark;
 }
 
 void Station::MarkEdited() {
-    modified = true;
-    texts.modifiedPanel = kEditedMark;
+    document_.SetModified(true);
+    view_.texts.modifiedPanel = kEditedMark;
 }
 
 void Station::ClearModified() {
-    modified = false;
-    texts.modifiedPanel.clear();
+    document_.SetModified(false);
+    view_.texts.modifiedPanel.clear();
 }
 
 void Station::EnableFileCommands(bool on) {
-    texts.fileCommandsEnabled = on;
+    view_.texts.fileCommandsEnabled = on;
 }
 
 void Station::SetCurrentFileName(const std::string& path) {
-    currentFileName = path;
-    texts.fileHint = path;
-    texts.fileNamePanel = ShortenPath(path, 75);
+    document_.SetFileName(path);
+    view_.texts.fileHint = path;
+    view_.texts.fileNamePanel = ShortenPath(path, 75);
 }
 
 void Station::UpdateCaption() {
-    texts.caption = kBaseCaption;
-    if (!stationCall.empty()) texts.caption += " dla stacji " + stationCall;
+    view_.texts.caption = kBaseCaption;
+    if (!document_.Call().empty()) view_.texts.caption += " dla stacji " + document_.Call();
 }
 
 void Station::ShowStatusCounters(unsigned panels) {
-    if (panels & kPanelTotal) texts.counterPanels[0] = counters.TotalText();
-    if (panels & kPanelVerified) texts.counterPanels[1] = counters.VerifiedText();
-    if (panels & kPanelToVerify) texts.counterPanels[2] = counters.ToVerifyText();
-    if (panels & kPanelQslLotw) texts.counterPanels[3] = counters.QslLotwText();
+    if (panels & kPanelTotal) view_.texts.counterPanels[0] = document_.Counts().TotalText();
+    if (panels & kPanelVerified) view_.texts.counterPanels[1] = document_.Counts().VerifiedText();
+    if (panels & kPanelToVerify) view_.texts.counterPanels[2] = document_.Counts().ToVerifyText();
+    if (panels & kPanelQslLotw) view_.texts.counterPanels[3] = document_.Counts().QslLotwText();
 }
 
 std::string ShortenPath(const std::string& path, size_t limit) {

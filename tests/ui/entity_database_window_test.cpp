@@ -89,7 +89,7 @@ class EntityDatabaseWindowTest : public QObject {
 
 void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
     Fixture f;
-    QVERIFY(!f.form.station().modified);
+    QVERIFY(!f.form.station().Document().IsModified());
     EntityDatabaseWindow window(f.form.station(), &f.form);
     f.form.Follow(window);
     Show(window);
@@ -125,14 +125,14 @@ void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
 
     // The grid shows the new entity in its prefix place, and the data are marked modified.
     EntityGridModel* grid = f.form.GridModel();
-    QCOMPARE(grid->rowCount(), f.form.station().grid.DataRowCount());
-    QCOMPARE(f.form.station().grid.DataRowCount(), 7);
-    QCOMPARE(f.form.station().table.Row(5).prefix, std::string("3D2/C"));
+    QCOMPARE(grid->rowCount(), f.form.station().View().grid.DataRowCount());
+    QCOMPARE(f.form.station().View().grid.DataRowCount(), 7);
+    QCOMPARE(f.form.station().Document().Table().Row(5).prefix, std::string("3D2/C"));
     bool shown = false;
     for (int r = 0; r < grid->rowCount(); ++r)
         shown = shown || grid->data(grid->index(r, 3), Qt::DisplayRole).toString() == "Conway Reef";
     QVERIFY(shown);
-    QVERIFY(f.form.station().modified);
+    QVERIFY(f.form.station().Document().IsModified());
     auto* statusBar2 = f.form.findChild<PanelBar*>("fileBar");
     QVERIFY(statusBar2);
     QCOMPARE(statusBar2->Text(1), QString("Modyfikacja"));
@@ -212,7 +212,7 @@ void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
     QVERIFY(f.prompter.Done());
     QCOMPARE(f.dir.Read("dxcc_adif.kvt"), f.original);
     QVERIFY(!f.dir.Exists("dxcc_adif.kvt~"));
-    QVERIFY(!f.form.station().modified);
+    QVERIFY(!f.form.station().Document().IsModified());
 }
 
 void EntityDatabaseWindowTest::missingReferenceKeepsTheWindowShut() {

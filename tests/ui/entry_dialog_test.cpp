@@ -40,7 +40,7 @@ MainWindow& StartStation(Program& program) {
 }
 
 int GridRowOf(const MainWindow& form, const std::string& prefix) {
-    const zorva::Grid& grid = form.station().grid;
+    const zorva::Grid& grid = form.station().View().grid;
     for (int r = 0; r < grid.DataRowCount(); ++r) {
         if (grid.DataRow(r).prefix == prefix) return r;
     }
@@ -48,7 +48,7 @@ int GridRowOf(const MainWindow& form, const std::string& prefix) {
 }
 
 const EntityRow& TableRow(const MainWindow& form, const std::string& adif) {
-    return form.station().table.Row(form.station().table.FindAdif(adif));
+    return form.station().Document().Table().Row(form.station().Document().Table().FindAdif(adif));
 }
 
 // A press and release on a data row of the grid, as the user clicks it. The
@@ -125,7 +125,7 @@ void EntryDialogWindowTest::keyboardEntryConfirmsTheClickedRow() {
     QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  2/3"));
     QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  3/1"));
     QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
-    QVERIFY(form.station().modified);
+    QVERIFY(form.station().Document().IsModified());
     QVERIFY(program.DialoguesAsScripted());
 }
 
@@ -154,7 +154,7 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     QVERIFY(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
 
     // Filling the dialog is no edit: nothing is marked modified.
-    QVERIFY(!form.station().modified);
+    QVERIFY(!form.station().Document().IsModified());
 
     form.station().SelectRow(GridRowOf(form, "F"));
     EntryDialogWindow blank(form.station(), &form);
@@ -220,7 +220,7 @@ void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
     EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     dialog.show();
-    form.station().grid.currentRow.reset();
+    form.station().View().grid.currentRow.reset();
     QTest::keyClick(dialog.CallEdit(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -243,8 +243,8 @@ void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
     QCOMPARE(entity.call, std::string());
     QCOMPARE(entity.qsoDate, std::string());
     QCOMPARE(entity.confirmation, std::string());
-    QCOMPARE(form.station().counters.toVerifyAll, 1);
-    QCOMPARE(form.station().counters.lotwCount, 0);
+    QCOMPARE(form.station().Document().Counts().toVerifyAll, 1);
+    QCOMPARE(form.station().Document().Counts().lotwCount, 0);
 }
 
 void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
@@ -255,10 +255,10 @@ void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
     form.Follow(dialog);
     QVERIFY(dialog.Open());
     dialog.show();
-    QVERIFY(!form.station().modified);
+    QVERIFY(!form.station().Document().IsModified());
     dialog.QsoDateEdit()->setCursorPosition(9);
     QTest::keyClick(dialog.QsoDateEdit(), Qt::Key_9);
-    QVERIFY(form.station().modified);
+    QVERIFY(form.station().Document().IsModified());
     QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
     dialog.CancelButton()->click();
     QCOMPARE(TableRow(form, "224").qsoDate, std::string("2023-07-08"));
@@ -292,11 +292,11 @@ void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
     QCOMPARE(dates.DateEdit()->text(), QString("2026-12-08"));
     QCOMPARE(dates.focusWidget(), static_cast<QWidget*>(dates.OkButton()));
 
-    form.station().typedPrefix = "O";
+    form.station().View().typedPrefix = "O";
     dates.DateEdit()->setText("2025-01-10");
     QTest::keyClick(dates.DateEdit(), Qt::Key_Return);
     QVERIFY(!dates.isVisible());
-    QVERIFY(form.station().typedPrefix.empty());
+    QVERIFY(form.station().View().typedPrefix.empty());
     QCOMPARE(TableRow(form, "224").verifiedDate, std::string("2025-01-10"));
     QCOMPARE(TableRow(form, " 81").verifiedDate, std::string("2025-01-10"));
     QCOMPARE(program.Cell(GridRowOf(form, "OH"), 7), QString("2025-01-10"));
@@ -322,7 +322,7 @@ void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
     dates.OkButton()->click();
     QVERIFY(dates.isVisible());
     QCOMPARE(TableRow(form, "224").verifiedDate, std::string());
-    QVERIFY(!form.station().modified);
+    QVERIFY(!form.station().Document().IsModified());
     dates.CancelButton()->click();
     QVERIFY(!dates.isVisible());
     QVERIFY(program.DialoguesAsScripted());

@@ -4,6 +4,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "document_rows.h"
 #include "row_height_dialog.h"
 #include "search_dialog.h"
 #include "station/appearance.h"
@@ -106,7 +107,8 @@ void GridTest::anEmptyViewShowsNoDataRows() {
     form.MenuItem("showToVerify")->trigger();
     QCOMPARE(program.GridRows(), 1);
     program.prompter.ExpectBox(Information("Brak elementów do wyświetlenia!", Icon::Warning));
-    form.station().table.Row(form.station().table.FindAdif("224")).call.clear();
+    const int row = form.station().Document().Table().FindAdif("224");
+    RowsOf(form.station().Document())->Row(row).call.clear();
     form.MenuItem("showToVerify")->trigger();
     QCOMPARE(program.GridRows(), 0);
     QCOMPARE(program.CurrentRow(), Started::kNoRow);
@@ -131,7 +133,7 @@ void GridTest::titlePressesSortAndReverse() {
     MainWindow& form = *program.form;
     EntityGridModel& model = *form.GridModel();
     program.PressTitle(3);
-    QCOMPARE(form.station().sortColumn, 3);
+    QCOMPARE(form.station().View().sortColumn, 3);
     QCOMPARE(program.Panel("fileBar", 2), QString("  Rosnąco"));
     QCOMPARE(model.headerData(3, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
              QColor(255, 0, 0));
@@ -155,10 +157,10 @@ void GridTest::theDeletedTitleDoesNotSortWhileDeletedAreHidden() {
     MainWindow& form = *program.form;
     form.MenuItem("hideDeleted")->trigger();
     program.PressTitle(1);
-    QCOMPARE(form.station().sortColumn, 2);
+    QCOMPARE(form.station().View().sortColumn, 2);
     form.MenuItem("hideDeleted")->trigger();
     program.PressTitle(1);
-    QCOMPARE(form.station().sortColumn, 1);
+    QCOMPARE(form.station().View().sortColumn, 1);
 }
 
 void GridTest::typedLettersFindThePrefix() {

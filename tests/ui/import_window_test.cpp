@@ -30,7 +30,7 @@ MainWindow& StartStation(Program& program, const std::vector<Entity>& confirmed 
 }
 
 const EntityRow& TableRow(const MainWindow& form, const std::string& adif) {
-    return form.station().table.Row(form.station().table.FindAdif(adif));
+    return form.station().Document().Table().Row(form.station().Document().Table().FindAdif(adif));
 }
 
 // A click on the box or circle of a check box or radio button, where the user clicks.
@@ -161,8 +161,8 @@ void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
     QCOMPARE(program.Panel("counterBar", 3), QString("QSL/LoTW:  1/2"));
     QCOMPARE(program.Panel("counterBar", 2), QString("Do weryfikacji:  3/3"));
     QCOMPARE(program.Panel("fileBar", 1), QString("   Modyfikacja"));
-    QCOMPARE(form.station().viewMode, ViewMode::AllEntities);
-    QCOMPARE(program.GridRows(), form.station().table.Count());
+    QCOMPARE(form.station().View().viewMode, ViewMode::AllEntities);
+    QCOMPARE(program.GridRows(), form.station().Document().Table().Count());
     QCOMPARE(QString::fromStdString(program.dir.Read("bledy_dxcc.txt")),
              QString::fromStdString(*EncodeCp1250(kImportErrorFileTitle) +
                                     "\r\n<call:4>zz9z<qsl_rcvd:1>y<dxcc:3>999<eor>\r\n"));

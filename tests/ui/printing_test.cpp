@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "document_rows.h"
 #include "print/normal_list.h"
 #include "print/print_commands.h"
 #include "print/verification_report.h"
@@ -66,9 +67,9 @@ class PrintingTest : public QObject {
         ScriptedPrompter prompter;
         FixedClock clock;
         Station station(prompter, clock, dir.Path());
-        station.table = Entities(rows);
-        station.counters = Counters::Of(station.table);
-        station.stationCall = "SP1ABC";
+        *RowsOf(station.Document()) = Entities(rows);
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+        station.Document().SetCall("SP1ABC");
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

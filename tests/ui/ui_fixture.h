@@ -87,7 +87,7 @@ class Program {
     }
     // kNoRow while no row is current.
     static constexpr int kNoRow = -1;
-    int CurrentRow() const { return form->station().grid.currentRow.value_or(kNoRow); }
+    int CurrentRow() const { return form->station().View().grid.currentRow.value_or(kNoRow); }
 
     TempDir dir;
     ScriptedPrompter prompter;

@@ -279,7 +279,7 @@ TEST_F(ConvertTest, FailedWriteKeepsTheOldContent) {
 
 TEST_F(ConvertTest, StationHookClearsOrSetsConversionFailed) {
     Station station(prompter, clock, dir.Path());
-    station.currentFileName = OldPath();
+    station.Document().SetFileName(OldPath());
     WriteOld(OldFileLines(rade1, k2001Line));
     station.conversionFailed = true;
     ConvertOldFile(station);
@@ -321,9 +321,10 @@ TEST_F(ConvertTest, StationLoadsTheConvertedFileAfterYes) {
     station.LoadStationFile();
     EXPECT_TRUE(prompter.Done());
     EXPECT_FALSE(station.conversionFailed);
-    EXPECT_EQ(station.stationCall, "SP9ABC");
-    ASSERT_EQ(station.table.Count(), 4);
-    const EntityRow& agalega = station.table.Row(station.table.FindAdif("  4"));
+    EXPECT_EQ(station.Document().Call(), "SP9ABC");
+    ASSERT_EQ(station.Document().Table().Count(), 4);
+    const EntityRow& agalega =
+        station.Document().Table().Row(station.Document().Table().FindAdif("  4"));
     EXPECT_EQ(agalega.call, "SP9XYZ");
     EXPECT_EQ(agalega.qsoDate, "2003-05-17");
     EXPECT_EQ(agalega.confirmation, "QSL");

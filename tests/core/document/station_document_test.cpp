@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/entity_fields.h"
+#include "document_rows.h"
 #include "files/reference_file.h"
 #include "temp_dir.h"
 #include "test_rows.h"
@@ -17,13 +18,13 @@ class StationDocumentTest : public ::testing::Test {
              {Row("230", "", "DL", "Germany"),
               Row(" 81", "*", "DM", "East Germany", "Y21A", "1989-05-01", "QSL"),
               Row("269", "", "SP", "Poland", "SP5A", "2020-01-02", "LoTW", "2021-01-01")})
-            doc.table.Append(row);
-        doc.counters = Counters::Of(doc.table);
+            RowsOf(doc)->Append(row);
+        SetCounters(doc, Counters::Of(doc.Table()));
     }
     const EntityRow& Entity(const std::string& adif) const {
-        return doc.table.Row(doc.table.FindAdif(adif));
+        return doc.Table().Row(doc.Table().FindAdif(adif));
     }
-    void ExpectCountersMatchTable() const { EXPECT_EQ(Counters::Of(doc.table), doc.counters); }
+    void ExpectCountersMatchTable() const { EXPECT_EQ(Counters::Of(doc.Table()), doc.Counts()); }
 
     TempDir dir;
     StationDocument doc{dir.Path()};
@@ -48,7 +49,7 @@ TEST_F(StationDocumentTest, ConfirmRefusesAndChangesNothing) {
         }
         EXPECT_EQ(c.field, outcome.field) << outcome.refusal;
     }
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ("", Entity("230").call);
     ExpectCountersMatchTable();
 }
@@ -58,13 +59,13 @@ TEST_F(StationDocumentTest, ConfirmWritesTheEntityAndItsCounters) {
         doc.Confirm("230", " dl1abc ", "2024-05-17", ConfirmationMethod::Lotw);
     ASSERT_TRUE(outcome.ok()) << outcome.refusal;
     EXPECT_TRUE(outcome.changed);
-    EXPECT_TRUE(doc.modified);
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Row("230", "", "DL", "Germany", "DL1ABC", "2024-05-17", "LoTW"), Entity("230"));
     ExpectCountersMatchTable();
 
-    doc.modified = false;
+    doc.SetModified(false);
     EXPECT_FALSE(doc.Confirm("230", "DL1ABC", "2024-05-17", ConfirmationMethod::Lotw).changed);
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.Confirm("230", "DL1ABC", "2024-05-17", ConfirmationMethod::Qsl).changed);
     ExpectCountersMatchTable();
 }
@@ -76,18 +77,18 @@ TEST_F(StationDocumentTest, ClearRemovesAConfirmationAndLeavesAnUnconfirmedEntit
     EXPECT_EQ(Row(" 81", "*", "DM", "East Germany"), Entity(" 81"));
     ExpectCountersMatchTable();
 
-    doc.modified = false;
+    doc.SetModified(false);
     const ConfirmOutcome untouched = doc.Clear("230");
     EXPECT_TRUE(untouched.ok());
     EXPECT_FALSE(untouched.changed);
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(kVerifiedRowRefusal, doc.Clear("269").refusal);
 }
 
 TEST_F(StationDocumentTest, VerifyStampsEveryConfirmationNotVerifiedYet) {
     EXPECT_TRUE(doc.HasRowsToVerify());
     EXPECT_EQ(kEmptyVerificationDate, doc.Verify("          x").refusal);
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.IsModified());
 
     const Outcome verified = doc.Verify("2026-03-07");
     ASSERT_TRUE(verified.ok()) << verified.refusal;
@@ -104,17 +105,17 @@ TEST_F(StationDocumentTest, CreateNamesTheFileAfterTheCallAndTakesTheReference) 
     dir.Write("dxcc_adif.kvt", Encoded({FormatReferenceLine(Row("230", "", "DL", "Germany"))}));
     const Outcome created = doc.Create("SP5ABC/P");
     ASSERT_TRUE(created.ok()) << created.refusal;
-    EXPECT_EQ(dir.File("sp5abc_p.txt"), doc.currentFileName);
-    EXPECT_EQ("SP5ABC/P", doc.stationCall);
-    ASSERT_EQ(1, doc.table.Count());
+    EXPECT_EQ(dir.File("sp5abc_p.txt"), doc.FileName());
+    EXPECT_EQ("SP5ABC/P", doc.Call());
+    ASSERT_EQ(1, doc.Table().Count());
     EXPECT_EQ("Germany", Entity("230").name);
-    EXPECT_EQ(Counters{}, doc.counters);
-    EXPECT_TRUE(doc.modified);
+    EXPECT_EQ(Counters{}, doc.Counts());
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.Create("SP\x01").ok());
 }
 
 TEST_F(StationDocumentTest, ReadTakesTheRowsBeforeABadLineAndForgetsAMissingFile) {
-    doc.currentFileName = dir.File("sp1abc.txt");
+    doc.SetFileName(dir.File("sp1abc.txt"));
     EXPECT_TRUE(doc.Read().missing);
 
     std::vector<std::string> lines = StationLines("SP1ABC", {Row("230", "", "DL", "Germany")});
@@ -123,8 +124,8 @@ TEST_F(StationDocumentTest, ReadTakesTheRowsBeforeABadLineAndForgetsAMissingFile
     const ReadOutcome read = doc.Read();
     ASSERT_TRUE(read.ok()) << read.refusal;
     EXPECT_EQ("no entity here", read.badLine);
-    EXPECT_EQ("SP1ABC", doc.stationCall);
-    EXPECT_EQ(1, doc.table.Count());
+    EXPECT_EQ("SP1ABC", doc.Call());
+    EXPECT_EQ(1, doc.Table().Count());
     ExpectCountersMatchTable();
 }
 
@@ -133,9 +134,9 @@ TEST_F(StationDocumentTest, ReferenceChangesKeepThePrefixOrder) {
     doc.TakeFromReference(1, Row("230", "", "ZZ", "Germany"));
     doc.AddFromReference(Row("291", "", "K", "United States"));
     std::vector<std::string> prefixes;
-    for (const EntityRow& row : doc.table.Rows()) prefixes.push_back(row.prefix);
+    for (const EntityRow& row : doc.Table().Rows()) prefixes.push_back(row.prefix);
     EXPECT_EQ((std::vector<std::string>{"DM", "K", "SP", "ZZ"}), prefixes);
-    EXPECT_TRUE(doc.modified);
+    EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "document_rows.h"
 #include "io/fault_injection.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
@@ -33,14 +34,16 @@ class EntityEditorTest : public ::testing::Test {
 
     // The open station: the reference entities, two of them confirmed.
     void OpenStation() {
-        station.table.Append(
-            Row("246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL"));
-        station.table.Append(Row(" 23", "D", "1B", "Blenheim Reef"));
-        station.table.Append(Row("460", "", "3D2", "Rotuma Island"));
-        station.table.Append(
-            Row("176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL", "2021-02-02"));
-        station.table.Append(Row("468", "", "3DA", "Swaziland"));
-        station.table.Append(Row("  1", "", "VE", "Canada", "VE3XYZ", "2021-03-04", "LoTW"));
+        RowsOf(station.Document())
+            ->Append(
+                Row("246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL"));
+        RowsOf(station.Document())->Append(Row(" 23", "D", "1B", "Blenheim Reef"));
+        RowsOf(station.Document())->Append(Row("460", "", "3D2", "Rotuma Island"));
+        RowsOf(station.Document())
+            ->Append(Row("176", "", "3D2", "Fiji", "3D2AG", "2020-01-05", "QSL", "2021-02-02"));
+        RowsOf(station.Document())->Append(Row("468", "", "3DA", "Swaziland"));
+        RowsOf(station.Document())
+            ->Append(Row("  1", "", "VE", "Canada", "VE3XYZ", "2021-03-04", "LoTW"));
         station.ReapplyView();
     }
 
@@ -61,14 +64,14 @@ class EntityEditorTest : public ::testing::Test {
 
     std::vector<std::string> Prefixes() const {
         std::vector<std::string> out;
-        for (const auto& row : station.table.Rows()) out.push_back(row.prefix);
+        for (const auto& row : station.Document().Table().Rows()) out.push_back(row.prefix);
         return out;
     }
 
     void ExpectNothingChanged() {
         EXPECT_EQ(original, dir.Read("dxcc_adif.kvt"));
         EXPECT_FALSE(dir.Exists("dxcc_adif.kvt~"));
-        EXPECT_FALSE(station.modified);
+        EXPECT_FALSE(station.Document().IsModified());
     }
 
     testing::TempDir dir;
@@ -174,12 +177,12 @@ TEST_F(EntityEditorTest, NewEntityGoesBetween3D2And3DAInFileListAndTable) {
               dir.Read("dxcc_adif.kvt"));
     EXPECT_EQ(original, dir.Read("dxcc_adif.kvt~"));
 
-    EXPECT_EQ(Row("512", "", "3D2/C", "Conway Reef"), station.table.Row(5));
+    EXPECT_EQ(Row("512", "", "3D2/C", "Conway Reef"), station.Document().Table().Row(5));
     EXPECT_EQ((std::vector<std::string>{"1A0", "1B", "3D2", "3D2", "3D2/C", "3DA", "VE"}),
               Prefixes());
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("Modyfikacja", station.texts.modifiedPanel);
-    EXPECT_EQ(7, station.grid.DataRowCount());
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("Modyfikacja", station.View().texts.modifiedPanel);
+    EXPECT_EQ(7, station.View().grid.DataRowCount());
 
     EXPECT_FALSE(editor.NewEntityMode());
     EXPECT_TRUE(editor.NumberReadOnly());
@@ -196,7 +199,7 @@ TEST_F(EntityEditorTest, NewEntityGoesLastOrFirstByItsPrefix) {
         {"Podmiot został dodany do bazy!", "Informacja", Icon::Information, Buttons::Ok, {}});
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ(" 49|D|ZZ9  |Last Island             |", editor.Lines().back());
-    EXPECT_EQ(Row(" 49", "D", "ZZ9", "Last Island"), station.table.Row(7));
+    EXPECT_EQ(Row(" 49", "D", "ZZ9", "Last Island"), station.Document().Table().Row(7));
     EXPECT_EQ("5/7", editor.CounterText());
 
     TypeNew("2", "1", "First Rock");
@@ -205,9 +208,9 @@ TEST_F(EntityEditorTest, NewEntityGoesLastOrFirstByItsPrefix) {
         {"Podmiot został dodany do bazy!", "Informacja", Icon::Information, Buttons::Ok, {}});
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ("  2| |1    |First Rock              |", editor.Lines().front());
-    EXPECT_EQ(Row("  2", "", "1", "First Rock"), station.table.Row(1));
+    EXPECT_EQ(Row("  2", "", "1", "First Rock"), station.Document().Table().Row(1));
     EXPECT_EQ(Row("246", "", "1A0", "Military Order of Malta", "1A0KM", "2019-05-01", "QSL"),
-              station.table.Row(2));
+              station.Document().Table().Row(2));
 }
 
 TEST_F(EntityEditorTest, NumberFieldTakesUpToThreeDigitsAndOnlyForNewEntities) {
@@ -243,9 +246,9 @@ TEST_F(EntityEditorTest, SavedEntityMovesBehindEqualPrefixesButKeepsItsTableRow)
               editor.Lines());
     EXPECT_EQ(3, editor.SelectedLine());
     EXPECT_EQ("4/6", editor.CounterText());
-    EXPECT_EQ(Row("460", "D", "3D2", "Rotuma"), station.table.Row(3));
-    EXPECT_EQ("Fiji", station.table.Row(4).name);
-    EXPECT_TRUE(station.modified);
+    EXPECT_EQ(Row("460", "D", "3D2", "Rotuma"), station.Document().Table().Row(3));
+    EXPECT_EQ("Fiji", station.Document().Table().Row(4).name);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(EntityEditorTest, ChangedPrefixResortsTheTableKeepingCallsAndDates) {
@@ -259,33 +262,34 @@ TEST_F(EntityEditorTest, ChangedPrefixResortsTheTableKeepingCallsAndDates) {
     EXPECT_EQ("176| |ZZ   |Fiji                    |", editor.Lines().back());
     EXPECT_EQ((std::vector<std::string>{"1A0", "1B", "3D2", "3DA", "VE", "ZZ"}), Prefixes());
     EXPECT_EQ(Row("176", "", "ZZ", "Fiji", "3D2AG", "2020-01-05", "QSL", "2021-02-02"),
-              station.table.Row(6));
-    EXPECT_EQ(Row("  1", "", "VE", "Canada", "VE3XYZ", "2021-03-04", "LoTW"), station.table.Row(5));
+              station.Document().Table().Row(6));
+    EXPECT_EQ(Row("  1", "", "VE", "Canada", "VE3XYZ", "2021-03-04", "LoTW"),
+              station.Document().Table().Row(5));
 }
 
 TEST_F(EntityEditorTest, DeletingAConfirmedEntityRecountsThePanels) {
     OpenStation();
-    station.counters = Counters::Of(station.table);
+    SetCounters(station.Document(), Counters::Of(station.Document().Table()));
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(5);  // Canada, confirmed by LoTW and waiting for verification
     editor.SetDeleted(true);
     ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
-    EXPECT_EQ(1, station.counters.toVerifyActive);
-    EXPECT_EQ(station.counters, Counters::Of(station.table));
-    EXPECT_EQ("Do weryfikacji:  1/2", station.texts.counterPanels[2]);
+    EXPECT_EQ(1, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(station.Document().Counts(), Counters::Of(station.Document().Table()));
+    EXPECT_EQ("Do weryfikacji:  1/2", station.View().texts.counterPanels[2]);
 }
 
 TEST_F(EntityEditorTest, EntityMissingFromTheStationChangesOnlyTheFile) {
     OpenStation();
-    station.table.Rows().pop_back();  // no Canada in this station
+    RowsOf(station.Document())->Rows().pop_back();  // no Canada in this station
     ASSERT_TRUE(editor.Open());
     editor.SelectLine(5);
     editor.TypeName("Kanada");
     ExpectModifiedBox();
     ASSERT_TRUE(editor.Save());
     EXPECT_EQ("  1| |VE   |Kanada                  |", editor.Lines().back());
-    EXPECT_EQ(5, station.table.Count());
+    EXPECT_EQ(5, station.Document().Table().Count());
 }
 
 TEST_F(EntityEditorTest, WithoutAnOpenStationOnlyTheFileChanges) {
@@ -294,8 +298,8 @@ TEST_F(EntityEditorTest, WithoutAnOpenStationOnlyTheFileChanges) {
     prompter.ExpectBox(
         {"Podmiot został dodany do bazy!", "Informacja", Icon::Information, Buttons::Ok, {}});
     ASSERT_TRUE(editor.Save());
-    EXPECT_FALSE(station.table.HasElements());
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().Table().HasElements());
+    EXPECT_FALSE(station.Document().IsModified());
     EXPECT_EQ(7, static_cast<int>(editor.Lines().size()));
 }
 
@@ -455,8 +459,8 @@ TEST_F(EntityEditorTest, FailedBackupLeavesFileListAndStationUnchanged) {
     EXPECT_EQ(original, dir.Read("dxcc_adif.kvt"));
     EXPECT_EQ("an older backup", dir.Read("dxcc_adif.kvt~"));
     EXPECT_EQ(6u, editor.Lines().size());
-    EXPECT_EQ(6, station.table.Count());
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(6, station.Document().Table().Count());
+    EXPECT_FALSE(station.Document().IsModified());
     EXPECT_TRUE(editor.NewEntityMode());  // the typing stays for another try
     EXPECT_EQ("Conway Reef", editor.Name());
 }
@@ -475,8 +479,8 @@ TEST_F(EntityEditorTest, FailedWriteOfTheNewFileRestoresTheEarlierBackup) {
     EXPECT_EQ(original, dir.Read("dxcc_adif.kvt"));
     EXPECT_EQ("an older backup", dir.Read("dxcc_adif.kvt~"));
     EXPECT_EQ(kFiji, editor.Lines()[3]);
-    EXPECT_EQ("3D2", station.table.Row(4).prefix);
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ("3D2", station.Document().Table().Row(4).prefix);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(EntityEditorTest, FailedWriteWithoutEarlierBackupLeavesNoBackup) {
@@ -523,7 +527,7 @@ TEST_F(EntityEditorTest, ClosingAfterTypingAsksAboutSaving) {
     prompter.ExpectBox(question, Answer::Yes);
     ExpectModifiedBox();
     EXPECT_TRUE(editor.Close());
-    EXPECT_EQ("Fiji Islands", station.table.Row(4).name);
+    EXPECT_EQ("Fiji Islands", station.Document().Table().Row(4).name);
 }
 
 TEST_F(EntityEditorTest, ClosingWithYesClosesEvenWhenTheSaveIsRefused) {

@@ -3,6 +3,7 @@
 // changed only with the file, and every failure is shown with its reason.
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "editor/entity_editor.h"
 #include "fault_sweep.h"
 #include "io/text_file.h"
@@ -40,7 +41,7 @@ Outcome RunRename(bool earlierBackup, const FaultPoint& fault) {
     Outcome out;
     FixedClock clock;
     Station station(out.prompter, clock, dir.Path());
-    for (const auto& row : StationRows()) station.table.Append(row);
+    for (const auto& row : StationRows()) RowsOf(station.Document())->Append(row);
     EntityEditor editor(station);
     out.before = FilesIn(dir.Path());
     out.counts = RunWithFault(fault, [&] {
@@ -50,8 +51,8 @@ Outcome RunRename(bool earlierBackup, const FaultPoint& fault) {
         out.saved = editor.Save();
     });
     out.after = FilesIn(dir.Path());
-    out.rows = station.table.Rows();
-    out.modified = station.modified;
+    out.rows = station.Document().Table().Rows();
+    out.modified = station.Document().IsModified();
     return out;
 }
 

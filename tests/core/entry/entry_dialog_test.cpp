@@ -63,12 +63,12 @@ TEST_F(EntryDialogTest, VerifiedRowIsRefusedAndNothingChanges) {
     prompter.ExpectError("Nie można zmieniać zweryfikowanych danych!");
     EXPECT_FALSE(dialog.Open());
     EXPECT_EQ(before, TableRow("291"));
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
     EXPECT_TRUE(prompter.Done());
 }
 
 TEST_F(EntryDialogTest, NoCurrentDataRowOpensNothing) {
-    station.grid.currentRow.reset();
+    station.View().grid.currentRow.reset();
     EXPECT_FALSE(dialog.Open());
 }
 
@@ -100,7 +100,7 @@ TEST_F(EntryDialogTest, ValidationStepsRefuseInOrderAndWriteNothing) {
     };
     Select("230");
     ASSERT_TRUE(dialog.Open());
-    const Counters counters = station.counters;
+    const Counters counters = station.Document().Counts();
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.date + " / " + r.message);
         prompter.ExpectError(r.message);
@@ -111,8 +111,8 @@ TEST_F(EntryDialogTest, ValidationStepsRefuseInOrderAndWriteNothing) {
     }
     EXPECT_EQ("", TableRow("230").call);
     EXPECT_EQ("", GridRow("230").call);
-    EXPECT_EQ(counters, station.counters);
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(counters, station.Document().Counts());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(EntryDialogTest, LaxDatesPassAsTyped) {
@@ -128,7 +128,7 @@ TEST_F(EntryDialogTest, LaxDatesPassAsTyped) {
 }
 
 TEST_F(EntryDialogTest, AddingQslToActiveRowWritesGridAndTableAndCounts) {
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     Select("230");
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(" dl1 abc       ", "2024-05-17").accepted);
@@ -139,45 +139,45 @@ TEST_F(EntryDialogTest, AddingQslToActiveRowWritesGridAndTableAndCounts) {
         EXPECT_EQ("QSL", row->confirmation);
         EXPECT_EQ("", row->verifiedDate);
     }
-    EXPECT_EQ(before.toVerifyActive + 1, station.counters.toVerifyActive);
-    EXPECT_EQ(before.toVerifyAll + 1, station.counters.toVerifyAll);
-    EXPECT_EQ(before.qslCount + 1, station.counters.qslCount);
-    EXPECT_EQ(before.lotwCount, station.counters.lotwCount);
+    EXPECT_EQ(before.toVerifyActive + 1, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(before.toVerifyAll + 1, station.Document().Counts().toVerifyAll);
+    EXPECT_EQ(before.qslCount + 1, station.Document().Counts().qslCount);
+    EXPECT_EQ(before.lotwCount, station.Document().Counts().lotwCount);
     ExpectCountersMatchTable();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
-    EXPECT_EQ("Razem:       4/5", station.texts.counterPanels[0]);
-    EXPECT_EQ("Do weryfikacji:  3/4", station.texts.counterPanels[2]);
-    EXPECT_EQ("QSL/LoTW:  4/1", station.texts.counterPanels[3]);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("   Modyfikacja", station.View().texts.modifiedPanel);
+    EXPECT_EQ("Razem:       4/5", station.View().texts.counterPanels[0]);
+    EXPECT_EQ("Do weryfikacji:  3/4", station.View().texts.counterPanels[2]);
+    EXPECT_EQ("QSL/LoTW:  4/1", station.View().texts.counterPanels[3]);
 }
 
 TEST_F(EntryDialogTest, AddingLotwToDeletedRowCountsOnlyTheSecondNumbers) {
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     Select(" 81");
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(CallField("Y21AA"), "1989-11-09", ConfirmationMethod::Lotw).accepted);
     EXPECT_EQ("LoTW", TableRow(" 81").confirmation);
-    EXPECT_EQ(before.toVerifyActive, station.counters.toVerifyActive);
-    EXPECT_EQ(before.toVerifyAll + 1, station.counters.toVerifyAll);
-    EXPECT_EQ(before.lotwCount + 1, station.counters.lotwCount);
+    EXPECT_EQ(before.toVerifyActive, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(before.toVerifyAll + 1, station.Document().Counts().toVerifyAll);
+    EXPECT_EQ(before.lotwCount + 1, station.Document().Counts().lotwCount);
     ExpectCountersMatchTable();
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(EntryDialogTest, ChangingQslToLotwMovesOneCountAndMarksModified) {
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     Select("  1");
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(CallField("VE3XYZ"), "2020-01-02", ConfirmationMethod::Lotw).accepted);
     EXPECT_EQ("LoTW", TableRow("  1").confirmation);
     EXPECT_EQ("LoTW", GridRow("  1").confirmation);
-    EXPECT_EQ(before.qslCount - 1, station.counters.qslCount);
-    EXPECT_EQ(before.lotwCount + 1, station.counters.lotwCount);
-    EXPECT_EQ(before.toVerifyAll, station.counters.toVerifyAll);
+    EXPECT_EQ(before.qslCount - 1, station.Document().Counts().qslCount);
+    EXPECT_EQ(before.lotwCount + 1, station.Document().Counts().lotwCount);
+    EXPECT_EQ(before.toVerifyAll, station.Document().Counts().toVerifyAll);
     ExpectCountersMatchTable();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
-    EXPECT_EQ("QSL/LoTW:  2/2", station.texts.counterPanels[3]);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("   Modyfikacja", station.View().texts.modifiedPanel);
+    EXPECT_EQ("QSL/LoTW:  2/2", station.View().texts.counterPanels[3]);
 }
 
 TEST_F(EntryDialogTest, ChangingLotwToQslOnDeletedRowMovesTheOtherWay) {
@@ -194,7 +194,7 @@ TEST_F(EntryDialogTest, ChangingLotwToQslOnDeletedRowMovesTheOtherWay) {
 }
 
 TEST_F(EntryDialogTest, EmptyingTheCallOfActiveRowRemovesTheConfirmation) {
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     Select(" 15");
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(kNoCall, "2019-07-30", ConfirmationMethod::Lotw).accepted);
@@ -203,26 +203,26 @@ TEST_F(EntryDialogTest, EmptyingTheCallOfActiveRowRemovesTheConfirmation) {
         EXPECT_EQ("", row->qsoDate);
         EXPECT_EQ("", row->confirmation);
     }
-    EXPECT_EQ(before.toVerifyActive - 1, station.counters.toVerifyActive);
-    EXPECT_EQ(before.toVerifyAll - 1, station.counters.toVerifyAll);
-    EXPECT_EQ(before.lotwCount - 1, station.counters.lotwCount);
+    EXPECT_EQ(before.toVerifyActive - 1, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(before.toVerifyAll - 1, station.Document().Counts().toVerifyAll);
+    EXPECT_EQ(before.lotwCount - 1, station.Document().Counts().lotwCount);
     ExpectCountersMatchTable();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
-    EXPECT_EQ("Razem:       2/3", station.texts.counterPanels[0]);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("   Modyfikacja", station.View().texts.modifiedPanel);
+    EXPECT_EQ("Razem:       2/3", station.View().texts.counterPanels[0]);
 }
 
 TEST_F(EntryDialogTest, EmptyingTheCallOfDeletedRowLowersOnlyTheSecondNumbers) {
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     Select("246");
     ASSERT_TRUE(dialog.Open());
     // The checked method plays no part in a removal: the previous one is counted down.
     ASSERT_TRUE(Accept(kNoCall, "2001-05-05", ConfirmationMethod::Lotw).accepted);
     EXPECT_EQ("", TableRow("246").call);
-    EXPECT_EQ(before.toVerifyActive, station.counters.toVerifyActive);
-    EXPECT_EQ(before.toVerifyAll - 1, station.counters.toVerifyAll);
-    EXPECT_EQ(before.qslCount - 1, station.counters.qslCount);
-    EXPECT_EQ(before.lotwCount, station.counters.lotwCount);
+    EXPECT_EQ(before.toVerifyActive, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(before.toVerifyAll - 1, station.Document().Counts().toVerifyAll);
+    EXPECT_EQ(before.qslCount - 1, station.Document().Counts().qslCount);
+    EXPECT_EQ(before.lotwCount, station.Document().Counts().lotwCount);
     ExpectCountersMatchTable();
 }
 
@@ -232,7 +232,7 @@ TEST_F(EntryDialogTest, UnconfirmedRowAcceptedEmptyStaysUnconfirmed) {
     ASSERT_TRUE(Accept(kNoCall, "2024-05-17").accepted);
     EXPECT_EQ(EntityRow(Entity("230", "", "DL")), TableRow("230"));
     ExpectCountersMatchTable();
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(EntryDialogTest, EveryChangeOfAConfirmedRowMarksModifiedAndNoChangeDoesNot) {
@@ -250,8 +250,8 @@ TEST_F(EntryDialogTest, EveryChangeOfAConfirmedRowMarksModifiedAndNoChangeDoesNo
         EntryDialog entry(station);
         ASSERT_TRUE(entry.Open());
         ASSERT_TRUE(entry.Accept(CallField(c.call), c.date, c.method).accepted);
-        EXPECT_EQ(c.marked, station.modified);
-        EXPECT_EQ(c.marked ? "   Modyfikacja" : "", station.texts.modifiedPanel);
+        EXPECT_EQ(c.marked, station.Document().IsModified());
+        EXPECT_EQ(c.marked ? "   Modyfikacja" : "", station.View().texts.modifiedPanel);
     }
 }
 
@@ -282,7 +282,7 @@ TEST_F(EntryDialogTest, SymbolsTheStationFileCannotHoldAreRefused) {
         EXPECT_EQ("", TableRow("230").call);
     }
     ExpectCountersMatchTable();
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(EntryDialogTest, PolishLettersInCallAreKeptInCapitals) {
@@ -301,8 +301,8 @@ TEST_F(EntryDialogTest, DateFieldChangeMarksTheDataEditedUntilNothingIsChanged) 
             dialog.Cancel();
         else
             ASSERT_TRUE(Accept(kNoCall, "2024-05-17").accepted);
-        EXPECT_FALSE(station.modified);
-        EXPECT_EQ("", station.texts.modifiedPanel);
+        EXPECT_FALSE(station.Document().IsModified());
+        EXPECT_EQ("", station.View().texts.modifiedPanel);
         EXPECT_FALSE(station.history.CanUndo());
     }
 }
@@ -310,30 +310,30 @@ TEST_F(EntryDialogTest, DateFieldChangeMarksTheDataEditedUntilNothingIsChanged) 
 TEST_F(EntryDialogTest, CancelMakesTheEditedRowCurrentAgain) {
     const int row = Select(" 81");
     ASSERT_TRUE(dialog.Open());
-    station.grid.currentRow.reset();
+    station.View().grid.currentRow.reset();
     dialog.Cancel();
-    EXPECT_EQ(row, station.grid.currentRow);
+    EXPECT_EQ(row, station.View().grid.currentRow);
 }
 
 TEST_F(EntryDialogTest, GridRowWithoutEntityIsWrittenAndCounted) {
-    station.grid.rows.push_back(Entity("999", "", "XX"));
-    station.SelectRow(station.grid.DataRowCount() - 1);
-    const Counters before = station.counters;
+    station.View().grid.rows.push_back(Entity("999", "", "XX"));
+    station.SelectRow(station.View().grid.DataRowCount() - 1);
+    const Counters before = station.Document().Counts();
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(CallField("XX1X"), "2024-05-17").accepted);
-    EXPECT_EQ("XX1X", station.grid.rows.back().call);
-    EXPECT_EQ(0, station.table.FindAdif("999"));
-    EXPECT_EQ(before.toVerifyAll + 1, station.counters.toVerifyAll);
+    EXPECT_EQ("XX1X", station.View().grid.rows.back().call);
+    EXPECT_EQ(0, station.Document().Table().FindAdif("999"));
+    EXPECT_EQ(before.toVerifyAll + 1, station.Document().Counts().toVerifyAll);
 }
 
 TEST_F(EntryDialogTest, ConfirmedRowKeepsItsPlaceInTheGrid) {
     station.ApplyView(ViewMode::Unconfirmed);
-    const int rows = station.grid.DataRowCount();
+    const int rows = station.View().grid.DataRowCount();
     const int row = Select("230");
     ASSERT_TRUE(dialog.Open());
     ASSERT_TRUE(Accept(CallField("DL1ABC"), "2024-05-17").accepted);
-    EXPECT_EQ(rows, station.grid.DataRowCount());
-    EXPECT_EQ("DL1ABC", station.grid.DataRow(row).call);
+    EXPECT_EQ(rows, station.View().grid.DataRowCount());
+    EXPECT_EQ("DL1ABC", station.View().grid.DataRow(row).call);
 }
 
 }  // namespace

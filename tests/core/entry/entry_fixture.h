@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "document_rows.h"
 #include "scripted_prompter.h"
 #include "station/station.h"
 #include "temp_dir.h"
@@ -23,15 +24,15 @@ inline EntityRow Entity(std::string adif, std::string deleted, const std::string
 class StationFixture : public ::testing::Test {
   protected:
     void Load(std::initializer_list<EntityRow> rows) {
-        for (const EntityRow& row : rows) station.table.Append(row);
-        station.counters = Counters::Of(station.table);
+        for (const EntityRow& row : rows) RowsOf(station.Document())->Append(row);
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
         station.ApplyView(ViewMode::AllEntities);
     }
 
     // Makes the grid row of that entity the current one; its grid row number.
     int Select(const std::string& adif) {
-        for (int r = 0; r < station.grid.DataRowCount(); ++r) {
-            if (station.grid.DataRow(r).adif == adif) {
+        for (int r = 0; r < station.View().grid.DataRowCount(); ++r) {
+            if (station.View().grid.DataRow(r).adif == adif) {
                 station.SelectRow(r);
                 return r;
             }
@@ -41,10 +42,10 @@ class StationFixture : public ::testing::Test {
     }
 
     const EntityRow& TableRow(const std::string& adif) const {
-        return station.table.Row(station.table.FindAdif(adif));
+        return station.Document().Table().Row(station.Document().Table().FindAdif(adif));
     }
     const EntityRow& GridRow(const std::string& adif) const {
-        for (const EntityRow& row : station.grid.rows) {
+        for (const EntityRow& row : station.View().grid.rows) {
             if (row.adif == adif) return row;
         }
         static const EntityRow none;
@@ -54,7 +55,7 @@ class StationFixture : public ::testing::Test {
 
     // The counters still agree with a fresh count of the table.
     void ExpectCountersMatchTable() const {
-        EXPECT_EQ(Counters::Of(station.table), station.counters);
+        EXPECT_EQ(Counters::Of(station.Document().Table()), station.Document().Counts());
     }
 
     TempDir dir;

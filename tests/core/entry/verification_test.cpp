@@ -1,5 +1,6 @@
 #include "entry/verification.h"
 
+#include "document_rows.h"
 #include "entry/entry_dialog.h"
 #include "entry_fixture.h"
 
@@ -36,23 +37,23 @@ TEST_F(VerificationTest, NothingToVerifyIsRefused) {
 
 TEST_F(VerificationTest, QuestionAnsweredNoChangesNothing) {
     LoadThreeToVerify();
-    const EntityTable before = station.table;
+    const EntityTable before = station.Document().Table();
     prompter.ExpectBox(kQuestion, Answer::No);
     EXPECT_EQ(std::nullopt, StartVerification(station));
-    EXPECT_EQ(before.Rows(), station.table.Rows());
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(before.Rows(), station.Document().Table().Rows());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(VerificationTest, QuestionAnsweredYesOffersTodayAsYearMonthDay) {
     LoadThreeToVerify();
     prompter.ExpectBox(kQuestion, Answer::Yes);
     EXPECT_EQ("2026-03-07", StartVerification(station));
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(VerificationTest, ThreeRowsOneDeletedMoveToVerified) {
     LoadThreeToVerify();
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     const std::string totalBefore = before.TotalText();
     ASSERT_EQ(3, VerifyConfirmedRows(station, "2025-01-10"));
 
@@ -60,16 +61,16 @@ TEST_F(VerificationTest, ThreeRowsOneDeletedMoveToVerified) {
         EXPECT_EQ("2025-01-10", TableRow(adif).verifiedDate);
     EXPECT_EQ("2019-01-01", TableRow("291").verifiedDate);
     EXPECT_EQ("", TableRow("230").verifiedDate);
-    EXPECT_EQ(before.toVerifyActive - 2, station.counters.toVerifyActive);
-    EXPECT_EQ(before.verifiedActive + 2, station.counters.verifiedActive);
-    EXPECT_EQ(before.toVerifyAll - 3, station.counters.toVerifyAll);
-    EXPECT_EQ(before.verifiedAll + 3, station.counters.verifiedAll);
+    EXPECT_EQ(before.toVerifyActive - 2, station.Document().Counts().toVerifyActive);
+    EXPECT_EQ(before.verifiedActive + 2, station.Document().Counts().verifiedActive);
+    EXPECT_EQ(before.toVerifyAll - 3, station.Document().Counts().toVerifyAll);
+    EXPECT_EQ(before.verifiedAll + 3, station.Document().Counts().verifiedAll);
     ExpectCountersMatchTable();
-    EXPECT_EQ(totalBefore, station.texts.counterPanels[0]);
-    EXPECT_EQ("Zweryfikowane:   3/4", station.texts.counterPanels[1]);
-    EXPECT_EQ("Do weryfikacji:  0/0", station.texts.counterPanels[2]);
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("   Modyfikacja", station.texts.modifiedPanel);
+    EXPECT_EQ(totalBefore, station.View().texts.counterPanels[0]);
+    EXPECT_EQ("Zweryfikowane:   3/4", station.View().texts.counterPanels[1]);
+    EXPECT_EQ("Do weryfikacji:  0/0", station.View().texts.counterPanels[2]);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("   Modyfikacja", station.View().texts.modifiedPanel);
     // The grid was filled again, so it shows the dates.
     EXPECT_EQ("2025-01-10", GridRow(" 15").verifiedDate);
 }
@@ -79,21 +80,21 @@ TEST_F(VerificationTest, DateIsPaddedOrCutToTenCharacters) {
     ASSERT_EQ(3, VerifyConfirmedRows(station, "10.1.2025"));
     EXPECT_EQ("10.1.2025 ", TableRow("  1").verifiedDate);
 
-    station.table.Row(station.table.FindAdif("230")).call = "DL1ABC";
+    RowsOf(station.Document())->Row(station.Document().Table().FindAdif("230")).call = "DL1ABC";
     ASSERT_EQ(1, VerifyConfirmedRows(station, "2025-01-10 (komisja)"));
     EXPECT_EQ("2025-01-10", TableRow("230").verifiedDate);
 }
 
 TEST_F(VerificationTest, BlankDateIsRefusedAndNothingIsVerified) {
     LoadThreeToVerify();
-    const EntityTable before = station.table;
+    const EntityTable before = station.Document().Table();
     // Only the first ten characters are stored, so they are what must not be blank.
     for (const char* date : {"", "          ", "   ", "          X"}) {
         prompter.ExpectError("Wprowadź datę weryfikacji!");
         EXPECT_EQ(std::nullopt, VerifyConfirmedRows(station, date));
     }
-    EXPECT_EQ(before.Rows(), station.table.Rows());
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(before.Rows(), station.Document().Table().Rows());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(VerificationTest, DateTheStationFileCannotHoldIsRefused) {
@@ -106,7 +107,7 @@ TEST_F(VerificationTest, DateTheStationFileCannotHoldIsRefused) {
         EXPECT_EQ(std::nullopt, VerifyConfirmedRows(station, date));
     }
     EXPECT_EQ("", TableRow("  1").verifiedDate);
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(VerificationTest, RowConfirmedWhileTheDateDialogIsOpenIsVerifiedToo) {

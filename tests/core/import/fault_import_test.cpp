@@ -3,6 +3,7 @@
 // and every failure is shown with its reason.
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "fault_sweep.h"
 #include "import_fixture.h"
 
@@ -39,8 +40,8 @@ Outcome RunSeries(const FaultPoint& fault) {
     out.prompter.questions = Answer::No;  // no further file
     FixedClock clock;
     Station station(out.prompter, clock, dir.Path());
-    for (const auto& row : kStation) station.table.Append(row);
-    station.counters = Counters::Of(station.table);
+    for (const auto& row : kStation) RowsOf(station.Document())->Append(row);
+    SetCounters(station.Document(), Counters::Of(station.Document().Table()));
     AdifImport import(station);
     out.before = FilesIn(dir.Path());
     out.counts = RunWithFault(fault, [&] {
@@ -51,8 +52,8 @@ Outcome RunSeries(const FaultPoint& fault) {
         out.end = import.Import();
     });
     out.after = FilesIn(dir.Path());
-    out.rows = station.table.Rows();
-    out.modified = station.modified;
+    out.rows = station.Document().Table().Rows();
+    out.modified = station.Document().IsModified();
     return out;
 }
 

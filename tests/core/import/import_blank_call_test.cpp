@@ -13,11 +13,11 @@ TEST_F(ImportBlankCall, CallWithControlCharactersGoesToErrorFileAndTheRowStaysEm
     const std::string lineBreak = Record("<CALL:2>\r\n<LOTW_QSL_RCVD:1>Y<DXCC:3>291");
     const std::string zeros = Record("<CALL:3>\0\0\0<QSL_RCVD:1>Y<DXCC:3>291"s);
     const std::string inside = Record("<CALL:5>AB\nCD<QSL_RCVD:1>Y<DXCC:3>291");
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     ImportOne(kHeader + lineBreak + zeros + inside, true);
     EXPECT_EQ(Row(5).call, "");
     EXPECT_EQ(Row(5).confirmation, "");
-    EXPECT_EQ(station.counters, before);
+    EXPECT_EQ(station.Document().Counts(), before);
     EXPECT_EQ(ErrorFile(), ErrorTitle() + "<call:2><lotw_qsl_rcvd:1>y<dxcc:3>291<eor>\r\n" +
                                "<call:3>\0\0\0<qsl_rcvd:1>y<dxcc:3>291<eor>\r\n"s +
                                "<call:5>abcd<qsl_rcvd:1>y<dxcc:3>291<eor>\r\n");

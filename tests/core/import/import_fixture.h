@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "document_rows.h"
 #include "import/adif_import.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
@@ -49,11 +50,11 @@ class ImportTest : public ::testing::Test {
     ImportTest() {
         for (const auto& row : {Entity("  1", "VE"), Entity(" 21", "EA6"), Entity("230", "DL"),
                                 Entity("269", "SP", true), Entity("291", "K"), Entity("522", "Z6")})
-            station.table.Append(row);
-        station.counters = Counters::Of(station.table);
+            RowsOf(station.Document())->Append(row);
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
     }
 
-    EntityRow& Row(int i) { return station.table.Row(i); }
+    const EntityRow& Row(int i) const { return station.Document().Table().Row(i); }
 
     void BeginSeries() { ASSERT_TRUE(import.BeginSeries()); }
 

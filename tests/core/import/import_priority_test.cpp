@@ -1,3 +1,4 @@
+#include "document_rows.h"
 #include "import_fixture.h"
 
 namespace zorva::testing {
@@ -16,7 +17,8 @@ class ImportPriority_ : public ImportTest, public ::testing::WithParamInterface<
 
 TEST_P(ImportPriority_, TwoRecordsOfOneEntity) {
     const PriorityCase& c = GetParam();
-    if (!c.existing.empty()) Row(5) = Confirmed(Row(5), "OLD", c.existing);
+    if (!c.existing.empty())
+        RowsOf(station.Document())->Row(5) = Confirmed(Row(5), "OLD", c.existing);
     import.controls.source = c.source;
     import.controls.priority = c.priority;
     std::string file = kHeader;
@@ -49,33 +51,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Records that would change a verified row are counted and listed with the reason instead.
 TEST_F(ImportTest, VerifiedRowsStayAsVerifiedAndTheirRecordsAreListed) {
-    Row(5) = Confirmed(Row(5), "OLD", "LoTW", "2010-01-01");
-    Row(1).verifiedDate = "2011-01-01";            // verified without a call
-    Row(4) = Confirmed(Row(4), "SP1OLD", "LoTW");  // deleted rows are replaced alike
-    station.counters = Counters::Of(station.table);
+    RowsOf(station.Document())->Row(5) = Confirmed(Row(5), "OLD", "LoTW", "2010-01-01");
+    RowsOf(station.Document())->Row(1).verifiedDate = "2011-01-01";  // verified without a call
+    RowsOf(station.Document())->Row(4) =
+        Confirmed(Row(4), "SP1OLD", "LoTW");  // deleted rows are replaced alike
+    SetCounters(station.Document(), Counters::Of(station.Document().Table()));
     const EntityRow verified = Row(5);
     const EntityRow verifiedWithoutCall = Row(1);
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     ImportOne(kHeader + Qso("K1A", "291", "Y", "N") + Qso("VE1A", "1", "Y", "N") +
                   Qso("SP1A", "269", "Y", "Y"),
-              false, VerifiedRecordsText(2, station.ProgramDir()));
+              false, VerifiedRecordsText(2, station.Document().ProgramDir()));
     EXPECT_EQ(Row(5), verified);
     EXPECT_EQ(Row(1), verifiedWithoutCall);
     EXPECT_EQ(Row(4).call, "SP1A");
-    EXPECT_EQ(station.counters.toVerifyAll, before.toVerifyAll);
-    EXPECT_EQ(station.counters.verifiedAll, before.verifiedAll);
+    EXPECT_EQ(station.Document().Counts().toVerifyAll, before.toVerifyAll);
+    EXPECT_EQ(station.Document().Counts().verifiedAll, before.verifiedAll);
     EXPECT_NE(ErrorFile().find(*EncodeCp1250("Podmiot 291 jest już zweryfikowany (2010-01-01) - "
                                              "rekord nie został zaimportowany: <call:3>k1a")),
               std::string::npos);
 }
 
 TEST_F(ImportTest, RowWithCallButNoMethodIsNeverTouched) {
-    Row(5) = Confirmed(Row(5), "OLD", "");
+    RowsOf(station.Document())->Row(5) = Confirmed(Row(5), "OLD", "");
     import.controls.source = ImportSource::Lotw;
     import.controls.priority = ImportPriority::Lotw;
     ImportOne(kHeader + Qso("K1A", "291", "Y", "Y"));
     EXPECT_EQ(Row(5).call, "OLD");
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 }  // namespace

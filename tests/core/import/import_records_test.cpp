@@ -95,8 +95,10 @@ TEST_F(ImportRecords, EveryLayoutOfTheSameLogImportsAlike) {
     };
     for (const auto& file : files) {
         SCOPED_TRACE(file);
-        for (int i = 1; i <= station.table.Count(); ++i)
-            Row(i).call = Row(i).qsoDate = Row(i).confirmation = "";
+        for (int i = 1; i <= station.Document().Table().Count(); ++i) {
+            EditedRows rows(station.Document());
+            rows->Row(i).call = rows->Row(i).qsoDate = rows->Row(i).confirmation = "";
+        }
         ImportOne(file);
         EXPECT_EQ(Row(1).call, "VE1A");
         EXPECT_EQ(Row(1).qsoDate, "2024-01-05");
@@ -112,7 +114,7 @@ TEST_F(ImportRecords, EmptyAndHeaderOnlyFilesImportNothingButStillAsk) {
           "Header without end\r\n<CALL:3>K1A<QSL_RCVD:1>Y<DXCC:3>291<EOR>"}) {
         ImportOne(file);
         EXPECT_EQ(Row(5).call, "") << file;
-        EXPECT_FALSE(station.modified) << file;
+        EXPECT_FALSE(station.Document().IsModified()) << file;
     }
 }
 
@@ -142,13 +144,14 @@ TEST_F(ImportRecords, MalformedTagsCostNoRecordAndAreNoError) {
 
 TEST_F(ImportRecords, NewEntryCountsAsToVerifyAndMarksModified) {
     ImportOne(kHeader + Qso("VE1A", "1", "Y", "N") + Qso("SP1A", "269", "Y", "N"));
-    EXPECT_EQ(station.counters.toVerifyActive, 1);  // the deleted entity counts only in the total
-    EXPECT_EQ(station.counters.toVerifyAll, 2);
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "   Modyfikacja");
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       1/2");
-    EXPECT_EQ(station.texts.counterPanels[2], "Do weryfikacji:  1/2");
-    EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  2/0");
+    EXPECT_EQ(station.Document().Counts().toVerifyActive,
+              1);  // the deleted entity counts only in the total
+    EXPECT_EQ(station.Document().Counts().toVerifyAll, 2);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "   Modyfikacja");
+    EXPECT_EQ(station.View().texts.counterPanels[0], "Razem:       1/2");
+    EXPECT_EQ(station.View().texts.counterPanels[2], "Do weryfikacji:  1/2");
+    EXPECT_EQ(station.View().texts.counterPanels[3], "QSL/LoTW:  2/0");
 }
 
 TEST_F(ImportRecords, LotwReportWithoutDetailIsExplainedInTheFinalMessage) {

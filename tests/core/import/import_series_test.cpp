@@ -1,4 +1,5 @@
 #include "adif/adif_reader.h"
+#include "document_rows.h"
 #include "import_fixture.h"
 #include "io/fault_injection.h"
 
@@ -17,7 +18,7 @@ TEST_F(ImportSeries, BeginCreatesErrorFileAnewWithItsTitle) {
 }
 
 TEST_F(ImportSeries, EmptyTableRunsNowyAndCancellingItKeepsTheWindowClosed) {
-    station.table.Clear();
+    RowsOf(station.Document())->Clear();
     prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", std::nullopt);
     EXPECT_FALSE(import.BeginSeries());
     EXPECT_FALSE(dir.Exists("bledy_dxcc.txt"));
@@ -41,17 +42,17 @@ TEST_F(ImportSeries, TwoFilesYesThenNo) {
                   Answer::Yes),
               RunEnd::NextFile);
     // Nothing of the series' end yet: no recount, no extract.
-    EXPECT_EQ(station.counters.qslCount, 0);
+    EXPECT_EQ(station.Document().Counts().qslCount, 0);
     EXPECT_FALSE(dir.Exists("a_lotw.adi"));
     import.controls.source = ImportSource::Lotw;
-    station.viewMode = ViewMode::Verified;
+    station.View().viewMode = ViewMode::Verified;
     EXPECT_EQ(Run("b.adi", kHeader + Record("<call:4>dl1a<QSL_RCVD:1>Y<DXCC:3>230"), Answer::No),
               RunEnd::Finished);
     EXPECT_EQ(Row(1).confirmation, "QSL");
     EXPECT_EQ(Row(3).confirmation, "LoTW");
-    EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  1/1");
-    EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
-    EXPECT_EQ(station.grid.DataRowCount(), 6);
+    EXPECT_EQ(station.View().texts.counterPanels[3], "QSL/LoTW:  1/1");
+    EXPECT_EQ(station.View().viewMode, ViewMode::AllEntities);
+    EXPECT_EQ(station.View().grid.DataRowCount(), 6);
     // The error of the first file stays in the file, but only the last run chooses the message.
     EXPECT_EQ(ErrorFile(), ErrorTitle() +
                                "<call:3>k1a<qso_date:8>20240105<qsl_rcvd:1>y"
@@ -67,12 +68,12 @@ TEST_F(ImportSeries, FinalMessageNamesErrorsOfThisRun) {
 }
 
 TEST_F(ImportSeries, ExtractHoldsRecordsAsReadAndEmptyLinesForEarlierRows) {
-    Row(1) = Confirmed(Row(1), "VE1OLD", "QSL");
-    Row(4) = Confirmed(Row(4), "SP1OLD", "QSL");
+    RowsOf(station.Document())->Row(1) = Confirmed(Row(1), "VE1OLD", "QSL");
+    RowsOf(station.Document())->Row(4) = Confirmed(Row(4), "SP1OLD", "QSL");
     const std::string multiLine = "<Call:3>K1a\r\n<QSL_RCVD:1>Y\r\n<DXCC:3>291\r\n<eor>";
     for (bool includeDeleted : {false, true}) {
         SCOPED_TRACE(includeDeleted);
-        Row(5) = Entity("291", "K");
+        RowsOf(station.Document())->Row(5) = Entity("291", "K");
         import.SetExtractQsl(true);
         import.controls.includeDeleted = includeDeleted;
         ImportOne(kHeader + multiLine + "\r\n");

@@ -3,6 +3,7 @@
 // is either its old or its whole new version.
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "fault_sweep.h"
 #include "lists/list_commands.h"
 #include "scripted_prompter.h"
@@ -34,11 +35,14 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
     Outcome out;
     testing::FixedClock clock;
     Station station(out.prompter, clock, dir.Path());
-    station.table.Append({"  1", "", "VE", "Canada", "VE3ABC", "2019-05-06", "QSL", "2020-01-01"});
-    station.table.Append({"230", "", "SP", "Polska Łódź", "SP9ABC", "2021-02-03", "LoTW", ""});
-    station.table.Append({" 12", "D", "T5", "Somalia", "T5X", "2020-01-02", "QSL", ""});
-    station.counters = Counters::Of(station.table);
-    station.stationCall = "SP5ABC";
+    RowsOf(station.Document())
+        ->Append({"  1", "", "VE", "Canada", "VE3ABC", "2019-05-06", "QSL", "2020-01-01"});
+    RowsOf(station.Document())
+        ->Append({"230", "", "SP", "Polska Łódź", "SP9ABC", "2021-02-03", "LoTW", ""});
+    RowsOf(station.Document())
+        ->Append({" 12", "D", "T5", "Somalia", "T5X", "2020-01-02", "QSL", ""});
+    SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+    station.Document().SetCall("SP5ABC");
     station.SetCurrentFileName(dir.File("sp5abc.txt"));
     station.MarkModified();
     out.prompter.savePaths.push_back(dir.File("lista.txt"));
@@ -61,7 +65,7 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
         }
     });
     out.after = FilesIn(dir.Path());
-    out.modified = station.modified;
+    out.modified = station.Document().IsModified();
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "files/file_messages.h"
 #include "files/station_file.h"
 #include "io/text_file.h"
@@ -132,10 +133,10 @@ class ShortDateClock : public Clock {
 class ListCommands : public ::testing::Test {
   protected:
     ListCommands() : station(prompter, clock, dir.Path()) {
-        station.table = SmallStation();
-        station.counters = Counters::Of(station.table);
-        station.stationCall = "SP1ABC";
-        station.currentFileName = dir.File("sp1abc.txt");
+        *RowsOf(station.Document()) = SmallStation();
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
+        station.Document().SetCall("SP1ABC");
+        station.Document().SetFileName(dir.File("sp1abc.txt"));
     }
 
     FileChoice Choice(const std::string& preset) const { return {kFileFilter, preset, ""}; }
@@ -159,20 +160,20 @@ class ListCommands : public ::testing::Test {
 };
 
 TEST_F(ListCommands, VerifiedListIsWrittenInTheCodePageAndKeepsModified) {
-    station.modified = true;
-    station.texts.modifiedPanel = "Modyfikacja";
+    station.Document().SetModified(true);
+    station.View().texts.modifiedPanel = "Modyfikacja";
     prompter.ExpectSaveFile(Choice(""), dir.File("zweryfikowane"));
     prompter.ExpectBox(
         {"Dane zostały zapisane.", "Informacja", Icon::Information, Buttons::Ok, {}});
     SaveVerifiedList(station);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(FileBytes(VerifiedListLines(station.table, "SP1ABC", "08.12.2026")),
+    EXPECT_EQ(FileBytes(VerifiedListLines(station.Document().Table(), "SP1ABC", "08.12.2026")),
               dir.Read("zweryfikowane.txt"));
     EXPECT_NE(std::string::npos, dir.Read("zweryfikowane.txt")
                                      .find("Polska \xA3\xF3"
                                            "d\x9F"));
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ("Modyfikacja", station.texts.modifiedPanel);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ("Modyfikacja", station.View().texts.modifiedPanel);
 }
 
 TEST_F(ListCommands, NoToReplacingAsksForAnotherFileAndCancelLeavesTheOldOne) {
@@ -201,11 +202,11 @@ TEST_F(ListCommands, VerificationListProposesCallAndDateAndAsksTheCallAgainAfter
     prompter.ExpectBox({"Dane zostały zapisane!", "Komunikat", Icon::Information, Buttons::Ok, {}});
     SaveVerificationList(station);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(
-        FileBytes(VerificationListLines(station.table, "SP9ABC", "08.12.2026", station.counters)),
-        dir.Read("sp9xyz.txt"));
-    EXPECT_EQ("SP1ABC", station.stationCall);
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(FileBytes(VerificationListLines(station.Document().Table(), "SP9ABC", "08.12.2026",
+                                              station.Document().Counts())),
+              dir.Read("sp9xyz.txt"));
+    EXPECT_EQ("SP1ABC", station.Document().Call());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(ListCommands, VerificationListEndsOnCancelOrAnEmptyCall) {
@@ -222,7 +223,7 @@ TEST_F(ListCommands, VerificationListEndsOnCancelOrAnEmptyCall) {
 TEST_F(ListCommands, VerificationListNameHoldsNoCharacterAFileNameCannotHave) {
     ShortDateClock slashes;
     Station other(prompter, slashes, dir.Path());
-    other.stationCall = "SP1ABC";
+    other.Document().SetCall("SP1ABC");
     ExpectCall("SP9XYZ/P");
     prompter.ExpectSaveFile(Choice("sp9xyz-p_2026-12-08.txt"), std::nullopt);
     SaveVerificationList(other);
@@ -233,7 +234,8 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
     ExpectCall("SP9Ω");
     prompter.ExpectSaveFile(Choice("sp9Ω_08.12.2026.txt"), dir.File("lista.txt"));
     const std::string reason = FileErrorMessage(
-        EncodeLines(VerificationListLines(station.table, "sp9Ω", "08.12.2026", station.counters))
+        EncodeLines(VerificationListLines(station.Document().Table(), "sp9Ω", "08.12.2026",
+                                          station.Document().Counts()))
             .status);
     ASSERT_FALSE(reason.empty());
     prompter.ExpectError(reason);
@@ -249,9 +251,9 @@ TEST_F(ListCommands, ConfirmationListsOverwriteWithoutAskingAndShowNothing) {
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_lotw.txt")), dir.File("lotw"));
     SaveConfirmationList(station, ConfirmationKind::Lotw);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.table, ConfirmationKind::Qsl)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Qsl)),
               dir.Read("sp1abc_qsl.txt"));
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.table, ConfirmationKind::Lotw)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Lotw)),
               dir.Read("lotw.txt"));
 }
 

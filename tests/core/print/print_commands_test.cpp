@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document_rows.h"
 #include "recording_page_sink.h"
 #include "report_fixtures.h"
 #include "scripted_prompter.h"
@@ -21,10 +22,11 @@ const MessageBox kSent{
 class PrintCommands : public ::testing::Test {
   protected:
     PrintCommands() : station(prompter, clock, "/tmp") {
-        station.stationCall = "SP1ABC";
-        station.table.Append(Row(1, "T5", "Somalia", "T5X", "2020-01-02", "QSL"));
-        station.table.Append(Row(2, "SP", "Poland", "SP9A", "2019-03-04", "LoTW", "2021-05-06"));
-        station.counters = Counters::Of(station.table);
+        station.Document().SetCall("SP1ABC");
+        RowsOf(station.Document())->Append(Row(1, "T5", "Somalia", "T5X", "2020-01-02", "QSL"));
+        RowsOf(station.Document())
+            ->Append(Row(2, "SP", "Poland", "SP9A", "2019-03-04", "LoTW", "2021-05-06"));
+        SetCounters(station.Document(), Counters::Of(station.Document().Table()));
     }
 
     ChoosePrinter Printer() {
@@ -56,7 +58,7 @@ TEST_F(PrintCommands, NormalListAsksForTheCallPrintsAndReports) {
     EXPECT_EQ("Data: 08.12.2026", page[2].text);
     EXPECT_EQ("Stan zweryfikowanych: 1/1", page[3].text);
     EXPECT_EQ("Stan do zweryfikowania: 1/1", page[4].text);
-    EXPECT_EQ("SP1ABC", station.stationCall);  // the typed call is for the title only
+    EXPECT_EQ("SP1ABC", station.Document().Call());  // the typed call is for the title only
 }
 
 TEST_F(PrintCommands, CancelledPrintDialogEndsTheCommand) {

@@ -56,7 +56,7 @@ TEST_F(CellPainting, TheCurrentRowIsWhiteOnBlueWhateverItsState) {
           Row("  2", "D", "B", "b")});
     station.ApplyView(ViewMode::AllEntities);
     station.appearance.verifiedColour = kBlue;
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.View().grid.currentRow, 0);
     EXPECT_EQ(PaintRow(station, 0).background, kBlue);
     EXPECT_EQ(PaintRow(station, 0).text, kWhite);
     EXPECT_EQ(PaintRow(station, 1).background, kDeleted);

@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "document_rows.h"
 #include "load_fixture.h"
 #include "text/columns.h"
 
@@ -29,8 +30,11 @@ std::vector<EntityRow> LargeTable(const std::string& call) {
     ScriptedPrompter prompter;
     Station station(prompter, clock, programDir);
     for (bool useFirst = true;; useFirst = !useFirst) {
-        station.table.ResetToPlaceholder();
-        for (const auto& row : useFirst ? first : second) station.table.Append(row);
+        {
+            EditedRows rows(station.Document());
+            rows->ResetToPlaceholder();
+            for (const auto& row : useFirst ? first : second) rows->Append(row);
+        }
         if (!station.WriteStationFile(path, false)) _exit(2);
         if (write(savedPipe, "s", 1) != 1) _exit(3);
     }

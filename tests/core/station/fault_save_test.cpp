@@ -1,6 +1,7 @@
 // "Zapisz", "Zapisz jako.." and closing with a failure at each file operation:
 // the reason is shown, the data stay marked modified and every file on disk is
 // either its old or its whole new version.
+#include "document_rows.h"
 #include "fault_sweep.h"
 #include "load_fixture.h"
 
@@ -37,8 +38,8 @@ Outcome RunCommand(Command command, const FaultPoint& fault) {
     Outcome out;
     FixedClock clock;
     Station station(out.prompter, clock, dir.Path());
-    for (const auto& row : SmallStation()) station.table.Append(row);
-    station.stationCall = "SP5ABC";
+    for (const auto& row : SmallStation()) RowsOf(station.Document())->Append(row);
+    station.Document().SetCall("SP5ABC");
     station.SetCurrentFileName(dir.File("sp5abc.txt"));
     station.MarkModified();
     out.before = FilesIn(dir.Path());
@@ -65,8 +66,8 @@ Outcome RunCommand(Command command, const FaultPoint& fault) {
         }
     });
     out.after = FilesIn(dir.Path());
-    out.modified = station.modified;
-    out.currentFileName = FileNameOf(station.currentFileName);
+    out.modified = station.Document().IsModified();
+    out.currentFileName = FileNameOf(station.Document().FileName());
     return out;
 }
 

@@ -80,7 +80,7 @@ class StationFiles : public ::testing::Test {
     }
     std::vector<std::string> TableAdifs() const {
         std::vector<std::string> adifs;
-        for (const auto& row : station.table.Rows()) adifs.push_back(row.adif);
+        for (const auto& row : station.Document().Table().Rows()) adifs.push_back(row.adif);
         return adifs;
     }
 

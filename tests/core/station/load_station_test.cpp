@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "document_rows.h"
 #include "io/fault_injection.h"
 #include "io/file_system.h"
 #include "load_fixture.h"
@@ -12,33 +13,33 @@ using Loading = StationFiles;
 
 TEST_F(Loading, ReadsRowsCallAndCountersThenShowsTheView) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
-    station.texts.caption = "Zestawienie Podmiotów DXCC dla stacji SP5ABC";
+    station.View().texts.caption = "Zestawienie Podmiotów DXCC dla stacji SP5ABC";
     Load("sp5abc.txt");
-    EXPECT_EQ(station.stationCall, "SP5ABC");
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_EQ(station.texts.counterPanels,
+    EXPECT_EQ(station.Document().Call(), "SP5ABC");
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_EQ(station.View().texts.counterPanels,
               (std::array<std::string, 4>{"Razem:       2/3", "Zweryfikowane:   1/2",
                                           "Do weryfikacji:  1/1", "QSL/LoTW:  2/1"}));
-    EXPECT_EQ(station.grid.DataRowCount(), 4);
-    EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
+    EXPECT_EQ(station.View().grid.DataRowCount(), 4);
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
 }
 
 TEST_F(Loading, MissingFileKeepsItsNameAndTheTable) {
-    station.table.Append(Row("  1", "", "VE", "Canada"));
+    RowsOf(station.Document())->Append(Row("  1", "", "VE", "Canada"));
     station.SetCurrentFileName(dir.File("gone.txt"));
     prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
     station.LoadStationFile();
-    EXPECT_EQ(station.currentFileName, dir.File("gone.txt"));
-    EXPECT_EQ(station.texts.fileNamePanel, "");
-    EXPECT_EQ(station.table.Count(), 1);
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
+    EXPECT_EQ(station.Document().FileName(), dir.File("gone.txt"));
+    EXPECT_EQ(station.View().texts.fileNamePanel, "");
+    EXPECT_EQ(station.Document().Table().Count(), 1);
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC");
 }
 
 TEST_F(Loading, NoFileNameShowsNothing) {
     station.LoadStationFile();
-    EXPECT_EQ(station.table.HighestIndex(), -1);
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
+    EXPECT_EQ(station.Document().Table().HighestIndex(), -1);
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC");
 }
 
 TEST_F(Loading, BadLineKeepsEarlierRowsAndForgetsTheFileName) {
@@ -48,20 +49,20 @@ TEST_F(Loading, BadLineKeepsEarlierRowsAndForgetsTheFileName) {
     lines.push_back("230| |DL   |Germany");
     lines.push_back(FormatStationLine(rows[2]));
     dir.Write("bad.txt", Encoded(lines));
-    station.texts.counterPanels = {"a", "b", "c", "d"};
+    station.View().texts.counterPanels = {"a", "b", "c", "d"};
     station.MarkModified();
     prompter.ExpectError(
         "Błąd w pliku " + dir.File("bad.txt") +
         "\nw linii:\n\n230| |DL   |Germany\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     Load("bad.txt");
     EXPECT_EQ(TableAdifs(), std::vector<std::string>{" 24"});
-    EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "");
-    EXPECT_EQ(station.stationCall, "");
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "");
+    EXPECT_EQ(station.Document().Call(), "");
     // A later "Zapisz" must ask for a name instead of writing the partial table over the file.
-    EXPECT_EQ(station.currentFileName, "");
-    EXPECT_EQ(station.texts.fileNamePanel, "");
-    EXPECT_EQ(station.texts.counterPanels, (std::array<std::string, 4>{"a", "b", "c", "d"}));
+    EXPECT_EQ(station.Document().FileName(), "");
+    EXPECT_EQ(station.View().texts.fileNamePanel, "");
+    EXPECT_EQ(station.View().texts.counterPanels, (std::array<std::string, 4>{"a", "b", "c", "d"}));
 }
 
 std::string PreviousVersionLine() {
@@ -82,7 +83,7 @@ TEST_F(Loading, PreviousVersionAnsweredNoNamesTheConversionProgram) {
             "Przekonwertuj ten plik używając programu Konwersja_ZORVA_Rade.exe.\n"
             "Dopiero po konwersji wczytaj plik.");
     Load("old.txt");
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_EQ(station.Document().FileName(), "");
     EXPECT_EQ(dir.Read("old.txt"),
               Encoded({";", ";", ";", ";", ";", ";", ";", PreviousVersionLine()}));
 }
@@ -93,7 +94,7 @@ TEST_F(Loading, PreviousVersionConvertedIsReadAgain) {
     station.convertOldFile = [&](Station& s) {
         ++conversions;
         WriteStation("old.txt", "SP5ABC", SmallStation());
-        EXPECT_EQ(s.currentFileName, dir.File("old.txt"));
+        EXPECT_EQ(s.Document().FileName(), dir.File("old.txt"));
     };
     station.conversionFailed = true;
     prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo),
@@ -101,8 +102,8 @@ TEST_F(Loading, PreviousVersionConvertedIsReadAgain) {
     Load("old.txt");
     EXPECT_EQ(conversions, 1);
     EXPECT_FALSE(station.conversionFailed);
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_EQ(station.currentFileName, dir.File("old.txt"));
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_EQ(station.Document().FileName(), dir.File("old.txt"));
 }
 
 TEST_F(Loading, FailedOrUnavailableConversionReloadsNothing) {
@@ -111,14 +112,14 @@ TEST_F(Loading, FailedOrUnavailableConversionReloadsNothing) {
                        Answer::Yes);
     Load("old.txt");
     EXPECT_TRUE(station.conversionFailed);
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_EQ(station.Document().FileName(), "");
 
     station.convertOldFile = [](Station& s) { s.conversionFailed = true; };
     prompter.ExpectBox(Warning(ConversionQuestion(dir.File("old.txt")), Buttons::YesNo),
                        Answer::Yes);
     Load("old.txt");
-    EXPECT_EQ(station.table.Count(), 0);
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_EQ(station.Document().Table().Count(), 0);
+    EXPECT_EQ(station.Document().FileName(), "");
 }
 
 TEST_F(Loading, ConversionThatLeavesTheOldLayoutIsNotOfferedTwice) {
@@ -135,10 +136,10 @@ TEST_F(Loading, MissingCallIsAskedForWithMoreThanTwoRows) {
     WriteStation("nocall.txt", "", SmallStation());
     prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "sp5żab");
     Load("nocall.txt");
-    EXPECT_EQ(station.stationCall, "SP5ŻAB");
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ŻAB");
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
+    EXPECT_EQ(station.Document().Call(), "SP5ŻAB");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ŻAB");
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "Modyfikacja");
 }
 
 TEST_F(Loading, CallThatCannotBeWrittenIsRefusedAndAskedAgain) {
@@ -149,7 +150,7 @@ TEST_F(Loading, CallThatCannotBeWrittenIsRefusedAndAskedAgain) {
             "Podaj znak stacji bez tego symbolu.")
         .ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "sp5€");
     Load("nocall.txt");
-    EXPECT_EQ(station.stationCall, "SP5€");
+    EXPECT_EQ(station.Document().Call(), "SP5€");
 }
 
 TEST_F(Loading, NoCallAndFewRowsAsksNothing) {
@@ -158,22 +159,22 @@ TEST_F(Loading, NoCallAndFewRowsAsksNothing) {
     WriteStation("two.txt", "", rows);
     WriteReference({SmallReference()[0], SmallReference()[1]});
     Load("two.txt");
-    EXPECT_EQ(station.stationCall, "");
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(station.Document().Call(), "");
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(Loading, MissingReferenceStopsBeforeTheViewAndTheCallPrompt) {
     WriteStation("nocall.txt", "", SmallStation());
     RemoveFile(dir.File("dxcc_adif.kvt"));
-    station.texts.viewTitle = "unchanged";
+    station.View().texts.viewTitle = "unchanged";
     prompter.ExpectError("Plik wzorcowy \"" + dir.File("dxcc_adif.kvt") +
                          "\" nie został znaleziony!\nMusi on znajdować się w tym samym katalogu, "
                          "co i ZORVA_RADE.EXE.");
     Load("nocall.txt");
-    EXPECT_EQ(station.table.Count(), 4);
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       2/3");
-    EXPECT_EQ(station.texts.viewTitle, "unchanged");
-    EXPECT_EQ(station.grid.DataRowCount(), 4);
+    EXPECT_EQ(station.Document().Table().Count(), 4);
+    EXPECT_EQ(station.View().texts.counterPanels[0], "Razem:       2/3");
+    EXPECT_EQ(station.View().texts.viewTitle, "unchanged");
+    EXPECT_EQ(station.View().grid.DataRowCount(), 4);
 }
 
 TEST_F(Loading, LfEndsMissingFinalEndAndBlankLinesLoadAlike) {
@@ -184,7 +185,7 @@ TEST_F(Loading, LfEndsMissingFinalEndAndBlankLinesLoadAlike) {
     lf.insert(lf.find("230|"), "   \n\n");
     dir.Write("lf.txt", lf.substr(0, lf.size() - 1));
     Load("lf.txt");
-    EXPECT_EQ(station.table.Rows(), SmallStation());
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
 }
 
 TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
@@ -221,7 +222,7 @@ TEST_F(Loading, FiftyMegabytesOfJunkGiveOneShortMessageAndStayUntouched) {
     junkStation.LoadStationFile();
     EXPECT_EQ(counting.boxes, 1);
     EXPECT_LT(counting.longest, 2000u);
-    EXPECT_EQ(junkStation.currentFileName, "");
+    EXPECT_EQ(junkStation.Document().FileName(), "");
     EXPECT_EQ(ReadWholeFile(dir.File("junk.txt")).bytes, junk);
 }
 
@@ -284,8 +285,8 @@ TEST_F(Loading, UnreadableFileIsReportedWithTheSystemReason) {
     prompter.ExpectError("Nie można otworzyć pliku " + dir.File("s.txt") + ":\nInput/output error");
     Load("s.txt");
     fault_injection::Disarm();
-    EXPECT_EQ(station.currentFileName, "");
-    EXPECT_EQ(station.table.Count(), 0);
+    EXPECT_EQ(station.Document().FileName(), "");
+    EXPECT_EQ(station.Document().Table().Count(), 0);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "document_rows.h"
 #include "files/reference_file.h"
 #include "io/fault_injection.h"
 #include "io/file_system.h"
@@ -30,18 +31,18 @@ class NewStation : public StationFiles {
 TEST_F(NewStation, BuildsTheTableFromTheReferenceFile) {
     ExpectCall("sp5abc");
     station.New();
-    EXPECT_EQ(station.stationCall, "sp5abc");
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji sp5abc");
-    EXPECT_EQ(station.currentFileName, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.Document().Call(), "sp5abc");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji sp5abc");
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("sp5abc.txt"));
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230", "269", "  1"}));
-    EXPECT_EQ(station.table.Row(1), Row(" 24", "D", "3Y/B", "Bouvet"));
-    EXPECT_EQ(station.grid.DataRowCount(), 4);
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
-    EXPECT_EQ(station.texts.counterPanels[3], "QSL/LoTW:  0/0");
+    EXPECT_EQ(station.Document().Table().Row(1), Row(" 24", "D", "3Y/B", "Bouvet"));
+    EXPECT_EQ(station.View().grid.DataRowCount(), 4);
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "Modyfikacja");
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.View().texts.counterPanels[3], "QSL/LoTW:  0/0");
     EXPECT_FALSE(dir.Exists("sp5abc.txt"));  // written only when the user saves
 
     prompter.ExpectBox(Info(kSaved));
@@ -57,16 +58,16 @@ TEST_F(NewStation, CancelledOrBlankCallPromptChangesNothing) {
     station.New();
     ExpectCall("   ");
     station.New();
-    EXPECT_EQ(station.stationCall, "SP1OLD");
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
-    EXPECT_EQ(station.currentFileName, dir.File("sp1old.txt"));
+    EXPECT_EQ(station.Document().Call(), "SP1OLD");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp1old.txt"));
 }
 
 TEST_F(NewStation, PortableCallKeepsTheFileInTheProgramFolder) {
     ExpectCall("SP5ABC/P");
     station.New();
-    EXPECT_EQ(station.currentFileName, dir.File("sp5abc_p.txt"));
-    EXPECT_EQ(station.stationCall, "SP5ABC/P");
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp5abc_p.txt"));
+    EXPECT_EQ(station.Document().Call(), "SP5ABC/P");
 }
 
 TEST_F(NewStation, CallTheStationFileCannotHoldIsAskedAgain) {
@@ -82,7 +83,7 @@ TEST_F(NewStation, CallTheStationFileCannotHoldIsAskedAgain) {
         "stacji.\nPodaj znak stacji bez tego symbolu.");
     ExpectCall(std::nullopt);
     station.New();
-    EXPECT_EQ(station.stationCall, "");
+    EXPECT_EQ(station.Document().Call(), "");
 }
 
 TEST_F(NewStation, ExistingFileAnsweredYesOpensIt) {
@@ -90,10 +91,10 @@ TEST_F(NewStation, ExistingFileAnsweredYesOpensIt) {
     ExpectCall("SP5ABC");
     prompter.ExpectBox(Warning(ExistingFileQuestion("SP5ABC"), Buttons::YesNoCancel), Answer::Yes);
     station.New();
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_FALSE(station.modified);
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
 }
 
 TEST_F(NewStation, ExistingFileAnsweredNoBuildsANewTableToReplaceIt) {
@@ -101,7 +102,7 @@ TEST_F(NewStation, ExistingFileAnsweredNoBuildsANewTableToReplaceIt) {
     ExpectCall("SP5ABC");
     prompter.ExpectBox(Warning(ExistingFileQuestion("SP5ABC"), Buttons::YesNoCancel), Answer::No);
     station.New();
-    EXPECT_EQ(station.table.Row(2).call, "");
+    EXPECT_EQ(station.Document().Table().Row(2).call, "");
     EXPECT_EQ(dir.Read("sp5abc.txt"), StationBytes("SP5ABC", SmallStation()));
 }
 
@@ -112,33 +113,33 @@ TEST_F(NewStation, ExistingFileAnsweredCancelRestoresTheOpenStation) {
     prompter.ExpectBox(Warning(ExistingFileQuestion("sp5abc"), Buttons::YesNoCancel),
                        Answer::Cancel);
     station.New();
-    EXPECT_EQ(station.stationCall, "SP1OLD");
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
-    EXPECT_EQ(station.currentFileName, dir.File("sp1old.txt"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("sp1old.txt"));
-    EXPECT_EQ(station.table.Rows(), SmallStation());
+    EXPECT_EQ(station.Document().Call(), "SP1OLD");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP1OLD");
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp1old.txt"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("sp1old.txt"));
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
 }
 
 TEST_F(NewStation, MissingReferenceFileClearsTheStation) {
     OpenStation();
-    station.texts.typedPrefixShown = "SP";
-    station.typedPrefix = "SP";
+    station.View().texts.typedPrefixShown = "SP";
+    station.View().typedPrefix = "SP";
     station.EnableFileCommands(true);
     RemoveFile(dir.File("dxcc_adif.kvt"));
     ExpectCall("SP5ABC");
     prompter.ExpectError(MissingReferenceMessage(dir.File("dxcc_adif.kvt")));
     station.New();
-    EXPECT_EQ(station.stationCall, "");
-    EXPECT_EQ(station.currentFileName, "");
-    EXPECT_EQ(station.texts.fileHint, "Brak wybranego pliku!");
-    EXPECT_EQ(station.texts.fileNamePanel, "");
-    EXPECT_EQ(station.texts.searchPrompt, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_FALSE(station.modified);
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       0/0");
+    EXPECT_EQ(station.Document().Call(), "");
+    EXPECT_EQ(station.Document().FileName(), "");
+    EXPECT_EQ(station.View().texts.fileHint, "Brak wybranego pliku!");
+    EXPECT_EQ(station.View().texts.fileNamePanel, "");
+    EXPECT_EQ(station.View().texts.searchPrompt, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_EQ(station.View().texts.counterPanels[0], "Razem:       0/0");
 }
 
 TEST_F(NewStation, BadReferenceLineKeepsTheRowsBeforeIt) {
@@ -152,22 +153,22 @@ TEST_F(NewStation, BadReferenceLineKeepsTheRowsBeforeIt) {
         "Popraw tą linię w pliku i spróbuj ponownie.");
     station.New();
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230"}));
-    EXPECT_EQ(station.grid.DataRowCount(), 2);
-    EXPECT_FALSE(station.modified);
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().grid.DataRowCount(), 2);
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
 }
 
 TEST_F(NewStation, UnsavedDataAnsweredYesAreSavedFirst) {
     OpenStation();
-    station.table.Row(3).call = "SP9X";
+    RowsOf(station.Document())->Row(3).call = "SP9X";
     station.MarkEdited();
     prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Yes)
         .ExpectBox(Info(kSaved));
     ExpectCall(std::nullopt);
     station.New();
     EXPECT_NE(dir.Read("sp1old.txt").find("SP9X"), std::string::npos);
-    EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.texts.fileNamePanel, "");
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.fileNamePanel, "");
 }
 
 TEST_F(NewStation, FailedSaveAfterYesStopsTheCommand) {
@@ -178,8 +179,8 @@ TEST_F(NewStation, FailedSaveAfterYesStopsTheCommand) {
         .ExpectError("Błąd zapisu pliku " + dir.File("sp1old.txt") + ":\nInput/output error");
     station.New();
     fault_injection::Disarm();
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.stationCall, "SP1OLD");
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.Document().Call(), "SP1OLD");
 }
 
 TEST_F(NewStation, UnsavedDataAnsweredCancelEndsTheCommand) {
@@ -187,7 +188,7 @@ TEST_F(NewStation, UnsavedDataAnsweredCancelEndsTheCommand) {
     station.MarkEdited();
     prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Cancel);
     station.New();
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 }  // namespace

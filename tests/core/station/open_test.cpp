@@ -1,3 +1,4 @@
+#include "document_rows.h"
 #include "io/fault_injection.h"
 #include "load_fixture.h"
 
@@ -12,7 +13,7 @@ class Opening : public StationFiles {
     void OpenModifiedStation() {
         WriteStation("old.txt", "SP1OLD", SmallStation());
         Load("old.txt");
-        station.table.Row(3).call = "SP9X";
+        RowsOf(station.Document())->Row(3).call = "SP9X";
         station.MarkEdited();
     }
 };
@@ -21,11 +22,11 @@ TEST_F(Opening, LoadsTheChosenFileAndEnablesTheFileCommands) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
     prompter.ExpectOpenFile(kOpenChoice, dir.File("sp5abc.txt"));
     station.Open();
-    EXPECT_EQ(station.currentFileName, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.texts.fileNamePanel, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.View().texts.fileNamePanel, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
 }
 
 TEST_F(Opening, CaptionNamesTheCallOfTheOpenedFile) {
@@ -34,22 +35,22 @@ TEST_F(Opening, CaptionNamesTheCallOfTheOpenedFile) {
     WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
     prompter.ExpectOpenFile(kOpenChoice, dir.File("sp5abc.txt"));
     station.Open();
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
 }
 
 TEST_F(Opening, DismissedDialogStillEnablesTheFileCommands) {
     prompter.ExpectOpenFile(kOpenChoice, std::nullopt);
     station.Open();
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.Document().FileName(), "");
 }
 
 TEST_F(Opening, MissingChosenFileIsNamedAndNothingIsEnabled) {
     prompter.ExpectOpenFile(kOpenChoice, dir.File("nie ma.txt"))
         .ExpectError("Plik \"" + dir.File("nie ma.txt") + "\" nie został znaleziony!");
     station.Open();
-    EXPECT_EQ(station.currentFileName, dir.File("nie ma.txt"));
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
+    EXPECT_EQ(station.Document().FileName(), dir.File("nie ma.txt"));
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
 }
 
 TEST_F(Opening, StopAtABadLineStillEnablesTheFileCommands) {
@@ -58,16 +59,16 @@ TEST_F(Opening, StopAtABadLineStillEnablesTheFileCommands) {
         .ExpectError("Błąd w pliku " + dir.File("bad.txt") +
                      "\nw linii:\n\nzła linia\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     station.Open();
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.Document().FileName(), "");
 }
 
 TEST_F(Opening, UnsavedDataAnsweredCancelStopsTheCommand) {
     OpenModifiedStation();
     prompter.ExpectBox(Warning(kUnsavedBeforeLeaving, Buttons::YesNoCancel), Answer::Cancel);
     station.Open();
-    EXPECT_EQ(station.currentFileName, dir.File("old.txt"));
-    EXPECT_TRUE(station.modified);
+    EXPECT_EQ(station.Document().FileName(), dir.File("old.txt"));
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Opening, UnsavedDataAnsweredYesSavesThenOpens) {
@@ -78,7 +79,7 @@ TEST_F(Opening, UnsavedDataAnsweredYesSavesThenOpens) {
         .ExpectOpenFile(kOpenChoice, dir.File("new.txt"));
     station.Open();
     EXPECT_NE(dir.Read("old.txt").find("SP9X"), std::string::npos);
-    EXPECT_EQ(station.stationCall, "SP2NEW");
+    EXPECT_EQ(station.Document().Call(), "SP2NEW");
 }
 
 TEST_F(Opening, FailedSaveAfterYesKeepsTheUnsavedDataOpen) {
@@ -89,9 +90,9 @@ TEST_F(Opening, FailedSaveAfterYesKeepsTheUnsavedDataOpen) {
         .ExpectError("Nie można zapisać pliku " + dir.File("old.txt") + ":\nInput/output error");
     station.Open();
     fault_injection::Disarm();
-    EXPECT_EQ(station.table.Row(3).call, "SP9X");
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.currentFileName, dir.File("old.txt"));
+    EXPECT_EQ(station.Document().Table().Row(3).call, "SP9X");
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.Document().FileName(), dir.File("old.txt"));
 }
 
 TEST_F(Opening, UnsavedDataAnsweredNoGoesOnWithoutSaving) {
@@ -103,7 +104,7 @@ TEST_F(Opening, UnsavedDataAnsweredNoGoesOnWithoutSaving) {
 }
 
 TEST_F(Opening, SmallModifiedTablesAreNotAskedAbout) {
-    station.table.Append(Row("  1", "", "VE", "Canada"));
+    RowsOf(station.Document())->Append(Row("  1", "", "VE", "Canada"));
     station.MarkModified();
     prompter.ExpectOpenFile(kOpenChoice, std::nullopt);
     station.Open();

@@ -2,6 +2,7 @@
 // asks, and no save writes over it without the user's answer.
 #include "station/outside_change.h"
 
+#include "document_rows.h"
 #include "load_fixture.h"
 
 namespace zorva::station_files_test {
@@ -40,10 +41,10 @@ class OutsideChange : public StationFiles {
         outside = dir.Read("s.txt");
     }
     void WindowConfirmsPoland() {
-        station.table.Row(3).call = "DL0WIN";
+        RowsOf(station.Document())->Row(3).call = "DL0WIN";
         station.MarkEdited();
     }
-    std::string PolandCall() const { return station.table.Row(3).call; }
+    std::string PolandCall() const { return station.Document().Table().Row(3).call; }
 
     std::string path;
     std::string outside;
@@ -85,7 +86,7 @@ TEST_F(OutsideChange, ModifiedWindowAsksAndEachAnswerDoesWhatItSays) {
         prompter.ExpectBox(Question(ReloadQuestion(path)), c.answer);
         EXPECT_EQ(CheckOutsideChange(station), c.outcome);
         EXPECT_EQ(PolandCall(), c.poland);
-        EXPECT_EQ(station.modified, c.modified);
+        EXPECT_EQ(station.Document().IsModified(), c.modified);
         EXPECT_EQ(dir.Read("s.txt"), outside);
         if (c.asksAgain) prompter.ExpectBox(Question(ReloadQuestion(path)), Answer::Cancel);
         CheckOutsideChange(station);
@@ -108,12 +109,12 @@ TEST_F(OutsideChange, SaveOverAnOutsideChangeAsksAndEachAnswerDoesWhatItSays) {
         }
         if (answer != Answer::Cancel) prompter.ExpectBox(Info(kSaved));
         EXPECT_EQ(station.Save(), answer != Answer::Cancel);
-        const std::string saved = StationBytes("SP5ABC", station.table.Rows());
+        const std::string saved = StationBytes("SP5ABC", station.Document().Table().Rows());
         EXPECT_EQ(dir.Read("s.txt"), answer == Answer::Yes ? saved : outside);
         if (answer == Answer::No) {
             EXPECT_EQ(dir.Read("inny.txt"), saved);
         }
-        EXPECT_EQ(station.modified, answer == Answer::Cancel);
+        EXPECT_EQ(station.Document().IsModified(), answer == Answer::Cancel);
         EXPECT_TRUE(prompter.Done());
     }
 }

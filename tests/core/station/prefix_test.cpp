@@ -27,10 +27,10 @@ TEST_F(PrefixSearch, SelectsTheFirstPrefixThatIsNotLessThanTheTypedOne) {
     Type("O");
     EXPECT_EQ(CurrentAdif(), "  2");
     Type("H");
-    EXPECT_EQ(station.typedPrefix, "OH");
+    EXPECT_EQ(station.View().typedPrefix, "OH");
     EXPECT_EQ(CurrentAdif(), "  4");
-    EXPECT_EQ(station.texts.typedPrefixShown, "OH");
-    EXPECT_EQ(station.texts.searchPrompt, kNext);
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "OH");
+    EXPECT_EQ(station.View().texts.searchPrompt, kNext);
 }
 
 TEST_F(PrefixSearch, WithoutSuchPrefixGoesToTheNextOneInCodeOrder) {
@@ -43,15 +43,15 @@ TEST_F(PrefixSearch, WithoutSuchPrefixGoesToTheNextOneInCodeOrder) {
 
 TEST_F(PrefixSearch, BeyondEveryPrefixGoesToTheLastRowAndTheFirstRowCanBeReached) {
     Type("ZZ");
-    EXPECT_EQ(station.grid.currentRow, 6);
+    EXPECT_EQ(station.View().grid.currentRow, 6);
     station.PressGridEscape();
     Type("1");
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.View().grid.currentRow, 0);
 }
 
 TEST_F(PrefixSearch, TakesSmallLettersAsCapitals) {
     Type("oh");
-    EXPECT_EQ(station.typedPrefix, "OH");
+    EXPECT_EQ(station.View().typedPrefix, "OH");
     EXPECT_EQ(CurrentAdif(), "  4");
 }
 
@@ -59,21 +59,21 @@ TEST_F(PrefixSearch, LeavesCharactersOutsideZeroToSmallZToTheGrid) {
     Type("O");
     for (char32_t ch : {U'/', U'-', U' ', U'{', U'ó', U'Ł'}) {
         EXPECT_FALSE(station.TypeGridChar(ch)) << static_cast<unsigned>(ch);
-        EXPECT_EQ(station.typedPrefix, "O");
+        EXPECT_EQ(station.View().typedPrefix, "O");
     }
     // The signs between the capitals and the small letters do take part.
     EXPECT_TRUE(station.TypeGridChar(U'_'));
-    EXPECT_EQ(station.typedPrefix, "O_");
+    EXPECT_EQ(station.View().typedPrefix, "O_");
 }
 
 TEST_F(PrefixSearch, TheFifthCharacterStillMovesAndThenStartsAfresh) {
     Type("OJ0A");
-    EXPECT_EQ(station.typedPrefix, "OJ0A");
+    EXPECT_EQ(station.View().typedPrefix, "OJ0A");
     EXPECT_EQ(CurrentAdif(), "  6");
     Type("B");
     EXPECT_EQ(CurrentAdif(), "  6");
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
     Type("Z");
     EXPECT_EQ(CurrentAdif(), "  7");
 }
@@ -81,18 +81,18 @@ TEST_F(PrefixSearch, TheFifthCharacterStillMovesAndThenStartsAfresh) {
 TEST_F(PrefixSearch, EscapeForgetsTheTypedPrefix) {
     Type("OK");
     station.PressGridEscape();
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
     EXPECT_EQ(CurrentAdif(), "  6");
 }
 
 TEST_F(PrefixSearch, WorksOnlyWhileSortedByPrefixAscending) {
     station.PressGrid(GridCell::Title(3));
-    const std::optional<int> row = station.grid.currentRow;
+    const std::optional<int> row = station.View().grid.currentRow;
     EXPECT_FALSE(station.TypeGridChar(U'O'));
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.grid.currentRow, row);
-    EXPECT_FALSE(station.texts.searchPromptEnabled);
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().grid.currentRow, row);
+    EXPECT_FALSE(station.View().texts.searchPromptEnabled);
 
     station.PressGrid(GridCell::Title(2));
     station.PressGrid(GridCell::Title(2));  // prefix descending
@@ -104,16 +104,16 @@ TEST_F(PrefixSearch, DoesNothingWithoutEntities) {
     station.ApplyView(ViewMode::AllEntities);
     EXPECT_TRUE(station.TypeGridChar(U'O'));
     EXPECT_TRUE(station.TypeGridChar(U'/'));
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
 }
 
 TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorUnlessTheLastPressSorted) {
     Type("OE");
     EXPECT_TRUE(station.PressGridEnter());  // the keyboard alone reaches the editor
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
 
     station.PressGrid(GridCell::Title(2));
     station.PressGrid(GridCell::Title(2));
@@ -127,8 +127,8 @@ TEST_F(PrefixSearch, EnterForgetsThePrefixAndOpensTheEditorUnlessTheLastPressSor
 
 TEST_F(PrefixSearch, AGridWithoutACurrentRowTakesTheRememberedEntityElseTheFirst) {
     for (const char* remembered : {"  5", "999"}) {
-        station.grid.currentRow.reset();
-        station.rememberedAdif = remembered;
+        station.View().grid.currentRow.reset();
+        station.View().rememberedAdif = remembered;
         station.KeepACurrentRow();
         EXPECT_EQ(CurrentAdif(), remembered == std::string("999") ? "  1" : remembered);
     }

@@ -1,3 +1,4 @@
+#include "document_rows.h"
 #include "files/reference_file.h"
 #include "load_fixture.h"
 
@@ -19,7 +20,7 @@ std::string MissingQuestion(const std::string& line) {
 TEST_F(Reconciling, IdenticalEntityColumnsAskNothing) {
     WriteStation("s.txt", "SP5ABC", SmallStation());
     Load("s.txt");
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(Reconciling, NewNameAcceptedChangesNameOnlyAndMarksModified) {
@@ -31,10 +32,10 @@ TEST_F(Reconciling, NewNameAcceptedChangesNameOnlyAndMarksModified) {
                                                    "230| |DL   |Germany                 ")),
                        Answer::Yes);
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(2),
+    EXPECT_EQ(station.Document().Table().Row(2),
               Row("230", "", "DL", "Fed. Rep. of Germany", "DL1ABC", "2021-03-04", "LoTW", ""));
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "Modyfikacja");
 }
 
 TEST_F(Reconciling, DeclinedDifferenceStaysAndIsAskedAgainNextTime) {
@@ -46,11 +47,11 @@ TEST_F(Reconciling, DeclinedDifferenceStaysAndIsAskedAgainNextTime) {
         "269|D|SP   |poland                  ", "269| |SP   |Poland                  "));
     prompter.ExpectBox(question, Answer::No).ExpectBox(question, Answer::Yes);
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(3).name, "Poland");
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(station.Document().Table().Row(3).name, "Poland");
+    EXPECT_FALSE(station.Document().IsModified());
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(3).deleted, "D");
-    EXPECT_EQ(station.table.Row(3).name, "poland");
+    EXPECT_EQ(station.Document().Table().Row(3).deleted, "D");
+    EXPECT_EQ(station.Document().Table().Row(3).name, "poland");
 }
 
 TEST_F(Reconciling, UndeletingAConfirmedEntityShowsTheNewCountsAtOnce) {
@@ -61,9 +62,9 @@ TEST_F(Reconciling, UndeletingAConfirmedEntityShowsTheNewCountsAtOnce) {
                                                    "230|D|DL   |Germany                 ")),
                        Answer::Yes);
     Load("s.txt");
-    EXPECT_EQ(station.counters, Counters::Of(station.table));
-    EXPECT_EQ(station.texts.counterPanels[0], "Razem:       2/3");
-    EXPECT_EQ(station.texts.counterPanels[2], "Do weryfikacji:  1/1");
+    EXPECT_EQ(station.Document().Counts(), Counters::Of(station.Document().Table()));
+    EXPECT_EQ(station.View().texts.counterPanels[0], "Razem:       2/3");
+    EXPECT_EQ(station.View().texts.counterPanels[2], "Do weryfikacji:  1/1");
 }
 
 TEST_F(Reconciling, ChangedPrefixResortsAtOnceAndLaterLinesStillFindTheirRows) {
@@ -81,8 +82,8 @@ TEST_F(Reconciling, ChangedPrefixResortsAtOnceAndLaterLinesStillFindTheirRows) {
                    Answer::Yes);
     Load("s.txt");
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "269", "  1", "230"}));
-    EXPECT_EQ(station.table.Row(2).name, "Polska");
-    EXPECT_EQ(station.table.Row(4).call, "DL1ABC");
+    EXPECT_EQ(station.Document().Table().Row(2).name, "Polska");
+    EXPECT_EQ(station.Document().Table().Row(4).call, "DL1ABC");
 }
 
 TEST_F(Reconciling, MissingEntityGoesBeforeTheFirstGreaterPrefixOrAtTheEnd) {
@@ -95,8 +96,8 @@ TEST_F(Reconciling, MissingEntityGoesBeforeTheFirstGreaterPrefixOrAtTheEnd) {
         .ExpectBox(Mismatch(MissingQuestion(reference[5])), Answer::Yes);
     Load("s.txt");
     EXPECT_EQ(TableAdifs(), (std::vector<std::string>{" 24", "230", "291", "269", "  1", "999"}));
-    EXPECT_EQ(station.table.Row(3), Row("291", "", "K", "United States of America"));
-    EXPECT_TRUE(station.modified);
+    EXPECT_EQ(station.Document().Table().Row(3), Row("291", "", "K", "United States of America"));
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Reconciling, DeclinedMissingEntityLeavesTheTable) {
@@ -106,13 +107,13 @@ TEST_F(Reconciling, DeclinedMissingEntityLeavesTheTable) {
     WriteStation("s.txt", "SP5ABC", SmallStation());
     prompter.ExpectBox(Mismatch(MissingQuestion(reference[4])), Answer::No);
     Load("s.txt");
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 // No file without entity lines gets here, but an empty table is still filled in order.
 TEST_F(Reconciling, EmptyTableTakesAcceptedEntitiesInReferenceOrder) {
-    station.table.ResetToPlaceholder();
+    RowsOf(station.Document())->ResetToPlaceholder();
     for (const auto& line : SmallReference())
         prompter.ExpectBox(Mismatch(MissingQuestion(line)), Answer::Yes);
     EXPECT_TRUE(station.ReconcileWithReference());
@@ -123,9 +124,9 @@ TEST_F(Reconciling, UnknownEntitiesStayAndOnlyTheFirstOfTwinAdifsIsCompared) {
     auto rows = SmallStation();
     rows.push_back(Row("230", "", "DL", "Second twin"));
     rows.push_back(Row("777", "", "XX", "Not in the list", "XX1A", "2020-01-01", "QSL"));
-    for (const auto& row : rows) station.table.Append(row);
+    for (const auto& row : rows) RowsOf(station.Document())->Append(row);
     EXPECT_TRUE(station.ReconcileWithReference());
-    EXPECT_EQ(station.table.Rows(), rows);
+    EXPECT_EQ(station.Document().Table().Rows(), rows);
 }
 
 TEST_F(Reconciling, AdifKeysCompareAsStoredText) {
@@ -145,8 +146,8 @@ TEST_F(Reconciling, ReferenceLineThatIsNotAnEntityIsReportedAndNeverBecomesARow)
     prompter.ExpectError(
         "Błąd w pliku DXCC_ADIF.KVT w linii:\n\n12\n\nPopraw tą linię w pliku i spróbuj ponownie.");
     Load("s.txt");
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_EQ(station.Document().FileName(), dir.File("s.txt"));
 }
 
 TEST(Sortuj, StableByCharacterCodesOfTheWindows1250Page) {

@@ -38,7 +38,7 @@ std::string LoadAndSave(const std::string& bytes, testing::RecordingPrompter& pr
     Station station(prompter, clock, dir.Path());
     station.SetCurrentFileName(dir.File("s.txt"));
     station.LoadStationFile();
-    EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("s.txt"));
     EXPECT_TRUE(station.Save());
     return dir.Read("s.txt");
 }
@@ -110,8 +110,8 @@ TEST(StationRoundTrip, EveryFieldAtItsWidestSavesBackUnchanged) {
     Station station(prompter, clock, dir.Path());
     station.SetCurrentFileName(dir.File("s.txt"));
     station.LoadStationFile();
-    ASSERT_EQ(station.table.Count(), 400);
-    EXPECT_EQ(station.table.Row(400), widest);
+    ASSERT_EQ(station.Document().Table().Count(), 400);
+    EXPECT_EQ(station.Document().Table().Row(400), widest);
     prompter.ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.Save());
     EXPECT_EQ(dir.Read("s.txt"), bytes);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "document_rows.h"
 #include "io/fault_injection.h"
 #include "io/file_system.h"
 #include "load_fixture.h"
@@ -28,8 +29,8 @@ const MessageBox kReplaceBox =
 class Saving : public StationFiles {
   protected:
     Saving() {
-        for (const auto& row : SmallStation()) station.table.Append(row);
-        station.stationCall = "sp5abc";
+        for (const auto& row : SmallStation()) RowsOf(station.Document())->Append(row);
+        station.Document().SetCall("sp5abc");
         station.MarkModified();
     }
     void MakeReadOnly(const std::string& name) {
@@ -43,12 +44,12 @@ TEST_F(Saving, WritesHeaderAndRowsInTableOrderAndConfirms) {
     EXPECT_TRUE(station.Save());
     EXPECT_EQ(dir.Read("sp5abc.txt"), StationBytes("SP5ABC", SmallStation()));
     EXPECT_EQ(dir.Read("sp5abc.txt").substr(0, 22), "; SP5ABC  08.12.2026\r\n");
-    EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "");
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "");
 }
 
 TEST_F(Saving, LongNamesAreCutAndReadBackCut) {
-    station.table.Row(3).name = "Rzeczpospolita Polska i jej okolice";
+    RowsOf(station.Document())->Row(3).name = "Rzeczpospolita Polska i jej okolice";
     station.SetCurrentFileName(dir.File("s.txt"));
     prompter.ExpectBox(Info(kSaved));
     station.Save();
@@ -56,13 +57,13 @@ TEST_F(Saving, LongNamesAreCutAndReadBackCut) {
     reference[2] = "269| |SP   |Rzeczpospolita Polska i |";
     WriteReference(reference);
     Load("s.txt");
-    EXPECT_EQ(station.table.Row(3).name, "Rzeczpospolita Polska i");
+    EXPECT_EQ(station.Document().Table().Row(3).name, "Rzeczpospolita Polska i");
 }
 
 TEST_F(Saving, WithoutAFileNameAsksForOne) {
     prompter.ExpectSaveFile(SaveChoice(""), dir.File("nowy")).ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.Save());
-    EXPECT_EQ(station.currentFileName, dir.File("nowy.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("nowy.txt"));
     EXPECT_TRUE(dir.Exists("nowy.txt"));
 }
 
@@ -73,7 +74,7 @@ TEST_F(Saving, ReadOnlyFileAnsweredCancelWritesNothing) {
     prompter.ExpectBox(ReadOnlyBox(dir.File("s.txt")), Answer::Cancel);
     EXPECT_FALSE(station.Save());
     EXPECT_EQ(dir.Read("s.txt"), "old");
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Saving, ReadOnlyFileAnsweredYesIsWritten) {
@@ -95,8 +96,8 @@ TEST_F(Saving, ReadOnlyFileAnsweredNoSavesUnderAnotherName) {
         .ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.Save());
     EXPECT_EQ(dir.Read("s.txt"), "old");
-    EXPECT_EQ(station.currentFileName, dir.File("copy.txt"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("copy.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("copy.txt"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("copy.txt"));
 }
 
 TEST_F(Saving, WriteErrorIsReportedAndKeepsTheOldFileAndModified) {
@@ -109,20 +110,20 @@ TEST_F(Saving, WriteErrorIsReportedAndKeepsTheOldFileAndModified) {
     EXPECT_FALSE(station.Save());
     fault_injection::Disarm();
     EXPECT_EQ(dir.Read("s.txt"), "old");
-    EXPECT_TRUE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "Modyfikacja");
+    EXPECT_TRUE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "Modyfikacja");
 }
 
 TEST_F(Saving, CharacterOutsideTheCodePageIsRefusedBeforeWriting) {
     dir.Write("s.txt", "old");
     station.SetCurrentFileName(dir.File("s.txt"));
-    station.table.Row(2).call = "DL1☃";
+    RowsOf(station.Document())->Row(2).call = "DL1☃";
     prompter.ExpectError(
         "Znak \"☃\" nie może zostać zapisany w pliku (kodowanie Windows-1250) w linii:\n\n" +
-        FormatStationLine(station.table.Row(2)));
+        FormatStationLine(station.Document().Table().Row(2)));
     EXPECT_FALSE(station.Save());
     EXPECT_EQ(dir.Read("s.txt"), "old");
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Saving, RowThatWouldNotReadBackRefusesTheSaveAndKeepsTheOldFile) {
@@ -130,7 +131,7 @@ TEST_F(Saving, RowThatWouldNotReadBackRefusesTheSaveAndKeepsTheOldFile) {
     station.SetCurrentFileName(dir.File("s.txt"));
     for (const EntityRow& row :
          {Row("12", "", "", ""), Row("269", "", "SP", "Poland", "SP1\nAB")}) {
-        station.table.Row(3) = row;
+        RowsOf(station.Document())->Row(3) = row;
         prompter.ExpectError("Plik " + dir.File("s.txt") +
                              " nie został zapisany, ponieważ linia:\n\n" +
                              QuotableLine(FormatStationLine(row)) +
@@ -139,15 +140,15 @@ TEST_F(Saving, RowThatWouldNotReadBackRefusesTheSaveAndKeepsTheOldFile) {
         EXPECT_FALSE(station.Save());
         EXPECT_EQ(dir.Read("s.txt"), "old");
     }
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Saving, SaveAsAppendsTxtOnlyWhenThePathHasNoDot) {
     ASSERT_TRUE(std::filesystem::create_directory(dir.File("logi.2026")));
     prompter.ExpectSaveFile(SaveChoice(""), dir.File("logi.2026/sp5abc")).ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.SaveAs());
-    EXPECT_EQ(station.currentFileName, dir.File("logi.2026/sp5abc"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("logi.2026/sp5abc"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("logi.2026/sp5abc"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("logi.2026/sp5abc"));
     EXPECT_TRUE(dir.Exists("logi.2026/sp5abc"));
 }
 
@@ -163,7 +164,7 @@ TEST_F(Saving, SaveAsOverAnExistingFileAsksFirst) {
     EXPECT_TRUE(station.SaveAs());
     EXPECT_EQ(dir.Read("a.txt"), "old a");
     EXPECT_EQ(dir.Read("b.txt"), StationBytes("SP5ABC", SmallStation()));
-    EXPECT_EQ(station.currentFileName, dir.File("b.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("b.txt"));
 }
 
 TEST_F(Saving, DeclinedReplacementKeepsThePreviousFileName) {
@@ -172,8 +173,8 @@ TEST_F(Saving, DeclinedReplacementKeepsThePreviousFileName) {
     prompter.ExpectSaveFile(SaveChoice(dir.File("s.txt")), dir.File("other.txt"))
         .ExpectBox(kReplaceBox, Answer::Cancel);
     EXPECT_FALSE(station.SaveAs());
-    EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
-    EXPECT_EQ(station.texts.fileHint, dir.File("s.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("s.txt"));
+    EXPECT_EQ(station.View().texts.fileHint, dir.File("s.txt"));
     // The next save goes to the station's own file, not over the one the user declined.
     prompter.ExpectBox(Info(kSaved));
     EXPECT_TRUE(station.Save());
@@ -187,7 +188,7 @@ TEST_F(Saving, DialogDismissedAfterANoKeepsThePreviousFileName) {
         .ExpectBox(kReplaceBox, Answer::No)
         .ExpectSaveFile(SaveChoice(dir.File("other.txt")), std::nullopt);
     EXPECT_FALSE(station.SaveAs());
-    EXPECT_EQ(station.currentFileName, dir.File("s.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("s.txt"));
 }
 
 TEST_F(Saving, SaveAsOverAReadOnlyFileAsksBothQuestions) {
@@ -201,14 +202,14 @@ TEST_F(Saving, SaveAsOverAReadOnlyFileAsksBothQuestions) {
         .ExpectBox(ReadOnlyBox(dir.File("ro.txt")), Answer::Cancel);
     EXPECT_FALSE(station.SaveAs());
     EXPECT_EQ(dir.Read("ro.txt"), "old");
-    EXPECT_EQ(station.currentFileName, "");
+    EXPECT_EQ(station.Document().FileName(), "");
 }
 
 TEST_F(Saving, CtrlSSavesWithoutTheConfirmation) {
     station.SetCurrentFileName(dir.File("s.txt"));
     EXPECT_TRUE(station.SaveFromGrid());
     EXPECT_EQ(dir.Read("s.txt"), StationBytes("SP5ABC", SmallStation()));
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
 }
 
 TEST_F(Saving, CtrlSWithoutAFileNameRunsSaveAs) {
@@ -222,7 +223,7 @@ TEST_F(Saving, CtrlSThatFailsSaysWhyAndKeepsModified) {
     prompter.ExpectError("Nie można utworzyć pliku " + dir.File("missing-folder/s.txt") +
                          ":\nNo such file or directory");
     EXPECT_FALSE(station.SaveFromGrid());
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Saving, CtrlSOnAReadOnlyFileAsksTheSameQuestion) {
@@ -239,24 +240,24 @@ TEST_F(StationFiles, SavedFileLoadsAndSavesAgainByteForByte) {
               ReadWholeFile(std::string(ZORVA_SOURCE_DIR) + "/data/dxcc_adif.kvt").bytes);
     prompter.ExpectInput("Identyfikacja stacji", "Podaj swój znak:", "", "sp9żółw");
     station.New();
-    ASSERT_EQ(station.table.Count(), 402);
-    station.table.Row(5).call = "Ś1ĄĘ";
-    station.table.Row(5).qsoDate = "2024-02-29";
-    station.table.Row(5).confirmation = "LoTW";
-    station.table.Row(9).call = "K1ABC";
-    station.table.Row(9).confirmation = "QSL";
-    station.table.Row(9).verifiedDate = "2025-01-01";
+    ASSERT_EQ(station.Document().Table().Count(), 402);
+    RowsOf(station.Document())->Row(5).call = "Ś1ĄĘ";
+    RowsOf(station.Document())->Row(5).qsoDate = "2024-02-29";
+    RowsOf(station.Document())->Row(5).confirmation = "LoTW";
+    RowsOf(station.Document())->Row(9).call = "K1ABC";
+    RowsOf(station.Document())->Row(9).confirmation = "QSL";
+    RowsOf(station.Document())->Row(9).verifiedDate = "2025-01-01";
     prompter.ExpectBox(Info(kSaved));
     ASSERT_TRUE(station.Save());
-    EXPECT_EQ(station.currentFileName, dir.File("sp9żółw.txt"));
+    EXPECT_EQ(station.Document().FileName(), dir.File("sp9żółw.txt"));
     const std::string first = dir.Read("sp9żółw.txt");
     EXPECT_EQ(first.substr(0, 13), "; SP9\xAF\xD3\xA3W  08");
 
-    auto table = station.table.Rows();
+    auto table = station.Document().Table().Rows();
     Station again(prompter, clock, dir.Path());
     again.SetCurrentFileName(dir.File("sp9żółw.txt"));
     again.LoadStationFile();
-    EXPECT_EQ(again.table.Rows(), table);
+    EXPECT_EQ(again.Document().Table().Rows(), table);
     prompter.ExpectBox(Info(kSaved));
     ASSERT_TRUE(again.Save());
     const std::string second = dir.Read("sp9żółw.txt");

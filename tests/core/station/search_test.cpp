@@ -74,7 +74,7 @@ TEST_F(NameSearch, AMatchInTheLastRowComesWithoutAMessage) {
     search.Open();
     search.SetText("campbell");
     EXPECT_EQ(search.Find(), Outcome::Found);
-    EXPECT_EQ(station.grid.currentRow, station.grid.DataRowCount() - 1);
+    EXPECT_EQ(station.View().grid.currentRow, station.View().grid.DataRowCount() - 1);
     ExpectFinished();
     EXPECT_EQ(search.Find(), Outcome::Finished);
 }
@@ -112,14 +112,15 @@ TEST_F(NameSearch, ContinuesInTheGridAsItNowStands) {
     search.Find();
     ASSERT_EQ(search.LastFoundRow(), 5);
     ExpectNothingToShow();
-    station.table.Row(3).call.clear();
+    RowsOf(station.Document())->Row(3).call.clear();
     station.ApplyView(ViewMode::Confirmed);  // no row left: nothing to search, nothing said
     EXPECT_EQ(search.Find(), Outcome::Nothing);
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
 }
 
 TEST_F(NameSearch, AnEmptyViewHasNothingToSelect) {
-    for (int i = 1; i <= station.table.Count(); ++i) station.table.Row(i).call.clear();
+    for (int i = 1; i <= station.Document().Table().Count(); ++i)
+        RowsOf(station.Document())->Row(i).call.clear();
     ExpectNothingToShow();
     station.ApplyView(ViewMode::Confirmed);
     prompter.ExpectBox(
@@ -132,7 +133,7 @@ TEST_F(NameSearch, AnEmptyViewHasNothingToSelect) {
     search.Open();
     search.SetText("a");
     EXPECT_EQ(search.Find(), Outcome::Nothing);
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
     EXPECT_EQ(search.LastFoundRow(), std::nullopt);
 }
 
@@ -144,15 +145,15 @@ TEST_F(NameSearch, EmptyTextDoesNothing) {
 
 TEST_F(NameSearch, TextFieldKeysAndButtons) {
     search.Open();
-    station.typedPrefix = "OH";
+    station.View().typedPrefix = "OH";
     search.SetText("isl");
     EXPECT_EQ(search.PressEnter(), Outcome::Found);
-    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
     EXPECT_FALSE(search.NewSearch());
 
-    station.typedPrefix = "OH";
+    station.View().typedPrefix = "OH";
     EXPECT_FALSE(search.PressEscape());
-    EXPECT_EQ(station.typedPrefix, "");
+    EXPECT_EQ(station.View().typedPrefix, "");
     EXPECT_EQ(search.Text(), "");
     EXPECT_TRUE(search.NewSearch());
     EXPECT_TRUE(search.PressEscape());

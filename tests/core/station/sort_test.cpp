@@ -115,43 +115,43 @@ class TitlePress : public StationWithTable {
 TEST_F(TitlePress, StartsByPrefixAscendingSoTheFirstPrefixClickDescends) {
     EXPECT_EQ(GridColumn(2), (Texts{"CE", "DL", "OH", "ZA"}));
     station.PressGrid(GridCell::Title(2));
-    EXPECT_FALSE(station.sortAscending);
-    EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
+    EXPECT_FALSE(station.View().sortAscending);
+    EXPECT_EQ(station.View().texts.sortPanel, "  Malejąco");
     EXPECT_EQ(GridColumn(2), (Texts{"ZA", "OH", "DL", "CE"}));
     station.PressGrid(GridCell::Title(2));
-    EXPECT_TRUE(station.sortAscending);
-    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
+    EXPECT_TRUE(station.View().sortAscending);
+    EXPECT_EQ(station.View().texts.sortPanel, "  Rosnąco");
 }
 
 TEST_F(TitlePress, AnotherColumnSortsAscendingAndRepeatedClicksAlternate) {
     station.PressGrid(GridCell::Title(2));
     station.PressGrid(GridCell::Title(3));
-    EXPECT_EQ(station.sortColumn, 3);
-    EXPECT_TRUE(station.sortAscending);
+    EXPECT_EQ(station.View().sortColumn, 3);
+    EXPECT_TRUE(station.View().sortAscending);
     EXPECT_EQ(GridColumn(3), (Texts{"Chile", "Finland", "Germany", "Yemen"}));
     station.PressGrid(GridCell::Title(3));
-    EXPECT_EQ(station.texts.sortPanel, "  Malejąco");
+    EXPECT_EQ(station.View().texts.sortPanel, "  Malejąco");
     EXPECT_EQ(GridColumn(3), (Texts{"Yemen", "Germany", "Finland", "Chile"}));
     station.PressGrid(GridCell::Title(3));
-    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
+    EXPECT_EQ(station.View().texts.sortPanel, "  Rosnąco");
 }
 
 TEST_F(TitlePress, KeepsTheCurrentEntitySelected) {
     Select("  3");
     station.PressGrid(GridCell::Title(3));
     EXPECT_EQ(CurrentAdif(), "  3");
-    EXPECT_EQ(station.grid.currentRow, 1);
-    EXPECT_EQ(station.rememberedAdif, "  3");
+    EXPECT_EQ(station.View().grid.currentRow, 1);
+    EXPECT_EQ(station.View().rememberedAdif, "  3");
 }
 
 TEST_F(TitlePress, OfTheDeletedColumnDoesNotSortWhileDeletedAreHidden) {
     station.ToggleHideDeleted();
     station.PressGrid(GridCell::Title(1));
-    EXPECT_EQ(station.sortColumn, 2);
-    EXPECT_EQ(station.lastPress, GridCell::Title(1));
+    EXPECT_EQ(station.View().sortColumn, 2);
+    EXPECT_EQ(station.View().lastPress, GridCell::Title(1));
     station.ToggleHideDeleted();
     station.PressGrid(GridCell::Title(1));
-    EXPECT_EQ(station.sortColumn, 1);
+    EXPECT_EQ(station.View().sortColumn, 1);
     EXPECT_EQ(GridColumn(1), (Texts{"", "", "", "D"}));
 }
 
@@ -160,31 +160,31 @@ TEST_F(TitlePress, OutsideEveryColumnOrOnADataRowNeverSorts) {
     station.PressGrid(GridCell::Title(8));
     station.PressGrid(GridCell::Data(1, 4));
     station.PressGrid(GridCell{});
-    EXPECT_EQ(station.sortColumn, 2);
-    EXPECT_TRUE(station.sortAscending);
-    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
-    EXPECT_EQ(station.lastPress, GridCell{});
+    EXPECT_EQ(station.View().sortColumn, 2);
+    EXPECT_TRUE(station.View().sortAscending);
+    EXPECT_EQ(station.View().texts.sortPanel, "  Rosnąco");
+    EXPECT_EQ(station.View().lastPress, GridCell{});
 }
 
 TEST_F(TitlePress, AwayFromPrefixAscendingEndsThePrefixSearch) {
     station.TypeGridChar(U'O');
-    ASSERT_EQ(station.typedPrefix, "O");
+    ASSERT_EQ(station.View().typedPrefix, "O");
     station.PressGrid(GridCell::Title(4));
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.texts.typedPrefixShown, "");
-    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
-    EXPECT_FALSE(station.texts.searchPromptEnabled);
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().texts.typedPrefixShown, "");
+    EXPECT_EQ(station.View().texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_FALSE(station.View().texts.searchPromptEnabled);
     station.PressGrid(GridCell::Title(2));
-    EXPECT_TRUE(station.texts.searchPromptEnabled);
+    EXPECT_TRUE(station.View().texts.searchPromptEnabled);
 }
 
 TEST_F(TitlePress, OnAnEmptyGridChangesTheSortWithoutSorting) {
     Load({});
     station.ApplyView(ViewMode::AllEntities);
     station.PressGrid(GridCell::Title(5));
-    EXPECT_EQ(station.sortColumn, 5);
-    EXPECT_TRUE(station.grid.rows.empty());
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().sortColumn, 5);
+    EXPECT_TRUE(station.View().grid.rows.empty());
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include "document_rows.h"
 #include "files/reference_file.h"
 #include "files/settings_file.h"
 #include "io/fault_injection.h"
@@ -25,15 +26,15 @@ TEST_F(Startup, MissingReferenceFileEndsTheProgram) {
 
 TEST_F(Startup, FirstStartWithoutSettingsShowsAnEmptyWindow) {
     EXPECT_TRUE(station.StartUp());
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC");
-    EXPECT_EQ(station.texts.counterPanels,
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC");
+    EXPECT_EQ(station.View().texts.counterPanels,
               (std::array<std::string, 4>{"Razem:       0/0", "Zweryfikowane:   0/0",
                                           "Do weryfikacji:  0/0", ""}));
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.sortPanel, "  Rosnąco");
-    EXPECT_EQ(station.texts.searchPrompt, "");
-    EXPECT_EQ(station.grid.DataRowCount(), 0);
-    EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.sortPanel, "  Rosnąco");
+    EXPECT_EQ(station.View().texts.searchPrompt, "");
+    EXPECT_EQ(station.View().grid.DataRowCount(), 0);
+    EXPECT_EQ(station.View().viewMode, ViewMode::AllEntities);
     EXPECT_TRUE(station.appearance.fontBold);
     EXPECT_FALSE(dir.Exists("zorva_rade.ini"));
 }
@@ -47,11 +48,11 @@ TEST_F(Startup, SettingsReopenTheLastFileAndRestoreTheWindow) {
         "Szerokosc okna=800\r\n[Wyswietlanie]\r\nUsuniete=1\r\nWszystkie=0\r\nDo "
         "weryfikacji=1\r\n"));
     EXPECT_TRUE(station.StartUp());
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
-    EXPECT_EQ(station.table.Rows(), SmallStation());
-    EXPECT_TRUE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.fileNamePanel, dir.File("sp5abc.txt"));
-    EXPECT_EQ(station.texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
+    EXPECT_EQ(station.Document().Table().Rows(), SmallStation());
+    EXPECT_TRUE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.fileNamePanel, dir.File("sp5abc.txt"));
+    EXPECT_EQ(station.View().texts.searchPrompt, "Wprowadź prefiks szukanego podmiotu");
     EXPECT_EQ(station.appearance.columnWidths[3], 200);
     EXPECT_EQ(station.appearance.fontName, "Courier New");
     EXPECT_EQ(station.appearance.fontSize, 9);
@@ -60,28 +61,29 @@ TEST_F(Startup, SettingsReopenTheLastFileAndRestoreTheWindow) {
     EXPECT_EQ(station.appearance.rowHeight, 18);
     EXPECT_EQ(station.appearance.windowHeight, 500);
     EXPECT_EQ(station.appearance.windowWidth, 800);
-    EXPECT_TRUE(station.hideDeleted);
-    EXPECT_EQ(station.viewMode, ViewMode::ToVerify);
-    EXPECT_EQ(station.grid.DataRowCount(), 1);  // DL1ABC: confirmed, not verified, not deleted
+    EXPECT_TRUE(station.View().hideDeleted);
+    EXPECT_EQ(station.View().viewMode, ViewMode::ToVerify);
+    EXPECT_EQ(station.View().grid.DataRowCount(),
+              1);  // DL1ABC: confirmed, not verified, not deleted
 }
 
 TEST_F(Startup, ViewKeysFollowTheRadioGroup) {
     WriteSettings("[Wyswietlanie]\r\nWszystkie=0\r\n");
     station.StartUp();
-    EXPECT_EQ(station.viewMode, ViewMode::Unconfirmed);
+    EXPECT_EQ(station.View().viewMode, ViewMode::Unconfirmed);
 
     Station second(prompter, clock, dir.Path());
     WriteSettings("[Wyswietlanie]\r\nWszystkie=1\r\nZweryfikowane=1\r\n");
     second.StartUp();
-    EXPECT_EQ(second.viewMode, ViewMode::Verified);
+    EXPECT_EQ(second.View().viewMode, ViewMode::Verified);
 }
 
 TEST_F(Startup, LastFileGoneIsReportedAndItsNameWrittenBackAtClose) {
     WriteSettings(SettingsFor("gone.txt"));
     prompter.ExpectError("Plik danych \n" + dir.File("gone.txt") + "\nnie został znaleziony!");
     EXPECT_TRUE(station.StartUp());
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.caption, "Zestawienie Podmiotów DXCC dla stacji SP5ABC");
     EXPECT_TRUE(station.MayClose(666, 416));
     EXPECT_EQ(ReadSettingsFile(dir.File("zorva_rade.ini")).settings.file, dir.File("gone.txt"));
 }
@@ -95,15 +97,15 @@ TEST_F(Startup, OneEntityLoadsButLeavesTheFileCommandsOff) {
                  SmallReference()[1] + "\n\nCzy zaktualizować dane?"),
         Answer::No);
     station.StartUp();
-    EXPECT_EQ(station.table.Count(), 1);
-    EXPECT_FALSE(station.texts.fileCommandsEnabled);
-    EXPECT_EQ(station.texts.searchPrompt, "");
+    EXPECT_EQ(station.Document().Table().Count(), 1);
+    EXPECT_FALSE(station.View().texts.fileCommandsEnabled);
+    EXPECT_EQ(station.View().texts.searchPrompt, "");
 
     Station second(prompter, clock, dir.Path());
     WriteStation("two.txt", "SP5ABC", {SmallStation()[0], SmallStation()[1]});
     WriteSettings(SettingsFor("two.txt"));
     second.StartUp();
-    EXPECT_TRUE(second.texts.fileCommandsEnabled);
+    EXPECT_TRUE(second.View().texts.fileCommandsEnabled);
 }
 
 TEST_F(Startup, SettingsWithJunkGiveDefaultsAndNoMessage) {
@@ -113,7 +115,7 @@ TEST_F(Startup, SettingsWithJunkGiveDefaultsAndNoMessage) {
     EXPECT_TRUE(station.StartUp());
     EXPECT_EQ(station.appearance.columnWidths[0], 35);
     EXPECT_FALSE(station.appearance.fontBold);
-    EXPECT_EQ(station.stationCall, "");
+    EXPECT_EQ(station.Document().Call(), "");
 }
 
 TEST_F(Startup, UnreadableSettingsAreReportedAndDefaultsApply) {
@@ -123,7 +125,7 @@ TEST_F(Startup, UnreadableSettingsAreReportedAndDefaultsApply) {
                          ":\nInput/output error");
     EXPECT_TRUE(station.StartUp());
     fault_injection::Disarm();
-    EXPECT_EQ(station.stationCall, "");
+    EXPECT_EQ(station.Document().Call(), "");
 }
 
 class Closing : public Startup {
@@ -132,7 +134,7 @@ class Closing : public Startup {
         WriteStation("sp5abc.txt", "SP5ABC", SmallStation());
         WriteSettings(SettingsFor("sp5abc.txt"));
         station.StartUp();
-        station.table.Row(3).call = "SP9X";
+        RowsOf(station.Document())->Row(3).call = "SP9X";
         station.MarkEdited();
     }
     const MessageBox kQuestion =
@@ -144,8 +146,8 @@ TEST_F(Closing, WritesEverySettingAndAsksNothingWhenUnmodified) {
     WriteSettings(SettingsFor("sp5abc.txt"));
     station.StartUp();
     station.appearance.columnWidths[1] = 20;
-    station.hideDeleted = true;
-    station.viewMode = ViewMode::Confirmed;
+    station.View().hideDeleted = true;
+    station.View().viewMode = ViewMode::Confirmed;
     EXPECT_TRUE(station.MayClose(700, 450));
     Settings saved = ReadSettingsFile(dir.File("zorva_rade.ini")).settings;
     Settings expected;
@@ -167,16 +169,16 @@ TEST_F(Closing, NextStartRestoresWhatTheLastCloseWrote) {
     station.StartUp();
     station.appearance.confirmedColour = 123;
     station.appearance.fontBold = true;
-    station.viewMode = ViewMode::Verified;
+    station.View().viewMode = ViewMode::Verified;
     station.MayClose(640, 480);
 
     Station next(prompter, clock, dir.Path());
     next.StartUp();
-    EXPECT_EQ(next.currentFileName, dir.File("sp5abc.txt"));
+    EXPECT_EQ(next.Document().FileName(), dir.File("sp5abc.txt"));
     EXPECT_EQ(next.appearance.confirmedColour, 123);
     EXPECT_TRUE(next.appearance.fontBold);
     EXPECT_EQ(next.appearance.windowWidth, 640);
-    EXPECT_EQ(next.viewMode, ViewMode::Verified);
+    EXPECT_EQ(next.View().viewMode, ViewMode::Verified);
 }
 
 TEST_F(Closing, CancelKeepsTheProgramButTheSettingsAreWritten) {
@@ -184,7 +186,7 @@ TEST_F(Closing, CancelKeepsTheProgramButTheSettingsAreWritten) {
     prompter.ExpectBox(kQuestion, Answer::Cancel);
     EXPECT_FALSE(station.MayClose(666, 416));
     EXPECT_TRUE(dir.Exists("zorva_rade.ini"));
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Closing, YesSavesThenCloses) {
@@ -207,7 +209,7 @@ TEST_F(Closing, YesWithAFailedSaveKeepsTheProgramOpen) {
                     {}},
                    Answer::Cancel);
     EXPECT_FALSE(station.MayClose(666, 416));
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST_F(Closing, NoClosesWithoutSaving) {

@@ -1,5 +1,6 @@
 // Saves keep the file they replace as a version; "Przywróć poprzednią wersję..."
 // puts one back and loads it.
+#include "document_rows.h"
 #include "io/fault_injection.h"
 #include "load_fixture.h"
 #include "station/restore_command.h"
@@ -20,7 +21,7 @@ class StationVersions : public StationFiles {
     }
     size_t VersionCount() { return ListVersions(dir.File("s.txt")).newestFirst.size(); }
     void ChangeCall(const std::string& call) {
-        station.table.Row(4).call = call;
+        RowsOf(station.Document())->Row(4).call = call;
         station.MarkModified();
     }
     std::string Saved() {
@@ -63,7 +64,7 @@ TEST_F(StationVersions, AFailedVersionOrWriteLeavesTheFileAndModified) {
         EXPECT_FALSE(station.Save());
         fault_injection::Disarm();
         EXPECT_EQ(dir.Read("s.txt"), original);
-        EXPECT_TRUE(station.modified);
+        EXPECT_TRUE(station.Document().IsModified());
         EXPECT_EQ(VersionCount(), size_t(flush - 1));
     }
 }
@@ -82,7 +83,7 @@ TEST_F(StationVersions, RestoreAsksBeforeDroppingChangesAndIsUndoneByTheVersionI
         "Ostrzeżenie", Icon::Warning, Buttons::YesNo, Answer::No};
     prompter.ExpectBox(dropChanges, Answer::No);
     EXPECT_FALSE(RestorePreviousVersion(station, Choose(kNoon)));
-    EXPECT_EQ(station.table.Row(4).call, "VE3BB");
+    EXPECT_EQ(station.Document().Table().Row(4).call, "VE3BB");
     clock.SetTime(13, 0);
     prompter.ExpectBox(dropChanges, Answer::Yes)
         .ExpectBox(Info("Przywrócono wersję " + kNoon +
@@ -90,8 +91,8 @@ TEST_F(StationVersions, RestoreAsksBeforeDroppingChangesAndIsUndoneByTheVersionI
                         "."));
     EXPECT_TRUE(RestorePreviousVersion(station, Choose(kNoon)));
     EXPECT_EQ(dir.Read("s.txt"), original);
-    EXPECT_EQ(station.table.Row(4).call, "VE3XX");
-    EXPECT_FALSE(station.modified);
+    EXPECT_EQ(station.Document().Table().Row(4).call, "VE3XX");
+    EXPECT_FALSE(station.Document().IsModified());
     clock.SetTime(14, 0);
     prompter.ExpectBox(Info("Przywrócono wersję " + kOne +
                             ".\nDotychczasowa zawartość pliku została zachowana jako wersja " +

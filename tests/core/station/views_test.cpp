@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "document_rows.h"
 #include "station/appearance.h"
 #include "views_fixture.h"
 
@@ -40,24 +41,24 @@ TEST_P(EachView, ShowsTheRowsOfItsPredicateAndItsLabel) {
     const ViewCase& c = GetParam();
     Load(EveryState());
     station.ApplyView(c.mode);
-    EXPECT_EQ(station.viewMode, c.mode);
-    EXPECT_EQ(station.texts.viewTitle, c.label);
+    EXPECT_EQ(station.View().viewMode, c.mode);
+    EXPECT_EQ(station.View().texts.viewTitle, c.label);
     EXPECT_EQ(GridAdifs(), c.shown);
 
     station.ToggleHideDeleted();
-    EXPECT_TRUE(station.hideDeleted);
-    EXPECT_EQ(station.viewMode, c.mode);
+    EXPECT_TRUE(station.View().hideDeleted);
+    EXPECT_EQ(station.View().viewMode, c.mode);
     EXPECT_EQ(GridAdifs(), c.shownWithoutDeleted);
 }
 
 TEST_P(EachView, LeavesTheCountersAsTheyWere) {
     Load(EveryState());
-    const Counters before = station.counters;
+    const Counters before = station.Document().Counts();
     station.ApplyView(GetParam().mode);
     station.ToggleHideDeleted();
     station.PressGrid(GridCell::Title(4));
-    EXPECT_EQ(station.counters, before);
-    EXPECT_EQ(station.counters, Counters::Of(station.table));
+    EXPECT_EQ(station.Document().Counts(), before);
+    EXPECT_EQ(station.Document().Counts(), Counters::Of(station.Document().Table()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,21 +128,21 @@ TEST(ViewCaptions, NameTheMenuItems) {
 using ViewFill = StationWithTable;
 
 TEST_F(ViewFill, AllEntitiesWithNothingLoadedSaysSoAndLeavesTheGrid) {
-    station.grid.rows = {Row("  1", "", "A", "Stale")};
-    station.grid.currentRow = 0;
+    station.View().grid.rows = {Row("  1", "", "A", "Stale")};
+    station.View().grid.currentRow = 0;
     ExpectNothingToShow();
     station.ApplyView(ViewMode::AllEntities);
-    EXPECT_EQ(station.viewMode, ViewMode::AllEntities);
-    EXPECT_EQ(station.texts.viewTitle, "Wszystkie podmioty");
+    EXPECT_EQ(station.View().viewMode, ViewMode::AllEntities);
+    EXPECT_EQ(station.View().texts.viewTitle, "Wszystkie podmioty");
     EXPECT_EQ(GridAdifs(), Adifs{"  1"});
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.View().grid.currentRow, 0);
 }
 
 TEST_F(ViewFill, AllEntitiesOfALoadedEmptyFileShowsOnlyTheHeader) {
     Load({});
     station.ApplyView(ViewMode::AllEntities);
-    EXPECT_TRUE(station.grid.rows.empty());
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_TRUE(station.View().grid.rows.empty());
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
 }
 
 TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
@@ -150,31 +151,31 @@ TEST_F(ViewFill, AnEmptyViewKeepsNoRowsSoNothingCanBeEditedOrSearched) {
     station.PressGrid(GridCell::Data(2, 2));
     ASSERT_TRUE(station.CanEdit());
 
-    station.table.Row(2).call.clear();
-    station.table.Row(5).call.clear();
+    RowsOf(station.Document())->Row(2).call.clear();
+    RowsOf(station.Document())->Row(5).call.clear();
     ExpectNothingToShow();
     station.ApplyView(ViewMode::ToVerify);
-    EXPECT_EQ(station.texts.viewTitle, "Do weryfikacji");
-    EXPECT_EQ(station.grid.DataRowCount(), 0);
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().texts.viewTitle, "Do weryfikacji");
+    EXPECT_EQ(station.View().grid.DataRowCount(), 0);
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
     EXPECT_EQ(CurrentAdif(), "");
     EXPECT_FALSE(station.CanEdit());
     EXPECT_FALSE(station.PressGridEnter());
 
     EXPECT_TRUE(station.TypeGridChar(U'A'));
-    EXPECT_EQ(station.typedPrefix, "");
-    EXPECT_EQ(station.grid.currentRow, std::nullopt);
+    EXPECT_EQ(station.View().typedPrefix, "");
+    EXPECT_EQ(station.View().grid.currentRow, std::nullopt);
 }
 
 TEST_F(ViewFill, HiddenDeletedRowsCanEmptyAView) {
     Load({Row("  1", "D", "A", "Gone", "SP1A", "2020-01-01", "QSL")});
-    station.hideDeleted = true;
+    station.View().hideDeleted = true;
     ExpectNothingToShow();
     station.ApplyView(ViewMode::Confirmed);
-    EXPECT_TRUE(station.grid.rows.empty());
+    EXPECT_TRUE(station.View().grid.rows.empty());
     // The all-entities view shows an empty grid without a message.
     station.ApplyView(ViewMode::AllEntities);
-    EXPECT_TRUE(station.grid.rows.empty());
+    EXPECT_TRUE(station.View().grid.rows.empty());
 }
 
 TEST_F(ViewFill, KeepsTheCurrentEntityOrFallsBackToTheFirstRow) {
@@ -182,20 +183,20 @@ TEST_F(ViewFill, KeepsTheCurrentEntityOrFallsBackToTheFirstRow) {
     station.ApplyView(ViewMode::AllEntities);
     Select("  1");  // unconfirmed: not in the next view
     station.ApplyView(ViewMode::ToVerify);
-    EXPECT_EQ(station.grid.currentRow, 0);
+    EXPECT_EQ(station.View().grid.currentRow, 0);
     EXPECT_EQ(CurrentAdif(), "  2");
 
     Select("  5");
     station.ApplyView(ViewMode::AllEntities);
     EXPECT_EQ(CurrentAdif(), "  5");
-    EXPECT_EQ(station.rememberedAdif, "  5");
-    EXPECT_EQ(station.grid.currentColumn, 1);
+    EXPECT_EQ(station.View().rememberedAdif, "  5");
+    EXPECT_EQ(station.View().grid.currentColumn, 1);
 }
 
 TEST_F(ViewFill, EndsSortedByTheCurrentSort) {
     Load(EveryState());
-    station.sortColumn = 4;
-    station.sortAscending = false;
+    station.View().sortColumn = 4;
+    station.View().sortAscending = false;
     station.ApplyView(ViewMode::Confirmed);
     EXPECT_EQ(GridColumn(4), (Adifs{"SP1DDD", "SP1CCC", "SP1BBB", "SP1AAA"}));
 }
@@ -203,24 +204,24 @@ TEST_F(ViewFill, EndsSortedByTheCurrentSort) {
 TEST_F(ViewFill, ShowsTheTableAsItNowStands) {
     Load(EveryState());
     station.ApplyView(ViewMode::ToVerify);
-    station.table.Row(1).call = "SP9ZZZ";
+    RowsOf(station.Document())->Row(1).call = "SP9ZZZ";
     station.ReapplyView();
-    EXPECT_EQ(station.viewMode, ViewMode::ToVerify);
+    EXPECT_EQ(station.View().viewMode, ViewMode::ToVerify);
     EXPECT_EQ(GridAdifs(), (Adifs{"  1", "  2", "  5"}));
 }
 
 TEST_F(ViewFill, TogglingHiddenDeletedTwiceGivesTheSameGrid) {
     Load(EveryState());
-    station.sortColumn = 3;
+    station.View().sortColumn = 3;
     station.ApplyView(ViewMode::AllEntities);
     Select("  6");
-    const auto before = station.grid.rows;
+    const auto before = station.View().grid.rows;
     station.ToggleHideDeleted();
-    EXPECT_EQ(station.grid.DataRowCount(), 4);
-    EXPECT_EQ(station.grid.currentRow, 0);  // the deleted entity left the grid
+    EXPECT_EQ(station.View().grid.DataRowCount(), 4);
+    EXPECT_EQ(station.View().grid.currentRow, 0);  // the deleted entity left the grid
     station.ToggleHideDeleted();
-    EXPECT_FALSE(station.hideDeleted);
-    EXPECT_EQ(station.grid.rows, before);
+    EXPECT_FALSE(station.View().hideDeleted);
+    EXPECT_EQ(station.View().grid.rows, before);
 }
 
 }  // namespace

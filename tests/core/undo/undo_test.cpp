@@ -23,7 +23,7 @@ class Undo : public StationFiles {
         return dir.Read(name);
     }
     void Edit(const std::string& adif, const std::string& call) {
-        station.grid.currentRow = FindGridRow(station.grid, adif);
+        station.View().grid.currentRow = FindGridRow(station.View().grid, adif);
         EntryDialog dialog(station);
         ASSERT_TRUE(dialog.Open());
         EXPECT_TRUE(dialog.Accept(call, "2024-01-02", ConfirmationMethod::Qsl).accepted);
@@ -81,11 +81,12 @@ TEST_F(Undo, EveryKindOfStepUndoesToTheSavedBytesAndRedoesToTheChangedOnes) {
         ASSERT_TRUE(UndoStepBack(station));
         EXPECT_FALSE(station.history.CanUndo());  // one step, however many files
         EXPECT_EQ(Saved("undone.txt"), before);
-        EXPECT_EQ(station.grid.rows, station.table.Rows());  // shown in prefix order again
+        EXPECT_EQ(station.View().grid.rows,
+                  station.Document().Table().Rows());  // shown in prefix order again
         EXPECT_EQ(RedoItemText(station), "Ponów: " + name);
         ASSERT_TRUE(RedoStepForward(station));
         EXPECT_EQ(Saved("redone.txt"), after);
-        EXPECT_EQ(Counters::Of(station.table), station.counters);
+        EXPECT_EQ(Counters::Of(station.Document().Table()), station.Document().Counts());
     }
 }
 
@@ -94,26 +95,26 @@ TEST_F(Undo, TheModifiedMarkFollowsUndoAndRedoAcrossASave) {
     Edit("269", "SP9ZZ");
     RenameGermany();
     UndoStepBack(station);
-    EXPECT_EQ(station.texts.modifiedPanel, kEditedMark);
+    EXPECT_EQ(station.View().texts.modifiedPanel, kEditedMark);
     UndoStepBack(station);
-    EXPECT_FALSE(station.modified);
-    EXPECT_EQ(station.texts.modifiedPanel, "");
+    EXPECT_FALSE(station.Document().IsModified());
+    EXPECT_EQ(station.View().texts.modifiedPanel, "");
 
     RedoStepForward(station);
     station.FinishStationSave(false);
     UndoStepBack(station);
-    EXPECT_EQ(station.texts.modifiedPanel, kEditedMark);
+    EXPECT_EQ(station.View().texts.modifiedPanel, kEditedMark);
     RedoStepForward(station);
-    EXPECT_FALSE(station.modified);
+    EXPECT_FALSE(station.Document().IsModified());
     RedoStepForward(station);
-    EXPECT_EQ(station.texts.modifiedPanel, kModifiedMark);
+    EXPECT_EQ(station.View().texts.modifiedPanel, kModifiedMark);
 
     // A new step drops the redo side, and with it the saved state.
     UndoStepBack(station);
     UndoStepBack(station);
     Edit("269", "SP7Q");
     UndoStepBack(station);
-    EXPECT_TRUE(station.modified);
+    EXPECT_TRUE(station.Document().IsModified());
 }
 
 TEST(ChangeHistory, KeepsAHundredStepsAndForgetsASavedStateThatFellOff) {
