@@ -2,19 +2,13 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "about_window.h"
 #include "application_setup.h"
 #include "conversion_window.h"
 #include "convert/convert.h"
-#include "entity_database_window.h"
-#include "import_window.h"
 #include "io/program_directory.h"
 #include "main_window.h"
 #include "ports/clock.h"
 #include "qt_prompter.h"
-#include "row_height_dialog.h"
-#include "search_dialog.h"
-#include "verification_date_dialog.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,14 +24,7 @@ int main(int argc, char* argv[]) {
     prompter.SetParentWidget(&mainWindow);
     mainWindow.station().convertOldFile = zorva::Station::ConversionHook(zorva::ConvertOldFile);
     if (!mainWindow.Start()) return 0;
-    // The entry dialog (EntryDialogWindow) is made afresh for each opening; the others live for the
-    // whole run.
-    mainWindow.aboutWindow = new zorva::AboutWindow(prompter, programDir, &mainWindow);
-    mainWindow.importWindow = new zorva::ImportWindow(mainWindow);
-    mainWindow.searchDialog = new zorva::SearchDialog(mainWindow);
-    mainWindow.verificationDateDialog = new zorva::VerificationDateDialog(mainWindow);
-    mainWindow.entityDatabaseWindow = new zorva::EntityDatabaseWindow(mainWindow);
-    mainWindow.rowHeightDialog = new zorva::RowHeightDialog(mainWindow);
+    mainWindow.MakeWindows();
     // Never shown; creating it checks the conversion template, as every start does. Qt reads
     // Windows' wide command line, so a file name outside the ANSI code page arrives whole.
     const QStringList arguments = QCoreApplication::arguments();

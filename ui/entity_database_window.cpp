@@ -12,7 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "main_window.h"
+#include "window_place.h"
 
 namespace zorva {
 namespace {
@@ -45,10 +45,9 @@ void KeepTyping(QLineEdit* field, const std::string& text) {
 
 }  // namespace
 
-EntityDatabaseWindow::EntityDatabaseWindow(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainWindow),
-      editor_(mainWindow.station()) {
+EntityDatabaseWindow::EntityDatabaseWindow(Station& station, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      editor_(station) {
     setObjectName("entityDatabaseWindow");
     setWindowTitle(QString::fromUtf8(kEditorCaption));
     setModal(true);
@@ -165,7 +164,7 @@ void EntityDatabaseWindow::BuildButtons() {
 
 void EntityDatabaseWindow::Run() {
     if (!Prepare()) return;
-    move(main_.frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    CentreOnOwner(*this);
     exec();
 }
 
@@ -255,7 +254,7 @@ void EntityDatabaseWindow::newEntity() {
 }
 
 void EntityDatabaseWindow::saveChanges() {
-    if (editor_.Save()) main_.Refresh();
+    if (editor_.Save()) emit stationChanged();
     ShowState();
 }
 
@@ -265,7 +264,7 @@ void EntityDatabaseWindow::goBack() {
         ShowState();
         return;
     }
-    if (typed) main_.Refresh();
+    if (typed) emit stationChanged();
     accept();
 }
 

@@ -13,14 +13,12 @@ class QPushButton;
 
 namespace zorva {
 
-class MainWindow;
-
 // "Zarządzanie bazą podmiotów": the lines of dxcc_adif.kvt beside the entity
 // fields. Handlers forward to the EntityEditor and then show its state.
 class EntityDatabaseWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit EntityDatabaseWindow(MainWindow& mainWindow);
+    EntityDatabaseWindow(Station& station, QWidget* owner);
 
     // Loads the list and shows the window modally; nothing when the file is missing.
     void Run();
@@ -39,6 +37,10 @@ class EntityDatabaseWindow : public QDialog {
     QPushButton* NewEntityButton() const { return newEntityButton_; }
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* BackButton() const { return backButton_; }
+
+  signals:
+    // A save or a typed change reached the open station's rows.
+    void stationChanged();
 
   public slots:
     void lineChosen();
@@ -66,9 +68,7 @@ class EntityDatabaseWindow : public QDialog {
     void ShowSelection();
     void ShowFields();
     void ApplyFocus();
-    void AfterSave();
 
-    MainWindow& main_;
     EntityEditor editor_;
     QListWidget* entityList_ = nullptr;
     QGroupBox* entityGroup_ = nullptr;

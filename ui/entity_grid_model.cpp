@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <algorithm>
+#include <functional>
 
 #include "station/appearance.h"
 
@@ -20,63 +20,71 @@ int SettingFromColour(const QColor& colour) {
 EntityGridModel::EntityGridModel(Station& station, QObject* parent)
     : QAbstractTableModel(parent),
       station_(station),
-      shown_(CurrentRows()),
-      shownSortColumn_(station.View().sortColumn) {}
+      shownEntities_(ShownEntities()),
+      shownSortColumn_(station.View().sortColumn) {
+    for (int r = 0; r < rowCount(); ++r) shownLooks_.push_back(Look(r));
+}
 
 int EntityGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+    return parent.isValid() ? 0 : static_cast<int>(shownEntities_.size());
 }
 
 int EntityGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : EntityRow::kFieldCount;
 }
 
-std::vector<EntityGridModel::ShownRow> EntityGridModel::CurrentRows() const {
+std::vector<std::string> EntityGridModel::ShownEntities() const {
     const Grid& grid = station_.View().grid;
-    std::vector<ShownRow> rows;
-    rows.reserve(static_cast<size_t>(grid.DataRowCount()));
-    for (int r = 0; r < grid.DataRowCount(); ++r) {
-        const CellPaint paint = PaintRow(station_, r);
-        rows.push_back({grid.DataRow(r), ColourFromSetting(paint.background.value_or(kWhite)),
-                        ColourFromSetting(paint.text)});
-    }
-    return rows;
+    std::vector<std::string> entities;
+    entities.reserve(static_cast<size_t>(grid.DataRowCount()));
+    for (int r = 0; r < grid.DataRowCount(); ++r) entities.push_back(grid.DataRow(r).adif);
+    return entities;
+}
+
+size_t EntityGridModel::Look(int row) const {
+    const EntityRow& entity = station_.View().grid.DataRow(row);
+    std::string look;
+    for (int c = 0; c < EntityRow::kFieldCount; ++c) look += entity.Field(c) + '|';
+    const CellPaint paint = PaintRow(station_, row);
+    look += std::to_string(paint.background.value_or(kWhite)) + '|' + std::to_string(paint.text);
+    return std::hash<std::string>{}(look);
 }
 
 void EntityGridModel::Sync() {
-    std::vector<ShownRow> rows = CurrentRows();
-    const bool sameEntities = std::equal(
-        rows.begin(), rows.end(), shown_.begin(), shown_.end(),
-        [](const ShownRow& a, const ShownRow& b) { return a.entity.adif == b.entity.adif; });
-    if (!sameEntities) {
+    std::vector<std::string> entities = ShownEntities();
+    if (entities != shownEntities_) {
         beginResetModel();
-        shown_ = std::move(rows);
+        shownEntities_ = std::move(entities);
+        shownLooks_.clear();
+        for (int r = 0; r < rowCount(); ++r) shownLooks_.push_back(Look(r));
         shownSortColumn_ = station_.View().sortColumn;
         endResetModel();
         return;
     }
-    AnnounceChangedRows(rows);
+    AnnounceChangedRows();
     if (shownSortColumn_ != station_.View().sortColumn) {
         shownSortColumn_ = station_.View().sortColumn;
         emit headerDataChanged(Qt::Horizontal, 0, EntityRow::kFieldCount - 1);
     }
 }
 
-void EntityGridModel::AnnounceChangedRows(const std::vector<ShownRow>& rows) {
+void EntityGridModel::AnnounceChangedRows() {
     // Neighbouring changed rows go out as one range.
-    size_t i = 0;
-    while (i < rows.size()) {
-        if (rows[i] == shown_[i]) {
-            ++i;
+    int r = 0;
+    while (r < rowCount()) {
+        const size_t look = Look(r);
+        if (look == shownLooks_[static_cast<size_t>(r)]) {
+            ++r;
             continue;
         }
-        const size_t first = i;
-        while (i < rows.size() && !(rows[i] == shown_[i])) {
-            shown_[i] = rows[i];
-            ++i;
+        const int first = r;
+        shownLooks_[static_cast<size_t>(r++)] = look;
+        for (; r < rowCount(); ++r) {
+            const size_t next = Look(r);
+            if (next == shownLooks_[static_cast<size_t>(r)]) break;
+            shownLooks_[static_cast<size_t>(r)] = next;
         }
-        emit dataChanged(index(static_cast<int>(first), 0),
-                         index(static_cast<int>(i - 1), EntityRow::kFieldCount - 1));
+        emit dataChanged(index(first, 0), index(r - 1, EntityRow::kFieldCount - 1));
     }
 }
 
@@ -87,23 +95,24 @@ void EntityGridModel::SelectCell(int row, int column) {
 }
 
 QColor EntityGridModel::Background(int row) const {
-    return shown_.at(static_cast<size_t>(row)).background;
+    return ColourFromSetting(PaintRow(station_, row).background.value_or(kWhite));
 }
 
 QColor EntityGridModel::Foreground(int row) const {
-    return shown_.at(static_cast<size_t>(row)).foreground;
+    return ColourFromSetting(PaintRow(station_, row).text);
 }
 
 QVariant EntityGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    const ShownRow& row = shown_[static_cast<size_t>(index.row())];
+    // Until Sync() announces a change, the view may ask for rows the Station no longer has.
+    if (!index.isValid() || !station_.View().grid.HasDataRow(index.row())) return {};
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(row.entity.Field(index.column()));
+            return QString::fromStdString(
+                station_.View().grid.DataRow(index.row()).Field(index.column()));
         case Qt::BackgroundRole:
-            return row.background;
+            return Background(index.row());
         case Qt::ForegroundRole:
-            return row.foreground;
+            return Foreground(index.row());
         default:
             return {};
     }

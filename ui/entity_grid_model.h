@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include "station/station.h"
@@ -12,10 +14,11 @@ namespace zorva {
 QColor ColourFromSetting(int value);
 int SettingFromColour(const QColor& colour);
 
-// The entity grid as Qt sees it: the Station's grid rows with the row-state
-// colours and the highlighted current row. The model shows its own copy of the
-// rows, so nothing it shows changes unannounced; Sync() brings the copy up to
-// the Station and announces what differs.
+// The entity grid as Qt sees it: the rows of the Station's view, in the view's
+// order, with the row-state colours and the highlighted current row. The model
+// reads every cell from the Station; of the rows it keeps only which entities it
+// announced, in which order, and a digest of how each looked, so Sync() can
+// announce exactly what changed since.
 class EntityGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -27,9 +30,9 @@ class EntityGridModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Takes the Station's grid as it is now: a reset when other rows are shown
-    // or in another order, dataChanged for each row whose text or colours
-    // changed, headerDataChanged when the sort column moved.
+    // Announces how the Station's view changed: a reset when other rows are shown
+    // or in another order, dataChanged for each row whose text or colours changed,
+    // headerDataChanged when the sort column moved.
     void Sync();
     // Makes a row and column current and shows it; model rows are the grid's data rows.
     void SelectCell(int row, int column);
@@ -39,17 +42,14 @@ class EntityGridModel : public QAbstractTableModel {
     QColor Foreground(int row) const;
 
   private:
-    struct ShownRow {
-        EntityRow entity;
-        QColor background;
-        QColor foreground;
-        bool operator==(const ShownRow&) const = default;
-    };
-    std::vector<ShownRow> CurrentRows() const;
-    void AnnounceChangedRows(const std::vector<ShownRow>& rows);
+    // The entity of each shown row, in order, and a digest of its text and colours.
+    std::vector<std::string> ShownEntities() const;
+    size_t Look(int row) const;
+    void AnnounceChangedRows();
 
     Station& station_;
-    std::vector<ShownRow> shown_;
+    std::vector<std::string> shownEntities_;
+    std::vector<size_t> shownLooks_;
     int shownSortColumn_ = -1;
 };
 

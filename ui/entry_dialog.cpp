@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "main_window.h"
 #include "text/columns.h"
+#include "window_place.h"
 
 namespace zorva {
 namespace {
@@ -35,11 +35,10 @@ void FocusField(QLineEdit* field) {
 
 }  // namespace
 
-EntryDialogWindow::EntryDialogWindow(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      main_(mainWindow),
-      entry_(mainWindow.station()) {
+EntryDialogWindow::EntryDialogWindow(Station& station, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      entry_(station) {
     setObjectName("entryDialog");
     setWindowTitle(QString::fromUtf8("Wprowadzanie danych"));
     setModal(true);
@@ -152,8 +151,7 @@ bool EntryDialogWindow::Open() {
 void EntryDialogWindow::Run() {
     if (!Open()) return;
     adjustSize();
-    const QRect owner = main_.frameGeometry();
-    move(owner.center() - QPoint(width() / 2, height() / 2));
+    CentreOnOwner(*this);
     exec();
 }
 
@@ -189,7 +187,7 @@ void EntryDialogWindow::reject() {
 
 void EntryDialogWindow::dateTyped() {
     entry_.DateFieldChanged();
-    main_.Refresh();
+    emit stationChanged();
 }
 
 QRadioButton* EntryDialogWindow::CheckedRadioButton() const {

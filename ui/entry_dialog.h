@@ -13,14 +13,12 @@ class QRadioButton;
 
 namespace zorva {
 
-class MainWindow;
-
 // "Wprowadzanie danych": the call, the QSO date and the confirmation method of
 // the grid's current row. A fresh dialog is made for every opening.
 class EntryDialogWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit EntryDialogWindow(MainWindow& mainWindow);
+    EntryDialogWindow(Station& station, QWidget* owner);
 
     // Fills the dialog from the grid's current row; false when the row may not
     // be edited (the refusal has been shown).
@@ -47,6 +45,10 @@ class EntryDialogWindow : public QDialog {
     std::string CallFieldText() const;
     std::string DateFieldText() const;
 
+  signals:
+    // Typing in the date field marked the station modified.
+    void stationChanged();
+
   public slots:
     void acceptEntry();
     void cancel();
@@ -68,7 +70,6 @@ class EntryDialogWindow : public QDialog {
     bool MethodKey(int key);
     QRadioButton* CheckedRadioButton() const;
 
-    MainWindow& main_;
     EntryDialog entry_;
     QLabel* callLabel_ = nullptr;
     QLabel* dateLabel_ = nullptr;

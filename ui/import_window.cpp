@@ -12,8 +12,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "main_window.h"
-
 namespace zorva {
 namespace {
 
@@ -26,10 +24,9 @@ constexpr qint64 kRepaintMilliseconds = 33;
 
 }  // namespace
 
-ImportWindow::ImportWindow(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainWindow),
-      import_(mainWindow.station()) {
+ImportWindow::ImportWindow(Station& station, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      import_(station) {
     setObjectName("importWindow");
     setWindowTitle(Q(kImportWindowCaption));
     setModal(true);
@@ -126,7 +123,7 @@ void ImportWindow::BuildControls() {
 
 bool ImportWindow::Run(const std::string& lotwReport) {
     const bool open = import_.BeginSeries();
-    main_.Refresh();
+    emit stationChanged();
     if (!open) return false;
     if (!lotwReport.empty()) {
         fileEdit_->setText(QString::fromStdString(lotwReport));
@@ -135,7 +132,7 @@ bool ImportWindow::Run(const std::string& lotwReport) {
     progressBar_->setVisible(import_.progressVisible);
     const bool completed = exec() == QDialog::Accepted;
     import_.EndSeries();
-    main_.Refresh();
+    emit stationChanged();
     return completed;
 }
 
@@ -206,7 +203,7 @@ void ImportWindow::importFile() {
     const RunEnd end =
         import_.Import([this](uint64_t read, uint64_t total) { ShowProgress(read, total); });
     progressBar_->setVisible(import_.progressVisible);
-    main_.Refresh();
+    emit stationChanged();
     if (end == RunEnd::Finished) {
         progressBar_->setValue(0);
         accept();

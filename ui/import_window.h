@@ -13,14 +13,12 @@ class QRadioButton;
 
 namespace zorva {
 
-class MainWindow;
-
 // "Importowanie danych z pliku ADIF": the import window. It is made once and its controls
 // keep their values for the whole program run; each "Import danych" starts a series in it.
 class ImportWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit ImportWindow(MainWindow& mainWindow);
+    ImportWindow(Station& station, QWidget* owner);
 
     // "Import danych": prepares a series ("Nowy" first on an empty table) and shows the
     // window modally, unless there is no station to import into. A downloaded LoTW
@@ -42,6 +40,10 @@ class ImportWindow : public QDialog {
     QCheckBox* IncludeDeletedCheck() const { return includeDeletedCheck_; }
     QProgressBar* ProgressBar() const { return progressBar_; }
 
+  signals:
+    // The series began or ended, or an import changed the station's rows and counters.
+    void stationChanged();
+
   public slots:
     void chooseFile();
     void importFile();
@@ -57,7 +59,6 @@ class ImportWindow : public QDialog {
     void ShowExtractBoxes();
     void ShowProgress(uint64_t bytesRead, uint64_t totalBytes);
 
-    MainWindow& main_;
     AdifImport import_;
     QElapsedTimer sinceRepaint_;
     QLineEdit* fileEdit_ = nullptr;

@@ -237,13 +237,12 @@ void DownloadFromLotw(MainWindow& mainWindow) {
     SystemKeyring keyring;
     LotwDownloadDialog dialog(station, *memory, keyring, &mainWindow);
     if (!dialog.Run()) return;
-    if (!mainWindow.importWindow) mainWindow.importWindow = new ImportWindow(mainWindow);
     LotwDownloadParams done;
     done.login = dialog.Login();
     done.today = dialog.Today();
     LotwStationSteps steps;
     steps.importReport = [&](const std::string& report) {
-        return mainWindow.importWindow->Run(report);
+        return mainWindow.importWindow().Run(report);
     };
     steps.save = [&] { return station.Save(); };
     ImportLotwReport(station.Document().SettingsPath(), station.Document().Call(), done,

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,7 +13,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,10 +20,10 @@
 #include "about_window.h"
 #include "entity_database_window.h"
 #include "entity_grid_model.h"
+#include "entity_grid_view.h"
 #include "entry/verification.h"
 #include "entry_dialog.h"
 #include "files/settings_file.h"
-#include "grid_cell_delegate.h"
 #include "help_file.h"
 #include "import_window.h"
 #include "lists/list_commands.h"
@@ -50,29 +48,6 @@ QString Q(const std::string& text) {
 }
 
 constexpr int kCoolBarHeight = 30;
-
-struct ViewItem {
-    ViewMode mode;
-    const char* name;
-    void (MainWindow::*handler)();
-    const char* accessKeyAt;  // the caption's text that starts with the underlined letter
-};
-
-const ViewItem kViewItems[] = {
-    {ViewMode::AllEntities, "showAllEntities", &MainWindow::showAllEntities, "Wszystkie"},
-    {ViewMode::AllButVerified, "showAllButVerified", &MainWindow::showAllButVerified, "bez"},
-    {ViewMode::ToVerify, "showToVerify", &MainWindow::showToVerify, "do "},
-    {ViewMode::Verified, "showVerified", &MainWindow::showVerified, "zweryfikowane"},
-    {ViewMode::Confirmed, "showConfirmed", &MainWindow::showConfirmed, "potwierdzone"},
-    {ViewMode::Unconfirmed, "showUnconfirmed", &MainWindow::showUnconfirmed, "niepotwierdzone"},
-};
-
-QString WithAccessKey(const char* caption, const char* keyAt) {
-    QString text = QString::fromUtf8(caption);
-    const qsizetype at = text.indexOf(QString::fromUtf8(keyAt));
-    if (at >= 0) text.insert(at, '&');
-    return text;
-}
 
 // The items that need an open station file.
 const char* const kFileCommands[] = {"openSearch",        "saveStation",      "saveStationAs",
@@ -121,137 +96,9 @@ MainWindow::MainWindow(Prompter& prompter, const Clock& clock, std::string progr
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption,
-                             void (MainWindow::*handler)()) {
-    QAction* item = menu->addAction(QString::fromUtf8(caption));
-    item->setObjectName(name);
-    connect(item, &QAction::triggered, this, handler);
-    items_[name] = item;
-    return item;
-}
-
-void MainWindow::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    auto submenu = [this](QWidget* owner, const char* name, const char* caption) {
-        QMenu* menu = owner == menuBar()
-                          ? menuBar()->addMenu(QString::fromUtf8(caption))
-                          : static_cast<QMenu*>(owner)->addMenu(QString::fromUtf8(caption));
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        items_[name] = menu->menuAction();
-        return menu;
-    };
-    auto command = [this, bar](const char* name, const char* caption,
-                               void (MainWindow::*handler)()) {
-        QAction* item = bar->addAction(QString::fromUtf8(caption));
-        item->setObjectName(name);
-        connect(item, &QAction::triggered, this, handler);
-        items_[name] = item;
-    };
-
-    QMenu* fileMenu = submenu(bar, "fileMenu", "&Plik");
-    AddItem(fileMenu, "newStation", "&Nowy", &MainWindow::newStation);
-    fileMenu->addSeparator();
-    AddItem(fileMenu, "openStation", "&Otwórz", &MainWindow::openStation);
-    fileMenu->addSeparator();
-    AddItem(fileMenu, "saveStation", "&Zapisz                          Ctrl+S",
-            &MainWindow::saveStation);
-    AddItem(fileMenu, "saveStationAs", "Zapisz &jako..", &MainWindow::saveStationAs);
-    AddItem(fileMenu, "restoreVersion", "&Przywróć poprzednią wersję...",
-            &MainWindow::restoreVersion);
-    AddItem(fileMenu, "saveVerifiedList", "Zapisz listę podmiotów z&weryfik.",
-            &MainWindow::saveVerifiedList);
-    AddItem(fileMenu, "saveQslList", "Zapisz listę podmiotów potw. &QSL", &MainWindow::saveQslList);
-    AddItem(fileMenu, "saveLotwList", "Zapisz listę podmiotów potw. &LoTW",
-            &MainWindow::saveLotwList);
-    fileMenu->addSeparator();
-    AddItem(fileMenu, "openEntityDatabase", "Zarządzanie &bazą podmiotów",
-            &MainWindow::openEntityDatabase);
-    fileMenu->addSeparator();
-    AddItem(fileMenu, "quit", "&Koniec", &MainWindow::quit);
-
-    QMenu* changesMenu = submenu(bar, "changesMenu", "&Zmiany");
-    AddItem(changesMenu, "undoStep", kUndoItem, &MainWindow::undoStep)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddItem(changesMenu, "redoStep", kRedoItem, &MainWindow::redoStep)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-
-    QMenu* viewMenu = submenu(bar, "viewMenu", "&Widok");
-    viewGroup_ = new QActionGroup(this);
-    viewGroup_->setExclusive(true);
-    for (const ViewItem& view : kViewItems) {
-        QAction* item = AddItem(viewMenu, view.name, "", view.handler);
-        item->setText(WithAccessKey(ViewMenuCaption(view.mode), view.accessKeyAt));
-        item->setCheckable(true);
-        viewGroup_->addAction(item);
-        viewItems_[view.mode] = item;
-    }
-    viewMenu->addSeparator();
-    AddItem(viewMenu, "hideDeleted", "Nie wyświetlaj podmiotów &usuniętych",
-            &MainWindow::toggleHideDeleted)
-        ->setCheckable(true);
-
-    QMenu* printMenu = submenu(bar, "printMenu", "&Drukowanie");
-    QMenu* normalMenu = submenu(printMenu, "normalPrintMenu", "&Normalne..");
-    AddItem(normalMenu, "printNormalList", "&Kompletna lista", &MainWindow::printNormalList);
-    AddItem(normalMenu, "printNormalVerifiedList", "Lista podmiotów &zweryfikowanych",
-            &MainWindow::printNormalVerifiedList);
-    QMenu* simplifiedMenu = submenu(printMenu, "simplifiedPrintMenu", "&Uproszczone..");
-    AddItem(simplifiedMenu, "printSimplifiedList", "&Kompletna lista",
-            &MainWindow::printSimplifiedList);
-    AddItem(simplifiedMenu, "printSimplifiedVerifiedList", "Lista podmiotów &zweryfikowanych",
-            &MainWindow::printSimplifiedVerifiedList);
-    AddItem(simplifiedMenu, "printSimplifiedToVerifyList", "Lista podmiotów &do weryfikacji",
-            &MainWindow::printSimplifiedToVerifyList);
-    AddItem(printMenu, "setUpPrinter", "&Konfiguracja drukarki", &MainWindow::setUpPrinter);
-
-    QMenu* importMenu = submenu(bar, "importMenu", "&Import danych");
-    AddItem(importMenu, "importData", "&Z pliku ADIF...", &MainWindow::importData);
-    AddItem(importMenu, "downloadFromLotw", "&Pobierz z LoTW...", &MainWindow::downloadFromLotw)
-        ->setVisible(LotwDownloadBuilt());
-
-    QMenu* verificationMenu = submenu(bar, "verificationMenu", "We&ryfikacja");
-    AddItem(verificationMenu, "saveToVerifyList", "&Zapisz listę podmiotów do weryfikacji",
-            &MainWindow::saveToVerifyList);
-    AddItem(verificationMenu, "printVerificationReport", "&Drukuj listę podmiotów do weryfikacji",
-            &MainWindow::printVerificationReport);
-    verificationMenu->addSeparator();
-    AddItem(verificationMenu, "verifyData", "&Weryfikacja danych", &MainWindow::verifyData);
-
-    command("editCurrentEntity", "&Edycja", &MainWindow::editCurrentEntity);
-    command("openSearch", "Szu&kanie", &MainWindow::openSearch);
-
-    QMenu* settingsMenu = submenu(bar, "settingsMenu", "&Ustawienia");
-    QMenu* coloursMenu = submenu(settingsMenu, "coloursMenu", "&Kolory");
-    AddItem(coloursMenu, "chooseConfirmedColour", "Kolor tła dla podmiotów &potwierdzonych",
-            &MainWindow::chooseConfirmedColour);
-    AddItem(coloursMenu, "chooseDeletedColour", "Kolor tła dla podmiotów &usuniętych",
-            &MainWindow::chooseDeletedColour);
-    AddItem(coloursMenu, "chooseVerifiedColour", "Kolor tła dla podmiotów &zweryfikowanych",
-            &MainWindow::chooseVerifiedColour);
-    AddItem(coloursMenu, "chooseOtherColour", "Kolor tła dla podmiotów p&ozostałych",
-            &MainWindow::chooseOtherColour);
-    AddItem(settingsMenu, "chooseFont", "&Czcionka", &MainWindow::chooseFont);
-
-    QMenu* helpMenu = submenu(bar, "helpMenu", "P&omoc");
-    AddItem(helpMenu, "openHelp", "&Plik pomocy", &MainWindow::openHelp);
-    AddItem(helpMenu, "showAbout", "&O programie..", &MainWindow::showAbout);
-
-    gridPopup_ = new QMenu(this);
-    gridPopup_->setObjectName("gridPopupMenu");
-    items_["gridPopupMenu"] = gridPopup_->menuAction();
-    AddItem(gridPopup_, "setRowHeight", "&Wysokość wierszy", &MainWindow::setRowHeight);
-}
-
-void MainWindow::AddWindowKeys() {
-    // Keys of the whole window: they work wherever the focus is in it.
-    const auto key = [this](const QKeySequence& sequence, void (MainWindow::*handler)()) {
-        auto* shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, handler);
-    };
-    key(QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveFromKeyboard);
-    key(QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::searchFromKeyboard);
-    key(QKeySequence(Qt::Key_F1), &MainWindow::openHelp);
+void MainWindow::Run(void (MainWindow::*command)()) {
+    (this->*command)();
+    Refresh();
 }
 
 void MainWindow::BuildViewBar(QWidget* parent) {
@@ -292,46 +139,55 @@ void MainWindow::BuildViewBar(QWidget* parent) {
 }
 
 void MainWindow::BuildGrid(QWidget* parent) {
-    grid_ = new QTableView(parent);
-    grid_->setObjectName("grid");
+    grid_ = new EntityGridView(parent);
     model_ = new EntityGridModel(station_, this);
     grid_->setModel(model_);
-    grid_->setItemDelegate(new GridCellDelegate(grid_));
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid_->setShowGrid(true);
-    grid_->setWordWrap(false);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setMinimumSectionSize(kMinRowHeight);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    QHeaderView* titles = grid_->horizontalHeader();
-    titles->setSectionsClickable(false);
-    titles->setHighlightSections(false);
-    titles->setStretchLastSection(false);
-    titles->setMinimumSectionSize(1);
-    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { gridPopup_->popup(grid_->viewport()->mapToGlobal(at)); });
-    connect(titles, &QHeaderView::sectionResized, this,
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { ColumnResized(column, width); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex&) {
                 if (now.isValid()) CurrentCellChanged(now.row(), now.column());
             });
-    grid_->installEventFilter(this);
-    grid_->viewport()->installEventFilter(this);
-    titles->viewport()->installEventFilter(this);
+    connect(grid_, &EntityGridView::cellPressed, this, &MainWindow::GridPressed);
+    connect(grid_, &EntityGridView::pressReleased, this, &MainWindow::FitToColumns);
+    connect(grid_, &EntityGridView::enterPressed, this, &MainWindow::GridEnter);
+    connect(grid_, &EntityGridView::escapePressed, this, [this] {
+        station_.PressGridEscape();
+        Refresh();
+    });
+    connect(grid_, &EntityGridView::charTyped, this, [this](char32_t ch) {
+        station_.TypeGridChar(ch);
+        Refresh();
+    });
+    connect(grid_, &EntityGridView::editRequested, this,
+            [this] { Run(&MainWindow::editCurrentEntity); });
     parent->layout()->addWidget(grid_);
 }
 
-QAction* MainWindow::MenuItem(const QString& name) const {
-    auto found = items_.find(name);
-    return found == items_.end() ? nullptr : found->second;
+void MainWindow::MakeWindows() {
+    aboutWindow_ = new AboutWindow(station_.prompter, station_.Document().ProgramDir(), this);
+    importWindow();
+    searchDialog_ = &Follow(*new SearchDialog(station_, this));
+    DateDialog();
+    entityDatabaseWindow_ = &Follow(*new EntityDatabaseWindow(station_, this));
+    rowHeightDialog_ = new RowHeightDialog(this);
+    connect(rowHeightDialog_, &RowHeightDialog::heightChosen, this, &MainWindow::ApplyRowHeight);
+}
+
+ImportWindow& MainWindow::importWindow() {
+    if (!importWindow_) importWindow_ = &Follow(*new ImportWindow(station_, this));
+    return *importWindow_;
+}
+
+VerificationDateDialog& MainWindow::DateDialog() {
+    if (!verificationDateDialog_) {
+        verificationDateDialog_ = new VerificationDateDialog(this);
+        connect(verificationDateDialog_, &VerificationDateDialog::dateChosen, this,
+                &MainWindow::ApplyVerificationDate);
+    }
+    return *verificationDateDialog_;
 }
 
 // --- start-up, activation, size, closing ---
@@ -515,25 +371,12 @@ void MainWindow::ApplyGridLook() {
     }
     if (grid_->font() != font) grid_->setFont(font);
     grid_->verticalHeader()->setDefaultSectionSize(ClampRowHeight(look.rowHeight));
-    QHeaderView* titles = grid_->horizontalHeader();
-    for (int c = 0; c < EntityRow::kFieldCount; ++c) {
-        const int width = look.columnWidths[static_cast<size_t>(c)];
-        if (titles->sectionSize(c) != width) titles->resizeSection(c, width);
-    }
+    grid_->SetColumnWidths(look.columnWidths);
 }
 
 void MainWindow::ShowCurrentRow() {
     const zorva::Grid& grid = station_.View().grid;
-    const std::optional<int> row = grid.CurrentDataRow();
-    if (!row) {
-        grid_->selectionModel()->clearCurrentIndex();
-        grid_->clearSelection();
-        return;
-    }
-    const QModelIndex current = model_->index(*row, std::max(0, grid.currentColumn));
-    grid_->selectionModel()->setCurrentIndex(
-        current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    grid_->scrollTo(current);
+    grid_->ShowCurrentRow(grid.CurrentDataRow(), grid.currentColumn);
 }
 
 void MainWindow::CurrentCellChanged(int row, int column) {
@@ -546,50 +389,7 @@ void MainWindow::ColumnResized(int column, int width) {
     station_.appearance.columnWidths[static_cast<size_t>(column)] = width;
 }
 
-// --- the grid's keys and mouse ---
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    QHeaderView* titles = grid_->horizontalHeader();
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        return GridKeyPress(static_cast<QKeyEvent*>(event));
-    }
-    auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (mouse && watched == grid_->viewport()) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress: {
-                const QPoint at = mouse->position().toPoint();
-                GridPressed(GridCell::Data(grid_->rowAt(at.y()), grid_->columnAt(at.x())));
-                break;
-            }
-            case QEvent::MouseButtonRelease:
-                GridReleased();
-                break;
-            case QEvent::MouseButtonDblClick:
-                if (mouse->button() == Qt::LeftButton) {
-                    editCurrentEntity();
-                    return true;
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    if (mouse && watched == titles->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const int x = mouse->position().toPoint().x();
-            const int column = titles->logicalIndexAt(x);
-            // A press on a column border starts a resize; it is no press on the title.
-            const int grip = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, titles);
-            const int left = column < 0 ? 0 : titles->sectionViewportPosition(column);
-            const int right = column < 0 ? 0 : left + titles->sectionSize(column);
-            const bool onBorder = column >= 0 && (x - left < grip || right - x <= grip);
-            GridPressed(GridCell::Title(onBorder ? kOutsideCells : column));
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            GridReleased();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
+// --- the grid's presses and keys ---
 
 void MainWindow::GridPressed(GridCell cell) {
     station_.PressGrid(cell);
@@ -598,41 +398,18 @@ void MainWindow::GridPressed(GridCell cell) {
     Refresh();
 }
 
-void MainWindow::GridReleased() {
-    FitToColumns();
+void MainWindow::GridEnter() {
+    const bool edit = station_.PressGridEnter();
+    Refresh();
+    if (edit) Run(&MainWindow::editCurrentEntity);
 }
 
 void MainWindow::saveFromKeyboard() {
-    if (!items_.at("saveStation")->isEnabled()) return;
-    station_.SaveFromGrid();
-    Refresh();
+    if (items_.at("saveStation")->isEnabled()) station_.SaveFromGrid();
 }
 
 void MainWindow::searchFromKeyboard() {
     if (items_.at("openSearch")->isEnabled()) openSearch();
-}
-
-bool MainWindow::GridKeyPress(QKeyEvent* key) {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        const bool edit = station_.PressGridEnter();
-        Refresh();
-        if (edit) editCurrentEntity();
-        return true;
-    }
-    if (key->key() == Qt::Key_Escape) {
-        station_.PressGridEscape();
-        Refresh();
-        return true;
-    }
-    const QList<uint> typed = key->text().toUcs4();
-    if (typed.size() != 1 || typed.front() < 32 || typed.front() == 127) return false;
-    // Alt and Ctrl keys are commands (access keys, shortcuts), never part of a prefix.
-    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return true;
-    // A letter the prefix search leaves must not reach the view's own type-ahead,
-    // which would move the current row unseen.
-    station_.TypeGridChar(static_cast<char32_t>(typed.front()));
-    Refresh();
-    return true;
 }
 
 // --- Plik ---
@@ -649,12 +426,10 @@ void MainWindow::openStation() {
 
 void MainWindow::saveStation() {
     station_.Save();
-    Refresh();
 }
 
 void MainWindow::saveStationAs() {
     station_.SaveAs();
-    Refresh();
 }
 
 void MainWindow::restoreVersion() {
@@ -663,8 +438,7 @@ void MainWindow::restoreVersion() {
 }
 
 void MainWindow::saveVerifiedList() {
-    SaveVerifiedList(station_.Document(), station_.prompter, station_.clock);
-    Refresh();
+    SaveVerifiedList(station_);
 }
 
 void MainWindow::saveQslList() {
@@ -674,7 +448,7 @@ void MainWindow::saveLotwList() {
     SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Lotw);
 }
 void MainWindow::openEntityDatabase() {
-    if (entityDatabaseWindow) entityDatabaseWindow->Run();
+    if (entityDatabaseWindow_) entityDatabaseWindow_->Run();
 }
 
 void MainWindow::quit() {
@@ -685,49 +459,40 @@ void MainWindow::quit() {
 
 void MainWindow::undoStep() {
     UndoStepBack(station_);
-    Refresh();
 }
 
 void MainWindow::redoStep() {
     RedoStepForward(station_);
-    Refresh();
 }
 
 // --- Widok ---
 
 void MainWindow::showAllEntities() {
     station_.ApplyView(ViewMode::AllEntities);
-    Refresh();
 }
 
 void MainWindow::showAllButVerified() {
     station_.ApplyView(ViewMode::AllButVerified);
-    Refresh();
 }
 
 void MainWindow::showToVerify() {
     station_.ApplyView(ViewMode::ToVerify);
-    Refresh();
 }
 
 void MainWindow::showVerified() {
     station_.ApplyView(ViewMode::Verified);
-    Refresh();
 }
 
 void MainWindow::showConfirmed() {
     station_.ApplyView(ViewMode::Confirmed);
-    Refresh();
 }
 
 void MainWindow::showUnconfirmed() {
     station_.ApplyView(ViewMode::Unconfirmed);
-    Refresh();
 }
 
 void MainWindow::toggleHideDeleted() {
     station_.ToggleHideDeleted();
-    Refresh();
 }
 
 // --- Drukowanie, Import danych, Weryfikacja ---
@@ -768,15 +533,13 @@ void MainWindow::setUpPrinter() {
     ShowPrinterSetup(this);
 }
 void MainWindow::importData() {
-    if (!importWindow) importWindow = new ImportWindow(*this);
-    importWindow->Run();
+    importWindow().Run();
 }
 void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
-    SaveVerificationList(station_.Document(), station_.prompter, station_.clock);
-    Refresh();
+    SaveVerificationList(station_);
 }
 
 void MainWindow::printVerificationReport() {
@@ -788,21 +551,29 @@ void MainWindow::verifyData() {
     const std::optional<std::string> today = StartVerification(station_);
     if (!today) return;
     repaint();
-    if (!verificationDateDialog) verificationDateDialog = new VerificationDateDialog(*this);
-    verificationDateDialog->Run(*today);
+    DateDialog().Run(*today);
+}
+
+void MainWindow::ApplyVerificationDate(const std::string& date, bool byEnter) {
+    if (byEnter) station_.View().typedPrefix.clear();
+    if (VerifyConfirmedRows(station_, date)) {
+        DateDialog().DateTaken();
+    } else {
+        DateDialog().DateRefused();
+    }
+    Refresh();
 }
 
 // --- Edycja, Szukanie ---
 
 void MainWindow::editCurrentEntity() {
     if (!station_.CanEdit()) return;
-    EntryDialogWindow dialog(*this);
-    dialog.Run();
-    Refresh();
+    EntryDialogWindow dialog(station_, this);
+    Follow(dialog).Run();
 }
 
 void MainWindow::openSearch() {
-    if (searchDialog) searchDialog->Open();
+    if (searchDialog_) searchDialog_->Open();
 }
 
 // --- Ustawienia ---
@@ -810,9 +581,7 @@ void MainWindow::openSearch() {
 void MainWindow::ChooseColour(int Appearance::*colour) {
     const QColor chosen =
         QColorDialog::getColor(ColourFromSetting(station_.appearance.*colour), this);
-    if (!chosen.isValid()) return;
-    station_.appearance.*colour = SettingFromColour(chosen);
-    Refresh();
+    if (chosen.isValid()) station_.appearance.*colour = SettingFromColour(chosen);
 }
 
 void MainWindow::chooseConfirmedColour() {
@@ -857,11 +626,16 @@ void MainWindow::openHelp() {
     OpenHelpFile(station_.prompter, station_.Document().ProgramDir(), DesktopUrlOpener());
 }
 void MainWindow::showAbout() {
-    if (aboutWindow) aboutWindow->Run();
+    if (aboutWindow_) aboutWindow_->Run();
 }
 
 void MainWindow::setRowHeight() {
-    if (rowHeightDialog) rowHeightDialog->Run();
+    if (rowHeightDialog_) rowHeightDialog_->Run(station_.appearance.rowHeight);
+}
+
+void MainWindow::ApplyRowHeight(int rowHeight) {
+    station_.appearance.rowHeight = RowHeightFromText(std::to_string(rowHeight));
+    Refresh();
 }
 
 }  // namespace zorva

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "entity_grid_view.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
 #include "print/print_mode.h"
@@ -15,7 +16,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTableView;
 
 namespace zorva {
 
@@ -30,8 +30,8 @@ class EntityDatabaseWindow;
 class RowHeightDialog;
 
 // The main window: the menu bar, the bar with the view and prefix-search
-// labels, the entity grid and the two status bars. Its handlers call the Station
-// and then redraw everything from the Station's state.
+// labels, the entity grid and the two status bars. Its commands call the Station;
+// after each one the window redraws everything from the Station's state.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -46,14 +46,22 @@ class MainWindow : public QMainWindow {
     // A menu item by its component name ("saveStation", "viewMenu", ...), or null.
     QAction* MenuItem(const QString& name) const;
 
-    // The program's other windows, created by the program block in its order.
-    SearchDialog* searchDialog = nullptr;
-    VerificationDateDialog* verificationDateDialog =
-        nullptr;  // made at the first "Weryfikacja danych", then kept
-    RowHeightDialog* rowHeightDialog = nullptr;
-    AboutWindow* aboutWindow = nullptr;
-    ImportWindow* importWindow = nullptr;  // made at the first "Import danych", then kept
-    EntityDatabaseWindow* entityDatabaseWindow = nullptr;
+    // The program's other windows, made in the program block's order once the window has
+    // started; the entry dialog is made afresh for each opening.
+    void MakeWindows();
+    SearchDialog* searchDialog() const { return searchDialog_; }
+    VerificationDateDialog* verificationDateDialog() const { return verificationDateDialog_; }
+    RowHeightDialog* rowHeightDialog() const { return rowHeightDialog_; }
+    AboutWindow* aboutWindow() const { return aboutWindow_; }
+    EntityDatabaseWindow* entityDatabaseWindow() const { return entityDatabaseWindow_; }
+    // Made at the first "Import danych" when MakeWindows has not made it, then kept.
+    ImportWindow& importWindow();
+    // Redraws the window after every change another window makes to the station.
+    template <class Window>
+    Window& Follow(Window& window) {
+        connect(&window, &Window::stationChanged, this, &MainWindow::Refresh);
+        return window;
+    }
 
     // Start-up: settings, the last station file; false when the program must end.
     bool Start();
@@ -128,7 +136,6 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void printNormal(PrintMode mode);
@@ -143,6 +150,11 @@ class MainWindow : public QMainWindow {
     void BuildGrid(QWidget* parent);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                      void (MainWindow::*handler)());
+    // Runs a command of the window, then redraws whatever it changed.
+    void Run(void (MainWindow::*command)());
+    VerificationDateDialog& DateDialog();
+    void ApplyVerificationDate(const std::string& date, bool byEnter);
+    void ApplyRowHeight(int rowHeight);
     void ShowHistoryItems();
     void ApplyGridLook();
     void ShowCurrentRow();
@@ -150,11 +162,16 @@ class MainWindow : public QMainWindow {
     void ColumnResized(int column, int width);
     void ChooseColour(int Appearance::*colour);
 
-    bool GridKeyPress(QKeyEvent* key);
     void GridPressed(GridCell cell);
-    void GridReleased();
+    void GridEnter();
 
     Station station_;
+    SearchDialog* searchDialog_ = nullptr;
+    VerificationDateDialog* verificationDateDialog_ = nullptr;
+    RowHeightDialog* rowHeightDialog_ = nullptr;
+    AboutWindow* aboutWindow_ = nullptr;
+    ImportWindow* importWindow_ = nullptr;
+    EntityDatabaseWindow* entityDatabaseWindow_ = nullptr;
     std::map<QString, QAction*> items_;
     QActionGroup* viewGroup_ = nullptr;
     std::map<ViewMode, QAction*> viewItems_;
@@ -162,7 +179,7 @@ class MainWindow : public QMainWindow {
     QLabel* viewLabel_ = nullptr;
     QLabel* prefixHintLabel_ = nullptr;
     QLabel* prefixLabel_ = nullptr;
-    QTableView* grid_ = nullptr;
+    EntityGridView* grid_ = nullptr;
     EntityGridModel* model_ = nullptr;
     QMenu* gridPopup_ = nullptr;
     PanelBar* fileBar_ = nullptr;

@@ -6,15 +6,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "main_window.h"
 #include "station/appearance.h"
+#include "window_place.h"
 #include "window_title.h"
 
 namespace zorva {
 
-RowHeightDialog::RowHeightDialog(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainWindow) {
+RowHeightDialog::RowHeightDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("rowHeightDialog");
     setWindowTitle(QString::fromUtf8("Wysokość wierszy"));
     setModal(true);
@@ -33,19 +32,18 @@ RowHeightDialog::RowHeightDialog(MainWindow& mainWindow)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heightSpin_);
     layout->addWidget(backButton_);
-    connect(heightSpin_, &QSpinBox::valueChanged, this, &RowHeightDialog::heightChanged);
+    connect(heightSpin_, &QSpinBox::valueChanged, this, &RowHeightDialog::heightChosen);
     connect(backButton_, &QPushButton::clicked, this, &RowHeightDialog::goBack);
 }
 
-void RowHeightDialog::Run() {
+void RowHeightDialog::Run(int rowHeight) {
     {
         const QSignalBlocker quiet(heightSpin_);
-        heightSpin_->setValue(ClampRowHeight(main_.station().appearance.rowHeight));
+        heightSpin_->setValue(ClampRowHeight(rowHeight));
     }
     WidenForTitle(*this);
     adjustSize();
-    const QRect owner = main_.frameGeometry();
-    move(owner.center() - QPoint(width() / 2, height() / 2));
+    CentreOnOwner(*this);
     exec();
 }
 
@@ -56,11 +54,6 @@ void RowHeightDialog::showEvent(QShowEvent* event) {
 
 void RowHeightDialog::FocusReturnButton() {
     backButton_->setFocus();
-}
-
-void RowHeightDialog::heightChanged(int value) {
-    main_.station().appearance.rowHeight = RowHeightFromText(std::to_string(value));
-    main_.Refresh();
 }
 
 void RowHeightDialog::goBack() {

@@ -7,20 +7,20 @@ class QSpinBox;
 
 namespace zorva {
 
-class MainWindow;
-
-// "Wysokość wierszy": a spin field whose every change sets the grid's row height at once.
+// "Wysokość wierszy": a spin field whose every change offers the grid a new row height at once.
 class RowHeightDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit RowHeightDialog(MainWindow& mainWindow);
+    explicit RowHeightDialog(QWidget* owner);
 
-    // Offers the current row height and shows the dialog modally.
-    void Run();
+    // Offers the row height and shows the dialog modally over its owner.
+    void Run(int rowHeight);
     QSpinBox* HeightSpin() const { return heightSpin_; }
 
+  signals:
+    void heightChosen(int rowHeight);
+
   public slots:
-    void heightChanged(int value);
     void goBack();
 
   protected:
@@ -32,7 +32,6 @@ class RowHeightDialog : public QDialog {
     // True for the keys the spin field discards: characters, Delete, page steps.
     static bool Discarded(const QKeyEvent& key);
 
-    MainWindow& main_;
     QSpinBox* heightSpin_ = nullptr;
     QPushButton* backButton_ = nullptr;
 };

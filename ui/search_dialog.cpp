@@ -6,14 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "main_window.h"
-
 namespace zorva {
 
-SearchDialog::SearchDialog(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainWindow),
-      search_(mainWindow.station()) {
+SearchDialog::SearchDialog(Station& station, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      search_(station) {
     setObjectName("searchDialog");
     setWindowTitle("Szukanie podmiotu");
     setModal(false);
@@ -49,7 +46,8 @@ void SearchDialog::Reset() {
 }
 
 void SearchDialog::Place() {
-    const QPoint corner = main_.frameGeometry().topLeft();
+    if (!parentWidget()) return;
+    const QPoint corner = parentWidget()->frameGeometry().topLeft();
     move(corner.x() + kSearchDialogLeftOffset, corner.y() + kSearchDialogTopOffset);
 }
 
@@ -63,7 +61,7 @@ void SearchDialog::Open() {
 }
 
 void SearchDialog::Show(EntitySearch::Outcome outcome) {
-    main_.Refresh();
+    emit stationChanged();
     if (outcome != EntitySearch::Outcome::Finished && outcome != EntitySearch::Outcome::NotFound)
         return;
     // After the closing message the search goes on here, not in the main window's grid.
@@ -99,7 +97,7 @@ bool SearchDialog::TextFieldKey(int key) {
         } else {
             textEdit_->clear();
         }
-        main_.Refresh();
+        emit stationChanged();
         return true;
     }
     return false;

@@ -9,19 +9,21 @@ class QPushButton;
 
 namespace zorva {
 
-class MainWindow;
-
 // "Szukanie podmiotu": a modeless window beside the grid; each "Znajdź" moves the
 // grid's selection to the next entity whose name holds the typed text.
 class SearchDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit SearchDialog(MainWindow& mainWindow);
+    SearchDialog(Station& station, QWidget* owner);
 
     // "Szukanie" in the main window: warns when not every entity is shown, then shows the window.
     void Open();
     const EntitySearch& Search() const { return search_; }
     QLineEdit* TextEdit() const { return textEdit_; }
+
+  signals:
+    // The search moved the grid's current row or emptied its typed prefix.
+    void stationChanged();
 
   public slots:
     void findNext();
@@ -40,7 +42,6 @@ class SearchDialog : public QDialog {
     bool TextFieldKey(int key);
     void Show(EntitySearch::Outcome outcome);
 
-    MainWindow& main_;
     EntitySearch search_;
     QLineEdit* textEdit_ = nullptr;
     QPushButton* findButton_ = nullptr;

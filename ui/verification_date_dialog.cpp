@@ -7,15 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "entry/verification.h"
-#include "main_window.h"
+#include "window_place.h"
 #include "window_title.h"
 
 namespace zorva {
 
-VerificationDateDialog::VerificationDateDialog(MainWindow& mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      main_(mainWindow) {
+VerificationDateDialog::VerificationDateDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("verificationDateDialog");
     setWindowTitle(QString::fromUtf8("Data weryfikacji"));
     setModal(false);
@@ -43,8 +41,7 @@ void VerificationDateDialog::Run(const std::string& date) {
     dateEdit_->setText(QString::fromStdString(date));
     WidenForTitle(*this);
     adjustSize();
-    const QRect owner = main_.frameGeometry();
-    move(owner.center() - QPoint(width() / 2, height() / 2));
+    CentreOnOwner(*this);
     show();
     raise();
     activateWindow();
@@ -52,13 +49,16 @@ void VerificationDateDialog::Run(const std::string& date) {
 }
 
 void VerificationDateDialog::acceptDate() {
-    // A refused date keeps the dialog open for another one.
-    if (!VerifyConfirmedRows(main_.station(), dateEdit_->text().toStdString())) {
-        dateEdit_->setFocus();
-        return;
-    }
+    emit dateChosen(dateEdit_->text().toStdString(), false);
+}
+
+void VerificationDateDialog::DateTaken() {
     hide();
-    main_.Refresh();
+}
+
+void VerificationDateDialog::DateRefused() {
+    // A refused date keeps the dialog open for another one.
+    dateEdit_->setFocus();
 }
 
 void VerificationDateDialog::cancel() {
@@ -69,8 +69,7 @@ bool VerificationDateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dateEdit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            main_.station().View().typedPrefix.clear();
-            acceptDate();
+            emit dateChosen(dateEdit_->text().toStdString(), true);
             return true;
         }
     }

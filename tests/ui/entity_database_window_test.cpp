@@ -90,7 +90,8 @@ class EntityDatabaseWindowTest : public QObject {
 void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
     Fixture f;
     QVERIFY(!f.form.station().Document().IsModified());
-    EntityDatabaseWindow window(f.form);
+    EntityDatabaseWindow window(f.form.station(), &f.form);
+    f.form.Follow(window);
     Show(window);
     QCOMPARE(window.StateLabel()->text(), QString("5/6"));
 
@@ -139,7 +140,7 @@ void EntityDatabaseWindowTest::addsAnEntityWithTheKeyboard() {
 
 void EntityDatabaseWindowTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
     Fixture f;
-    EntityDatabaseWindow window(f.form);
+    EntityDatabaseWindow window(f.form.station(), &f.form);
     Show(window);
     QTest::keyClicks(window.AdifEdit(), "12");
     QCOMPARE(window.AdifEdit()->text(), QString());  // read-only until "Nowy podmiot"
@@ -158,7 +159,7 @@ void EntityDatabaseWindowTest::numberFieldTakesDigitsAndRefusesATakenNumber() {
 
 void EntityDatabaseWindowTest::controlsShowTheEditorsState() {
     Fixture f;
-    EntityDatabaseWindow window(f.form);
+    EntityDatabaseWindow window(f.form.station(), &f.form);
     Show(window);
     QCOMPARE(window.windowTitle(), QString("Zarządzanie bazą podmiotów"));
     QVERIFY(QFontInfo(window.EntityList()->font()).fixedPitch());
@@ -190,7 +191,7 @@ void EntityDatabaseWindowTest::controlsShowTheEditorsState() {
 
 void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
     Fixture f;
-    EntityDatabaseWindow window(f.form);
+    EntityDatabaseWindow window(f.form.station(), &f.form);
     Show(window);
     QTest::mouseClick(window.DeletedCheck(), Qt::LeftButton);  // not typing
     QTest::mouseClick(window.BackButton(), Qt::LeftButton);
@@ -217,7 +218,7 @@ void EntityDatabaseWindowTest::powrotAsksOnlyAfterTyping() {
 void EntityDatabaseWindowTest::missingReferenceKeepsTheWindowShut() {
     Fixture f;
     std::remove(f.dir.File("dxcc_adif.kvt").c_str());
-    EntityDatabaseWindow window(f.form);
+    EntityDatabaseWindow window(f.form.station(), &f.form);
     f.prompter.ExpectError("Plik wzorcowy \"" + f.dir.File("dxcc_adif.kvt") +
                            "\" nie został znaleziony!\n" +
                            "Musi on znajdować się w tym samym katalogu, co i ZORVA_RADE.EXE.");
@@ -228,8 +229,8 @@ void EntityDatabaseWindowTest::missingReferenceKeepsTheWindowShut() {
 
 void EntityDatabaseWindowTest::mainMenuOpensTheEditorModally() {
     Fixture f;
-    EntityDatabaseWindow window(f.form);
-    f.form.entityDatabaseWindow = &window;
+    f.form.MakeWindows();
+    EntityDatabaseWindow& window = *f.form.entityDatabaseWindow();
     bool wasModal = false;
     QTimer::singleShot(0, &window, [&] {
         wasModal = window.isVisible() && window.isModal();

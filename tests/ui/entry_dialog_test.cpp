@@ -133,7 +133,7 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     Program program;
     MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "DL/D"));
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     QVERIFY(dialog.WasConfirmed());
     QCOMPARE(dialog.CallLabel()->text(), QString("Znak"));
@@ -157,7 +157,7 @@ void EntryDialogWindowTest::dialogShowsItsDesignAndTheRow() {
     QVERIFY(!form.station().Document().IsModified());
 
     form.station().SelectRow(GridRowOf(form, "F"));
-    EntryDialogWindow blank(form);
+    EntryDialogWindow blank(form.station(), &form);
     QVERIFY(blank.Open());
     QVERIFY(!blank.WasConfirmed());
     QCOMPARE(blank.CallFieldText(), std::string(15, ' '));
@@ -178,7 +178,7 @@ void EntryDialogWindowTest::tabOrderFollowsTheFields() {
     Program program;
     MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "F"));
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     const QList<QWidget*> order = {dialog.CallEdit(),      dialog.QsoDateEdit(),
                                    dialog.QslRadio(),      dialog.LotwRadio(),
@@ -194,7 +194,7 @@ void EntryDialogWindowTest::refusedDateKeepsTheDialogOpenWithTheFocusOnTheDate()
     Program program;
     MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "F"));
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     dialog.show();
     QTest::keyClicks(dialog.CallEdit(), "F5XYZ");
@@ -217,7 +217,7 @@ void EntryDialogWindowTest::escapeInTheCallFieldCancels() {
     MainWindow& form = StartStation(program);
     const int row = GridRowOf(form, "OH");
     form.station().SelectRow(row);
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     dialog.show();
     form.station().View().grid.currentRow.reset();
@@ -232,7 +232,7 @@ void EntryDialogWindowTest::doubleClickOnQslConfirmsAndEmptyCallRemoves() {
     Program program;
     MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "DL/D"));
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
     QVERIFY(dialog.Open());
     dialog.show();
     dialog.CallEdit()->clear();
@@ -251,7 +251,8 @@ void EntryDialogWindowTest::dateFieldEditMarksTheDataModified() {
     Program program;
     MainWindow& form = StartStation(program);
     form.station().SelectRow(GridRowOf(form, "OH"));
-    EntryDialogWindow dialog(form);
+    EntryDialogWindow dialog(form.station(), &form);
+    form.Follow(dialog);
     QVERIFY(dialog.Open());
     dialog.show();
     QVERIFY(!form.station().Document().IsModified());
@@ -282,8 +283,8 @@ void EntryDialogWindowTest::verificationRunsThroughTheDateDialog() {
     MainWindow& form = StartStation(program);
     program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
     form.MenuItem("verifyData")->trigger();
-    QVERIFY(form.verificationDateDialog);
-    VerificationDateDialog& dates = *form.verificationDateDialog;
+    QVERIFY(form.verificationDateDialog());
+    VerificationDateDialog& dates = *form.verificationDateDialog();
     QVERIFY(dates.isVisible());
     QVERIFY(!dates.isModal());
     QCOMPARE(dates.windowTitle(), QString("Data weryfikacji"));
@@ -315,7 +316,7 @@ void EntryDialogWindowTest::blankVerificationDateKeepsTheDateDialogOpen() {
     MainWindow& form = StartStation(program);
     program.prompter.ExpectBox(kVerificationBox, Answer::Yes);
     form.MenuItem("verifyData")->trigger();
-    VerificationDateDialog& dates = *form.verificationDateDialog;
+    VerificationDateDialog& dates = *form.verificationDateDialog();
     dates.DateEdit()->clear();
     program.prompter.ExpectError("Wprowadź datę weryfikacji!");
     dates.OkButton()->click();

@@ -35,8 +35,7 @@ class Started : public Program {
         settings.file = WriteStation("sp5abc.txt", "SP5ABC", kConfirmations);
         WriteSettings(settings);
         Start();
-        form->searchDialog = new SearchDialog(*form);
-        form->rowHeightDialog = new RowHeightDialog(*form);
+        form->MakeWindows();
     }
     int RowOfPrefix(const QString& prefix) const {
         for (int r = 0; r < GridRows(); ++r)
@@ -218,7 +217,7 @@ void GridTest::ctrlFOpensTheSearchThatFindsNamePressByPress() {
     Started program;
     MainWindow& form = *program.form;
     QTest::keyClick(form.Grid(), Qt::Key_F, Qt::ControlModifier);
-    SearchDialog& search = *form.searchDialog;
+    SearchDialog& search = *form.searchDialog();
     QVERIFY(search.isVisible());
     QCOMPARE(search.windowTitle(), QString("Szukanie podmiotu"));
     // Window frames may shift the place by a pixel or two.
@@ -322,7 +321,7 @@ void GridTest::anItalicFontLastsOnlyUntilTheSettingsAreWritten() {
 void GridTest::rowHeightSpinTakesOnlyArrowSteps() {
     Started program;
     MainWindow& form = *program.form;
-    RowHeightDialog& dialog = *form.rowHeightDialog;
+    RowHeightDialog& dialog = *form.rowHeightDialog();
     QSpinBox& spin = *dialog.HeightSpin();
     int offered = 0;
     QTimer::singleShot(0, &dialog, [&] {

@@ -68,7 +68,8 @@ class ImportWindowTest : public QObject {
 void ImportWindowTest::controlsStartAsDesigned() {
     Program program;
     MainWindow& form = StartStation(program);
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     QCOMPARE(window.windowTitle(), QString("Importowanie danych z pliku ADIF"));
     QVERIFY(window.FileEdit()->text().isEmpty());
     QCOMPARE(window.ChooseButton()->text(), QString("Wybierz"));
@@ -101,7 +102,8 @@ void ImportWindowTest::controlsStartAsDesigned() {
 void ImportWindowTest::extractBoxesExcludeEachOther() {
     Program program;
     MainWindow& form = StartStation(program);
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     window.show();
     Tick(window.ExtractQslCheck());
     QVERIFY(window.ExtractQslCheck()->isChecked());
@@ -124,7 +126,8 @@ void ImportWindowTest::seriesOfTwoFilesYesThenNo() {
                       "LoTW report<eoh>\r\n<call:5>dl2new<qso_date:8:d>20230303<qsl_rcvd:1:s>y"
                       "<dxcc:3>230<eor>\r\n<call:4>ea6a<lotw_qsl_rcvd:1>Y<dxcc:2>21<eor>\r\n"
                       "<APP_LoTW_EOF>\r\n");
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes)
         .ExpectBox(ContinueQuestion(), Answer::No)
         .ExpectBox({kImportDone, "Komunikat", Icon::Information, Buttons::Ok, {}});
@@ -178,7 +181,8 @@ void ImportWindowTest::powrotAfterYesLeavesSeriesEndUndone() {
     Program program;
     MainWindow& form = StartStation(program);
     program.dir.Write("log.adi", "<CALL:4>K1AA<QSL_RCVD:1>Y<DXCC:3>291<EOR>");
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
     bool ran = false;
     WhenShown(
@@ -214,7 +218,8 @@ void ImportWindowTest::progressBarShowsWhileReading() {
     std::string log = "<EOH>";
     for (int i = 0; i < 20000; ++i) log += "<CALL:4>K1AA<QSL_RCVD:1>N<DXCC:3>291<EOR>\r\n";
     program.dir.Write("log.adi", log);
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     bool barSeenDuringQuestion = false;
     program.prompter.ExpectBox(ContinueQuestion(), Answer::Yes);
     bool ran = false;
@@ -237,7 +242,8 @@ void ImportWindowTest::wybierzSelectsTheSourceOfTheChosenFile() {
     MainWindow& form = StartStation(program);
     program.dir.Write("report.adi", "ARRL Logbook of the World Status Report\r\n<eoh>\r\n");
     program.dir.Write("log.adi", "Log\r\n<PROGRAMID:5>Other<EOH>\r\n");
-    ImportWindow window(form);
+    ImportWindow window(form.station(), &form);
+    form.Follow(window);
     window.show();
     const FileChoice choice{kAdifFileFilter, "", ""};
     for (const auto& [name, lotw] : {std::pair{"report.adi", true}, std::pair{"log.adi", false}}) {
