@@ -21,6 +21,11 @@ if(WIN32)
     add_library(zorva::simpleini ALIAS zorva_simpleini)
     set(ZORVA_INI_LIBS zorva::simpleini)
     option(ZORVA_LOTW "Build the LoTW download (needs libcurl)" OFF)
+    # The About picture is decoded by libjpeg's 6.2 interface; Qt's static JPEG plugin brings
+    # libjpeg 8 under the same names, which would take its calls. No program needs the plugin.
+    define_property(TARGET PROPERTY QT_NO_PLUGINS INHERITED)
+    define_property(DIRECTORY PROPERTY QT_NO_PLUGINS INHERITED)
+    set_property(GLOBAL PROPERTY QT_NO_PLUGINS Qt6::QJpegPlugin)
 else()
     set(ZORVA_PLATFORM_SUFFIX posix)
     set(ZORVA_OTHER_PLATFORM_SUFFIX windows)

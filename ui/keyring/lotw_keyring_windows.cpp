@@ -1,5 +1,6 @@
-#include <wincred.h>
 #include <windows.h>
+// wincred.h needs the types windows.h declares.
+#include <wincred.h>
 
 #include <QString>
 
