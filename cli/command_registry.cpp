@@ -61,10 +61,11 @@ std::unique_ptr<Station> LoadStation(Context& ctx, const std::string& file,
     auto station = std::make_unique<Station>(ctx.prompter, ctx.clock, ctx.home);
     station->convertOldFile = Station::ConversionHook(ConvertOldFile);
     if (prepare) prepare(*station);
-    int errorsBefore = ctx.prompter.ErrorCount();
     station->SetCurrentFileName(AbsolutePath(file));
-    station->LoadStationFile();
-    if (ctx.prompter.ErrorCount() != errorsBefore) return nullptr;
+    const Outcome loaded = station->LoadStationFile();
+    if (!loaded.ok()) return nullptr;
+    // As in the window, what the load only warned of is told and the command goes on.
+    if (loaded.Warned()) ctx.prompter.TakeErrorsAsWarnings();
     return station;
 }
 

@@ -31,6 +31,8 @@ class TerminalPrompter : public Prompter {
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
 
     int ErrorCount() const { return errors_; }
+    // The errors shown so far were warnings: the command goes on and may still succeed.
+    void TakeErrorsAsWarnings() { errors_ = 0; }
 
   private:
     void Print(std::ostream& stream, bool& first, const std::string& text);

@@ -438,7 +438,7 @@ void MainWindow::restoreVersion() {
 }
 
 void MainWindow::saveVerifiedList() {
-    SaveVerifiedList(station_);
+    SaveVerifiedList(station_.Document(), station_.prompter, station_.clock);
 }
 
 void MainWindow::saveQslList() {
@@ -539,7 +539,7 @@ void MainWindow::downloadFromLotw() {
     DownloadFromLotw(*this);
 }
 void MainWindow::saveToVerifyList() {
-    SaveVerificationList(station_);
+    SaveVerificationList(station_.Document(), station_.prompter, station_.clock);
 }
 
 void MainWindow::printVerificationReport() {

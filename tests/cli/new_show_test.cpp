@@ -96,6 +96,22 @@ TEST(CliNewAndShow, ReferenceWithoutEntityLinesIsRefused) {
     }
 }
 
+// As in the window, a bad line in the reference file is told and the station loads.
+TEST(CliNewAndShow, AWarningOfTheLoadIsShownAndTheCommandGoesOn) {
+    CliHome home;
+    ASSERT_EQ(0, home.Run({"new", "SP5ABC"}).exitCode);
+    home.Write("dxcc_adif.kvt", home.Read("dxcc_adif.kvt") + "999| |ZZ\r\n");
+    const std::string file = home.File("sp5abc.txt");
+    for (const auto& args :
+         {std::vector<std::string>{"show", file},
+          {"confirm", file, "230", "--call", "DL1ABC", "--date", "2024-05-17"}}) {
+        auto run = home.Run(args);
+        EXPECT_EQ(0, run.exitCode) << run.err;
+        EXPECT_EQ(0u, run.err.find("Błąd w pliku DXCC_ADIF.KVT w linii:\n\n")) << run.err;
+    }
+    EXPECT_NE(std::string::npos, home.Read("sp5abc.txt").find("DL1ABC"));
+}
+
 TEST(CliUsage, WrongWordsGiveUsageAndExitCodeTwo) {
     CliHome home;
     EXPECT_EQ(2, home.Run({"frobnicate"}).exitCode);
