@@ -12,6 +12,7 @@
 #include "adif_log_generator.h"
 #include "import/adif_import.h"
 #include "io/file_system.h"
+#include "station/station.h"
 #include "text/columns.h"
 
 namespace zorva {

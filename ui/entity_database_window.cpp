@@ -45,9 +45,9 @@ void KeepTyping(QLineEdit* field, const std::string& text) {
 
 }  // namespace
 
-EntityDatabaseWindow::EntityDatabaseWindow(Station& station, QWidget* owner)
+EntityDatabaseWindow::EntityDatabaseWindow(EditSession& session, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      editor_(station) {
+      editor_(session) {
     setObjectName("entityDatabaseWindow");
     setWindowTitle(QString::fromUtf8(kEditorCaption));
     setModal(true);

@@ -18,7 +18,7 @@ namespace zorva {
 class EntityDatabaseWindow : public QDialog {
     Q_OBJECT
   public:
-    EntityDatabaseWindow(Station& station, QWidget* owner);
+    EntityDatabaseWindow(EditSession& session, QWidget* owner);
 
     // Loads the list and shows the window modally; nothing when the file is missing.
     void Run();

@@ -35,10 +35,10 @@ void FocusField(QLineEdit* field) {
 
 }  // namespace
 
-EntryDialogWindow::EntryDialogWindow(Station& station, QWidget* owner)
+EntryDialogWindow::EntryDialogWindow(EditSession& session, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      entry_(station) {
+      entry_(session) {
     setObjectName("entryDialog");
     setWindowTitle(QString::fromUtf8("Wprowadzanie danych"));
     setModal(true);

@@ -18,7 +18,7 @@ namespace zorva {
 class EntryDialogWindow : public QDialog {
     Q_OBJECT
   public:
-    EntryDialogWindow(Station& station, QWidget* owner);
+    EntryDialogWindow(EditSession& session, QWidget* owner);
 
     // Fills the dialog from the grid's current row; false when the row may not
     // be edited (the refusal has been shown).

@@ -24,9 +24,9 @@ constexpr qint64 kRepaintMilliseconds = 33;
 
 }  // namespace
 
-ImportWindow::ImportWindow(Station& station, QWidget* owner)
+ImportWindow::ImportWindow(EditSession& session, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      import_(station) {
+      import_(session) {
     setObjectName("importWindow");
     setWindowTitle(Q(kImportWindowCaption));
     setModal(true);

@@ -18,7 +18,7 @@ namespace zorva {
 class ImportWindow : public QDialog {
     Q_OBJECT
   public:
-    ImportWindow(Station& station, QWidget* owner);
+    ImportWindow(EditSession& session, QWidget* owner);
 
     // "Import danych": prepares a series ("Nowy" first on an empty table) and shows the
     // window modally, unless there is no station to import into. A downloaded LoTW

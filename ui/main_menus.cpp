@@ -5,7 +5,7 @@
 
 #include "lotw_download_command.h"
 #include "main_window.h"
-#include "station/undo_step.h"
+#include "station/history_commands.h"
 #include "station/views.h"
 
 namespace zorva {

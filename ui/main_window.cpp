@@ -35,7 +35,7 @@
 #include "search_dialog.h"
 #include "station/appearance.h"
 #include "station/grid_input.h"
-#include "station/undo_step.h"
+#include "station/history_commands.h"
 #include "station/views.h"
 #include "station_file_watcher.h"
 #include "verification_date_dialog.h"

@@ -10,7 +10,7 @@
 #include "io/file_lock.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
-#include "station/undo_step.h"
+#include "session/undo_step.h"
 #include "text/columns.h"
 #include "text/typed_value.h"
 #include "text/utf8.h"
@@ -39,18 +39,18 @@ int FindExactNumber(const std::vector<std::string>& lines, const std::string& nu
 
 }  // namespace
 
-EntityEditor::EntityEditor(Station& station) : station_(station) {}
+EntityEditor::EntityEditor(EditSession& session) : session_(session) {}
 
 bool EntityEditor::ReadLines() {
     lines_.clear();
-    const std::string path = station_.Document().ReferencePath();
+    const std::string path = session_.Document().ReferencePath();
     if (!FileExists(path)) {
-        ShowError(station_.prompter, MissingReferenceMessage(path));
+        ShowError(session_.Questions(), MissingReferenceMessage(path));
         return false;
     }
     TextLines read = ReadTextLines(path);
     if (!read.ok()) {
-        ShowError(station_.prompter, FileErrorMessage(read.status));
+        ShowError(session_.Questions(), FileErrorMessage(read.status));
         return false;
     }
     for (auto& line : read.lines)
@@ -119,7 +119,7 @@ void EntityEditor::LoadFields(int index) {
 
 void EntityEditor::SelectLine(int index) {
     if (index < 0 || index >= static_cast<int>(lines_.size())) {
-        ShowError(station_.prompter, kChooseEntity);
+        ShowError(session_.Questions(), kChooseEntity);
         return;
     }
     LoadFields(index);
@@ -127,20 +127,20 @@ void EntityEditor::SelectLine(int index) {
 
 void EntityEditor::SearchByAdif() {
     for (;;) {
-        auto answer = station_.prompter.Input("Szukanie Podmiotu wg ADIF", "Numer ADIF", "");
+        auto answer = session_.Questions().Input("Szukanie Podmiotu wg ADIF", "Numer ADIF", "");
         if (!answer || answer->empty()) return;
         const std::string wanted = Trim(*answer);
         if (HasNonDigit(wanted)) {
-            ShowError(station_.prompter, "Można wprowadzać tylko cyfry!");
+            ShowError(session_.Questions(), "Można wprowadzać tylko cyfry!");
             continue;
         }
         int found = FindNumberText(lines_, wanted);
         if (found < 0) {
-            station_.prompter.Show({"Szukany podmiot nie został znaleziony!",
-                                    "Koniec szukania",
-                                    Icon::Warning,
-                                    Buttons::Ok,
-                                    {}});
+            session_.Questions().Show({"Szukany podmiot nie został znaleziony!",
+                                       "Koniec szukania",
+                                       Icon::Warning,
+                                       Buttons::Ok,
+                                       {}});
             return;
         }
         LoadFields(found);
@@ -166,7 +166,7 @@ bool EntityEditor::LeaveNumberField() {
 }
 
 bool EntityEditor::Refuse(const std::string& text, EditorField focus) {
-    ShowError(station_.prompter, text);
+    ShowError(session_.Questions(), text);
     focus_ = focus;
     return false;
 }
@@ -211,10 +211,10 @@ std::string EntityEditor::NewKey() const {
 
 bool EntityEditor::Save() {
     focus_ = EditorField::None;
-    const std::string path = station_.Document().ReferencePath();
+    const std::string path = session_.Document().ReferencePath();
     FileLock lock = FileLock::Acquire(path, kStationLockPatience);
     if (!lock.Held()) {
-        ShowError(station_.prompter, FileErrorMessage(lock.Problem()) + kReferenceUnchanged);
+        ShowError(session_.Questions(), FileErrorMessage(lock.Problem()) + kReferenceUnchanged);
         return false;
     }
     // The change goes onto the list as it is now: another program may have saved
@@ -234,23 +234,23 @@ bool EntityEditor::Save() {
 
     IoStatus written = RewriteWithBackup(path, updated);
     if (!written.ok()) {
-        ShowError(station_.prompter, FileErrorMessage(written) + kReferenceUnchanged);
+        ShowError(session_.Questions(), FileErrorMessage(written) + kReferenceUnchanged);
         return false;
     }
     lines_ = std::move(updated);
     selected_ = static_cast<int>(place);
 
     const bool added = newEntityMode_;
-    if (station_.Document().Table().HasElements()) {
-        UndoStep step(station_, "zmiana bazy podmiotów");
+    if (session_.Document().Table().HasElements()) {
+        UndoStep step(session_, "zmiana bazy podmiotów");
         CarryIntoTable(key, prefix, name);
-        station_.ShowStatusCounters(kAllPanels);
-        station_.MarkModified();
-        station_.ReapplyView();
+        session_.ShowStatusCounters(kAllPanels);
+        session_.MarkModified();
+        session_.ReapplyView();
     }
     EmptyFields();
-    ShowInformation(station_.prompter, added ? "Podmiot został dodany do bazy!"
-                                             : "Dane o Podmiocie zostały zmodyfikowane!");
+    ShowInformation(session_.Questions(), added ? "Podmiot został dodany do bazy!"
+                                                : "Dane o Podmiocie zostały zmodyfikowane!");
     newEntityMode_ = false;
     return true;
 }
@@ -263,12 +263,12 @@ void EntityEditor::CarryIntoTable(const std::string& key, const std::string& pre
     entity.deleted = deleted_ ? "D" : "";
     entity.prefix = prefix;
     entity.name = name;
-    station_.Document().ApplyEntityChange(entity, newEntityMode_);
+    session_.Document().ApplyEntityChange(entity, newEntityMode_);
 }
 
 bool EntityEditor::Close() {
     if (!typed_) return true;
-    Answer answer = AskWarning(station_.prompter,
+    Answer answer = AskWarning(session_.Questions(),
                                "Zmiany  nie  zostały  zapisane.\nCzy zapisać dokonane zmiany?",
                                Buttons::YesNoCancel);
     if (answer == Answer::Cancel) return false;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "station/station.h"
+#include "session/edit_session.h"
 
 namespace zorva {
 
@@ -14,12 +14,12 @@ enum class EditorField { None, Number, Prefix, Name, List };
 
 // The entity database editor: the lines of dxcc_adif.kvt, the entity fields
 // and the commands of its window. A save rewrites the reference file (keeping
-// dxcc_adif.kvt~) and carries the change into the open station. The window
+// dxcc_adif.kvt~) and carries the change into the open session. The window
 // shows what the getters hold after each call; all dialogue runs through the
 // station's prompter.
 class EntityEditor {
   public:
-    explicit EntityEditor(Station& station);
+    explicit EntityEditor(EditSession& session);
 
     // Loads the list and empties the fields. False when the window must not
     // open; the reason was shown.
@@ -67,7 +67,7 @@ class EntityEditor {
     std::string NewKey() const;
     void CarryIntoTable(const std::string& key, const std::string& prefix, const std::string& name);
 
-    Station& station_;
+    EditSession& session_;
     std::vector<std::string> lines_;
     int selected_ = -1;
     std::string number_, prefix_, name_;

@@ -1,7 +1,7 @@
 #include "entry/entry_dialog.h"
 
 #include "entry/typed_fields.h"
-#include "station/undo_step.h"
+#include "session/undo_step.h"
 
 namespace zorva {
 namespace {
@@ -20,17 +20,17 @@ EntryFocus FocusOn(FaultyField field) {
 
 }  // namespace
 
-EntryDialog::EntryDialog(Station& station) : station_(station) {}
+EntryDialog::EntryDialog(EditSession& session) : session_(session) {}
 
 bool EntryDialog::Open() {
     wasConfirmed_ = false;
-    row_ = station_.View().grid.currentRow;
-    modifiedBefore_ = station_.Document().IsModified();
-    markBefore_ = station_.View().texts.modifiedPanel;
-    if (!station_.View().grid.CurrentDataRow()) return false;
-    const EntityRow& shown = station_.View().grid.DataRow(*row_);
+    row_ = session_.View().grid.currentRow;
+    modifiedBefore_ = session_.Document().IsModified();
+    markBefore_ = session_.View().texts.modifiedPanel;
+    if (!session_.View().grid.CurrentDataRow()) return false;
+    const EntityRow& shown = session_.View().grid.DataRow(*row_);
     if (!shown.verifiedDate.empty()) {
-        ShowError(station_.prompter, kVerifiedRowRefusal);
+        ShowError(session_.Questions(), kVerifiedRowRefusal);
         return false;
     }
     form_.prefix = shown.prefix;
@@ -45,11 +45,11 @@ bool EntryDialog::Open() {
 }
 
 void EntryDialog::DateFieldChanged() {
-    station_.MarkEdited();
+    session_.MarkEdited();
 }
 
 EntryOutcome EntryDialog::Refuse(const std::string& refusal, EntryFocus focus) {
-    ShowError(station_.prompter, refusal);
+    ShowError(session_.Questions(), refusal);
     return {false, focus};
 }
 
@@ -60,34 +60,34 @@ EntryOutcome EntryDialog::Accept(const std::string& typedCall, const std::string
     EntityRow unseen;
     unseen.adif = form_.adif;
     unseen.deleted = form_.deleted;
-    const bool shownInGrid = row_ && station_.View().grid.HasDataRow(*row_);
-    EntityRow& shown = shownInGrid ? station_.View().grid.DataRow(*row_) : unseen;
-    const bool modifiedWhileTyping = station_.Document().IsModified();
-    const std::string markWhileTyping = station_.View().texts.modifiedPanel;
+    const bool shownInGrid = row_ && session_.View().grid.HasDataRow(*row_);
+    EntityRow& shown = shownInGrid ? session_.View().grid.DataRow(*row_) : unseen;
+    const bool modifiedWhileTyping = session_.Document().IsModified();
+    const std::string markWhileTyping = session_.View().texts.modifiedPanel;
     // The undo step starts from the state before the dialog, not from the typing's mark.
     KeepTheMarkAsItWas();
-    UndoStep step(station_, "zmiana potwierdzenia");
+    UndoStep step(session_, "zmiana potwierdzenia");
     const ConfirmOutcome outcome =
-        station_.Document().ConfirmShownRow(shown, *callField, dateField, method);
+        session_.Document().ConfirmShownRow(shown, *callField, dateField, method);
     if (wasConfirmed_ && shown.call.empty()) step.Rename("usunięcie potwierdzenia");
     if (!outcome.ok()) {
-        station_.Document().SetModified(modifiedWhileTyping);
-        station_.View().texts.modifiedPanel = markWhileTyping;
+        session_.Document().SetModified(modifiedWhileTyping);
+        session_.View().texts.modifiedPanel = markWhileTyping;
         return Refuse(OutcomeMessage(outcome), FocusOn(outcome.field));
     }
-    if (outcome.changed) station_.MarkEdited();
-    station_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);
+    if (outcome.changed) session_.MarkEdited();
+    session_.ShowStatusCounters(kPanelToVerify | kPanelTotal | kPanelQslLotw);
     return {true, EntryFocus::Unchanged};
 }
 
 void EntryDialog::Cancel() {
-    station_.View().grid.currentRow = row_;
+    session_.View().grid.currentRow = row_;
     KeepTheMarkAsItWas();
 }
 
 void EntryDialog::KeepTheMarkAsItWas() {
-    station_.Document().SetModified(modifiedBefore_);
-    station_.View().texts.modifiedPanel = markBefore_;
+    session_.Document().SetModified(modifiedBefore_);
+    session_.View().texts.modifiedPanel = markBefore_;
 }
 
 }  // namespace zorva

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/entity_fields.h"
-#include "station/station.h"
+#include "session/edit_session.h"
 
 namespace zorva {
 
@@ -31,7 +31,7 @@ struct EntryOutcome {
 // fields as they read and closes when a confirmation was accepted.
 class EntryDialog {
   public:
-    explicit EntryDialog(Station& station);
+    explicit EntryDialog(EditSession& session);
 
     // Opens for the grid's current row. False when there is no data row to
     // edit or the row is verified (the refusal has been shown).
@@ -57,7 +57,7 @@ class EntryDialog {
     // Typing marks the data modified at once; a dialog that changed nothing takes the mark back.
     void KeepTheMarkAsItWas();
 
-    Station& station_;
+    EditSession& session_;
     bool modifiedBefore_ = false;
     std::string markBefore_;
     EntryForm form_;

@@ -1,34 +1,34 @@
 #include "entry/verification.h"
 
-#include "station/undo_step.h"
+#include "session/undo_step.h"
 #include "text/typed_value.h"
 
 namespace zorva {
 
-std::optional<std::string> StartVerification(Station& station) {
-    if (!station.Document().HasRowsToVerify()) {
-        ShowError(station.prompter, kNothingToVerify);
+std::optional<std::string> StartVerification(EditSession& session) {
+    if (!session.Document().HasRowsToVerify()) {
+        ShowError(session.Questions(), kNothingToVerify);
         return std::nullopt;
     }
-    if (AskWarning(station.prompter, kVerificationQuestion, Buttons::YesNo, Answer::No) !=
+    if (AskWarning(session.Questions(), kVerificationQuestion, Buttons::YesNo, Answer::No) !=
         Answer::Yes) {
         return std::nullopt;
     }
-    return IsoDate(station.clock.Today());
+    return IsoDate(session.Calendar().Today());
 }
 
-std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedDate) {
-    UndoStep step(station, "weryfikacja");
-    const Outcome outcome = station.Document().Verify(typedDate);
+std::optional<int> VerifyConfirmedRows(EditSession& session, std::string_view typedDate) {
+    UndoStep step(session, "weryfikacja");
+    const Outcome outcome = session.Document().Verify(typedDate);
     if (!outcome.ok()) {
-        ShowError(station.prompter, OutcomeMessage(outcome));
+        ShowError(session.Questions(), OutcomeMessage(outcome));
         return std::nullopt;
     }
     if (outcome.changedRows > 0) {
-        station.ShowStatusCounters(kPanelTotal | kPanelVerified | kPanelToVerify);
-        station.MarkEdited();
+        session.ShowStatusCounters(kPanelTotal | kPanelVerified | kPanelToVerify);
+        session.MarkEdited();
     }
-    station.ReapplyView();
+    session.ReapplyView();
     return outcome.changedRows;
 }
 

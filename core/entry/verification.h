@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "document/entity_fields.h"
-#include "station/station.h"
+#include "session/edit_session.h"
 
 namespace zorva {
 
@@ -17,11 +17,11 @@ inline constexpr const char* kVerificationQuestion =
 // "Weryfikacja danych": the text to offer in the date dialog (today as
 // year-month-day), or nothing when there is nothing to verify or the user
 // declined the question.
-std::optional<std::string> StartVerification(Station& station);
+std::optional<std::string> StartVerification(EditSession& session);
 
 // "OK" of the date dialog: stamps the date into every row that is confirmed
 // and not verified as the table stands now, deleted rows included. The number
 // of rows verified, or nothing when the date was refused (the dialog stays).
-std::optional<int> VerifyConfirmedRows(Station& station, std::string_view typedDate);
+std::optional<int> VerifyConfirmedRows(EditSession& session, std::string_view typedDate);
 
 }  // namespace zorva

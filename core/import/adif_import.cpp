@@ -5,7 +5,7 @@
 #include "import/append_session.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
-#include "station/undo_step.h"
+#include "session/undo_step.h"
 #include "text/columns.h"
 #include "text/cp1250.h"
 
@@ -72,7 +72,7 @@ bool IsLotwReport(const std::string& path) {
     return reader.LotwReport();
 }
 
-AdifImport::AdifImport(Station& station) : station_(station) {}
+AdifImport::AdifImport(EditSession& session) : session_(session) {}
 AdifImport::~AdifImport() = default;
 
 void AdifImport::EndSeries() {
@@ -91,38 +91,38 @@ void AdifImport::SetExtractLotw(bool checked) {
 
 bool AdifImport::BeginSeries() {
     EndSeries();
-    if (station_.Document().Table().Count() == 0) {
-        station_.New();
+    if (session_.Document().Table().Count() == 0) {
+        session_.New();
         // Without a station there is nothing to fill.
-        if (station_.Document().Table().Count() == 0) return false;
+        if (session_.Document().Table().Count() == 0) return false;
     }
     progressVisible = false;
-    records_.Reset(static_cast<size_t>(station_.Document().Table().Count()) + 1);
+    records_.Reset(static_cast<size_t>(session_.Document().Table().Count()) + 1);
     verifiedRecords_ = 0;
     IoStatus created = WriteTextLines(ErrorFilePath(), {kImportErrorFileTitle});
     if (!created.ok()) {
-        ShowError(station_.prompter, FileErrorMessage(created));
+        ShowError(session_.Questions(), FileErrorMessage(created));
         return false;
     }
-    step_ = std::make_unique<UndoStep>(station_, "import danych");
+    step_ = std::make_unique<UndoStep>(session_, "import danych");
     return true;
 }
 
 void AdifImport::ChooseFile() {
-    auto chosen = station_.prompter.ChooseOpenFile({kAdifFileFilter, "", ""});
+    auto chosen = session_.Questions().ChooseOpenFile({kAdifFileFilter, "", ""});
     if (!chosen) return;
     controls.fileName = *chosen;
     controls.source = IsLotwReport(*chosen) ? ImportSource::Lotw : ImportSource::Log;
 }
 
 void AdifImport::ShowInfo() {
-    ShowInformation(station_.prompter, ImportInfoText());
+    ShowInformation(session_.Questions(), ImportInfoText());
 }
 
 void AdifImport::BuildEntityIndex() {
     rowOfEntity_.fill(0);
-    for (int i = station_.Document().Table().Count(); i >= 1; --i) {
-        const std::string& adif = station_.Document().Table().Row(i).adif;
+    for (int i = session_.Document().Table().Count(); i >= 1; --i) {
+        const std::string& adif = session_.Document().Table().Row(i).adif;
         const int number = ParseEntityNumber(adif);
         if (number > 0 && PadLeft(ToDecimal(number), 3) == adif) rowOfEntity_[number] = i;
     }
@@ -130,8 +130,9 @@ void AdifImport::BuildEntityIndex() {
 
 RunEnd AdifImport::Import(const ImportProgress& progress) {
     return Run(progress, [this] {
-        return station_.prompter.Show({kImportContinueQuestion, "Kontynuacja importu",
-                                       Icon::Question, Buttons::YesNo, Answer::No}) == Answer::Yes;
+        return session_.Questions().Show({kImportContinueQuestion, "Kontynuacja importu",
+                                          Icon::Question, Buttons::YesNo, Answer::No}) ==
+               Answer::Yes;
     });
 }
 
@@ -141,7 +142,7 @@ RunEnd AdifImport::ImportFile(bool anotherFileFollows, const ImportProgress& pro
 
 RunEnd AdifImport::Run(const ImportProgress& progress,
                        const std::function<bool()>& anotherFileFollows) {
-    Prompter& prompter = station_.prompter;
+    Prompter& prompter = session_.Questions();
     const std::string path = controls.fileName;
     if (path.empty()) {
         ShowError(prompter, "Wybierz plik z danymi!");
@@ -156,7 +157,7 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
         ShowError(prompter, FileErrorMessage(source.Error()));
         return RunEnd::Failed;
     }
-    records_.Grow(static_cast<size_t>(station_.Document().Table().Count()) + 1);
+    records_.Grow(static_cast<size_t>(session_.Document().Table().Count()) + 1);
     BuildEntityIndex();
     writeError_.clear();
     filledRowSeen_ = false;
@@ -203,7 +204,7 @@ AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& e
         return ReadEnd::Failed;
     }
     if (progress && reader.BytesRead() != reported) progress(reader.BytesRead(), total);
-    if (filledRowSeen_) station_.ShowStatusCounters(kPanelQslLotw);
+    if (filledRowSeen_) session_.ShowStatusCounters(kPanelQslLotw);
     return ReadEnd::Done;
 }
 
@@ -241,9 +242,9 @@ bool AdifImport::KeepVerified(const EntityRow& entity, std::string_view raw,
 }
 
 bool AdifImport::Fill(int row, const AdifReader& reader, Confirmation method) {
-    station_.Document().FillFromImport(row, ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall)))),
+    session_.Document().FillFromImport(row, ToUpperText(Trim(DecodeCp1250(*reader.Field(kCall)))),
                                        FormatQsoDate(reader.Field(kQsoDate)), method);
-    station_.MarkEdited();
+    session_.MarkEdited();
     // The extract holds the record as read; the last one of a file may lack its <EOR>.
     const IoStatus kept =
         records_.Put(static_cast<size_t>(row), reader.Raw(), reader.Closed() ? "" : "<EOR>");
@@ -253,7 +254,7 @@ bool AdifImport::Fill(int row, const AdifReader& reader, Confirmation method) {
 
 bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
                        AppendSession& errors) {
-    const EntityRow& entity = station_.Document().Table().Row(row);
+    const EntityRow& entity = session_.Document().Table().Row(row);
     const ImportSource source = controls.source;
     const ImportPriority priority = controls.priority;
     const bool newEntry = entity.call.empty();
@@ -266,7 +267,7 @@ bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
     // The verification date vouches for the contact the club saw: an import never changes it.
     if (entity.IsVerified()) return KeepVerified(entity, reader.Raw(), errors);
     const bool kept = Fill(row, reader, *method);
-    if (newEntry) station_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
+    if (newEntry) session_.ShowStatusCounters(kPanelTotal | kPanelToVerify);
     return kept;
 }
 
@@ -276,14 +277,14 @@ bool AdifImport::WriteExtract() {
     IoStatus written = out.Open();
     if (written.ok()) written = WriteExtractTo(out, method);
     if (written.ok()) written = out.Commit();
-    if (!written.ok()) ShowError(station_.prompter, FileErrorMessage(written));
+    if (!written.ok()) ShowError(session_.Questions(), FileErrorMessage(written));
     return written.ok();
 }
 
 IoStatus AdifImport::WriteExtractTo(AtomicFileWriter& out, Confirmation method) {
     if (IoStatus s = out.Write(kExtractHeader); !s.ok()) return s;
-    for (int i = 1; i <= station_.Document().Table().Count(); ++i) {
-        const EntityRow& entity = station_.Document().Table().Row(i);
+    for (int i = 1; i <= session_.Document().Table().Count(); ++i) {
+        const EntityRow& entity = session_.Document().Table().Row(i);
         if (entity.confirmation != TextOf(method)) continue;
         if (entity.IsDeleted() && !controls.includeDeleted) continue;
         if (IoStatus s = records_.CopyTo(static_cast<size_t>(i), out); !s.ok()) return s;
@@ -301,15 +302,15 @@ std::string ImportDoneWithErrorsMessage(const std::string& programDir) {
 
 void AdifImport::FinishSeries(bool errorsWritten) {
     progressVisible = false;
-    station_.Document().RecountMethods();
-    station_.ShowStatusCounters(kPanelQslLotw);
+    session_.Document().RecountMethods();
+    session_.ShowStatusCounters(kPanelQslLotw);
     std::string message =
-        errorsWritten ? ImportDoneWithErrorsMessage(station_.Document().ProgramDir()) : kImportDone;
+        errorsWritten ? ImportDoneWithErrorsMessage(session_.Document().ProgramDir()) : kImportDone;
     if (verifiedRecords_ > 0)
-        message += VerifiedRecordsText(verifiedRecords_, station_.Document().ProgramDir());
+        message += VerifiedRecordsText(verifiedRecords_, session_.Document().ProgramDir());
     if (lotwWithoutDetail_) message += kImportLotwWithoutDetail;
-    ShowInformation(station_.prompter, message, "Komunikat");
-    station_.ApplyView(ViewMode::AllEntities);
+    ShowInformation(session_.Questions(), message, "Komunikat");
+    session_.ApplyView(ViewMode::AllEntities);
     EndSeries();
 }
 

@@ -9,7 +9,7 @@
 
 #include "import/import_rules.h"
 #include "import/record_spool.h"
-#include "station/station.h"
+#include "session/edit_session.h"
 
 namespace zorva {
 
@@ -63,7 +63,7 @@ enum class RunEnd {
 // window's "Importuj". The station's table, counters, texts and view change in place.
 class AdifImport {
   public:
-    explicit AdifImport(Station& station);
+    explicit AdifImport(EditSession& session);
     ~AdifImport();
 
     ImportControls controls;
@@ -88,7 +88,7 @@ class AdifImport {
     RunEnd ImportFile(bool anotherFileFollows, const ImportProgress& progress = {});
 
     std::string ErrorFilePath() const {
-        return station_.Document().ProgramFile(kImportErrorFileName);
+        return session_.Document().ProgramFile(kImportErrorFileName);
     }
 
   private:
@@ -107,7 +107,7 @@ class AdifImport {
     IoStatus WriteExtractTo(AtomicFileWriter& out, Confirmation method);
     void FinishSeries(bool errorsWritten);
 
-    Station& station_;
+    EditSession& session_;
     std::unique_ptr<UndoStep> step_;  // while a series runs
     RecordSpool records_;
     std::array<int, 1000> rowOfEntity_{};

@@ -1,8 +1,8 @@
 // Reading the open station file into the table, with its failure paths.
 #include "files/station_file_check.h"
 #include "station/call_prompt.h"
+#include "station/history_commands.h"
 #include "station/station.h"
-#include "station/undo_step.h"
 #include "text/columns.h"
 
 namespace zorva {

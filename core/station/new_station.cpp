@@ -4,8 +4,8 @@
 #include "files/reference_file.h"
 #include "files/station_file.h"
 #include "station/call_prompt.h"
+#include "station/history_commands.h"
 #include "station/station.h"
-#include "station/undo_step.h"
 
 namespace zorva {
 namespace {

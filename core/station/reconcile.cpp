@@ -6,8 +6,8 @@
 #include "files/reference_file.h"
 #include "files/station_file.h"
 #include "io/file_system.h"
+#include "station/history_commands.h"
 #include "station/station.h"
-#include "station/undo_step.h"
 #include "text/columns.h"
 
 namespace zorva {

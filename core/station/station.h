@@ -9,14 +9,14 @@
 #include "files/settings_file.h"
 #include "ports/clock.h"
 #include "ports/prompter.h"
+#include "session/edit_session.h"
 #include "station/outside_change.h"
 #include "undo/change_history.h"
 #include "view/view_state.h"
+#include "view/window_panels.h"
 
 namespace zorva {
 
-inline constexpr const char* kModifiedMark = "Modyfikacja";
-inline constexpr const char* kEditedMark = "   Modyfikacja";
 inline constexpr const char* kPrefixPrompt = "Wprowadź prefiks szukanego podmiotu";
 inline constexpr const char* kNextPrefixPrompt = "ESC - szukanie następnego podmiotu";
 inline constexpr const char* kBaseCaption = "Zestawienie Podmiotów DXCC";
@@ -36,25 +36,20 @@ struct Appearance {
     int windowWidth = 666;
 };
 
-enum CounterPanel : unsigned {
-    kPanelTotal = 1,
-    kPanelVerified = 2,
-    kPanelToVerify = 4,
-    kPanelQslLotw = 8,
-    kAllPanels = 15
-};
-
 // The desktop's session: the open station document, the main window's view of
 // it and the commands of its menus. Every dialogue runs through the prompter;
 // the front ends show what the view state holds.
-class Station {
+class Station : public EditSession {
   public:
     Station(Prompter& prompter, const Clock& clock, std::string programDir);
 
-    StationDocument& Document() { return document_; }
+    StationDocument& Document() override { return document_; }
     const StationDocument& Document() const { return document_; }
-    ViewState& View() { return view_; }
+    ViewState& View() override { return view_; }
     const ViewState& View() const { return view_; }
+    Prompter& Questions() override { return prompter; }
+    const Clock& Calendar() const override { return clock; }
+    ChangeHistory& History() override { return history; }
 
     Appearance appearance;
     bool conversionFailed = false;
@@ -89,16 +84,16 @@ class Station {
     bool Save();    // "Zapisz"; true when the file was written
     bool SaveAs();  // "Zapisz jako.."
     bool SaveAsProposing(const std::string& proposedName);
-    bool SaveFromGrid();  // Ctrl+S in the grid
-    Outcome Open();       // "Otwórz"
-    Outcome New();        // "Nowy"
-    void MarkModified();
-    void MarkEdited();  // Modified with the mark of the dialogs: "   Modyfikacja"
+    bool SaveFromGrid();     // Ctrl+S in the grid
+    Outcome Open();          // "Otwórz"
+    Outcome New() override;  // "Nowy"
+    void MarkModified() override;
+    void MarkEdited() override;  // Modified with the mark of the dialogs: "   Modyfikacja"
     void ClearModified();
     void EnableFileCommands(bool on);
     void SetCurrentFileName(const std::string& path);
     void UpdateCaption();
-    void ShowStatusCounters(unsigned panels = kAllPanels);
+    void ShowStatusCounters(unsigned panels = kAllPanels) override;
     // The station file written whole to path: header, data lines, then the
     // saved state; confirm shows "Dane zostały zapisane.". False (with the
     // reason shown) when nothing was written.
@@ -111,8 +106,8 @@ class Station {
     Settings CurrentSettings(int windowWidth, int windowHeight) const;
 
     // --- views and grid ---
-    void ApplyView(ViewMode mode);
-    void ReapplyView();
+    void ApplyView(ViewMode mode) override;
+    void ReapplyView() override;
     void ToggleHideDeleted();
     void SortGrid();
     void SelectRow(int row);  // a data row of the grid, counted from 0

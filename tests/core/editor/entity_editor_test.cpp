@@ -7,6 +7,7 @@
 #include "document_rows.h"
 #include "io/fault_injection.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 #include "test_rows.h"
 

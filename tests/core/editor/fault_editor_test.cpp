@@ -8,6 +8,7 @@
 #include "fault_sweep.h"
 #include "io/text_file.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 #include "test_rows.h"
 

@@ -7,6 +7,7 @@
 #include "document_rows.h"
 #include "import/adif_import.h"
 #include "scripted_prompter.h"
+#include "station/station.h"
 #include "temp_dir.h"
 #include "test_rows.h"
 #include "text/cp1250.h"

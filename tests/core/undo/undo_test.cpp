@@ -6,7 +6,7 @@
 #include "entry/verification.h"
 #include "import/adif_import.h"
 #include "station/grid_sort.h"
-#include "station/undo_step.h"
+#include "station/history_commands.h"
 
 namespace zorva::station_files_test {
 namespace {

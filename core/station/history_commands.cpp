@@ -1,15 +1,11 @@
-// Recording the steps that change a station's rows, and taking them back.
-#include "station/undo_step.h"
+// Taking a station's recorded steps back, and forward again.
+#include "station/history_commands.h"
 
 #include "station/grid_sort.h"
 #include "station/views.h"
 
 namespace zorva {
 namespace {
-
-DocumentState PresentState(const Station& s) {
-    return s.Document().Snapshot(s.View().texts.modifiedPanel);
-}
 
 // Quietly, unlike a new view: an empty view after an undo is no news to the user.
 void ShowRows(Station& s) {
@@ -37,24 +33,6 @@ std::string ItemText(const char* item, const std::string& step) {
 }
 
 }  // namespace
-
-UndoStep::UndoStep(Station& station, std::string name)
-    : station_(station), name_(std::move(name)), before_(PresentState(station)) {}
-
-UndoStep::~UndoStep() {
-    DocumentState after = PresentState(station_);
-    if (after.SameData(before_)) return;
-    // A step saved before it ended is clean at its end and shows no mark.
-    const bool saved = !station_.Document().IsModified();
-    if (after.modifiedMark.empty()) after.modifiedMark = kModifiedMark;
-    if (before_.modifiedMark.empty()) before_.modifiedMark = after.modifiedMark;
-    station_.history.Record(name_, std::move(before_), std::move(after));
-    if (saved) station_.history.MarkClean();
-}
-
-void StartHistory(Station& station) {
-    station.history.Reset(!station.Document().IsModified());
-}
 
 bool UndoStepBack(Station& station) {
     return Restore(station, station.history.Undo());
