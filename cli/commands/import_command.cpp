@@ -1,5 +1,5 @@
 #include "command.h"
-#include "import/adif_import.h"
+#include "import/import_series.h"
 #include "station/station.h"
 
 namespace zorva::cli {
@@ -28,29 +28,15 @@ int RunImport(Context& ctx, const Args& args) {
     auto station = LoadStation(ctx, args.positional[0]);
     if (!station) return kFailed;
 
-    AdifImport import(*station);
-    ImportControls& controls = import.controls;
-    controls.source = lotwSource ? ImportSource::Lotw : ImportSource::Log;
-    controls.priority = lotwPriority ? ImportPriority::Lotw : ImportPriority::Qsl;
-    if (args.Has("--extract")) {
-        if (lotwExtract)
-            import.SetExtractLotw(true);
-        else
-            import.SetExtractQsl(true);
-    }
-    controls.includeDeleted = args.Has("--include-deleted");
-    if (!import.BeginSeries()) return kFailed;
-
-    // The files named are the series: another file follows every one but the last.
-    const size_t files = args.positional.size() - 1;
-    for (size_t i = 1; i <= files; ++i) {
-        controls.fileName = AbsolutePath(args.positional[i]);
-        if (!args.Has("--source"))
-            controls.source =
-                IsLotwReport(controls.fileName) ? ImportSource::Lotw : ImportSource::Log;
-        const RunEnd end = import.ImportFile(i != files);
-        if (end == RunEnd::Refused || end == RunEnd::Failed) return kFailed;
-    }
+    ImportSeriesRequest request;
+    if (args.Has("--source")) request.source = lotwSource ? ImportSource::Lotw : ImportSource::Log;
+    request.priority = lotwPriority ? ImportPriority::Lotw : ImportPriority::Qsl;
+    if (args.Has("--extract"))
+        request.extract = lotwExtract ? Confirmation::Lotw : Confirmation::Qsl;
+    request.includeDeleted = args.Has("--include-deleted");
+    for (size_t i = 1; i < args.positional.size(); ++i)
+        request.files.push_back(AbsolutePath(args.positional[i]));
+    if (!RunImportSeries(*station, request)) return kFailed;
     return SaveStation(ctx, *station) ? kDone : kFailed;
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "command.h"
-#include "import/adif_import.h"
+#include "import/import_series.h"
 #include "io/file_lock.h"
 #include "io/secret_memory.h"
 #include "lotw/curl_http_fetcher.h"
@@ -81,18 +81,13 @@ std::optional<std::string> Password(Context& ctx, const Args& args, const std::s
 
 // The report as one import series of one LoTW file, as "zorva import" runs it.
 bool ImportReport(Station& station, const std::string& report, const LotwOptions& options) {
-    AdifImport import(station);
-    import.controls.priority = options.priority;
-    if (options.extractLotw) {
-        if (*options.extractLotw)
-            import.SetExtractLotw(true);
-        else
-            import.SetExtractQsl(true);
-    }
-    if (!import.BeginSeries()) return false;
-    import.controls.fileName = report;
-    import.controls.source = ImportSource::Lotw;
-    return import.ImportFile(false) == RunEnd::Finished;
+    ImportSeriesRequest request;
+    request.files = {report};
+    request.source = ImportSource::Lotw;
+    request.priority = options.priority;
+    if (options.extractLotw)
+        request.extract = *options.extractLotw ? Confirmation::Lotw : Confirmation::Qsl;
+    return RunImportSeries(station, request);
 }
 
 // The station as it is now on the disk: the one loaded before the download when
