@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!import.BeginSeries()) return 0;
     import.controls.fileName = ScratchFile("log.adi");
     import.controls.source = bits & 1 ? ImportSource::Lotw : ImportSource::Log;
-    import.controls.priority = bits & 2 ? ImportPriority::Lotw : ImportPriority::Qsl;
+    import.controls.priority = bits & 2 ? Confirmation::Lotw : Confirmation::Qsl;
     import.SetExtractQsl(bits & 4);
     import.SetExtractLotw(bits & 8);
     import.controls.includeDeleted = bits & 16;

@@ -140,7 +140,7 @@ void ImportWindow::TakeControls() {
     ImportControls& c = import_.controls;
     c.fileName = fileEdit_->text().toStdString();
     c.source = lotwSourceRadio_->isChecked() ? ImportSource::Lotw : ImportSource::Log;
-    c.priority = lotwPriorityRadio_->isChecked() ? ImportPriority::Lotw : ImportPriority::Qsl;
+    c.priority = lotwPriorityRadio_->isChecked() ? Confirmation::Lotw : Confirmation::Qsl;
     c.extractQsl = extractQslCheck_->isChecked();
     c.extractLotw = extractLotwCheck_->isChecked();
     c.includeDeleted = includeDeletedCheck_->isChecked();

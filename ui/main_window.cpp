@@ -442,10 +442,10 @@ void MainWindow::saveVerifiedList() {
 }
 
 void MainWindow::saveQslList() {
-    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Qsl);
+    SaveConfirmationList(station_.Document(), station_.prompter, Confirmation::Qsl);
 }
 void MainWindow::saveLotwList() {
-    SaveConfirmationList(station_.Document(), station_.prompter, ConfirmationKind::Lotw);
+    SaveConfirmationList(station_.Document(), station_.prompter, Confirmation::Lotw);
 }
 void MainWindow::openEntityDatabase() {
     if (entityDatabaseWindow_) entityDatabaseWindow_->Run();

@@ -30,7 +30,7 @@ int RunImport(Context& ctx, const Args& args) {
 
     ImportSeriesRequest request;
     if (args.Has("--source")) request.source = lotwSource ? ImportSource::Lotw : ImportSource::Log;
-    request.priority = lotwPriority ? ImportPriority::Lotw : ImportPriority::Qsl;
+    request.priority = lotwPriority ? Confirmation::Lotw : Confirmation::Qsl;
     if (args.Has("--extract"))
         request.extract = lotwExtract ? Confirmation::Lotw : Confirmation::Qsl;
     request.includeDeleted = args.Has("--include-deleted");

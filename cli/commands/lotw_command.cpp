@@ -22,7 +22,7 @@ constexpr const char* kPasswordVariable = "ZORVA_LOTW_PASSWORD";
 struct LotwOptions {
     std::optional<CivilDate> since;
     bool all = false;
-    ImportPriority priority = ImportPriority::Qsl;
+    Confirmation priority = Confirmation::Qsl;
     std::optional<bool> extractLotw;
 };
 
@@ -48,7 +48,7 @@ bool ParseOptions(const Args& args, LotwOptions& options, std::ostream& err) {
     if (args.Has("--priority")) {
         auto lotw = choice("--priority");
         if (!lotw) return false;
-        options.priority = *lotw ? ImportPriority::Lotw : ImportPriority::Qsl;
+        options.priority = *lotw ? Confirmation::Lotw : Confirmation::Qsl;
     }
     if (args.Has("--extract")) {
         options.extractLotw = choice("--extract");

@@ -256,7 +256,7 @@ bool AdifImport::Apply(int row, const AdifReader& reader, bool qsl, bool lotw,
                        AppendSession& errors) {
     const EntityRow& entity = session_.Document().Table().Row(row);
     const ImportSource source = controls.source;
-    const ImportPriority priority = controls.priority;
+    const Confirmation priority = controls.priority;
     const bool newEntry = entity.call.empty();
     // The panel shows counts that change only at the series' end; it is written once a run.
     if (!newEntry) filledRowSeen_ = true;

@@ -42,8 +42,8 @@ bool IsLotwReport(const std::string& path);
 // The import window's controls; they keep their values for the whole program run.
 struct ImportControls {
     std::string fileName;
-    ImportSource source = ImportSource::Log;        // "Log" or "LoTW"
-    ImportPriority priority = ImportPriority::Qsl;  // "Log (QSL)" or "LoTW"
+    ImportSource source = ImportSource::Log;    // "Log" or "LoTW"
+    Confirmation priority = Confirmation::Qsl;  // "Log (QSL)" or "LoTW"
     bool extractQsl = false;
     bool extractLotw = false;
     bool includeDeleted = false;

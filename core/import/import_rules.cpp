@@ -28,24 +28,23 @@ std::string FormatQsoDate(std::optional<std::string_view> value) {
     return Columns(date, 0, 4) + "-" + Columns(date, 4, 2) + "-" + Columns(date, 6, 2);
 }
 
-Confirmation NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+Confirmation NewEntryConfirmation(ImportSource source, Confirmation priority, bool qslReceived,
                                   bool lotwReceived) {
     if (source == ImportSource::Lotw) return Confirmation::Lotw;
-    if (priority == ImportPriority::Qsl)
-        return qslReceived ? Confirmation::Qsl : Confirmation::Lotw;
+    if (priority == Confirmation::Qsl) return qslReceived ? Confirmation::Qsl : Confirmation::Lotw;
     return lotwReceived ? Confirmation::Lotw : Confirmation::Qsl;
 }
 
-std::optional<Confirmation> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+std::optional<Confirmation> ReplacementConfirmation(ImportSource source, Confirmation priority,
                                                     std::string_view rowConfirmation,
                                                     bool qslReceived, bool lotwReceived) {
     const bool rowQsl = SameAsciiLetters(rowConfirmation, "qsl");
     const bool rowLotw = SameAsciiLetters(rowConfirmation, "lotw");
-    if (source == ImportSource::Log && priority == ImportPriority::Qsl) {
+    if (source == ImportSource::Log && priority == Confirmation::Qsl) {
         if (rowLotw && qslReceived) return Confirmation::Qsl;
     } else if (source == ImportSource::Log) {
         if (rowQsl && lotwReceived) return Confirmation::Lotw;
-    } else if (priority == ImportPriority::Lotw) {
+    } else if (priority == Confirmation::Lotw) {
         if (rowQsl) return Confirmation::Lotw;
     }
     return std::nullopt;

@@ -9,7 +9,6 @@
 namespace zorva {
 
 enum class ImportSource { Log, Lotw };
-enum class ImportPriority { Qsl, Lotw };
 
 // A QSL_RCVD or LOTW_QSL_RCVD value confirms when it begins with "y" or "v" (verified for
 // award credit) in either case.
@@ -26,11 +25,11 @@ int ParseEntityNumber(std::optional<std::string_view> value);
 std::string FormatQsoDate(std::optional<std::string_view> value);
 
 // The method written into an empty row.
-Confirmation NewEntryConfirmation(ImportSource source, ImportPriority priority, bool qslReceived,
+Confirmation NewEntryConfirmation(ImportSource source, Confirmation priority, bool qslReceived,
                                   bool lotwReceived);
 
 // The method that replaces a filled row's confirmation, or nothing when the row stays.
-std::optional<Confirmation> ReplacementConfirmation(ImportSource source, ImportPriority priority,
+std::optional<Confirmation> ReplacementConfirmation(ImportSource source, Confirmation priority,
                                                     std::string_view rowConfirmation,
                                                     bool qslReceived, bool lotwReceived);
 

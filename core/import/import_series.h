@@ -13,7 +13,7 @@ namespace zorva {
 struct ImportSeriesRequest {
     std::vector<std::string> files;      // read in this order
     std::optional<ImportSource> source;  // empty: LoTW for a LoTW report, else Log
-    ImportPriority priority = ImportPriority::Qsl;
+    Confirmation priority = Confirmation::Qsl;
     std::optional<Confirmation> extract;  // which records go to the ADIF extract
     bool includeDeleted = false;
 };

@@ -45,10 +45,10 @@ std::string VerificationListName(const std::string& call, const std::string& sho
     return SafeForFileName(call) + "_" + SafeForFileName(shortDate) + ".txt";
 }
 
-std::string ConfirmationListName(const std::string& stationFileName, ConfirmationKind kind) {
+std::string ConfirmationListName(const std::string& stationFileName, Confirmation kind) {
     std::string name = stationFileName;
     if (size_t at = name.find(".txt"); at != std::string::npos) name.erase(at, 4);
-    return name + (kind == ConfirmationKind::Qsl ? "_qsl.txt" : "_lotw.txt");
+    return name + (kind == Confirmation::Qsl ? "_qsl.txt" : "_lotw.txt");
 }
 
 bool SaveVerifiedList(const StationDocument& document, Prompter& prompter, const Clock& clock) {
@@ -79,11 +79,10 @@ bool SaveVerificationList(const StationDocument& document, Prompter& prompter, c
     return WriteList(document, {ListKind::ToVerify, *path, call, clock.TodayShort()}, prompter);
 }
 
-bool SaveConfirmationList(const StationDocument& document, Prompter& prompter,
-                          ConfirmationKind kind) {
+bool SaveConfirmationList(const StationDocument& document, Prompter& prompter, Confirmation kind) {
     auto path = ChooseFile(prompter, ConfirmationListName(document.FileName(), kind));
     if (!path) return false;
-    const ListKind list = kind == ConfirmationKind::Qsl ? ListKind::Qsl : ListKind::Lotw;
+    const ListKind list = kind == Confirmation::Qsl ? ListKind::Qsl : ListKind::Lotw;
     return WriteList(document, {list, *path, "", ""}, prompter);
 }
 

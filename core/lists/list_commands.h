@@ -25,8 +25,7 @@ bool SaveVerifiedList(const StationDocument& document, Prompter& prompter, const
 // "Zapisz listę podmiotów do weryfikacji".
 bool SaveVerificationList(const StationDocument& document, Prompter& prompter, const Clock& clock);
 // "Zapisz listę podmiotów potw. QSL" and "... potw. LoTW": no question, no message.
-bool SaveConfirmationList(const StationDocument& document, Prompter& prompter,
-                          ConfirmationKind kind);
+bool SaveConfirmationList(const StationDocument& document, Prompter& prompter, Confirmation kind);
 
 // The answer to replacing an existing file: Yes, or No (choose again), or Cancel.
 enum class Replace { Yes, AskAgain, Stop };
@@ -37,6 +36,6 @@ bool AsksBeforeReplacing(ListKind kind);
 // "call_date.txt" with every character a file name cannot hold made "-".
 std::string VerificationListName(const std::string& call, const std::string& shortDate);
 // The station file's name with its first ".txt" taken out and "_qsl.txt" or "_lotw.txt" added.
-std::string ConfirmationListName(const std::string& stationFileName, ConfirmationKind kind);
+std::string ConfirmationListName(const std::string& stationFileName, Confirmation kind);
 
 }  // namespace zorva

@@ -55,9 +55,9 @@ std::vector<std::string> VerificationListLines(const EntityTable& table, const s
     return lines;
 }
 
-std::vector<std::string> ConfirmationListLines(const EntityTable& table, ConfirmationKind kind) {
-    const char* confirmation = kind == ConfirmationKind::Qsl ? "QSL" : "LoTW";
-    const char* column = kind == ConfirmationKind::Qsl ? "  QSL  " : "  LoTW ";
+std::vector<std::string> ConfirmationListLines(const EntityTable& table, Confirmation kind) {
+    const char* confirmation = kind == Confirmation::Qsl ? "QSL" : "LoTW";
+    const char* column = kind == Confirmation::Qsl ? "  QSL  " : "  LoTW ";
     std::vector<std::string> lines;
     for (const EntityRow& row : table.Rows()) {
         if (row.confirmation != confirmation) continue;

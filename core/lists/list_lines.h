@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "model/confirmation.h"
 #include "model/counters.h"
 #include "model/entity_table.h"
 
 namespace zorva {
-
-enum class ConfirmationKind { Qsl, Lotw };
 
 // The lines of the four text lists, in table order.
 
@@ -24,6 +23,6 @@ std::vector<std::string> VerificationListLines(const EntityTable& table, const s
                                                const Counters& counters);
 
 // Every row confirmed exactly by "QSL" (or "LoTW"), 80 characters each, no header.
-std::vector<std::string> ConfirmationListLines(const EntityTable& table, ConfirmationKind kind);
+std::vector<std::string> ConfirmationListLines(const EntityTable& table, Confirmation kind);
 
 }  // namespace zorva

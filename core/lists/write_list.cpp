@@ -19,11 +19,11 @@ std::vector<std::string> LinesOf(const StationDocument& document, const ListRequ
             return VerificationListLines(document.Table(), request.call, request.shortDate,
                                          document.Counts());
         case ListKind::Qsl:
-            return ConfirmationListLines(document.Table(), ConfirmationKind::Qsl);
+            return ConfirmationListLines(document.Table(), Confirmation::Qsl);
         case ListKind::Lotw:
             break;
     }
-    return ConfirmationListLines(document.Table(), ConfirmationKind::Lotw);
+    return ConfirmationListLines(document.Table(), Confirmation::Lotw);
 }
 
 }  // namespace

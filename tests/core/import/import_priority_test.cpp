@@ -6,7 +6,7 @@ namespace {
 
 struct PriorityCase {
     ImportSource source;
-    ImportPriority priority;
+    Confirmation priority;
     std::string records;   // "q": QSL only, "l": LoTW only, in file order; upper case: verified
     std::string existing;  // the row's method before the series, "" for an empty row
     std::string call;      // the row's call afterwards
@@ -33,7 +33,7 @@ TEST_P(ImportPriority_, TwoRecordsOfOneEntity) {
 }
 
 using S = ImportSource;
-using P = ImportPriority;
+using P = Confirmation;
 INSTANTIATE_TEST_SUITE_P(
     ByTable, ImportPriority_,
     ::testing::Values(PriorityCase{S::Log, P::Qsl, "lq", "", "QSL1", "QSL"},
@@ -75,7 +75,7 @@ TEST_F(ImportTest, VerifiedRowsStayAsVerifiedAndTheirRecordsAreListed) {
 TEST_F(ImportTest, RowWithCallButNoMethodIsNeverTouched) {
     RowsOf(station.Document())->Row(5) = Confirmed(Row(5), "OLD", "");
     import.controls.source = ImportSource::Lotw;
-    import.controls.priority = ImportPriority::Lotw;
+    import.controls.priority = Confirmation::Lotw;
     ImportOne(kHeader + Qso("K1A", "291", "Y", "Y"));
     EXPECT_EQ(Row(5).call, "OLD");
     EXPECT_FALSE(station.Document().IsModified());

@@ -58,10 +58,10 @@ Outcome RunList(List list, bool replacing, const FaultPoint& fault) {
                 SaveVerificationList(station.Document(), station.prompter, station.clock);
                 break;
             case List::Qsl:
-                SaveConfirmationList(station.Document(), station.prompter, ConfirmationKind::Qsl);
+                SaveConfirmationList(station.Document(), station.prompter, Confirmation::Qsl);
                 break;
             case List::Lotw:
-                SaveConfirmationList(station.Document(), station.prompter, ConfirmationKind::Lotw);
+                SaveConfirmationList(station.Document(), station.prompter, Confirmation::Lotw);
                 break;
         }
     });

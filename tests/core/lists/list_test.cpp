@@ -98,11 +98,11 @@ TEST(ListLines, ConfirmationListsTakeTheExactMethodOnly) {
         "SP9ABC         2021-02-03  SP     230  Polska Łódź               LoTW           ",
         "VK2A           2017-01-01  VK     150  Australia                 LoTW 2019-09-09",
     };
-    EXPECT_EQ(qsl, ConfirmationListLines(table, ConfirmationKind::Qsl));
-    EXPECT_EQ(lotw, ConfirmationListLines(table, ConfirmationKind::Lotw));
-    ExpectWidth(ConfirmationListLines(table, ConfirmationKind::Qsl), 0, 80);
-    ExpectWidth(ConfirmationListLines(table, ConfirmationKind::Lotw), 0, 80);
-    EXPECT_TRUE(ConfirmationListLines(EntityTable{}, ConfirmationKind::Qsl).empty());
+    EXPECT_EQ(qsl, ConfirmationListLines(table, Confirmation::Qsl));
+    EXPECT_EQ(lotw, ConfirmationListLines(table, Confirmation::Lotw));
+    ExpectWidth(ConfirmationListLines(table, Confirmation::Qsl), 0, 80);
+    ExpectWidth(ConfirmationListLines(table, Confirmation::Lotw), 0, 80);
+    EXPECT_TRUE(ConfirmationListLines(EntityTable{}, Confirmation::Qsl).empty());
 }
 
 TEST(ListNames, DotRuleSearchesTheWholePath) {
@@ -116,12 +116,12 @@ TEST(ListNames, ProposedNames) {
     EXPECT_EQ("sp9xyz-p_2026-12-08.txt", VerificationListName("sp9xyz/p", "2026/12/08"));
     EXPECT_EQ("a-b-c-d-e-f-g-h-i_x.txt", VerificationListName("a\\b:c*d?e\"f<g>h|i", "x"));
     EXPECT_EQ("/home/op/sp1abc_qsl.txt",
-              ConfirmationListName("/home/op/sp1abc.txt", ConfirmationKind::Qsl));
+              ConfirmationListName("/home/op/sp1abc.txt", Confirmation::Qsl));
     EXPECT_EQ("/home/op/sp1abc_lotw.txt",
-              ConfirmationListName("/home/op/sp1abc.txt", ConfirmationKind::Lotw));
+              ConfirmationListName("/home/op/sp1abc.txt", Confirmation::Lotw));
     EXPECT_EQ("/home/op/SP1ABC.TXT_qsl.txt",
-              ConfirmationListName("/home/op/SP1ABC.TXT", ConfirmationKind::Qsl));
-    EXPECT_EQ("/a/b.txt_qsl.txt", ConfirmationListName("/a.txt/b.txt", ConfirmationKind::Qsl));
+              ConfirmationListName("/home/op/SP1ABC.TXT", Confirmation::Qsl));
+    EXPECT_EQ("/a/b.txt_qsl.txt", ConfirmationListName("/a.txt/b.txt", Confirmation::Qsl));
 }
 
 class ShortDateClock : public Clock {
@@ -248,13 +248,13 @@ TEST_F(ListCommands, ACallTheCodePageCannotHoldIsReportedAndNothingIsWritten) {
 TEST_F(ListCommands, ConfirmationListsOverwriteWithoutAskingAndShowNothing) {
     dir.Write("sp1abc_qsl.txt", "old");
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_qsl.txt")), dir.File("sp1abc_qsl.txt"));
-    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Qsl);
+    SaveConfirmationList(station.Document(), prompter, Confirmation::Qsl);
     prompter.ExpectSaveFile(Choice(dir.File("sp1abc_lotw.txt")), dir.File("lotw"));
-    SaveConfirmationList(station.Document(), prompter, ConfirmationKind::Lotw);
+    SaveConfirmationList(station.Document(), prompter, Confirmation::Lotw);
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Qsl)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), Confirmation::Qsl)),
               dir.Read("sp1abc_qsl.txt"));
-    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), ConfirmationKind::Lotw)),
+    EXPECT_EQ(FileBytes(ConfirmationListLines(station.Document().Table(), Confirmation::Lotw)),
               dir.Read("lotw.txt"));
 }
 
