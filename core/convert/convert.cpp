@@ -58,9 +58,10 @@ void Confirm(std::vector<EntityRow>& rows, const std::string& adif, const OldDat
     }
 }
 
-ConvertedLines RefusedLines(std::string message) {
+ConvertedLines RefusedLines(OldFileFault fault, KeyDifference mismatch = {}) {
     ConvertedLines refused;
-    refused.refusal = std::move(message);
+    refused.fault = fault;
+    refused.mismatch = std::move(mismatch);
     return refused;
 }
 
@@ -70,12 +71,27 @@ std::string LineOf(const std::vector<std::string>& lines, size_t index) {
 
 }  // namespace
 
+std::string OldFileRefusalMessage(const ConvertedLines& refused) {
+    switch (refused.fault) {
+        case OldFileFault::NotRecognised:
+            return kNotRecognised;
+        case OldFileFault::WrongCount:
+            return WrongCountMessage();
+        case OldFileFault::KeyMismatch:
+            return MismatchMessage(refused.mismatch.position, refused.mismatch.listKey,
+                                   refused.mismatch.fileKey);
+        case OldFileFault::None:
+            break;
+    }
+    return {};
+}
+
 ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
                                const ConversionTemplate& entities, const std::string& todayShort) {
     const OldEntityList* list = RecogniseOldList(LineOf(oldLines, 2));
-    if (list == nullptr) return RefusedLines(kNotRecognised);
+    if (list == nullptr) return RefusedLines(OldFileFault::NotRecognised);
     std::vector<std::string> data = DataLinesOf(oldLines);
-    if (data.size() != list->Count()) return RefusedLines(WrongCountMessage());
+    if (data.size() != list->Count()) return RefusedLines(OldFileFault::WrongCount);
 
     std::vector<EntityRow> rows = entities.rows;
     std::vector<KeyDifference> spellings;
@@ -84,7 +100,8 @@ ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
         if (!line.confirmed) continue;
         if (line.key != list->keys[position]) {
             if (!OnlySpellingDiffers(*list, position, line.key))
-                return RefusedLines(MismatchMessage(position, list->keys[position], line.key));
+                return RefusedLines(OldFileFault::KeyMismatch,
+                                    {position, line.key, list->keys[position]});
             spellings.push_back({position, line.key, list->keys[position]});
         }
         Confirm(rows, PadLeft(ToDecimal(list->adifNumbers[position]), 3), line);
@@ -129,7 +146,7 @@ bool ConvertOldStationFile(const std::string& path, const ConversionTemplate& en
     }
     ConvertedLines converted = ConvertOldLines(old.lines, entities, clock.TodayShort());
     if (!converted.ok()) {
-        ShowError(prompter, converted.refusal);
+        ShowError(prompter, OldFileRefusalMessage(converted));
         return false;
     }
     if (!converted.spellings.empty() &&

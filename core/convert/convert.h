@@ -12,16 +12,27 @@ namespace zorva {
 
 class StationDocument;
 
-// The new station file's lines made from an old file's lines, or the message
-// that refuses the old file. Lines whose keys differ from the list only in
-// spelling are converted by position and listed, for the user to agree to.
+// Why an old file's lines were not converted.
+enum class OldFileFault {
+    None,
+    NotRecognised,  // no known list of the previous versions
+    WrongCount,     // not as many data lines as the list has entities
+    KeyMismatch,    // a confirmed line names another entity than the list: see `mismatch`
+};
+
+// The new station file's lines made from an old file's lines, or why the old
+// file is refused. Lines whose keys differ from the list only in spelling are
+// converted by position and listed, for the user to agree to.
 struct ConvertedLines {
     std::vector<std::string> lines;
-    std::string refusal;
+    OldFileFault fault = OldFileFault::None;
+    KeyDifference mismatch;
     const OldEntityList* list = nullptr;
     std::vector<KeyDifference> spellings;
-    bool ok() const { return refusal.empty(); }
+    bool ok() const { return fault == OldFileFault::None; }
 };
+// The sentence that refuses the old file.
+std::string OldFileRefusalMessage(const ConvertedLines& refused);
 ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
                                const ConversionTemplate& entities, const std::string& todayShort);
 
