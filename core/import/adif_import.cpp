@@ -159,7 +159,7 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
     }
     records_.Grow(static_cast<size_t>(session_.Document().Table().Count()) + 1);
     BuildEntityIndex();
-    writeError_.clear();
+    runFault_ = {};
     filledRowSeen_ = false;
     lotwWithoutDetail_ = false;
     entityErrorWritten_ = false;
@@ -172,10 +172,10 @@ RunEnd AdifImport::Run(const ImportProgress& progress,
     // Error lines of the records read before a failure stay, as the rows they changed do.
     const IoStatus committed = errors.Commit();
     progressVisible = false;
-    std::string failure = end == ReadEnd::Failed ? writeError_ : std::string();
-    if (failure.empty() && !committed.ok()) failure = FileErrorMessage(committed);
-    if (!failure.empty()) {
-        ShowError(prompter, failure);
+    IoStatus failure = end == ReadEnd::Failed ? runFault_ : IoStatus{};
+    if (failure.ok() && !committed.ok()) failure = committed;
+    if (!failure.ok()) {
+        ShowError(prompter, FileErrorMessage(failure));
         return RunEnd::Failed;
     }
     if (reader.NotAdif()) {
@@ -200,7 +200,7 @@ AdifImport::ReadEnd AdifImport::ReadRecords(AdifReader& reader, AppendSession& e
         }
     }
     if (!reader.ReadError().ok()) {
-        writeError_ = FileErrorMessage(reader.ReadError());
+        runFault_ = reader.ReadError();
         return ReadEnd::Failed;
     }
     if (progress && reader.BytesRead() != reported) progress(reader.BytesRead(), total);
@@ -228,7 +228,7 @@ bool AdifImport::WriteError(std::string_view raw, AppendSession& errors) {
 
 bool AdifImport::AppendErrorLine(const std::string& line, AppendSession& errors) {
     IoStatus status = errors.Append(line + "\r\n");
-    if (!status.ok()) writeError_ = FileErrorMessage(status);
+    if (!status.ok()) runFault_ = status;
     return status.ok();
 }
 
@@ -248,7 +248,7 @@ bool AdifImport::Fill(int row, const AdifReader& reader, Confirmation method) {
     // The extract holds the record as read; the last one of a file may lack its <EOR>.
     const IoStatus kept =
         records_.Put(static_cast<size_t>(row), reader.Raw(), reader.Closed() ? "" : "<EOR>");
-    if (!kept.ok()) writeError_ = FileErrorMessage(kept);
+    if (!kept.ok()) runFault_ = kept;
     return kept.ok();
 }
 

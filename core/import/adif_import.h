@@ -9,6 +9,7 @@
 
 #include "import/import_rules.h"
 #include "import/record_spool.h"
+#include "io/io_status.h"
 #include "session/edit_session.h"
 
 namespace zorva {
@@ -111,7 +112,7 @@ class AdifImport {
     std::unique_ptr<UndoStep> step_;  // while a series runs
     RecordSpool records_;
     std::array<int, 1000> rowOfEntity_{};
-    std::string writeError_;
+    IoStatus runFault_;  // what stopped the run: the file read, the error file or the spool
     bool filledRowSeen_ = false;
     bool lotwWithoutDetail_ = false;
     bool entityErrorWritten_ = false;  // this run listed a record without a usable entity
