@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "command.h"
+#include "files/file_messages.h"
 #include "import/import_series.h"
 #include "io/file_lock.h"
 #include "io/secret_memory.h"
@@ -65,8 +66,8 @@ std::optional<std::string> Password(Context& ctx, const Args& args, const std::s
         return fromEnvironment;
     if (args.Has("--password-file")) {
         PasswordRead read = ReadPasswordFile(AbsolutePath(args.Value("--password-file")));
-        if (read.error.empty()) return read.password;
-        ShowError(ctx.prompter, read.error);
+        if (read.ok()) return read.password;
+        ShowError(ctx.prompter, read.fault.ok() ? kLotwNoPassword : FileErrorMessage(read.fault));
         return std::nullopt;
     }
     // The keyring answers through Qt's event loop.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "files/file_messages.h"
 #include "io/file_system.h"
 #include "io/secret_memory.h"
 
@@ -28,10 +27,10 @@ LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::st
 
 PasswordRead ReadPasswordFile(const std::string& path) {
     ReadResult read = ReadWholeFile(path);
-    if (!read.ok()) return {"", FileErrorMessage(read.status)};
+    if (!read.ok()) return {"", read.status};
     std::string text = read.bytes.substr(0, read.bytes.find_first_of("\r\n"));
     ClearSecret(read.bytes);
-    return {text, text.empty() ? kLotwNoPassword : ""};
+    return {text, {}};
 }
 
 }  // namespace zorva

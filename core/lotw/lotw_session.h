@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "io/io_status.h"
 #include "lotw/lotw_download.h"
 #include "lotw/lotw_memory.h"
 
@@ -22,10 +23,12 @@ LotwDownloadRequest LotwRequestFor(const std::string& stationFile, const std::st
                                    const std::string& login, const std::string& password,
                                    const std::optional<CivilDate>& since, const CivilDate& today);
 
-// The first line of a password file, without its line end.
+// The first line of a password file, without its line end; empty when the file
+// could not be read (`fault`) or holds no password.
 struct PasswordRead {
     std::string password;
-    std::string error;
+    IoStatus fault;
+    bool ok() const { return !password.empty(); }
 };
 PasswordRead ReadPasswordFile(const std::string& path);
 
