@@ -1,9 +1,9 @@
 #include <QCoreApplication>
 #include <QFont>
 
-// On Windows Qt's offscreen platform, which the tests run on, takes the faces of one folder
-// (the host's Liberation faces) and knows no aliases: these are the ones fontconfig gives
-// the same tests on Linux, the metric twins of Windows' faces and the generic monospace.
+// Where the Windows tests run Windows' own faces may be missing (under Wine; on Qt's offscreen
+// platform, which reads one folder and knows no aliases): their metric twins stand in, and for
+// the generic monospace, as fontconfig gives the same tests on Linux.
 namespace {
 
 void AliasFaces() {
