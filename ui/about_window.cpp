@@ -46,7 +46,7 @@ AboutWindow::AboutWindow(Prompter& prompter, std::string programDir, QWidget* pa
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       openUrl(DesktopUrlOpener()),
       startProgram([](const QString& program) { return QProcess::startDetached(program, {}); }),
-      systemTools({"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor"}),
+      systemTools(SystemInformationTools()),
       prompter_(prompter),
       programDir_(std::move(programDir)) {
     setObjectName("aboutWindow");

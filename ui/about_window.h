@@ -24,6 +24,9 @@ std::string VersionLine(const std::string& version);
 // The program's version as the build stamps it (CMake's project version).
 std::string ProgramVersion();
 
+// The system's own system-information tools, by program name, the usual first.
+QStringList SystemInformationTools();
+
 // "Informacja o programie": the picture, what the program is for, its version,
 // its maker with his e-mail and home page, and the system-information tool.
 class AboutWindow : public QDialog {

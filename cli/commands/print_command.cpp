@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "command.h"
+#include "offscreen_fonts.h"
 #include "pdf_page_sink.h"
 #include "print/print_commands.h"
 #include "station/station.h"
@@ -52,6 +53,7 @@ int RunPrint(Context& ctx, const Args& args) {
 
     // The PDF writer needs Qt's fonts, not a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    ShowSystemFontsToOffscreenPlatform();
     int argc = 1;
     char name[] = "zorva";
     char* argv[] = {name, nullptr};

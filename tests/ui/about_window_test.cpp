@@ -107,10 +107,16 @@ void AboutWindowTest::systemInformationStartsAToolOrSaysThereIsNone() {
         started << program;
         return true;
     };
-    about.systemTools = {"no-such-system-tool-here", "sh"};
+    // A program that is on every system stands for the tool: this test, its folder on the PATH.
+    const QFileInfo self(QCoreApplication::applicationFilePath());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QDir::toNativeSeparators(self.absolutePath()).toLocal8Bit() +
+                        QDir::listSeparator().toLatin1() + path);
+    const QString tool = self.completeBaseName();
+    about.systemTools = {"no-such-system-tool-here", tool};
     about.showSystemInformation();
     QCOMPARE(started.size(), 1);
-    QVERIFY(started[0].endsWith("/sh"));
+    QCOMPARE(QFileInfo(started[0]).canonicalFilePath(), self.canonicalFilePath());
 
     about.systemTools = {"no-such-system-tool-here"};
     prompter.ExpectBox({"Brak programu pokazującego informacje o systemie.",
@@ -120,10 +126,11 @@ void AboutWindowTest::systemInformationStartsAToolOrSaysThereIsNone() {
                         {}});
     about.showSystemInformation();
 
-    about.systemTools = {"sh"};
+    about.systemTools = {tool};
     about.startProgram = [](const QString&) { return false; };
     prompter.ExpectError("Nie można uruchomić programu " + started[0].toStdString() + ".");
     about.showSystemInformation();
+    qputenv("PATH", path);
     QVERIFY(prompter.Done());
 }
 

@@ -1,6 +1,6 @@
-#include "lotw_keyring.h"
-
 #include <QtTest>
+
+#include "lotw_keyring.h"
 
 class LotwKeyringTest : public QObject {
     Q_OBJECT
@@ -14,4 +14,4 @@ class LotwKeyringTest : public QObject {
 };
 
 QTEST_GUILESS_MAIN(LotwKeyringTest)
-#include "lotw_keyring_test.moc"
+#include "lotw_keyring_posix_test.moc"
