@@ -99,10 +99,10 @@ ConvertedLines ConvertOldLines(const std::vector<std::string>& oldLines,
         OldDataLine line = ParseOldDataLine(data[position]);
         if (!line.confirmed) continue;
         if (line.key != list->keys[position]) {
+            KeyDifference difference{position, line.key, list->keys[position]};
             if (!OnlySpellingDiffers(*list, position, line.key))
-                return RefusedLines(OldFileFault::KeyMismatch,
-                                    {position, line.key, list->keys[position]});
-            spellings.push_back({position, line.key, list->keys[position]});
+                return RefusedLines(OldFileFault::KeyMismatch, std::move(difference));
+            spellings.push_back(std::move(difference));
         }
         Confirm(rows, PadLeft(ToDecimal(list->adifNumbers[position]), 3), line);
     }
